@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LanguageStrings.h"
+
+#include "ProgramStrings.h"
+#include "Prompter.h"
+
+#include <QTranslator>
+
+const QString kErrorLoadingResource = QStringLiteral("Error loading resource.");
+
+namespace {
+// Older tables still carry the product's earlier names.
+const char* const kLegacyNames[] = {"Dunmorrow", "Dun Morrow", "Tessi Van", "Tessivan"};
+constexpr qsizetype kMaxLength = 255;
+} // namespace
+
+QString LookUpLanguageString(const QTranslator* module, int id)
+{
+    if (module == nullptr)
+        return QString();
+    const QByteArray key = QByteArray::number(id);
+    QString text = module->translate(nullptr, key.constData());
+    if (text.isEmpty())
+        return QString();
+    if (text.size() > kMaxLength) {
+        qsizetype cut = kMaxLength;
+        // Never leave half of a surrogate pair behind.
+        if (text.at(cut - 1).isHighSurrogate())
+            --cut;
+        text.truncate(cut);
+    }
+    return text;
+}
+
+QString LoadLanguageString(const QTranslator* module, int id)
+{
+    QString text = LookUpLanguageString(module, id);
+    if (text.isEmpty())
+        return kErrorLoadingResource;
+    for (const char* legacy : kLegacyNames)
+        text.replace(QLatin1String(legacy), QLatin1String("Braxlow"), Qt::CaseSensitive);
+    return text;
+}
+
+QString LoadLanguageStringOrWarn(const QTranslator* module, int id, Prompter& prompter)
+{
+    if (module == nullptr)
+        return kErrorLoadingResource;
+    const QString text = LookUpLanguageString(module, id);
+    if (text.isEmpty()) {
+        prompter.Message(ProgramStrings::Text(ProgramStrings::kStringMissing));
+        return QString();
+    }
+    return text;
+}

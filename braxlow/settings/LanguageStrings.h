@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class QTranslator;
+class Prompter;
+
+// The text every caller gets when a string cannot be had.
+extern const QString kErrorLoadingResource;
+
+// String `id` of the language module: at most 255 characters, with the product's
+// legacy names replaced by "Braxlow"; "Error loading resource." when the module is
+// null or has no (non-empty) string `id`.
+QString LoadLanguageString(const QTranslator* module, int id);
+
+// The About box's variant: no legacy-name replacement; a missing string shows the
+// program's own message 1004 and gives an empty text; a null module gives
+// "Error loading resource.".
+QString LoadLanguageStringOrWarn(const QTranslator* module, int id, Prompter& prompter);
+
+// The raw lookup both loaders share: the string cut to 255 characters, or a null
+// QString when the module has none.
+QString LookUpLanguageString(const QTranslator* module, int id);

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// Message boxes and yes/no questions, as the core code asks them. The program
+// answers with real dialogs; tests queue the answers they want.
+class Prompter
+{
+public:
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Icon { None, Information, Question, Warning, Stop };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Prompter();
+    virtual Answer Show(const QString& text, const QString& caption, Buttons buttons,
+                        Icon icon) = 0;
+
+    Answer Message(const QString& text, const QString& caption = QString())
+    {
+        return Show(text, caption, Buttons::Ok, Icon::None);
+    }
+};

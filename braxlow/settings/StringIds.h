@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+
+// Numbers of the strings in the language tables (lang/LANG*.ts). Code asks for a
+// text by one of these names; the tests check that every number listed here is in
+// the English and German tables.
+namespace Str {
+
+constexpr int AboutTitle = 1000;
+constexpr int AboutDescription = 1001;
+constexpr int UpdateTitle = 1002;
+constexpr int SetupAddModem = 1003;
+constexpr int AlreadyRunning = 1005;
+constexpr int UpdateCancel = 1007;
+constexpr int RememberPassword = 1009;
+constexpr int UpdateServerUnreachable = 1010;
+constexpr int PortConflict = 1012;
+constexpr int UpdateCurrentVersion = 1013;
+constexpr int AccessModeGroup = 1015;
+constexpr int NewEntry = 1016;
+constexpr int ConnectNameLabel = 1017;
+constexpr int Close = 1018;
+constexpr int Delete = 1019;
+constexpr int ApnLabel = 1020;
+constexpr int PhoneSetup = 1021;
+constexpr int Shortcut = 1022;
+constexpr int CountryLabel = 1023;
+constexpr int ProviderLabel = 1024;
+constexpr int Select = 1025;
+constexpr int PasswordLabel = 1026;
+constexpr int DialStringLabel = 1027;
+constexpr int Properties = 1028;
+constexpr int EntryListTitle = 1029;
+constexpr int AccessModeLabel = 1030;
+constexpr int UserNameLabel = 1031;
+constexpr int StatusPortNotOpened = 1032;
+constexpr int WriteError = 1033;
+constexpr int PhoneRejectedCommand = 1034;
+constexpr int ConnectNameTaken = 1035;
+constexpr int CouldNotConnect = 1036;
+constexpr int LogOnTitle = 1037;
+constexpr int DownloadComplete = 1039;
+constexpr int UpdateServerBusy = 1040;
+constexpr int NoNewerVersion = 1041;
+constexpr int UpdateServerError = 1042;
+constexpr int UpdateFileMissing = 1043;
+constexpr int ConnectNameEmpty = 1044;
+constexpr int UpdateOfferedVersion = 1045;
+constexpr int PhoneNotSuitable = 1046;
+constexpr int Ok = 1047;
+constexpr int Download = 1048;
+constexpr int PrecedenceSubscribed = 1049;
+constexpr int ReliabilitySubscribed = 1050;
+constexpr int Reliability1 = 1051;
+constexpr int Reliability2 = 1052;
+constexpr int Reliability3 = 1053;
+constexpr int Reliability4 = 1054;
+constexpr int Reliability5 = 1055;
+constexpr int PeakSubscribed = 1056;
+constexpr int Peak1 = 1057;
+constexpr int Peak2 = 1058;
+constexpr int Peak3 = 1059;
+constexpr int PrecedenceHigh = 1060;
+constexpr int Peak4 = 1061;
+constexpr int Peak5 = 1062;
+constexpr int Peak6 = 1063;
+constexpr int Peak7 = 1064;
+constexpr int Peak8 = 1065;
+constexpr int Peak9 = 1066;
+constexpr int MeanSubscribed = 1067;
+constexpr int Mean1 = 1068;
+constexpr int Mean2 = 1069;
+constexpr int Mean3 = 1070;
+constexpr int PrecedenceNormal = 1071;
+constexpr int Mean4 = 1072;
+constexpr int Mean5 = 1073;
+constexpr int Mean6 = 1074;
+constexpr int Mean7 = 1075;
+constexpr int Mean8 = 1076;
+constexpr int Mean9 = 1077;
+constexpr int Mean10 = 1078;
+constexpr int Mean11 = 1079;
+constexpr int Mean12 = 1080;
+constexpr int Mean13 = 1081;
+constexpr int PrecedenceLow = 1082;
+constexpr int Mean14 = 1083;
+constexpr int Mean15 = 1084;
+constexpr int Mean16 = 1085;
+constexpr int Mean17 = 1086;
+constexpr int Mean18 = 1087;
+constexpr int MeanBestEffort = 1088;
+constexpr int DelaySubscribed = 1089;
+constexpr int Delay1 = 1090;
+constexpr int Delay2 = 1091;
+constexpr int Delay3 = 1092;
+constexpr int Delay4 = 1093;
+constexpr int DelayLabel = 1094;
+constexpr int MeanLabel = 1095;
+constexpr int PeakLabel = 1096;
+constexpr int PrecedenceLabel = 1097;
+constexpr int ReliabilityLabel = 1098;
+constexpr int DnsAutomatic = 1099;
+constexpr int DnsManual = 1100;
+constexpr int IpAutomatic = 1101;
+constexpr int IpManual = 1102;
+constexpr int AlternateDnsLabel = 1103;
+constexpr int PreferredDnsLabel = 1104;
+constexpr int IpAddressLabel = 1105;
+constexpr int DnsGroup = 1106;
+constexpr int IpGroup = 1107;
+constexpr int TipApn = 1108;
+constexpr int TipConnectName = 1109;
+constexpr int TipCountry = 1110;
+constexpr int TipPassword = 1111;
+constexpr int TipDialString = 1112;
+constexpr int TipProvider = 1113;
+constexpr int TipUserName = 1114;
+constexpr int Connect = 1115;
+constexpr int Disconnect = 1116;
+constexpr int Exit = 1117;
+constexpr int StatusPhoneNotPrepared = 1118;
+constexpr int StatusConnectionEnded = 1120;
+constexpr int StatusDialupEntryFailed = 1124;
+constexpr int ShortcutFailed = 1127;
+constexpr int ConfirmDisconnect = 1130;
+constexpr int StatusNotReady = 1131;
+constexpr int StatusReady = 1132;
+constexpr int EntrySetup = 1133;
+constexpr int TabQoSMin = 1134;
+constexpr int TabQoSRequest = 1135;
+constexpr int TabTcpIp = 1136;
+constexpr int StateConnected = 1137;
+constexpr int StateAuthCallback = 1139;
+constexpr int StateAuthProject = 1141;
+constexpr int StateAuthLinkSpeed = 1142;
+constexpr int StateAuthAck = 1143;
+constexpr int StateReAuthenticate = 1144;
+constexpr int StateAuthenticated = 1145;
+constexpr int StatePrepareForCallback = 1146;
+constexpr int StateWaitForModemReset = 1147;
+constexpr int StateDisconnected = 1148;
+constexpr int StateNegotiating = 1149;
+constexpr int StateLogonNetwork = 1153;
+constexpr int StateSubEntryConnected = 1154;
+constexpr int StateSubEntryDisconnected = 1155;
+constexpr int StateOpenPort = 1159;
+constexpr int ConfirmCloseWithoutEntry = 1161;
+constexpr int ConfirmDeleteEntry = 1162;
+constexpr int StatePortOpened = 1163;
+constexpr int StateConnecting = 1164;
+constexpr int StateDeviceConnected = 1165;
+constexpr int StateAuthenticate = 1167;
+constexpr int StateAuthRetry = 1168;
+constexpr int Advanced = 1169;
+constexpr int Cancel = 1170;
+constexpr int Save = 1172;
+constexpr int MenuEntry = 2001;
+constexpr int MenuNew = 2002;
+constexpr int MenuSelect = 2003;
+constexpr int MenuDelete = 2004;
+constexpr int MenuProperties = 2005;
+constexpr int MenuShortcut = 2006;
+constexpr int MenuOptions = 2010;
+constexpr int MenuSetup = 2011;
+constexpr int MenuSpeed = 2012;
+constexpr int MenuLanguage = 2013;
+constexpr int MenuUpdate = 2014;
+constexpr int MenuHelp = 2020;
+constexpr int MenuHelpTopics = 2021;
+constexpr int MenuAbout = 2022;
+constexpr int MenuRestore = 2023;
+constexpr int LanguageEnglish = 2030;
+constexpr int LanguageGerman = 2031;
+constexpr int LanguageChineseSimplified = 2032;
+constexpr int LanguageChineseTraditional = 2033;
+constexpr int LanguageFrench = 2034;
+constexpr int LanguageItalian = 2035;
+constexpr int LanguageSpanish = 2036;
+constexpr int LanguagePortuguese = 2037;
+constexpr int LanguageDutch = 2038;
+constexpr int LanguagePortugueseBrazilian = 2039;
+constexpr int LanguageRussian = 2040;
+constexpr int LanguageArabic = 2041;
+constexpr int LanguageSwedish = 2042;
+
+inline constexpr std::array kAllStringIds = {
+    AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
+    RememberPassword, UpdateServerUnreachable, PortConflict, UpdateCurrentVersion,
+    AccessModeGroup, NewEntry, ConnectNameLabel, Close, Delete, ApnLabel, PhoneSetup, Shortcut,
+    CountryLabel, ProviderLabel, Select, PasswordLabel, DialStringLabel, Properties,
+    EntryListTitle, AccessModeLabel, UserNameLabel, StatusPortNotOpened, WriteError,
+    PhoneRejectedCommand, ConnectNameTaken, CouldNotConnect, LogOnTitle, DownloadComplete,
+    UpdateServerBusy, NoNewerVersion, UpdateServerError, UpdateFileMissing, ConnectNameEmpty,
+    UpdateOfferedVersion, PhoneNotSuitable, Ok, Download, PrecedenceSubscribed,
+    ReliabilitySubscribed, Reliability1, Reliability2, Reliability3, Reliability4, Reliability5,
+    PeakSubscribed, Peak1, Peak2, Peak3, PrecedenceHigh, Peak4, Peak5, Peak6, Peak7, Peak8,
+    Peak9, MeanSubscribed, Mean1, Mean2, Mean3, PrecedenceNormal, Mean4, Mean5, Mean6, Mean7,
+    Mean8, Mean9, Mean10, Mean11, Mean12, Mean13, PrecedenceLow, Mean14, Mean15, Mean16, Mean17,
+    Mean18, MeanBestEffort, DelaySubscribed, Delay1, Delay2, Delay3, Delay4, DelayLabel,
+    MeanLabel, PeakLabel, PrecedenceLabel, ReliabilityLabel, DnsAutomatic, DnsManual,
+    IpAutomatic, IpManual, AlternateDnsLabel, PreferredDnsLabel, IpAddressLabel, DnsGroup,
+    IpGroup, TipApn, TipConnectName, TipCountry, TipPassword, TipDialString, TipProvider,
+    TipUserName, Connect, Disconnect, Exit, StatusPhoneNotPrepared, StatusConnectionEnded,
+    StatusDialupEntryFailed, ShortcutFailed, ConfirmDisconnect, StatusNotReady, StatusReady,
+    EntrySetup, TabQoSMin, TabQoSRequest, TabTcpIp, StateConnected, StateAuthCallback,
+    StateAuthProject, StateAuthLinkSpeed, StateAuthAck, StateReAuthenticate, StateAuthenticated,
+    StatePrepareForCallback, StateWaitForModemReset, StateDisconnected, StateNegotiating,
+    StateLogonNetwork, StateSubEntryConnected, StateSubEntryDisconnected, StateOpenPort,
+    ConfirmCloseWithoutEntry, ConfirmDeleteEntry, StatePortOpened, StateConnecting,
+    StateDeviceConnected, StateAuthenticate, StateAuthRetry, Advanced, Cancel, Save, MenuEntry,
+    MenuNew, MenuSelect, MenuDelete, MenuProperties, MenuShortcut, MenuOptions, MenuSetup,
+    MenuSpeed, MenuLanguage, MenuUpdate, MenuHelp, MenuHelpTopics, MenuAbout, MenuRestore,
+    LanguageEnglish, LanguageGerman, LanguageChineseSimplified, LanguageChineseTraditional,
+    LanguageFrench, LanguageItalian, LanguageSpanish, LanguagePortuguese, LanguageDutch,
+    LanguagePortugueseBrazilian, LanguageRussian, LanguageArabic, LanguageSwedish,
+};
+
+} // namespace Str

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "AppSettings.h"
+#include "ProductInfo.h"
+#include "QuarrinHost.h"
+#include "SettingsStore.h"
+
+#include <QString>
+
+#include <memory>
+
+class Prompter;
+
+// The application object: holds the settings record, the product texts and the
+// store, runs the start-up steps in their fixed order, and is what Quarrin asks
+// for the language module, the cable port and the product texts.
+class BraxlowApp : public QuarrinHost
+{
+public:
+    struct Options
+    {
+        QString programFilePath; // full path of the running program file
+        QString settingsRoot;    // empty: SettingsStore::DefaultRoot()
+    };
+
+    BraxlowApp(const Options& options, Prompter& prompter);
+    ~BraxlowApp() override;
+
+    BraxlowApp(const BraxlowApp&) = delete;
+    BraxlowApp& operator=(const BraxlowApp&) = delete;
+
+    // The start-up steps that come before the main window. False ends the program.
+    bool Startup();
+
+    AppSettings& Settings() { return *settings_; }
+    const ProductTexts& Product() const { return product_; }
+    Prompter& UserPrompter() { return prompter_; }
+
+    // QuarrinHost
+    const QTranslator* LanguageModule() const override;
+    int CablePort() const override;
+    QString UpdateProductId() const override;
+    QString UpdateVersionId() const override;
+    QString ProductDisplayName() const override;
+    QString VersionPrefix() const override;
+    QString CurrentVersionText() const override;
+
+    // The folder of the program file, ending in '/'.
+    static QString ProgramDirectoryOf(const QString& programFilePath);
+
+private:
+    Options options_;
+    Prompter& prompter_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<AppSettings> settings_;
+    ProductTexts product_;
+};

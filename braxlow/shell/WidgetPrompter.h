@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "LanguageLoader.h"
+#include "Prompter.h"
+
+// Message boxes on screen.
+class WidgetPrompter : public Prompter
+{
+public:
+    Answer Show(const QString& text, const QString& caption, Buttons buttons,
+                Icon icon) override;
+};
+
+// The desktop's viewer for help files.
+class DesktopDocumentOpener : public DocumentOpener
+{
+public:
+    bool Open(const QString& path) override;
+};

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BraxlowApp.h"
+#include "LanguageStrings.h"
+#include "StringIds.h"
+#include "WidgetPrompter.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// What the start-up has established, until the main window takes its place.
+void ShowStartupSummary(BraxlowApp& app)
+{
+    AppSettings& s = app.Settings();
+    QDialog dialog;
+    dialog.setWindowTitle(app.ProductDisplayName());
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Version:"), new QLabel(app.CurrentVersionText()));
+    form->addRow(QStringLiteral("Language:"), new QLabel(s.Language()));
+    form->addRow(QStringLiteral("Cable port:"),
+                 new QLabel(s.Port() ? QStringLiteral("COM%1").arg(s.Port())
+                                     : QStringLiteral("none")));
+    form->addRow(QStringLiteral("Infrared port:"),
+                 new QLabel(s.IrPort() ? QStringLiteral("COM%1").arg(s.IrPort())
+                                       : QStringLiteral("none")));
+    form->addRow(QStringLiteral("Speed:"), new QLabel(s.Speed()));
+    form->addRow(QStringLiteral("Settings:"), new QLabel(s.Store().FilePath()));
+    const ConnectInfo current = s.LoadConnectInfo();
+    form->addRow(QStringLiteral("Current entry:"),
+                 new QLabel(current.ConnectName.isEmpty() ? QStringLiteral("none")
+                                                          : current.ConnectName));
+    form->addRow(QStringLiteral("Status:"),
+                 new QLabel(LoadLanguageString(s.LanguageModule(), Str::StatusReady)));
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)
+        ->setText(LoadLanguageString(s.LanguageModule(), Str::Close));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Braxlow"));
+    QApplication::setOrganizationName(QStringLiteral("KORVANE"));
+
+    const QStringList args = QApplication::arguments();
+    // Used by the smoke test: run the start-up, then leave.
+    const bool quitAfterStartup = args.contains(QStringLiteral("--quit-after-startup"));
+
+    WidgetPrompter prompter;
+    BraxlowApp::Options options;
+    options.programFilePath = QApplication::applicationFilePath();
+    BraxlowApp app(options, prompter);
+    if (!app.Startup())
+        return 0;
+    if (quitAfterStartup)
+        return 0;
+    ShowStartupSummary(app);
+    return 0;
+}

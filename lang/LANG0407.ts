@@ -1,0 +1,711 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow bringt Ihren Computer über ein GPRS-Mobiltelefon als Modem online.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>Modem hinzufügen...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow wird bereits ausgeführt.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>Kennwort speichern</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>Der Update-Server ist nicht erreichbar. Prüfen Sie Ihre Internetverbindung und versuchen Sie es später erneut.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>Der Anschluss des Telefons wird von %s verwendet. Beenden Sie %s und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>Installierte Version:</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>Neu...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>Verbindungsname:</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>Zugangspunkt (APN):</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>Telefon einrichten...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>Verknüpfung</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>Land:</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>Netzbetreiber:</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>Kennwort:</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>Einwahlnummer:</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>Eigenschaften...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>Verbindungseinträge</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>Zugangsart</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>Benutzername:</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>Der Anschluss des Telefons konnte nicht geöffnet werden. Prüfen Sie die Telefoneinrichtung.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow konnte nicht auf den Anschluss des Telefons schreiben.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>Das Telefon hat einen Befehl abgelehnt oder nicht geantwortet. Prüfen Sie, ob das Telefon eingeschaltet und angeschlossen ist.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>Ein Verbindungseintrag mit diesem Namen existiert bereits. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>konnte keine Verbindung herstellen.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>Der Download ist abgeschlossen. Die neue Version jetzt installieren?</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>Der Update-Server ist ausgelastet. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>Sie haben bereits die neueste Version.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>Der Update-Server hat einen Fehler gemeldet. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>Die Update-Datei ist auf dem Server nicht verfügbar.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>Bitte geben Sie einen Verbindungsnamen ein.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>Verfügbare Version:</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>Dieses Telefon bietet nicht die Funktionen, die für eine GPRS-Verbindung nötig sind.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>Vertraglich vereinbarte Priorität</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>Vertraglich vereinbarte Zuverlässigkeitsklasse</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>GTP, LLC und RLC bestätigt; geschützte Daten</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>GTP unbestätigt; LLC und RLC bestätigt, geschützte Daten</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>GTP und LLC unbestätigt; RLC bestätigt, geschützte Daten</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>GTP, LLC und RLC unbestätigt, geschützte Daten</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>GTP, LLC und RLC unbestätigt, ungeschützte Daten</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>Vertraglich vereinbarter Spitzendurchsatz</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>Bis 1 000 Oktette/s</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>Bis 2 000 Oktette/s</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>Bis 4 000 Oktette/s</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>Hohe Priorität</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>Bis 8 000 Oktette/s</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>Bis 16 000 Oktette/s</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>Bis 32 000 Oktette/s</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>Bis 64 000 Oktette/s</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>Bis 128 000 Oktette/s</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>Bis 256 000 Oktette/s</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>Vertraglich vereinbarter mittlerer Durchsatz</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 Oktette/h</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 Oktette/h</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 Oktette/h</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>Normale Priorität</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 Oktette/h</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 Oktette/h</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 Oktette/h</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 Oktette/h</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 Oktette/h</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 Oktette/h</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 Oktette/h</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 Oktette/h</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 Oktette/h</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 Oktette/h</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>Niedrige Priorität</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 Oktette/h</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 Oktette/h</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 Oktette/h</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 Oktette/h</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 Oktette/h</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>Best Effort</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>Vertraglich vereinbarte Verzögerungsklasse</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>Verzögerungsklasse 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>Verzögerungsklasse 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>Verzögerungsklasse 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>Verzögerungsklasse 4 (Best Effort)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>Verzögerungsklasse:</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>Mittlerer Durchsatz:</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>Spitzendurchsatz:</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>Priorität:</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>Zuverlässigkeitsklasse:</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>DNS-Serveradressen automatisch beziehen</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>Folgende DNS-Serveradressen verwenden:</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>IP-Adresse automatisch beziehen</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>Folgende IP-Adresse verwenden:</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>Alternativer DNS-Server:</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>Bevorzugter DNS-Server:</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>DNS-Server</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>Der Zugangspunkt, den Ihr Netzbetreiber angibt, zum Beispiel „internet“.</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>Ein frei wählbarer Name für diesen Verbindungseintrag.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>Das Land Ihres Netzbetreibers. Wählen Sie [Others], um alle Länder zu sehen.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>Das Kennwort für den GPRS-Zugang, falls Ihr Netzbetreiber eines verlangt.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>Die Nummer, die das Telefon für GPRS wählt, meist *99# oder *99**1*1#. Die Ziffer nach ** ist die Kontextnummer.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>Ihr Netzbetreiber. Wählen Sie [Others], um alle Einstellungen selbst einzugeben.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>Der Benutzername für den GPRS-Zugang, falls Ihr Netzbetreiber einen verlangt.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>Das Telefon konnte nicht für die Verbindung vorbereitet werden.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>Die Verbindung wurde beendet.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>Der DFÜ-Eintrag konnte nicht eingerichtet werden.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>Die Verknüpfung konnte nicht erstellt werden.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow ist verbunden. Jetzt trennen?</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>Nicht bereit: Der DFÜ-Eintrag konnte nicht angelegt werden. Prüfen Sie die Telefoneinrichtung.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>Minimale QoS</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>Angeforderte QoS</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>Warten auf die Rückrufanforderung...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>Computer wird im Netzwerk registriert...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>Verbindungsgeschwindigkeit wird ermittelt...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>Authentifizierung bestätigt...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>Erneute Authentifizierung...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>Authentifiziert</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>Rückruf wird vorbereitet...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>Warten auf das Zurücksetzen des Telefons...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>Verbindung wird ausgehandelt...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>Anmeldung am Netzwerk...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>Teilverbindung hergestellt</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>Teilverbindung getrennt</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>Anschluss wird geöffnet...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>Es wurde noch kein Verbindungseintrag ausgewählt. Fenster trotzdem schließen?</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>Den ausgewählten Verbindungseintrag löschen?</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>Anschluss geöffnet</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>Verbindung mit dem Telefon...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>Telefon verbunden, Verbindung wird aufgebaut...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>Benutzername und Kennwort werden überprüft...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>Authentifizierung wird wiederholt...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>Erweitert...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;Eintrag</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;Neu...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>&amp;Eigenschaften...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>&amp;Verknüpfung</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>&amp;Telefon einrichten...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>&amp;Geschwindigkeit</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>Nach &amp;Updates suchen...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>&amp;Info über Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>&amp;Fenster anzeigen</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>Englisch</translation>
+    </message>
+    <message id="2031">
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>Chinese (Simplified)</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message id="2033">
+        <source>Chinese (Traditional)</source>
+        <translation>Chinesisch (traditionell)</translation>
+    </message>
+    <message id="2034">
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message id="2035">
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message id="2036">
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message id="2037">
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message id="2038">
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message id="2039">
+        <source>Portuguese (Brazilian)</source>
+        <translation>Portugiesisch (Brasilien)</translation>
+    </message>
+    <message id="2040">
+        <source>Russian</source>
+        <translation>Russisch</translation>
+    </message>
+    <message id="2041">
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message id="2042">
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+</context>
+</TS>

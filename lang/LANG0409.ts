@@ -1,0 +1,711 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>Check for Updates</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>Add Modem...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow is already running.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>Remember password</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>The update server cannot be reached. Check your Internet connection and try again later.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>The phone's port is in use by %s. Close %s and try again.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>Current version:</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>Connection</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>New...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>Connection name:</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>Access point name (APN):</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>Phone Setup...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>Shortcut</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>Country:</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>Network provider:</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>Dial string:</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>Properties...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>Connection Entries</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>Access mode</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>User name:</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>The phone's port could not be opened. Check the phone setup.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow could not write to the phone's port.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>A connection entry with this name already exists. Please choose another name.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>could not connect.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>Log On</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>The download is complete. Install the new version now?</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>The update server is busy. Please try again later.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>You already have the latest version.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>The update server reported an error. Please try again later.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>The update file is not available on the server.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>Please enter a connection name.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>Available version:</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>This phone does not offer the functions needed for a GPRS connection.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>Subscribed precedence</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>Subscribed reliability class</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>Acknowledged GTP, LLC, and RLC; Protected data</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>Unacknowledged GTP, LLC, and RLC, Protected data</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>Unacknowledged GTP, LLC, and RLC, Unprotected data</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>Subscribed peak throughput</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>Up to 1 000 octets/s</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>Up to 2 000 octets/s</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>Up to 4 000 octets/s</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>High priority</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>Up to 8 000 octets/s</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>Up to 16 000 octets/s</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>Up to 32 000 octets/s</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>Up to 64 000 octets/s</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>Up to 128 000 octets/s</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>Up to 256 000 octets/s</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>Subscribed mean throughput</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 octets/h</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 octets/h</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 octets/h</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>Normal priority</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 octets/h</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 octets/h</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 octets/h</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 octets/h</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 octets/h</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 octets/h</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 octets/h</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 octets/h</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 octets/h</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 octets/h</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>Low priority</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 octets/h</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 octets/h</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 octets/h</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 octets/h</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 octets/h</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>Best effort</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>Subscribed delay class</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>Delay class 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>Delay class 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>Delay class 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>Delay class 4 (best effort)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>Delay class:</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>Mean throughput:</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>Peak throughput:</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>Precedence:</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>Reliability class:</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>Obtain DNS server addresses automatically</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>Use the following DNS server addresses:</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>Obtain an IP address automatically</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>Use the following IP address:</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>Alternate DNS server:</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>Preferred DNS server:</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>IP address:</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>DNS servers</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>IP address</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>The access point name your provider gave you, for example "internet".</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>A name of your choice for this connection entry.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>The country of your network provider. Choose [Others] to see every country.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>The password for the GPRS access, if your provider needs one.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>Your network provider. Choose [Others] to type all settings yourself.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>The user name for the GPRS access, if your provider needs one.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>The phone could not be prepared for the connection.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>The connection has ended.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>The dial-up entry could not be set up.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>The shortcut could not be created.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow is connected. Disconnect now?</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>Not ready: the dial-up entry could not be made. Check the phone setup.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>Entries</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>Minimum QoS</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>Requested QoS</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>Waiting for the callback request...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>Registering your computer on the network...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>Measuring the link speed...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>Authentication acknowledged...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>Authenticating again...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>Authenticated</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>Preparing for callback...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>Waiting for the phone to reset...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>Negotiating the connection...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>Logging on to the network...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>Link connected</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>Link disconnected</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>Opening the port...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>No connection entry has been selected yet. Close the window anyway?</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>Delete the selected connection entry?</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>Port opened</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>Connecting to the phone...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>Phone connected, starting the link...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>Verifying user name and password...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>Retrying authentication...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>Advanced...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;Entry</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;New...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>&amp;Properties...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>Short&amp;cut</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>&amp;Phone Setup...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>Port &amp;Speed</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>Check for &amp;Updates...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Help Topics</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>&amp;About Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>&amp;Show Window</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>German</source>
+        <translation>German</translation>
+    </message>
+    <message id="2032">
+        <source>Chinese (Simplified)</source>
+        <translation>Chinese (Simplified)</translation>
+    </message>
+    <message id="2033">
+        <source>Chinese (Traditional)</source>
+        <translation>Chinese (Traditional)</translation>
+    </message>
+    <message id="2034">
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message id="2035">
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message id="2036">
+        <source>Spanish</source>
+        <translation>Spanish</translation>
+    </message>
+    <message id="2037">
+        <source>Portuguese</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message id="2038">
+        <source>Dutch</source>
+        <translation>Dutch</translation>
+    </message>
+    <message id="2039">
+        <source>Portuguese (Brazilian)</source>
+        <translation>Portuguese (Brazilian)</translation>
+    </message>
+    <message id="2040">
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message id="2041">
+        <source>Arabic</source>
+        <translation>Arabic</translation>
+    </message>
+    <message id="2042">
+        <source>Swedish</source>
+        <translation>Swedish</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppSettings.h"
+#include "BraxlowApp.h"
+#include "SettingsStore.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+namespace {
+const QString kConfig = QStringLiteral("Braxlow/Config");
+} // namespace
+
+class TestAppSettings : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+    }
+
+    void firstStartWithEmptyProfileWritesTheDefaults()
+    {
+        RecordingPrompter prompter;
+        {
+            BraxlowApp app({TestSupport::ProgramDirectory() + QStringLiteral("/braxlow"),
+                            dir_->path()},
+                           prompter);
+            QVERIFY(app.Startup());
+            QCOMPARE(app.Settings().Port(), 0);
+            QCOMPARE(app.Settings().IrPort(), 0);
+            QCOMPARE(app.Settings().Speed(), QStringLiteral("115200"));
+            QCOMPARE(app.Settings().Language(), QStringLiteral("English"));
+            QVERIFY(app.Settings().LanguageModule() != nullptr);
+            QCOMPARE(app.CurrentVersionText(), QStringLiteral("Korvane Tessaly II Braxlow 1.0.0.3 FH1"));
+        }
+        QVERIFY(prompter.Messages().isEmpty());
+        SettingsStore store(dir_->path());
+        QCOMPARE(store.ReadDword(kConfig, QStringLiteral("Port")), 0);
+        QCOMPARE(store.ReadDword(kConfig, QStringLiteral("IRPort")), 0);
+        QCOMPARE(store.ReadString(kConfig, QStringLiteral("Speed")), QStringLiteral("115200"));
+        QCOMPARE(store.ReadString(kConfig, QStringLiteral("Language")), QStringLiteral("English"));
+    }
+
+    void storedPlaceholdersAreReplaced_data()
+    {
+        QTest::addColumn<QString>("storedSpeed");
+        QTest::addColumn<QString>("storedLanguage");
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("placeholders") << "0" << "Lang" << "115200" << "English";
+        // Unknown values stay: the link gets 12345, the language table falls back.
+        QTest::newRow("unknown speed stays") << "12345" << "Klingon" << "12345" << "Klingon";
+        QTest::newRow("real values") << "57600" << "German" << "57600" << "German";
+    }
+
+    void storedPlaceholdersAreReplaced()
+    {
+        QFETCH(QString, storedSpeed);
+        QFETCH(QString, storedLanguage);
+        QFETCH(QString, speed);
+        QFETCH(QString, language);
+        SettingsStore store(dir_->path());
+        store.WriteString(kConfig, QStringLiteral("Speed"), storedSpeed);
+        store.WriteString(kConfig, QStringLiteral("Language"), storedLanguage);
+        AppSettings settings(store);
+        QCOMPARE(settings.LoadLanguage(), language);
+        settings.LoadAll();
+        QCOMPARE(settings.Speed(), speed);
+        QCOMPARE(store.ReadString(kConfig, QStringLiteral("Speed")), speed);
+        QCOMPARE(store.ReadString(kConfig, QStringLiteral("Language")), language);
+    }
+
+    void portsReadAndWriteBack()
+    {
+        SettingsStore store(dir_->path());
+        AppSettings settings(store);
+        QCOMPARE(settings.Port(), 1); // the record's value before loading
+        store.WriteDword(kConfig, QStringLiteral("Port"), 0);
+        store.WriteDword(kConfig, QStringLiteral("IRPort"), 5);
+        settings.LoadAll();
+        QCOMPARE(settings.Port(), 0);
+        QCOMPARE(settings.IrPort(), 5);
+
+        settings.SavePort(3);
+        settings.SaveIrPort(-1); // an infrared port that was not found
+        QCOMPARE(settings.Port(), 3);
+        AppSettings reread(store);
+        reread.LoadAll();
+        QCOMPARE(reread.Port(), 3);
+        QCOMPARE(reread.IrPort(), -1);
+
+        // A port stored with the wrong type reads as absent and is repaired.
+        store.WriteString(kConfig, QStringLiteral("Port"), QStringLiteral("4"));
+        QCOMPARE(reread.LoadPort(), 0);
+        QCOMPARE(store.ReadDword(kConfig, QStringLiteral("Port")), 0);
+    }
+
+    void databaseMarker()
+    {
+        SettingsStore store(dir_->path());
+        AppSettings settings(store);
+        // Without the family key neither the marker nor the record is written.
+        QVERIFY(!settings.ReadDatabaseMarker());
+        QVERIFY(!settings.WriteDatabaseMarker());
+        QVERIFY(!store.FamilyKeyExists());
+
+        settings.LoadAll(); // creates the key
+        QVERIFY(!settings.ReadDatabaseMarker());
+        QVERIFY(settings.WriteDatabaseMarker());
+        QVERIFY(settings.ReadDatabaseMarker());
+        QCOMPARE(store.ReadDefault(QStringLiteral("Braxlow/DBCreated")), QStringLiteral("1"));
+
+        // A value that does not fit the two-byte buffer counts as absent.
+        store.WriteDefault(QStringLiteral("Braxlow/DBCreated"), QStringLiteral("12"));
+        QVERIFY(!settings.ReadDatabaseMarker());
+        QVERIFY(settings.WriteDatabaseMarker());
+        QVERIFY(settings.ReadDatabaseMarker());
+    }
+
+    void installationRecordAppearsAtSecondStartAndFollowsTheProgram()
+    {
+        RecordingPrompter prompter;
+        const QString first = QStringLiteral("/opt/one/braxlow");
+        {
+            BraxlowApp app({first, dir_->path()}, prompter);
+            QVERIFY(app.Startup());
+        }
+        SettingsStore store(dir_->path());
+        QVERIFY(!store.ReadString(QStringLiteral("Information"), QStringLiteral("BraxlowPathName")));
+        {
+            BraxlowApp app({first, dir_->path()}, prompter);
+            QVERIFY(app.Startup());
+        }
+        QCOMPARE(store.ReadString(QStringLiteral("Information"), QStringLiteral("BraxlowPathName")),
+                 first);
+        {
+            BraxlowApp app({QStringLiteral("/home/u/moved/braxlow"), dir_->path()}, prompter);
+            QVERIFY(app.Startup());
+            QCOMPARE(app.Settings().ProgramDirectory(), QStringLiteral("/home/u/moved/"));
+        }
+        QCOMPARE(store.ReadString(QStringLiteral("Information"), QStringLiteral("BraxlowPathName")),
+                 QStringLiteral("/home/u/moved/braxlow"));
+    }
+
+    void connectInfoRoundTripsAsOneWrite()
+    {
+        SettingsStore store(dir_->path());
+        AppSettings settings(store);
+        const ConnectInfo empty = settings.LoadConnectInfo();
+        QVERIFY(empty.ConnectName.isEmpty());
+        QCOMPARE(empty.CID, 0);
+
+        ConnectInfo c;
+        c.ConnectName = QStringLiteral("O'Brien's \"work\" line");
+        c.Country = QStringLiteral("Germany");
+        c.Provider = QStringLiteral("T-Mobile");
+        c.APNName = QStringLiteral("internet.t-mobile");
+        c.PhoneNumber = QStringLiteral("*99***1#");
+        c.Username = QStringLiteral("t-mobile");
+        c.Password = QStringLiteral("p\\a\"ss\nword");
+        c.CheckPassword = QStringLiteral("1");
+        c.UserIPAddr = QStringLiteral("10.0.0.2");
+        c.PrimaryDNS = QStringLiteral("193.254.160.1");
+        c.QoSMin = QStringLiteral("1,0,0,3,0,0");
+        c.QoSRequest = QStringLiteral("1,2,4,5,9,31");
+        c.CID = 42;
+        settings.SaveConnectInfo(c);
+
+        SettingsStore other(dir_->path());
+        QCOMPARE(AppSettings(other).LoadConnectInfo(), c);
+        QCOMPARE(other.ReadDword(QStringLiteral("Braxlow/ConnectInfo"), QStringLiteral("CID")), 42);
+        QCOMPARE(other.ReadString(QStringLiteral("Braxlow/ConnectInfo"),
+                                  QStringLiteral("Check Password")),
+                 QStringLiteral("1"));
+    }
+
+    void settingsRootKeepsTestsAwayFromTheUser()
+    {
+        RecordingPrompter prompter;
+        BraxlowApp app({QStringLiteral("/opt/braxlow/braxlow"), dir_->path()}, prompter);
+        QVERIFY(app.Startup());
+        QVERIFY(app.Settings().Store().FilePath().startsWith(dir_->path()));
+        QVERIFY(!QFileInfo::exists(QDir::homePath() + QStringLiteral("/.config/KORVANE")));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+QTEST_GUILESS_MAIN(TestAppSettings)
+#include "tst_appsettings.moc"

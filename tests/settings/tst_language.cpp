@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppSettings.h"
+#include "LanguageLoader.h"
+#include "LanguageStrings.h"
+#include "LanguageTable.h"
+#include "ProgramStrings.h"
+#include "SettingsStore.h"
+#include "StringIds.h"
+#include "TestSupport.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+class FakeOpener : public DocumentOpener
+{
+public:
+    bool Open(const QString& path) override
+    {
+        opened << path;
+        return true;
+    }
+    QStringList opened;
+};
+
+std::unique_ptr<QTranslator> TestTable()
+{
+    return LanguageLoader::LoadModule(QStringLiteral(BRAXLOW_TEST_DATA_DIR "/LANGTEST.qm"));
+}
+
+std::unique_ptr<QTranslator> ProgramTable(const char* lcid)
+{
+    return LanguageLoader::LoadModule(TestSupport::ProgramDirectory() +
+                                      QStringLiteral("/Lang/LANG%1.qm").arg(QLatin1String(lcid)));
+}
+
+} // namespace
+
+class TestLanguage : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        store_ = std::make_unique<SettingsStore>(dir_->path());
+        settings_ = std::make_unique<AppSettings>(*store_);
+        settings_->SetProgramDirectory(TestSupport::ProgramDirectory());
+    }
+
+    void loaderReplacesLegacyNamesAndCuts()
+    {
+        const auto table = TestTable();
+        QVERIFY(table);
+        QCOMPARE(LoadLanguageString(table.get(), 1), QStringLiteral("Start Braxlow now"));
+        QCOMPARE(LoadLanguageString(table.get(), 2), QStringLiteral("Braxlow and Braxlow"));
+        QCOMPARE(LoadLanguageString(table.get(), 3),
+                 QStringLiteral("Braxlow, Braxlow, Braxlow, Braxlow"));
+        QCOMPARE(LoadLanguageString(table.get(), 5), QStringLiteral("dunmorrow stays lower case"));
+
+        const QString longText = LoadLanguageString(table.get(), 4);
+        QCOMPARE(longText.size(), 255);
+        QVERIFY(longText.startsWith(QStringLiteral("abcdefghijklmnopqrstuvwxyz")));
+        // A cut that would split a character drops the whole character.
+        const QString emoji = LoadLanguageString(table.get(), 6);
+        QCOMPARE(emoji, QString(254, QLatin1Char('x')));
+
+        QCOMPARE(LoadLanguageString(table.get(), 999), QStringLiteral("Error loading resource."));
+        QCOMPARE(LoadLanguageString(nullptr, 1), QStringLiteral("Error loading resource."));
+    }
+
+    void aboutVariantWarnsAndKeepsLegacyNames()
+    {
+        const auto table = TestTable();
+        RecordingPrompter prompter;
+        QCOMPARE(LoadLanguageStringOrWarn(table.get(), 1, prompter),
+                 QStringLiteral("Start Dunmorrow now"));
+        QVERIFY(prompter.Messages().isEmpty());
+        QCOMPARE(LoadLanguageStringOrWarn(table.get(), 999, prompter), QString());
+        QCOMPARE(prompter.Messages().size(), 1);
+        QCOMPARE(prompter.Messages().at(0).text, ProgramStrings::Text(ProgramStrings::kStringMissing));
+        QCOMPARE(LoadLanguageStringOrWarn(nullptr, 1, prompter),
+                 QStringLiteral("Error loading resource."));
+        QCOMPARE(prompter.Messages().size(), 1);
+    }
+
+    void moduleChoice_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("atStartup");
+        QTest::addColumn<QString>("onSwitch");
+        QTest::addColumn<QString>("help");
+        QTest::addColumn<int>("checked");
+        QTest::newRow("English") << "English" << "0409" << "0409" << "0409" << 32995;
+        QTest::newRow("German") << "German" << "0407" << "0407" << "0407" << 32996;
+        QTest::newRow("german lower case") << "german" << "0409" << "0409" << "0407" << 32995;
+        QTest::newRow("Russian") << "Russian" << "0419" << "0419" << "0419" << 33005;
+        QTest::newRow("Brazilian") << "Portuguese(Brazilian)" << "0416" << "0416" << "0416" << 33004;
+        QTest::newRow("Indonesian") << "Indonesian" << "0409" << "0421" << "0421" << 32995;
+        QTest::newRow("Swedish") << "Swedish" << "0409" << "0409" << "041D" << 32995;
+        QTest::newRow("Arabic") << "Arabic" << "0401" << "0401" << "" << 32995;
+        QTest::newRow("unknown") << "Klingon" << "0409" << "0409" << "" << 32995;
+        QTest::newRow("empty") << "" << "0409" << "0409" << "0409" << 32995;
+    }
+
+    void moduleChoice()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, atStartup);
+        QFETCH(QString, onSwitch);
+        QFETCH(QString, help);
+        QFETCH(int, checked);
+        QCOMPARE(LanguageTable::StartupModuleFile(name), QStringLiteral("Lang/LANG%1.qm").arg(atStartup));
+        QCOMPARE(LanguageTable::SwitchModuleFile(name), QStringLiteral("Lang/LANG%1.qm").arg(onSwitch));
+        QCOMPARE(LanguageTable::HelpFile(name),
+                 help.isEmpty() ? QString() : QStringLiteral("%1Braxlow.html").arg(help));
+        QCOMPARE(LanguageTable::CheckedCommand(name), checked);
+    }
+
+    void menuCommandsMapToNames()
+    {
+        const QStringList names = LanguageTable::Names();
+        QCOMPARE(names.size(), 13);
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(LanguageTable::LanguageForCommand(32995 + i), names.at(i));
+        QCOMPARE(LanguageTable::LanguageForCommand(32994), QString());
+        QCOMPARE(LanguageTable::LanguageForCommand(33008), QString());
+        // Every language the menu offers checks its own item, except the two the
+        // menu never shows.
+        for (int i = 0; i < 11; ++i)
+            QCOMPARE(LanguageTable::CheckedCommand(names.at(i)), 32995 + i);
+    }
+
+    void startupLoadsTheSettingsLanguage()
+    {
+        LanguageLoader loader(*settings_, prompter_);
+        loader.LoadStartupLanguage(); // absent: English, and written back
+        QCOMPARE(store_->ReadString(AppSettings::kConfigKey, QStringLiteral("Language")),
+                 QStringLiteral("English"));
+        QCOMPARE(LoadLanguageString(settings_->LanguageModule(), Str::Connect),
+                 QStringLiteral("Connect"));
+
+        settings_->SaveLanguage(QStringLiteral("German"));
+        loader.LoadStartupLanguage();
+        QCOMPARE(LoadLanguageString(settings_->LanguageModule(), Str::Connect),
+                 QStringLiteral("Verbinden"));
+
+        settings_->SaveLanguage(QStringLiteral("german"));
+        loader.LoadStartupLanguage();
+        QCOMPARE(LoadLanguageString(settings_->LanguageModule(), Str::Connect),
+                 QStringLiteral("Connect"));
+        FakeOpener opener;
+        QVERIFY(loader.ShowHelp(opener));
+        QCOMPARE(opener.opened, QStringList{TestSupport::ProgramDirectory() +
+                                            QStringLiteral("/0407Braxlow.html")});
+        QVERIFY(QFileInfo::exists(opener.opened.at(0)));
+        QVERIFY(prompter_.Messages().isEmpty());
+    }
+
+    void missingTablesAtStartupAreSilent()
+    {
+        QTemporaryDir empty;
+        settings_->SetProgramDirectory(empty.path());
+        LanguageLoader loader(*settings_, prompter_);
+        loader.LoadStartupLanguage();
+        QVERIFY(settings_->LanguageModule() == nullptr);
+        QCOMPARE(LoadLanguageString(settings_->LanguageModule(), Str::Connect),
+                 QStringLiteral("Error loading resource."));
+        QVERIFY(prompter_.Messages().isEmpty());
+    }
+
+    void switchSavesFirstAndWarnsWhenTheTableIsMissing()
+    {
+        LanguageLoader loader(*settings_, prompter_);
+        QVERIFY(loader.SwitchLanguage(QStringLiteral("German")));
+        QCOMPARE(settings_->Language(), QStringLiteral("German"));
+        QCOMPARE(LoadLanguageString(settings_->LanguageModule(), Str::Close),
+                 QStringLiteral("Schließen"));
+
+        QTemporaryDir empty;
+        settings_->SetProgramDirectory(empty.path());
+        QVERIFY(!loader.SwitchLanguage(QStringLiteral("Russian")));
+        QVERIFY(settings_->LanguageModule() == nullptr);
+        QCOMPARE(store_->ReadString(AppSettings::kConfigKey, QStringLiteral("Language")),
+                 QStringLiteral("Russian"));
+        QCOMPARE(prompter_.Messages().size(), 1);
+        QCOMPARE(prompter_.Messages().at(0).text,
+                 ProgramStrings::Text(ProgramStrings::kLanguageModuleMissing));
+        QVERIFY(!ProgramStrings::Text(ProgramStrings::kLanguageModuleMissing).isEmpty());
+    }
+
+    void helpForLanguagesWithout()
+    {
+        LanguageLoader loader(*settings_, prompter_);
+        FakeOpener opener;
+        settings_->SaveLanguage(QStringLiteral("Arabic"));
+        QVERIFY(!loader.ShowHelp(opener));
+        settings_->SaveLanguage(QStringLiteral("Swedish"));
+        QVERIFY(loader.ShowHelp(opener));
+        QCOMPARE(QFileInfo(opener.opened.value(0)).fileName(), QStringLiteral("041DBraxlow.html"));
+        QVERIFY(QFileInfo::exists(opener.opened.value(0)));
+    }
+
+    void everyLanguageHasItsFiles()
+    {
+        QStringList names = LanguageTable::Names();
+        names << QStringLiteral("Indonesian");
+        for (const QString& name : names) {
+            const QString module = TestSupport::ProgramDirectory() + QLatin1Char('/') +
+                                   LanguageTable::SwitchModuleFile(name);
+            QVERIFY2(LanguageLoader::LoadModule(module) != nullptr, qPrintable(module));
+            const QString help = LanguageTable::HelpFile(name);
+            if (!help.isEmpty())
+                QVERIFY2(QFileInfo::exists(TestSupport::ProgramDirectory() + QLatin1Char('/') + help),
+                         qPrintable(help));
+        }
+    }
+
+    void englishAndGermanTablesAreComplete()
+    {
+        for (const char* lcid : {"0409", "0407"}) {
+            const auto table = ProgramTable(lcid);
+            QVERIFY(table);
+            for (int id : Str::kAllStringIds) {
+                const QString text = LookUpLanguageString(table.get(), id);
+                QVERIFY2(!text.isEmpty(), qPrintable(QStringLiteral("LANG%1 lacks string %2")
+                                                         .arg(QLatin1String(lcid))
+                                                         .arg(id)));
+            }
+            // Formats keep their parameters in every language.
+            QCOMPARE(LookUpLanguageString(table.get(), Str::PortConflict).count(QStringLiteral("%s")), 2);
+        }
+        // The program's own strings are never looked up in a table.
+        for (int id : Str::kAllStringIds) {
+            QVERIFY(id != ProgramStrings::kStringMissing);
+            QVERIFY(id != ProgramStrings::kLanguageModuleMissing);
+        }
+    }
+
+    void codeAsksOnlyForNumbersTheEnglishTableHas()
+    {
+        // Any string number written as a literal in a loader call must be in the table.
+        const auto english = ProgramTable("0409");
+        const QRegularExpression call(
+            QStringLiteral(R"(LoadLanguageString\w*\s*\([^;]*?,\s*(\d+)\s*[,)])"));
+        int files = 0;
+        for (const char* sub : {"braxlow", "quarrin"}) {
+            QDirIterator it(QStringLiteral(BRAXLOW_SOURCE_DIR "/") + QLatin1String(sub),
+                            {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile f(it.next());
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                ++files;
+                const QString text = QString::fromUtf8(f.readAll());
+                auto matches = call.globalMatch(text);
+                while (matches.hasNext()) {
+                    const int id = matches.next().captured(1).toInt();
+                    QVERIFY2(!LookUpLanguageString(english.get(), id).isEmpty(),
+                             qPrintable(QStringLiteral("%1 asks for string %2")
+                                            .arg(f.fileName())
+                                            .arg(id)));
+                }
+            }
+        }
+        QVERIFY(files > 10);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<AppSettings> settings_;
+    RecordingPrompter prompter_;
+};
+
+QTEST_GUILESS_MAIN(TestLanguage)
+#include "tst_language.moc"

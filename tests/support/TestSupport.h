@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Prompter.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace TestSupport {
+
+// Points HOME and the XDG folders at a fresh temporary folder for the whole test
+// process, so nothing a test does can reach the real user's settings. Call it
+// from the test class's initMain().
+void IsolateUserDirectories();
+
+// Where the build put the program and its data files ("Lang", help files).
+QString ProgramDirectory();
+
+} // namespace TestSupport
+
+// Answers message boxes from a queue and remembers what was shown.
+class RecordingPrompter : public Prompter
+{
+public:
+    struct Shown
+    {
+        QString text;
+        QString caption;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    // The answer to give to the next question; without one, Ok/Yes.
+    void QueueAnswer(Answer answer) { answers_.append(answer); }
+    const QList<Shown>& Messages() const { return shown_; }
+    void Clear() { shown_.clear(); }
+
+    Answer Show(const QString& text, const QString& caption, Buttons buttons,
+                Icon icon) override;
+
+private:
+    QList<Answer> answers_;
+    QList<Shown> shown_;
+};
