@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class PortMap;
 class QTranslator;
 
 // What the library needs from the program that loads it. The program registers
@@ -19,6 +20,8 @@ public:
     virtual const QTranslator* LanguageModule() const = 0;
     // The configured cable port (COM number), 0 when none.
     virtual int CablePort() const = 0;
+    // The machine's serial ports by COM number.
+    virtual PortMap& SerialPorts() = 0;
 
     virtual QString UpdateProductId() const = 0;
     virtual QString UpdateVersionId() const = 0;

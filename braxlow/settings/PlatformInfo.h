@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "OsVersion.h"
+
 // Classifies the running system into the platform kind that decides how modems
 // are discovered and how the dial-up entry is bound:
 //   0 query failed, 1 Win32s, 3 Windows 95 family, 4 NT below 5, 5 NT 5 or later,
@@ -8,16 +10,7 @@
 class PlatformInfo
 {
 public:
-    // Platform ids as the version query reports them.
-    enum PlatformId { Win32s = 0, Windows9x = 1, WindowsNT = 2 };
-
-    struct Version
-    {
-        bool ok = false;
-        int platformId = 0;
-        int major = 0;
-        int minor = 0;
-    };
+    using Version = Quarrin::OsVersion;
 
     // Reads the version of the running system.
     PlatformInfo();
@@ -29,9 +22,6 @@ public:
     int Minor() const { return version_.ok ? version_.minor : 0; }
 
     static int Classify(const Version& version);
-    // The running Linux system seen through the same record: the NT platform id with
-    // uname's release numbers.
-    static Version QuerySystem();
 
 private:
     Version version_;

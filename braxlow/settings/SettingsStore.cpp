@@ -72,6 +72,38 @@ std::optional<QString> SettingsStore::ReadString(const QString& key, const QStri
     return v.toString();
 }
 
+QList<QPair<QString, QString>> SettingsStore::ReadStrings(const QString& key) const
+{
+    settings_->sync();
+    QList<QPair<QString, QString>> values;
+    const QString prefix = key + QLatin1Char('/');
+    const QStringList keys = settings_->allKeys();
+    for (const QString& k : keys) {
+        if (!k.startsWith(prefix, Qt::CaseInsensitive) || k.indexOf(QLatin1Char('/'), prefix.size()) >= 0)
+            continue;
+        const QVariant v = settings_->value(k);
+        if (v.typeId() == QMetaType::QString)
+            values.append({k.mid(prefix.size()), v.toString()});
+    }
+    return values;
+}
+
+bool SettingsStore::ReplaceValues(const QString& key, const QList<QPair<QString, QVariant>>& values)
+{
+    if (!PrepareFile())
+        return false;
+    settings_->sync();
+    const QString prefix = key + QLatin1Char('/');
+    const QStringList keys = settings_->allKeys();
+    for (const QString& k : keys)
+        if (k.startsWith(prefix, Qt::CaseInsensitive) && k.indexOf(QLatin1Char('/'), prefix.size()) < 0)
+            settings_->remove(k);
+    for (const auto& [name, value] : values)
+        settings_->setValue(prefix + name, value);
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
 std::optional<QString> SettingsStore::ReadDefault(const QString& key) const
 {
     return ReadString(key, kDefaultValueName);

@@ -46,6 +46,11 @@ public:
     // Several values of one key in one write: all of them reach the disk, or none.
     bool WriteValues(const QString& key, const QList<QPair<QString, QVariant>>& values);
 
+    // Every string value of a key, by name; and a write that makes the key hold
+    // exactly the given values.
+    QList<QPair<QString, QString>> ReadStrings(const QString& key) const;
+    bool ReplaceValues(const QString& key, const QList<QPair<QString, QVariant>>& values);
+
     // The key's default (unnamed) value, a string.
     std::optional<QString> ReadDefault(const QString& key) const;
     bool WriteDefault(const QString& key, const QString& value);

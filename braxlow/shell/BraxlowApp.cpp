@@ -14,6 +14,8 @@ BraxlowApp::BraxlowApp(const Options& options, Prompter& prompter)
     store_ = std::make_unique<SettingsStore>(root);
     settings_ = std::make_unique<AppSettings>(*store_);
     settings_->SetProgramDirectory(directory);
+    portStorage_ = std::make_unique<SettingsPortMapStorage>(*store_);
+    ports_ = std::make_unique<PortMap>(portStorage_.get(), options_.scanRoots);
     if (!options_.programFilePath.isEmpty())
         settings_->SetProgramFileName(QFileInfo(options_.programFilePath).fileName());
     Quarrin::RegisterHost(this);
@@ -52,6 +54,11 @@ const QTranslator* BraxlowApp::LanguageModule() const
 int BraxlowApp::CablePort() const
 {
     return settings_->Port();
+}
+
+PortMap& BraxlowApp::SerialPorts()
+{
+    return *ports_;
 }
 
 QString BraxlowApp::UpdateProductId() const

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "AppSettings.h"
+#include "PortMap.h"
 #include "ProductInfo.h"
 #include "QuarrinHost.h"
+#include "SettingsPortMapStorage.h"
 #include "SettingsStore.h"
 
 #include <QString>
@@ -22,6 +24,7 @@ public:
     {
         QString programFilePath; // full path of the running program file
         QString settingsRoot;    // empty: SettingsStore::DefaultRoot()
+        SerialScanRoots scanRoots; // where the serial devices are looked for
     };
 
     BraxlowApp(const Options& options, Prompter& prompter);
@@ -40,6 +43,7 @@ public:
     // QuarrinHost
     const QTranslator* LanguageModule() const override;
     int CablePort() const override;
+    PortMap& SerialPorts() override;
     QString UpdateProductId() const override;
     QString UpdateVersionId() const override;
     QString ProductDisplayName() const override;
@@ -54,5 +58,7 @@ private:
     Prompter& prompter_;
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<AppSettings> settings_;
+    std::unique_ptr<SettingsPortMapStorage> portStorage_;
+    std::unique_ptr<PortMap> ports_;
     ProductTexts product_;
 };

@@ -8,6 +8,14 @@
 
 namespace {
 const QString kConfig = QStringLiteral("Braxlow/Config");
+
+BraxlowApp::Options Options(const QString& programFile, const QString& settingsRoot)
+{
+    BraxlowApp::Options o;
+    o.programFilePath = programFile;
+    o.settingsRoot = settingsRoot;
+    return o;
+}
 } // namespace
 
 class TestAppSettings : public QObject
@@ -28,8 +36,8 @@ private Q_SLOTS:
     {
         RecordingPrompter prompter;
         {
-            BraxlowApp app({TestSupport::ProgramDirectory() + QStringLiteral("/braxlow"),
-                            dir_->path()},
+            BraxlowApp app(Options(TestSupport::ProgramDirectory() + QStringLiteral("/braxlow"),
+                            dir_->path()),
                            prompter);
             QVERIFY(app.Startup());
             QCOMPARE(app.Settings().Port(), 0);
@@ -128,19 +136,19 @@ private Q_SLOTS:
         RecordingPrompter prompter;
         const QString first = QStringLiteral("/opt/one/braxlow");
         {
-            BraxlowApp app({first, dir_->path()}, prompter);
+            BraxlowApp app(Options(first, dir_->path()), prompter);
             QVERIFY(app.Startup());
         }
         SettingsStore store(dir_->path());
         QVERIFY(!store.ReadString(QStringLiteral("Information"), QStringLiteral("BraxlowPathName")));
         {
-            BraxlowApp app({first, dir_->path()}, prompter);
+            BraxlowApp app(Options(first, dir_->path()), prompter);
             QVERIFY(app.Startup());
         }
         QCOMPARE(store.ReadString(QStringLiteral("Information"), QStringLiteral("BraxlowPathName")),
                  first);
         {
-            BraxlowApp app({QStringLiteral("/home/u/moved/braxlow"), dir_->path()}, prompter);
+            BraxlowApp app(Options(QStringLiteral("/home/u/moved/braxlow"), dir_->path()), prompter);
             QVERIFY(app.Startup());
             QCOMPARE(app.Settings().ProgramDirectory(), QStringLiteral("/home/u/moved/"));
         }
@@ -183,7 +191,7 @@ private Q_SLOTS:
     void settingsRootKeepsTestsAwayFromTheUser()
     {
         RecordingPrompter prompter;
-        BraxlowApp app({QStringLiteral("/opt/braxlow/braxlow"), dir_->path()}, prompter);
+        BraxlowApp app(Options(QStringLiteral("/opt/braxlow/braxlow"), dir_->path()), prompter);
         QVERIFY(app.Startup());
         QVERIFY(app.Settings().Store().FilePath().startsWith(dir_->path()));
         QVERIFY(!QFileInfo::exists(QDir::homePath() + QStringLiteral("/.config/KORVANE")));

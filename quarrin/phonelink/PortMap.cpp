@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PortMap.h"
+
+#include "QuarrinHost.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+const QString kIdPrefix = QStringLiteral("id:");
+
+int UartIndex(const SerialDevice& d)
+{
+    if (d.kind != SerialDevice::Kind::Uart)
+        return -1;
+    return d.name.mid(4).toInt();
+}
+
+} // namespace
+
+PortMapStorage::~PortMapStorage() = default;
+
+PortMap::PortMap(PortMapStorage* storage, const SerialScanRoots& roots)
+    : storage_(storage), roots_(roots)
+{
+}
+
+QString PortMap::ComName(int number)
+{
+    return QStringLiteral("COM%1").arg(number);
+}
+
+int PortMap::ComNumber(const QString& name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^COM(\\d{1,3})$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = pattern.match(name.trimmed());
+    if (!m.hasMatch())
+        return -1;
+    const int n = m.captured(1).toInt();
+    return n >= 1 && n <= kMaxPort ? n : -1;
+}
+
+int PortMap::FreeNumber(int preferred) const
+{
+    auto taken = [this](int n) {
+        return std::any_of(assignments_.cbegin(), assignments_.cend(),
+                           [n](const PortAssignment& a) { return a.number == n; });
+    };
+    if (preferred >= 1 && preferred <= kMaxPort && !taken(preferred))
+        return preferred;
+    for (int n = 3; n <= kMaxPort; ++n)
+        if (!taken(n))
+            return n;
+    for (int n = 1; n < 3; ++n)
+        if (!taken(n))
+            return n;
+    return -1;
+}
+
+void PortMap::Refresh()
+{
+    // Stored assignments: keep the valid ones, one per number and per device.
+    // Without storage the map lives in memory and keeps what it has.
+    if (storage_ != nullptr) {
+        assignments_.clear();
+        QSet<int> numbers;
+        QSet<QString> values;
+        for (const PortAssignment& a : storage_->Load()) {
+            if (a.number < 1 || a.number > kMaxPort || a.value.isEmpty() ||
+                numbers.contains(a.number) || values.contains(a.value))
+                continue;
+            if (!a.value.startsWith(kIdPrefix) && !a.value.startsWith(QLatin1Char('/')))
+                continue;
+            numbers.insert(a.number);
+            values.insert(a.value);
+            assignments_ << a;
+        }
+    }
+
+    const QList<SerialDevice> devices = ScanSerialDevices(roots_);
+    bool changed = false;
+    entries_.clear();
+    for (const SerialDevice& d : devices) {
+        const QString value = kIdPrefix + d.identity;
+        auto it = std::find_if(assignments_.begin(), assignments_.end(),
+                               [&value](const PortAssignment& a) { return a.value == value; });
+        int number = 0;
+        if (it != assignments_.end()) {
+            number = it->number;
+        } else {
+            const int uart = UartIndex(d);
+            number = FreeNumber(uart >= 0 ? uart + 1 : -1);
+            if (number < 0)
+                continue; // all 255 numbers are taken
+            assignments_ << PortAssignment{number, value};
+            changed = true;
+        }
+        MappedPort p;
+        p.number = number;
+        p.device = d.node;
+        p.present = true;
+        p.info = d;
+        entries_ << p;
+    }
+
+    for (const PortAssignment& a : std::as_const(assignments_)) {
+        if (a.value.startsWith(kIdPrefix)) {
+            if (std::none_of(entries_.cbegin(), entries_.cend(),
+                             [&a](const MappedPort& p) { return p.number == a.number; })) {
+                MappedPort absent; // a known device that is unplugged now
+                absent.number = a.number;
+                absent.info.identity = a.value.mid(kIdPrefix.size());
+                entries_ << absent;
+            }
+            continue;
+        }
+        const qsizetype separator = a.value.indexOf(QLatin1Char(';'));
+        MappedPort p;
+        p.number = a.number;
+        p.explicitEntry = true;
+        p.device = separator < 0 ? a.value : a.value.left(separator);
+        p.present = QFileInfo::exists(p.device);
+        p.info.node = p.device;
+        p.info.name = QFileInfo(p.device).fileName();
+        p.info.identity = p.device;
+        p.info.kind = SerialDevice::Kind::Explicit;
+        p.info.isModem = true;
+        p.info.modemName = separator < 0 ? QString() : a.value.mid(separator + 1).trimmed();
+        p.info.model = p.info.modemName;
+        p.info.hardwareId = QStringLiteral("ROOT\\PORTS");
+        entries_ << p;
+    }
+    std::sort(entries_.begin(), entries_.end(),
+              [](const MappedPort& a, const MappedPort& b) { return a.number < b.number; });
+    if (changed)
+        Save();
+}
+
+void PortMap::Save()
+{
+    if (storage_ == nullptr)
+        return;
+    QList<PortAssignment> sorted = assignments_;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const PortAssignment& a, const PortAssignment& b) { return a.number < b.number; });
+    storage_->Save(sorted);
+}
+
+QList<MappedPort> PortMap::Ports() const
+{
+    QList<MappedPort> present;
+    for (const MappedPort& p : entries_)
+        if (p.present)
+            present << p;
+    return present;
+}
+
+std::optional<MappedPort> PortMap::Port(int number) const
+{
+    for (const MappedPort& p : entries_)
+        if (p.number == number)
+            return p;
+    return std::nullopt;
+}
+
+QString PortMap::DeviceForPort(int number) const
+{
+    const std::optional<MappedPort> p = Port(number);
+    if (!p || !p->present)
+        return QString();
+    return p->device;
+}
+
+bool PortMap::AddExplicit(int number, const QString& device, const QString& modemName)
+{
+    if (number < 1 || number > kMaxPort || !device.startsWith(QLatin1Char('/')) ||
+        device.contains(QLatin1Char(';')) || modemName.contains(QLatin1Char('\n')))
+        return false;
+    assignments_.erase(std::remove_if(assignments_.begin(), assignments_.end(),
+                                      [number](const PortAssignment& a) {
+                                          return a.number == number;
+                                      }),
+                       assignments_.end());
+    assignments_ << PortAssignment{number, modemName.isEmpty()
+                                               ? device
+                                               : device + QLatin1Char(';') + modemName};
+    Save();
+    Refresh();
+    return true;
+}
+
+bool PortMap::Remove(int number)
+{
+    const auto before = assignments_.size();
+    assignments_.erase(std::remove_if(assignments_.begin(), assignments_.end(),
+                                      [number](const PortAssignment& a) {
+                                          return a.number == number;
+                                      }),
+                       assignments_.end());
+    if (assignments_.size() == before)
+        return false;
+    Save();
+    Refresh();
+    return true;
+}
+
+namespace Quarrin {
+
+PortMap& CurrentPortMap()
+{
+    if (QuarrinHost* host = Host())
+        return host->SerialPorts();
+    static PortMap standalone;
+    return standalone;
+}
+
+} // namespace Quarrin

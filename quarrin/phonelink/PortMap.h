@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "SerialDevices.h"
+#include "quarrin_export.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// One stored assignment: a COM number and what it stands for. The text is either
+// "id:<identity>" for a device found by the scan, or an explicit device path
+// ("/dev/pts/5"), optionally followed by ";" and the modem name to show for it.
+struct QUARRIN_EXPORT PortAssignment
+{
+    int number = 0;
+    QString value;
+};
+
+// Where the assignments persist between runs (the program keeps them in its
+// settings store).
+class QUARRIN_EXPORT PortMapStorage
+{
+public:
+    virtual ~PortMapStorage();
+    virtual QList<PortAssignment> Load() = 0;
+    virtual bool Save(const QList<PortAssignment>& assignments) = 0;
+};
+
+struct QUARRIN_EXPORT MappedPort
+{
+    int number = 0;
+    QString device;             // device node or explicit path
+    bool explicitEntry = false; // added by the user, not found by the scan
+    bool present = false;       // the device exists now
+    SerialDevice info;          // what the scan knows (explicit entries: path and name only)
+};
+
+// Gives every serial device a COM number that stays with the device, the way the
+// system's serial map does on Windows: a USB adapter keeps its number across
+// replugs and runs; built-in UARTs ttySn take COM(n+1); other devices take the
+// lowest free number from COM3. Explicit entries point a number at any path.
+// Every consumer that opens a port by number resolves it here.
+//
+// Used on the user-interface thread.
+class QUARRIN_EXPORT PortMap
+{
+public:
+    static constexpr int kMaxPort = 255;
+
+    explicit PortMap(PortMapStorage* storage = nullptr, const SerialScanRoots& roots = {});
+
+    // Rescans the machine, numbers new devices and saves any new assignment.
+    void Refresh();
+
+    // The ports that exist now, by number.
+    QList<MappedPort> Ports() const;
+    // Every entry, present or not, by number.
+    QList<MappedPort> Entries() const { return entries_; }
+    std::optional<MappedPort> Port(int number) const;
+    // The device node of a present port; empty for an unmapped or absent one.
+    QString DeviceForPort(int number) const;
+
+    // Points a number at a path; replaces what the number stood for. False for a
+    // number outside 1..255 or a path that is not absolute.
+    bool AddExplicit(int number, const QString& device, const QString& modemName = QString());
+    // Forgets a number; false when it was not mapped.
+    bool Remove(int number);
+
+    static QString ComName(int number);
+    // The number of "COMn" (any case), -1 when the text is not such a name.
+    static int ComNumber(const QString& name);
+
+private:
+    void Save();
+    int FreeNumber(int preferred) const;
+
+    PortMapStorage* storage_;
+    SerialScanRoots roots_;
+    QList<PortAssignment> assignments_;
+    QList<MappedPort> entries_;
+};
+
+namespace Quarrin {
+
+// The port map of the registered host, or one without storage when no host is
+// registered (tools, tests).
+QUARRIN_EXPORT PortMap& CurrentPortMap();
+
+} // namespace Quarrin

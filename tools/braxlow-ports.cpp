@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// braxlow-ports: shows and edits the COM numbers Braxlow gives the serial devices.
+//
+//   braxlow-ports                      list ports and modems
+//   braxlow-ports add COM7 /dev/pts/5 ["Korvane GPRS MODEM"]
+//   braxlow-ports remove COM7
+#include "BraxlowApp.h"
+#include "ModemRegistry.h"
+#include "PortMap.h"
+#include "Prompter.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+class ConsolePrompter : public Prompter
+{
+public:
+    Answer Show(const QString& text, const QString&, Buttons, Icon) override
+    {
+        QTextStream(stderr) << text << '\n';
+        return Answer::Ok;
+    }
+};
+
+const char* KindName(SerialDevice::Kind kind)
+{
+    switch (kind) {
+    case SerialDevice::Kind::Uart:
+        return "serial";
+    case SerialDevice::Kind::UsbSerial:
+        return "usb-serial";
+    case SerialDevice::Kind::UsbModem:
+        return "usb-modem";
+    case SerialDevice::Kind::Bluetooth:
+        return "bluetooth";
+    case SerialDevice::Kind::Infrared:
+        return "infrared";
+    case SerialDevice::Kind::Explicit:
+        return "added";
+    }
+    return "";
+}
+
+int List(PortMap& map)
+{
+    QTextStream out(stdout);
+    map.Refresh();
+    const QList<MappedPort> entries = map.Entries();
+    if (entries.isEmpty())
+        out << "No serial ports found.\n";
+    for (const MappedPort& p : entries) {
+        out << QStringLiteral("%1  %2  %3  %4%5\n")
+                   .arg(PortMap::ComName(p.number), -6)
+                   .arg(p.device.isEmpty() ? QStringLiteral("-") : p.device, -28)
+                   .arg(QLatin1String(KindName(p.info.kind)), -10)
+                   .arg(p.info.modemName.isEmpty() ? p.info.model : p.info.modemName)
+                   .arg(p.present ? QString() : QStringLiteral(" (not present)"));
+    }
+    ModemRegistry registry;
+    const QList<ModemPort> modems = registry.ListModems();
+    out << "\nModems:\n";
+    if (modems.isEmpty())
+        out << "  none\n";
+    for (const ModemPort& m : modems)
+        out << "  " << m.port << "  " << m.name << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QStringList args = application.arguments().mid(1);
+    QTextStream err(stderr);
+
+    ConsolePrompter prompter;
+    BraxlowApp::Options options;
+    options.programFilePath = QCoreApplication::applicationDirPath() + QStringLiteral("/braxlow");
+    BraxlowApp app(options, prompter);
+    PortMap& map = app.SerialPorts();
+    map.Refresh();
+
+    if (args.isEmpty() || args.at(0) == QLatin1String("list"))
+        return List(map);
+    if (args.at(0) == QLatin1String("add") && (args.size() == 3 || args.size() == 4)) {
+        const int number = PortMap::ComNumber(args.at(1));
+        if (number < 0) {
+            err << "Not a port name: " << args.at(1) << " (use COM1 to COM255)\n";
+            return 2;
+        }
+        if (!map.AddExplicit(number, args.at(2), args.value(3))) {
+            err << "Cannot map " << args.at(1) << " to " << args.at(2)
+                << ": the device must be an absolute path without ';'\n";
+            return 2;
+        }
+        return List(map);
+    }
+    if (args.at(0) == QLatin1String("remove") && args.size() == 2) {
+        const int number = PortMap::ComNumber(args.at(1));
+        if (number < 0 || !map.Remove(number)) {
+            err << args.at(1) << " is not mapped\n";
+            return 2;
+        }
+        return List(map);
+    }
+    err << "usage: braxlow-ports [list]\n"
+           "       braxlow-ports add COMn DEVICE [MODEM-NAME]\n"
+           "       braxlow-ports remove COMn\n";
+    return 2;
+}
