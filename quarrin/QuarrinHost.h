@@ -28,6 +28,9 @@ public:
     virtual QString ProductDisplayName() const = 0;
     virtual QString VersionPrefix() const = 0;
     virtual QString CurrentVersionText() const = 0;
+
+    // A message box owned by the program (called on its UI thread only).
+    virtual void ShowMessage(const QString& text, const QString& caption) = 0;
 };
 
 namespace Quarrin {

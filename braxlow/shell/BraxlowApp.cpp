@@ -2,6 +2,7 @@
 #include "BraxlowApp.h"
 
 #include "LanguageLoader.h"
+#include "Prompter.h"
 
 #include <QFileInfo>
 
@@ -84,4 +85,9 @@ QString BraxlowApp::VersionPrefix() const
 QString BraxlowApp::CurrentVersionText() const
 {
     return product_.CurrentVersionText;
+}
+
+void BraxlowApp::ShowMessage(const QString& text, const QString& caption)
+{
+    prompter_.Message(text, caption);
 }

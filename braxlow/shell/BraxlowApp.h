@@ -49,6 +49,7 @@ public:
     QString ProductDisplayName() const override;
     QString VersionPrefix() const override;
     QString CurrentVersionText() const override;
+    void ShowMessage(const QString& text, const QString& caption) override;
 
     // The folder of the program file, ending in '/'.
     static QString ProgramDirectoryOf(const QString& programFilePath);

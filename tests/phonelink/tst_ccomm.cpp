@@ -1,0 +1,346 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CComm.h"
+#include "PhoneFixtures.h"
+#include "PortMap.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Reaches the protected append the watcher uses.
+class OpenComm : public CComm
+{
+public:
+    using CComm::WriteToInternalBuffer;
+};
+
+StInitCommInfo Link(int port, quint32 speed = 115200)
+{
+    StInitCommInfo info;
+    info.portNumber = quint8(port);
+    info.baudRate = speed;
+    info.dataBits = 8;
+    info.flowControl = 0x02;
+    info.parity = 0;
+    info.stopBits = 0;
+    info.extra1 = 0;
+    info.extra2 = 1;
+    return info;
+}
+
+QByteArray Buffer(CComm& comm)
+{
+    static unsigned char area[CComm::kBufferSize];
+    unsigned long count = 0;
+    comm.ReadFromInternalBuffer(area, &count);
+    return QByteArray(reinterpret_cast<const char*>(area), int(count));
+}
+
+// Waits until the receive buffer holds `marker`; the time it took, or -1.
+qint64 WaitFor(CComm& comm, const QByteArray& marker, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        if (Buffer(comm).contains(marker))
+            return t.elapsed();
+        QThread::msleep(20);
+    }
+    return -1;
+}
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+class TestCComm : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(lockDir_.isValid());
+        CComm::SetLockDirectory(lockDir_.path());
+    }
+
+    void cleanup()
+    {
+        for (int port : {7, 8, 12})
+            Quarrin::CurrentPortMap().Remove(port);
+    }
+
+    void portNamesAndDefaults()
+    {
+        QCOMPARE(CComm::PortName(3), QStringLiteral("COM3"));
+        QCOMPARE(CComm::PortName(12), QStringLiteral("\\\\.\\COM12"));
+        CComm comm;
+        QCOMPARE(comm.CreateComm(nullptr), 1);
+        const StInitCommInfo p = comm.Parameters();
+        QCOMPARE(int(p.portNumber), 2);
+        QCOMPARE(p.baudRate, 9600u);
+        QCOMPARE(int(p.flowControl), 3);
+        QCOMPARE(comm.GetConnectStatus(), 0);
+        QCOMPARE(int(comm.enableState), int(COMM_DISABLE));
+    }
+
+    void unmappedNumberDoesNotOpen()
+    {
+        CComm comm;
+        const StInitCommInfo info = Link(99);
+        QCOMPARE(comm.CreateComm(&info), 1);
+        QCOMPARE(comm.OpenConnection(), 0);
+        QCOMPARE(comm.GetConnectStatus(), 0);
+        unsigned char b[16];
+        QCOMPARE(comm.ReadCommBlock(b, 16), 0);
+        QCOMPARE(comm.WriteCommBlock("AT\r", 3), 0);
+    }
+
+    void atExchangeThroughTheMapWithTheFirstHold()
+    {
+        VirtualPhone phone;
+        QVERIFY(phone.Start());
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(12, phone.Path()));
+
+        CComm comm;
+        const StInitCommInfo info = Link(12);
+        QCOMPARE(comm.CreateComm(&info), 1);
+        QVERIFY(comm.OpenConnection() != 0);
+        QCOMPARE(comm.DevicePath(), phone.Path());
+        QCOMPARE(comm.GetConnectStatus(), 1);
+        comm.enableState = COMM_ENABLE;
+
+        // Nothing queued: an immediate 0.
+        unsigned char b[16];
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(comm.ReadCommBlock(b, 16), 0);
+        QVERIFY(t.elapsed() < 100);
+
+        QCOMPARE(comm.WriteCommBlock("AT+CGMI\r", 8), 1);
+        // The watcher holds its first read back four seconds.
+        const qint64 first = WaitFor(comm, "OK\r\n", 8000);
+        QVERIFY2(first >= CComm::kHoldMs - 300, qPrintable(QString::number(first)));
+        QCOMPARE(Buffer(comm), QByteArray("AT+CGMI\r\r\nKorvane\r\n\r\nOK\r\n"));
+        QString text;
+        comm.ReadFromInternalBuffer(text);
+        QCOMPARE(text, QStringLiteral("AT+CGMI\r\r\nKorvane\r\n\r\nOK\r\n"));
+        QVERIFY(comm.ReceivedText().contains("Korvane"));
+
+        // No further hold: the next answer comes at once.
+        comm.SetEmptyInternalBuffer();
+        QCOMPARE(comm.WriteCommBlock("AT+CGMM\r", 8), 1);
+        const qint64 second = WaitFor(comm, "OK\r\n", 3000);
+        QVERIFY2(second >= 0 && second < 1000, qPrintable(QString::number(second)));
+        QCOMPARE(phone.Received(), QByteArray("AT+CGMI\rAT+CGMM\r"));
+
+        // A CTS change holds the watcher once more.
+        comm.SetEmptyInternalBuffer();
+        comm.NotifyCtsChange();
+        QThread::msleep(100);
+        QCOMPARE(comm.WriteCommBlock("AT\r", 3), 1);
+        const qint64 afterCts = WaitFor(comm, "OK\r\n", 8000);
+        QVERIFY2(afterCts >= CComm::kHoldMs - 500, qPrintable(QString::number(afterCts)));
+
+        comm.SetEmptyInternalBuffer();
+        comm.CloseConnection();
+        QCOMPARE(comm.GetConnectStatus(), 0);
+        comm.DestroyComm();
+        // Reopened for the next session: the same object works again.
+        QCOMPARE(comm.CreateComm(&info), 1);
+        QVERIFY(comm.OpenConnection() != 0);
+        comm.DestroyComm();
+    }
+
+    void receiveBufferRules()
+    {
+        OpenComm comm;
+        const QByteArray almost(CComm::kBufferSize - 1, 'a');
+        comm.WriteToInternalBuffer(reinterpret_cast<const unsigned char*>(almost.constData()),
+                                   int(almost.size()));
+        comm.WriteToInternalBuffer(reinterpret_cast<const unsigned char*>("bc"), 2); // too big: dropped
+        QCOMPARE(Buffer(comm).size(), CComm::kBufferSize - 1);
+        comm.WriteToInternalBuffer(reinterpret_cast<const unsigned char*>("z"), 1); // exactly full
+        QByteArray full = Buffer(comm);
+        QCOMPARE(full.size(), CComm::kBufferSize);
+        QCOMPARE(full.back(), 'z');
+        comm.WriteToInternalBuffer(reinterpret_cast<const unsigned char*>("y"), 1); // one more: dropped
+        QCOMPARE(Buffer(comm), full); // and reading twice gives the same bytes
+        comm.SetEmptyInternalBuffer();
+        QCOMPARE(Buffer(comm).size(), 0);
+        comm.WriteToInternalBuffer(reinterpret_cast<const unsigned char*>("OK\0rest"), 7);
+        QCOMPARE(Buffer(comm), QByteArray("OK\0rest", 7));
+        QString text;
+        comm.ReadFromInternalBuffer(text);
+        QCOMPARE(text, QStringLiteral("OK")); // the text form stops at the first zero
+    }
+
+    void disabledLinkDrainsAndDiscards()
+    {
+        PtyPair pty;
+        QVERIFY(pty.Valid());
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath()));
+        CComm comm;
+        const StInitCommInfo info = Link(7);
+        comm.CreateComm(&info);
+        QVERIFY(comm.OpenConnection() != 0);
+        QVERIFY(pty.Write("\r\nRING\r\n"));
+        QThread::msleep(CComm::kHoldMs + 600);
+        QCOMPARE(Buffer(comm).size(), 0);
+        unsigned char b[64];
+        QCOMPARE(comm.ReadCommBlock(b, 64), 0); // the watcher took it
+        QVERIFY(comm.ReceivedText().isEmpty());
+        comm.DestroyComm();
+    }
+
+    void purgeDropsWhatWaits()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath()));
+        CComm comm;
+        const StInitCommInfo info = Link(7);
+        comm.CreateComm(&info);
+        QVERIFY(comm.OpenConnection() != 0);
+        comm.enableState = COMM_ENABLE;
+        QVERIFY(pty.Write("stale"));
+        QThread::msleep(200); // the watcher is in its first hold now
+        comm.SendOnlineMessage(0);
+        comm.SendOnlineMessage(1);
+        QVERIFY(pty.Write("fresh"));
+        QVERIFY(WaitFor(comm, "fresh", 8000) >= 0);
+        QCOMPARE(Buffer(comm), QByteArray("fresh"));
+        comm.DestroyComm();
+    }
+
+    void secondOpenOfABusyPortIsRefused()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath()));
+        const StInitCommInfo info = Link(7);
+        CComm first, second;
+        first.CreateComm(&info);
+        second.CreateComm(&info);
+        QVERIFY(first.OpenConnection() != 0);
+        const QString lock = lockDir_.filePath(QStringLiteral("LCK..") + QFileInfo(pty.SlavePath()).fileName());
+        QVERIFY(QFileInfo::exists(lock));
+        QFile lockFile(lock);
+        QVERIFY(lockFile.open(QIODevice::ReadOnly));
+        QCOMPARE(lockFile.readAll(), QByteArray::number(::getpid()).rightJustified(10, ' ') + '\n');
+        QCOMPARE(second.OpenConnection(), 0);
+        first.DestroyComm();
+        QVERIFY(!QFileInfo::exists(lock));
+        QVERIFY(second.OpenConnection() != 0);
+        second.DestroyComm();
+
+        // A lock whose owner is alive refuses the port; a stale one is taken over.
+        QProcess sleeper;
+        sleeper.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(sleeper.waitForStarted());
+        auto writeLock = [&](qint64 pid) {
+            QFile f(lock);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(QByteArray::number(pid).rightJustified(10, ' ') + '\n');
+        };
+        writeLock(sleeper.processId());
+        QCOMPARE(second.CreateComm(&info), 1);
+        QCOMPARE(second.OpenConnection(), 0);
+        sleeper.kill();
+        sleeper.waitForFinished();
+        writeLock(sleeper.processId()); // now dead
+        QVERIFY(second.OpenConnection() != 0);
+        second.DestroyComm();
+    }
+
+    void closeWhileThePhoneIsSending()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath()));
+        const StInitCommInfo info = Link(7);
+        auto comm = std::make_unique<CComm>();
+        comm->CreateComm(&info);
+        QVERIFY(comm->OpenConnection() != 0);
+        comm->enableState = COMM_ENABLE;
+        std::atomic<bool> stop{false};
+        std::thread sender([&] {
+            const QByteArray chunk(512, 'x');
+            while (!stop) {
+                pollfd p{pty.Master(), POLLOUT, 0};
+                if (::poll(&p, 1, 20) > 0)
+                    [[maybe_unused]] ssize_t n = ::write(pty.Master(), chunk.constData(), size_t(chunk.size()));
+            }
+        });
+        QThread::msleep(CComm::kHoldMs + 300); // past the hold: the watcher is reading
+        QElapsedTimer t;
+        t.start();
+        comm->CloseConnection();
+        comm->DestroyComm();
+        comm.reset(); // the watcher must be gone before the memory is
+        QVERIFY(t.elapsed() < 1000);
+        stop = true;
+        sender.join();
+    }
+
+    void unplugEndsTheWatcherWithoutSpinning()
+    {
+        VirtualPhone phone({QStringLiteral("--hangup-on"), QStringLiteral("AT+CGMI")});
+        QVERIFY(phone.Start());
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(8, phone.Path()));
+        CComm comm;
+        const StInitCommInfo info = Link(8);
+        comm.CreateComm(&info);
+        QVERIFY(comm.OpenConnection() != 0);
+        comm.enableState = COMM_ENABLE;
+        comm.WriteCommBlock("ATZ\r", 4);
+        QVERIFY(WaitFor(comm, "OK\r\n", 8000) >= 0); // past the first hold
+
+        comm.WriteCommBlock("AT+CGMI\r", 8); // the phone hangs up on this
+        QElapsedTimer t;
+        t.start();
+        while (comm.GetConnectStatus() != 0 && t.elapsed() < 3000)
+            QThread::msleep(10);
+        QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+        const double before = CpuSeconds();
+        QThread::msleep(1000);
+        QVERIFY(CpuSeconds() - before < 0.2); // nothing is left spinning
+        QCOMPARE(comm.WriteCommBlock("AT\r", 3), 0);
+        comm.DestroyComm();
+        // The port was released although the line was already gone.
+        QVERIFY(!QFileInfo::exists(lockDir_.filePath(QStringLiteral("LCK..") +
+                                                     QFileInfo(phone.Path()).fileName())));
+    }
+
+    void unusualSpeedIsSet()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath()));
+        CComm comm;
+        const StInitCommInfo info = Link(7, 12345);
+        comm.CreateComm(&info);
+        QVERIFY(comm.OpenConnection() != 0);
+        QCOMPARE(comm.WriteCommBlock("AT\r", 3), 1);
+        QCOMPARE(pty.Read(), QByteArray("AT\r"));
+        comm.DestroyComm();
+    }
+
+private:
+    QTemporaryDir lockDir_;
+};
+
+QTEST_GUILESS_MAIN(TestCComm)
+#include "tst_ccomm.moc"

@@ -1,0 +1,411 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// braxlow-virtual-phone: a GPRS phone on a pseudo-terminal, for trying Braxlow
+// without a phone and for the tests. It prints the device path of its end of the
+// line, then answers AT commands the way a 3GPP TS 27.007 phone does.
+//
+// Register it with Braxlow's port map to use it:
+//   braxlow-ports add COM7 "$(braxlow-virtual-phone --link /tmp/phone & ...)"
+// (see README.md, "Trying Braxlow without a phone").
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Rule
+{
+    std::string prefix; // upper case, starts with "AT"
+    int code = 0;
+};
+
+struct Options
+{
+    bool echo = true;
+    std::string manufacturer = "Korvane";
+    std::string model = "K800 GPRS";
+    std::string cpfcQuery = "1";         // answer text after "+CPFC: ", or ERROR
+    std::string cpfcTest = "(0-1,6)";    // likewise for AT+CPFC=?
+    bool silent = false;
+    int silentForMs = 0;
+    int delayMs = 0;
+    int hangupAfterMs = 0;
+    std::vector<Rule> errorOn;
+    std::vector<Rule> cmeErrorOn;
+    std::vector<Rule> cmeUnterminatedOn;
+    std::vector<Rule> cmeLateOn;
+    std::vector<std::string> hangupOn;
+    std::string logPath;
+    std::string linkPath;
+};
+
+Options g_options;
+int g_master = -1;
+FILE* g_log = nullptr;
+bool g_dataMode = false;
+auto g_start = std::chrono::steady_clock::now();
+
+std::string Upper(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    return s;
+}
+
+bool StartsWith(const std::string& s, const std::string& prefix)
+{
+    return s.compare(0, prefix.size(), prefix) == 0;
+}
+
+void Send(const std::string& text)
+{
+    if (g_options.delayMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(g_options.delayMs));
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(g_master, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        done += size_t(n);
+    }
+}
+
+void Ok() { Send("\r\nOK\r\n"); }
+void Error() { Send("\r\nERROR\r\n"); }
+void Info(const std::string& text) { Send("\r\n" + text + "\r\n\r\nOK\r\n"); }
+
+[[noreturn]] void HangUp()
+{
+    // Closing the master hangs the line up for whoever has the other end open.
+    ::close(g_master);
+    if (g_log != nullptr)
+        std::fclose(g_log);
+    std::_Exit(0);
+}
+
+// Splits "a,\"b,c\",d" into fields; quotes are kept off the values.
+bool SplitParameters(const std::string& text, std::vector<std::string>& fields,
+                     std::vector<bool>& quoted)
+{
+    std::string field;
+    bool inQuotes = false, wasQuoted = false;
+    for (char c : text) {
+        if (c == '"') {
+            inQuotes = !inQuotes;
+            wasQuoted = true;
+        } else if (c == ',' && !inQuotes) {
+            fields.push_back(field);
+            quoted.push_back(wasQuoted);
+            field.clear();
+            wasQuoted = false;
+        } else {
+            field += c;
+        }
+    }
+    if (inQuotes)
+        return false;
+    fields.push_back(field);
+    quoted.push_back(wasQuoted);
+    return true;
+}
+
+bool Number(const std::string& s, int low, int high, bool allowEmpty, std::vector<int> also = {})
+{
+    if (s.empty())
+        return allowEmpty;
+    if (s.size() > 4 || !std::all_of(s.begin(), s.end(), ::isdigit))
+        return false;
+    const int v = std::atoi(s.c_str());
+    return (v >= low && v <= high) || std::find(also.begin(), also.end(), v) != also.end();
+}
+
+bool ValidContext(const std::string& parameters)
+{
+    std::vector<std::string> f;
+    std::vector<bool> q;
+    if (!SplitParameters(parameters, f, q) || f.size() > 6)
+        return false;
+    if (!Number(f[0], 1, 16, false))
+        return false;
+    if (f.size() > 1 && !f[1].empty() && Upper(f[1]) != "IP" && Upper(f[1]) != "PPP" &&
+        Upper(f[1]) != "IPV6")
+        return false;
+    if (f.size() > 1 && !f[1].empty() && !q[1])
+        return false;
+    if (f.size() > 2 && !f[2].empty() && (!q[2] || f[2].size() > 100))
+        return false;
+    if (f.size() > 3 && !f[3].empty() && !q[3])
+        return false;
+    if (f.size() > 4 && !Number(f[4], 0, 3, true))
+        return false;
+    if (f.size() > 5 && !Number(f[5], 0, 4, true))
+        return false;
+    return true;
+}
+
+// cid, precedence 0-3, delay 0-4, reliability 0-5, peak 0-9, mean 0-18 or 31.
+bool ValidQos(const std::string& parameters)
+{
+    if (parameters.empty())
+        return true;
+    std::vector<std::string> f;
+    std::vector<bool> q;
+    if (!SplitParameters(parameters, f, q) || f.size() > 6)
+        return false;
+    if (std::any_of(q.begin(), q.end(), [](bool b) { return b; }))
+        return false;
+    static const int high[] = {16, 3, 4, 5, 9, 18};
+    for (size_t i = 0; i < f.size(); ++i)
+        if (!Number(f[i], i == 0 ? 1 : 0, high[i], i != 0, i == 5 ? std::vector<int>{31} : std::vector<int>{}))
+            return false;
+    return true;
+}
+
+const Rule* Match(const std::vector<Rule>& rules, const std::string& command)
+{
+    for (const Rule& r : rules)
+        if (StartsWith(command, r.prefix))
+            return &r;
+    return nullptr;
+}
+
+void Answer(const std::string& raw)
+{
+    const std::string command = Upper(raw);
+    for (const std::string& prefix : g_options.hangupOn)
+        if (StartsWith(command, prefix))
+            HangUp();
+    if (g_options.silent)
+        return;
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                             std::chrono::steady_clock::now() - g_start)
+                             .count();
+    if (elapsed < g_options.silentForMs)
+        return;
+    if (Match(g_options.errorOn, command)) {
+        Error();
+        return;
+    }
+    if (const Rule* r = Match(g_options.cmeErrorOn, command)) {
+        Send("\r\n+CME ERROR: " + std::to_string(r->code) + "\r\n");
+        return;
+    }
+    if (const Rule* r = Match(g_options.cmeUnterminatedOn, command)) {
+        Send("\r\n+CME ERROR: " + std::to_string(r->code)); // the line never ends
+        return;
+    }
+    if (const Rule* r = Match(g_options.cmeLateOn, command)) {
+        Send("\r\n+CME ERROR: " + std::to_string(r->code));
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        Send("\r\n");
+        return;
+    }
+
+    if (command == "AT" || command == "ATZ" || command == "AT&F" || command == "ATH" ||
+        command == "ATH0" || command == "ATV1" || command == "ATQ0" || StartsWith(command, "AT+CMEE=")) {
+        Ok();
+    } else if (command == "ATE0" || command == "ATE1" || command == "ATE") {
+        g_options.echo = command == "ATE1";
+        Ok();
+    } else if (command == "AT+CGMI" || command == "ATI") {
+        Info(g_options.manufacturer);
+    } else if (command == "AT+CGMM") {
+        Info(g_options.model);
+    } else if (command == "AT+CGMR") {
+        Info("1.0");
+    } else if (command == "AT+CPFC?") {
+        if (g_options.cpfcQuery == "ERROR")
+            Error();
+        else
+            Info("+CPFC: " + g_options.cpfcQuery);
+    } else if (command == "AT+CPFC=?") {
+        if (g_options.cpfcTest == "ERROR")
+            Error();
+        else
+            Info("+CPFC: " + g_options.cpfcTest);
+    } else if (StartsWith(command, "AT+CGDCONT=")) {
+        if (command == "AT+CGDCONT=?")
+            Info("+CGDCONT: (1-16),\"IP\",,,(0-3),(0-4)");
+        else if (ValidContext(raw.substr(11)))
+            Ok();
+        else
+            Error();
+    } else if (StartsWith(command, "AT+CGQMIN=") || StartsWith(command, "AT+CGQREQ=")) {
+        if (ValidQos(raw.substr(10)))
+            Ok();
+        else
+            Error();
+    } else if (StartsWith(command, "ATD")) {
+        if (StartsWith(command, "ATD*99")) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            Send("\r\nCONNECT 115200\r\n");
+            g_dataMode = true;
+        } else {
+            Send("\r\nNO CARRIER\r\n");
+        }
+    } else {
+        Error();
+    }
+}
+
+bool ParseRule(const char* text, bool withCode, std::vector<Rule>& rules)
+{
+    std::string s = Upper(text);
+    Rule r;
+    if (withCode) {
+        const size_t colon = s.rfind(':');
+        if (colon == std::string::npos)
+            return false;
+        r.code = std::atoi(s.c_str() + colon + 1);
+        s = s.substr(0, colon);
+    }
+    r.prefix = s;
+    rules.push_back(r);
+    return true;
+}
+
+void Usage()
+{
+    std::fprintf(stderr,
+        "usage: braxlow-virtual-phone [options]\n"
+        "  --link PATH              also make PATH a link to the phone's device\n"
+        "  --log FILE               append every byte received to FILE\n"
+        "  --no-echo                start with echo off (ATE0)\n"
+        "  --manufacturer TEXT      answer to AT+CGMI (default Korvane)\n"
+        "  --model TEXT             answer to AT+CGMM\n"
+        "  --cpfc TEXT|ERROR        answer to AT+CPFC? (default 1)\n"
+        "  --cpfc-test TEXT|ERROR   answer to AT+CPFC=? (default (0-1,6))\n"
+        "  --silent                 never answer\n"
+        "  --silent-for MS          answer nothing during the first MS milliseconds\n"
+        "  --delay MS               wait MS milliseconds before every answer\n"
+        "  --error-on CMD           answer ERROR to commands starting with CMD\n"
+        "  --cme-error-on CMD:N     answer +CME ERROR: N\n"
+        "  --cme-unterminated-on CMD:N  send +CME ERROR: N and never end the line\n"
+        "  --cme-late-on CMD:N      send +CME ERROR: N, end the line half a second later\n"
+        "  --hangup-on CMD          hang up when CMD arrives\n"
+        "  --hangup-after MS        hang up after MS milliseconds\n");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        const bool hasValue = i + 1 < argc;
+        auto value = [&]() -> const char* { return argv[++i]; };
+        if (a == "--no-echo") g_options.echo = false;
+        else if (a == "--silent") g_options.silent = true;
+        else if (a == "--link" && hasValue) g_options.linkPath = value();
+        else if (a == "--log" && hasValue) g_options.logPath = value();
+        else if (a == "--manufacturer" && hasValue) g_options.manufacturer = value();
+        else if (a == "--model" && hasValue) g_options.model = value();
+        else if (a == "--cpfc" && hasValue) g_options.cpfcQuery = value();
+        else if (a == "--cpfc-test" && hasValue) g_options.cpfcTest = value();
+        else if (a == "--silent-for" && hasValue) g_options.silentForMs = std::atoi(value());
+        else if (a == "--delay" && hasValue) g_options.delayMs = std::atoi(value());
+        else if (a == "--hangup-after" && hasValue) g_options.hangupAfterMs = std::atoi(value());
+        else if (a == "--error-on" && hasValue) ParseRule(value(), false, g_options.errorOn);
+        else if (a == "--cme-error-on" && hasValue && ParseRule(value(), true, g_options.cmeErrorOn)) {}
+        else if (a == "--cme-unterminated-on" && hasValue && ParseRule(value(), true, g_options.cmeUnterminatedOn)) {}
+        else if (a == "--cme-late-on" && hasValue && ParseRule(value(), true, g_options.cmeLateOn)) {}
+        else if (a == "--hangup-on" && hasValue) g_options.hangupOn.push_back(Upper(value()));
+        else {
+            Usage();
+            return 2;
+        }
+    }
+
+    std::signal(SIGPIPE, SIG_IGN);
+    g_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (g_master < 0 || ::grantpt(g_master) != 0 || ::unlockpt(g_master) != 0) {
+        std::perror("braxlow-virtual-phone: pseudo-terminal");
+        return 1;
+    }
+    const char* slave = ::ptsname(g_master);
+    if (slave == nullptr) {
+        std::perror("braxlow-virtual-phone: ptsname");
+        return 1;
+    }
+    // Our own handle on the line keeps it raw before the caller sets it up and
+    // keeps the phone alive while the caller closes and reopens the port.
+    const int keep = ::open(slave, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (keep >= 0) {
+        termios tio{};
+        ::tcgetattr(keep, &tio);
+        ::cfmakeraw(&tio);
+        ::tcsetattr(keep, TCSANOW, &tio);
+    }
+    if (!g_options.linkPath.empty()) {
+        ::unlink(g_options.linkPath.c_str());
+        if (::symlink(slave, g_options.linkPath.c_str()) != 0)
+            std::perror("braxlow-virtual-phone: link");
+    }
+    if (!g_options.logPath.empty())
+        g_log = std::fopen(g_options.logPath.c_str(), "ab");
+    std::printf("%s\n", slave);
+    std::fflush(stdout);
+
+    std::string line;
+    char buffer[4096];
+    for (;;) {
+        int timeout = -1;
+        if (g_options.hangupAfterMs > 0) {
+            const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::steady_clock::now() - g_start)
+                                     .count();
+            if (elapsed >= g_options.hangupAfterMs)
+                HangUp();
+            timeout = int(g_options.hangupAfterMs - elapsed);
+        }
+        pollfd p{g_master, POLLIN, 0};
+        const int ready = ::poll(&p, 1, timeout);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready <= 0)
+            continue;
+        const ssize_t n = ::read(g_master, buffer, sizeof buffer);
+        if (n <= 0) {
+            if (n < 0 && (errno == EINTR || errno == EAGAIN))
+                continue;
+            // EIO: nobody has the line open; wait for the next caller.
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            continue;
+        }
+        if (g_log != nullptr) {
+            std::fwrite(buffer, 1, size_t(n), g_log);
+            std::fflush(g_log);
+        }
+        if (g_dataMode)
+            continue; // a data call: what comes now is the caller's PPP traffic
+        if (g_options.echo && !g_options.silent)
+            Send(std::string(buffer, size_t(n)));
+        for (ssize_t i = 0; i < n; ++i) {
+            const char c = buffer[i];
+            if (c == '\r') {
+                // Like a modem, skip whatever came before "AT" on the line.
+                const std::string upper = Upper(line);
+                const size_t at = upper.find("AT");
+                if (at != std::string::npos)
+                    Answer(line.substr(at));
+                line.clear();
+            } else if (c != '\n' && line.size() < 1024) {
+                line += c;
+            }
+        }
+    }
+    return 0;
+}
