@@ -307,6 +307,10 @@ int main(int argc, char* argv[])
         const std::string a = argv[i];
         const bool hasValue = i + 1 < argc;
         auto value = [&]() -> const char* { return argv[++i]; };
+        if (a == "--help" || a == "-h") {
+            Usage();
+            return 0;
+        }
         if (a == "--no-echo") g_options.echo = false;
         else if (a == "--silent") g_options.silent = true;
         else if (a == "--link" && hasValue) g_options.linkPath = value();
