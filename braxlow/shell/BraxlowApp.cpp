@@ -5,6 +5,7 @@
 #include "Prompter.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 BraxlowApp::BraxlowApp(const Options& options, Prompter& prompter)
     : options_(options), prompter_(prompter)
@@ -17,6 +18,7 @@ BraxlowApp::BraxlowApp(const Options& options, Prompter& prompter)
     settings_->SetProgramDirectory(directory);
     portStorage_ = std::make_unique<SettingsPortMapStorage>(*store_);
     ports_ = std::make_unique<PortMap>(portStorage_.get(), options_.scanRoots);
+    data_ = std::make_unique<DataStore>(*settings_, prompter_);
     if (!options_.programFilePath.isEmpty())
         settings_->SetProgramFileName(QFileInfo(options_.programFilePath).fileName());
     Quarrin::RegisterHost(this);
@@ -38,12 +40,47 @@ QString BraxlowApp::ProgramDirectoryOf(const QString& programFilePath)
     return dir;
 }
 
-bool BraxlowApp::Startup()
+bool BraxlowApp::Startup(const QString& argument)
 {
+    // A second copy started from a shortcut still changes the current entry
+    // before it finds the first one running, so the selection comes first.
+    if (!argument.isEmpty())
+        SelectEntryFromArgument(argument);
     settings_->SaveProgramPath();
-    LanguageLoader(*settings_, prompter_).LoadStartupLanguage();
-    settings_->LoadAll();
+    // The checks, then the language and the settings; a missing system database
+    // has been reported and ends the start-up.
+    if (!data_->InitializeDataStore())
+        return false;
     product_ = ProductTexts::From(ProductRecord::Braxlow());
+    return true;
+}
+
+bool BraxlowApp::SelectEntryFromArgument(const QString& argument)
+{
+    const qsizetype colon = argument.indexOf(QLatin1Char(':'));
+    const QString number = colon < 0 ? argument : argument.mid(colon + 1);
+    static const QRegularExpression decimal(QStringLiteral("^[0-9]{1,9}$"));
+    if (!decimal.match(number).hasMatch() || !QFileInfo::exists(data_->UserDatabasePath()))
+        return false;
+    const std::optional<ConnectionEntry> entry = data_->FindEntryById(number.toInt());
+    if (!entry)
+        return false;
+    ConnectInfo info;
+    info.ConnectName = entry->ConnectName;
+    info.Country = entry->Country;
+    info.Provider = entry->ProviderName;
+    info.APNName = entry->APNName;
+    info.PhoneNumber = entry->PhoneNumber;
+    info.Username = entry->UserName;
+    info.Password = entry->Password;
+    info.CheckPassword = QString::number(entry->CheckPasswd);
+    info.UserIPAddr = entry->UserIPAddr;
+    info.PrimaryDNS = entry->PrimaryDNS;
+    info.SecondDNS = entry->SecondDNS;
+    info.QoSMin = entry->QoSMin;
+    info.QoSRequest = entry->QoSRequest;
+    info.CID = entry->ID;
+    settings_->SaveConnectInfo(info);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppSettings.h"
+#include "DataStore.h"
 #include "PortMap.h"
 #include "ProductInfo.h"
 #include "QuarrinHost.h"
@@ -33,10 +34,17 @@ public:
     BraxlowApp(const BraxlowApp&) = delete;
     BraxlowApp& operator=(const BraxlowApp&) = delete;
 
-    // The start-up steps that come before the main window. False ends the program.
-    bool Startup();
+    // The start-up steps that come before the main window, with the program's
+    // first argument (argv[1], empty when none). False ends the program.
+    bool Startup(const QString& argument = QString());
+
+    // "/ID:n": makes entry n the current one (written to "ConnectInfo"). Only the
+    // text after the first colon counts; anything but a decimal number, or an
+    // entry that does not exist, leaves the current entry as it was.
+    bool SelectEntryFromArgument(const QString& argument);
 
     AppSettings& Settings() { return *settings_; }
+    DataStore& Data() { return *data_; }
     const ProductTexts& Product() const { return product_; }
     Prompter& UserPrompter() { return prompter_; }
 
@@ -61,5 +69,6 @@ private:
     std::unique_ptr<AppSettings> settings_;
     std::unique_ptr<SettingsPortMapStorage> portStorage_;
     std::unique_ptr<PortMap> ports_;
+    std::unique_ptr<DataStore> data_;
     ProductTexts product_;
 };

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTextStream>
 #include <QUrl>
 
 
@@ -58,4 +59,12 @@ bool DesktopDocumentOpener::Open(const QString& path)
     if (!QFileInfo(path).isFile())
         return false;
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+Prompter::Answer ConsolePrompter::Show(const QString& text, const QString& caption,
+                                       Buttons buttons, Icon)
+{
+    QTextStream(stderr) << (caption.isEmpty() ? QStringLiteral("Braxlow") : caption) << ": "
+                        << text << '\n';
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
 }

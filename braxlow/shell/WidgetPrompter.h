@@ -18,3 +18,12 @@ class DesktopDocumentOpener : public DocumentOpener
 public:
     bool Open(const QString& path) override;
 };
+
+// For runs without a person in front of the screen: messages go to standard
+// error and every question gets its affirmative answer.
+class ConsolePrompter : public Prompter
+{
+public:
+    Answer Show(const QString& text, const QString& caption, Buttons buttons,
+                Icon icon) override;
+};

@@ -61,11 +61,18 @@ int main(int argc, char* argv[])
     // Used by the smoke test: run the start-up, then leave.
     const bool quitAfterStartup = args.contains(QStringLiteral("--quit-after-startup"));
 
-    WidgetPrompter prompter;
+    WidgetPrompter widgetPrompter;
+    ConsolePrompter consolePrompter;
+    Prompter& prompter = quitAfterStartup ? static_cast<Prompter&>(consolePrompter)
+                                          : static_cast<Prompter&>(widgetPrompter);
     BraxlowApp::Options options;
     options.programFilePath = QApplication::applicationFilePath();
     BraxlowApp app(options, prompter);
-    if (!app.Startup())
+    // Only the first argument counts, as the desktop shortcuts write it.
+    const QString argument = args.size() > 1 && !args.at(1).startsWith(QLatin1String("--"))
+                                 ? args.at(1)
+                                 : QString();
+    if (!app.Startup(argument))
         return 0;
     if (quitAfterStartup)
         return 0;

@@ -35,10 +35,9 @@ private Q_SLOTS:
     void firstStartWithEmptyProfileWritesTheDefaults()
     {
         RecordingPrompter prompter;
+        TestSupport::ProgramFolder program;
         {
-            BraxlowApp app(Options(TestSupport::ProgramDirectory() + QStringLiteral("/braxlow"),
-                            dir_->path()),
-                           prompter);
+            BraxlowApp app(Options(program.ProgramFile(), dir_->path()), prompter);
             QVERIFY(app.Startup());
             QCOMPARE(app.Settings().Port(), 0);
             QCOMPARE(app.Settings().IrPort(), 0);
@@ -47,7 +46,9 @@ private Q_SLOTS:
             QVERIFY(app.Settings().LanguageModule() != nullptr);
             QCOMPARE(app.CurrentVersionText(), QStringLiteral("Korvane Tessaly II Braxlow 1.0.0.3 FH1"));
         }
-        QVERIFY(prompter.Messages().isEmpty());
+        // The only question: whether to create the user database.
+        QCOMPARE(prompter.Messages().size(), 1);
+        QVERIFY(QFileInfo::exists(program.Path() + QStringLiteral("/BXUSER.mdb")));
         SettingsStore store(dir_->path());
         QCOMPARE(store.ReadDword(kConfig, QStringLiteral("Port")), 0);
         QCOMPARE(store.ReadDword(kConfig, QStringLiteral("IRPort")), 0);
@@ -134,7 +135,8 @@ private Q_SLOTS:
     void installationRecordAppearsAtSecondStartAndFollowsTheProgram()
     {
         RecordingPrompter prompter;
-        const QString first = QStringLiteral("/opt/one/braxlow");
+        TestSupport::ProgramFolder one, moved;
+        const QString first = one.ProgramFile();
         {
             BraxlowApp app(Options(first, dir_->path()), prompter);
             QVERIFY(app.Startup());
@@ -148,12 +150,12 @@ private Q_SLOTS:
         QCOMPARE(store.ReadString(QStringLiteral("Information"), QStringLiteral("BraxlowPathName")),
                  first);
         {
-            BraxlowApp app(Options(QStringLiteral("/home/u/moved/braxlow"), dir_->path()), prompter);
+            BraxlowApp app(Options(moved.ProgramFile(), dir_->path()), prompter);
             QVERIFY(app.Startup());
-            QCOMPARE(app.Settings().ProgramDirectory(), QStringLiteral("/home/u/moved/"));
+            QCOMPARE(app.Settings().ProgramDirectory(), moved.Path() + QLatin1Char('/'));
         }
         QCOMPARE(store.ReadString(QStringLiteral("Information"), QStringLiteral("BraxlowPathName")),
-                 QStringLiteral("/home/u/moved/braxlow"));
+                 moved.ProgramFile());
     }
 
     void connectInfoRoundTripsAsOneWrite()
@@ -191,10 +193,59 @@ private Q_SLOTS:
     void settingsRootKeepsTestsAwayFromTheUser()
     {
         RecordingPrompter prompter;
-        BraxlowApp app(Options(QStringLiteral("/opt/braxlow/braxlow"), dir_->path()), prompter);
+        TestSupport::ProgramFolder program;
+        BraxlowApp app(Options(program.ProgramFile(), dir_->path()), prompter);
         QVERIFY(app.Startup());
         QVERIFY(app.Settings().Store().FilePath().startsWith(dir_->path()));
         QVERIFY(!QFileInfo::exists(QDir::homePath() + QStringLiteral("/.config/KORVANE")));
+    }
+
+    void missingSystemDatabaseEndsTheStartup()
+    {
+        RecordingPrompter prompter;
+        TestSupport::ProgramFolder program(false);
+        prompter.QueueAnswer(Prompter::Answer::No);
+        BraxlowApp app(Options(program.ProgramFile(), dir_->path()), prompter);
+        QVERIFY(!app.Startup());
+        QCOMPARE(prompter.Messages().size(), 2); // the creation question first, then the end
+        QCOMPARE(prompter.Messages().at(1).text, DataStore::kSystemMissingMessage);
+    }
+
+    void commandLineSelectsAnEntry()
+    {
+        RecordingPrompter prompter;
+        TestSupport::ProgramFolder program;
+        BraxlowApp app(Options(program.ProgramFile(), dir_->path()), prompter);
+        QVERIFY(app.Startup());
+        ConnectionEntry e;
+        e.ConnectName = QStringLiteral("first");
+        const int first = app.Data().AddEntry(e).value();
+        e.ConnectName = QStringLiteral("second");
+        e.APNName = QStringLiteral("internet");
+        e.Password = QStringLiteral("secret");
+        e.CheckPasswd = 0;
+        const int second = app.Data().AddEntry(e).value();
+
+        QVERIFY(app.SelectEntryFromArgument(QStringLiteral("/ID:%1").arg(second)));
+        ConnectInfo current = app.Settings().LoadConnectInfo();
+        QCOMPARE(current.ConnectName, QStringLiteral("second"));
+        QCOMPARE(current.CID, second);
+        QCOMPARE(current.Password, QStringLiteral("secret"));
+        QCOMPARE(current.CheckPassword, QStringLiteral("0"));
+
+        // Only the text after the colon counts.
+        QVERIFY(app.SelectEntryFromArgument(QStringLiteral("/XY:%1").arg(first)));
+        QCOMPARE(app.Settings().LoadConnectInfo().ConnectName, QStringLiteral("first"));
+        for (const QString& ignored : {QStringLiteral("/ID:999"), QStringLiteral("/ID:abc"),
+                                       QStringLiteral("/ID:1 OR 1=1"), QStringLiteral("/ID:"),
+                                       QStringLiteral("/home/user/file.txt"), QStringLiteral("/ID:-1")})
+            QVERIFY2(!app.SelectEntryFromArgument(ignored), qPrintable(ignored));
+        QCOMPARE(app.Settings().LoadConnectInfo().ConnectName, QStringLiteral("first"));
+
+        // A second start with /ID: changes the entry as part of its start-up.
+        BraxlowApp again(Options(program.ProgramFile(), dir_->path()), prompter);
+        QVERIFY(again.Startup(QStringLiteral("/ID:%1").arg(second)));
+        QCOMPARE(again.Settings().LoadConnectInfo().CID, second);
     }
 
 private:

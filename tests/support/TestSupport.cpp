@@ -31,6 +31,14 @@ QString ProgramDirectory()
     return QStringLiteral(BRAXLOW_PROGRAM_DIR);
 }
 
+ProgramFolder::ProgramFolder(bool withSystemDatabase)
+{
+    const QString build = ProgramDirectory();
+    QFile::link(build + QStringLiteral("/Lang"), dir_.filePath(QStringLiteral("Lang")));
+    if (withSystemDatabase)
+        QFile::copy(build + QStringLiteral("/BXSYS.mdb"), dir_.filePath(QStringLiteral("BXSYS.mdb")));
+}
+
 } // namespace TestSupport
 
 Prompter::Answer RecordingPrompter::Show(const QString& text, const QString& caption,

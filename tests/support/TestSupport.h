@@ -19,6 +19,19 @@ void IsolateUserDirectories();
 // Where the build put the program and its data files ("Lang", help files).
 QString ProgramDirectory();
 
+// A program directory of the test's own: the delivered BXSYS.mdb and the
+// language tables of the build, and no user database until one is made.
+class ProgramFolder
+{
+public:
+    explicit ProgramFolder(bool withSystemDatabase = true);
+    QString Path() const { return dir_.path(); }
+    QString ProgramFile() const { return dir_.path() + QStringLiteral("/braxlow"); }
+
+private:
+    QTemporaryDir dir_;
+};
+
 } // namespace TestSupport
 
 // Answers message boxes from a queue and remembers what was shown.

@@ -1,0 +1,560 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DataStore.h"
+
+#include "AppSettings.h"
+#include "CountryList.h"
+#include "LanguageLoader.h"
+#include "Prompter.h"
+
+#include <QAtomicInt>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+#include <QVariant>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+const QString DataStore::kSystemDatabase = QStringLiteral("BXSYS.mdb");
+const QString DataStore::kUserDatabase = QStringLiteral("BXUSER.mdb");
+const QString DataStore::kCreateQuestion =
+    QStringLiteral("Cannot open data(BXUSER.MDB) files, Do you create a new data file?");
+const QString DataStore::kSystemMissingMessage =
+    QStringLiteral("Cannot find data(BXSYS.MDB) files!. Can not run this program!");
+
+bool ConnectionEntry::operator==(const ConnectionEntry& o) const
+{
+    return ID == o.ID && ConnectName == o.ConnectName && Country == o.Country &&
+           ProviderName == o.ProviderName && APNName == o.APNName &&
+           PhoneNumber == o.PhoneNumber && UserName == o.UserName && Password == o.Password &&
+           PrimaryDNS == o.PrimaryDNS && SecondDNS == o.SecondDNS && QoSMin == o.QoSMin &&
+           QoSRequest == o.QoSRequest && CheckPasswd == o.CheckPasswd &&
+           UserIPAddr == o.UserIPAddr;
+}
+
+int DecimalPrefix(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
+        negative = text.at(i++) == QLatin1Char('-');
+    qint64 value = 0;
+    for (; i < text.size() && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); ++i) {
+        value = value * 10 + (text.at(i).unicode() - '0');
+        if (value > 0x7fffffff)
+            return 0; // out of range reads as no number
+    }
+    return int(negative ? -value : value);
+}
+
+namespace {
+
+// One short-lived connection to a database file; the record-set classes of the
+// data store open one per operation and drop it when the operation ends.
+class Connection
+{
+public:
+    Connection(const QString& path, bool readOnly)
+        : name_(QStringLiteral("braxlow-%1").arg(counter_.fetchAndAddRelaxed(1)))
+    {
+        db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        // A URI with a mode, so that a missing file is an error rather than a new
+        // empty database.
+        db_.setDatabaseName(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
+                                .toString(QUrl::FullyEncoded) +
+                            (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
+        db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!QFileInfo::exists(path))
+            error_ = QStringLiteral("%1 does not exist.").arg(QFileInfo(path).fileName());
+        else if (!db_.open())
+            error_ = db_.lastError().text();
+        else
+            Check(QStringLiteral("PRAGMA schema_version")); // fails fast on a non-database
+    }
+
+    ~Connection()
+    {
+        if (db_.isOpen())
+            db_.close();
+        db_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name_);
+    }
+
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool Ok() const { return error_.isEmpty(); }
+    QString Error() const { return error_; }
+    QSqlDatabase& Db() { return db_; }
+
+    // Runs a statement; on failure keeps the error and returns false.
+    bool Exec(QSqlQuery& q)
+    {
+        if (!Ok())
+            return false;
+        if (q.exec())
+            return true;
+        error_ = q.lastError().databaseText().isEmpty() ? q.lastError().text()
+                                                        : q.lastError().databaseText();
+        return false;
+    }
+
+    bool Check(const QString& sql)
+    {
+        QSqlQuery q(db_);
+        q.prepare(sql);
+        return Exec(q);
+    }
+
+private:
+    static QAtomicInt counter_;
+    QString name_;
+    QSqlDatabase db_;
+    QString error_;
+};
+
+QAtomicInt Connection::counter_;
+
+// The record-set classes: which file and table each reads.
+struct CMorrowEntryDataSet : Connection
+{
+    explicit CMorrowEntryDataSet(const QString& path) : Connection(path, false) {}
+    static constexpr const char* kColumns =
+        "\"ID\", \"ConnectName\", \"Country\", \"ProviderName\", \"APNName\", \"PhoneNumber\", "
+        "\"UserName\", \"Password\", \"PrimaryDNS\", \"SecondDNS\", \"QoSMin\", \"QoSRequest\", "
+        "\"CheckPasswd\", \"UserIPAddr\"";
+};
+
+struct MorrowAPNDataSet : Connection
+{
+    explicit MorrowAPNDataSet(const QString& path) : Connection(path, true) {}
+    static constexpr const char* kColumns =
+        "\"ID\", \"Country\", \"ConnectName\", \"Provider Name\", \"APNName\", \"UserName\", "
+        "\"Password\", \"PrimaryDNS\", \"SecondDNS\", \"PhoneNumber\", \"QoSMin\", \"QoSRequest\"";
+
+    // Whether the table has rows; false (with the error kept) when it cannot be read.
+    bool HasRows()
+    {
+        if (!Ok())
+            return false;
+        QSqlQuery q(Db());
+        q.prepare(QStringLiteral("SELECT 1 FROM \"APN Info\" LIMIT 1"));
+        return Exec(q) && q.next();
+    }
+};
+
+QString Text(const QSqlQuery& q, int column)
+{
+    return q.value(column).toString();
+}
+
+ConnectionEntry EntryFrom(const QSqlQuery& q)
+{
+    ConnectionEntry e;
+    e.ID = q.value(0).toInt();
+    e.ConnectName = Text(q, 1);
+    e.Country = Text(q, 2);
+    e.ProviderName = Text(q, 3);
+    e.APNName = Text(q, 4);
+    e.PhoneNumber = Text(q, 5);
+    e.UserName = Text(q, 6);
+    e.Password = Text(q, 7);
+    e.PrimaryDNS = Text(q, 8);
+    e.SecondDNS = Text(q, 9);
+    e.QoSMin = Text(q, 10);
+    e.QoSRequest = Text(q, 11);
+    e.CheckPasswd = DecimalPrefix(Text(q, 12));
+    e.UserIPAddr = Text(q, 13);
+    return e;
+}
+
+ApnPreset PresetFrom(const QSqlQuery& q)
+{
+    ApnPreset p;
+    p.ID = q.value(0).toInt();
+    p.Country = Text(q, 1);
+    p.ConnectName = Text(q, 2);
+    p.ProviderName = Text(q, 3);
+    p.APNName = Text(q, 4);
+    p.UserName = Text(q, 5);
+    p.Password = Text(q, 6);
+    p.PrimaryDNS = Text(q, 7);
+    p.SecondDNS = Text(q, 8);
+    p.PhoneNumber = Text(q, 9);
+    p.QoSMin = Text(q, 10);
+    p.QoSRequest = Text(q, 11);
+    return p;
+}
+
+// The thirteen columns every write sets, in the order of the statements below.
+void BindEntry(QSqlQuery& q, const ConnectionEntry& e)
+{
+    // Empty texts are stored as empty texts, never as NULL.
+    auto text = [](const QString& s) { return s.isNull() ? QStringLiteral("") : s; };
+    q.addBindValue(text(e.ConnectName));
+    q.addBindValue(text(e.Country));
+    q.addBindValue(text(e.ProviderName));
+    q.addBindValue(text(e.APNName));
+    q.addBindValue(text(e.PhoneNumber));
+    q.addBindValue(text(e.UserName));
+    q.addBindValue(text(e.Password));
+    q.addBindValue(QString::number(e.CheckPasswd));
+    q.addBindValue(text(e.UserIPAddr));
+    q.addBindValue(text(e.PrimaryDNS));
+    q.addBindValue(text(e.SecondDNS));
+    q.addBindValue(text(e.QoSMin));
+    q.addBindValue(text(e.QoSRequest));
+}
+
+QString Friendly(const QString& file, const QString& error)
+{
+    if (error.contains(QLatin1String("not a database")) || error.contains(QLatin1String("malformed")))
+        return QStringLiteral("%1 is damaged or is not a Braxlow database (%2).").arg(file, error);
+    if (error.contains(QLatin1String("CHECK constraint")))
+        return QStringLiteral("A value is longer than its field allows (%1).").arg(error);
+    if (error.contains(QLatin1String("readonly")) || error.contains(QLatin1String("read-only")))
+        return QStringLiteral("%1 cannot be written (%2).").arg(file, error);
+    return QStringLiteral("%1: %2").arg(file, error);
+}
+
+} // namespace
+
+DataStore::DataStore(AppSettings& settings, Prompter& prompter)
+    : settings_(settings), prompter_(prompter)
+{
+}
+
+QString DataStore::PathOf(const QString& file) const
+{
+    return settings_.ProgramDirectory() + file; // the directory ends in '/', or is empty
+}
+
+QString DataStore::UserDatabasePath() const
+{
+    return PathOf(kUserDatabase);
+}
+
+QString DataStore::SystemDatabasePath() const
+{
+    return PathOf(kSystemDatabase);
+}
+
+QStringList DataStore::EntryInfoSchema()
+{
+    auto text = [](const char* name, int size) {
+        return QStringLiteral("\"%1\" TEXT CHECK (length(\"%1\") <= %2)")
+            .arg(QLatin1String(name))
+            .arg(size);
+    };
+    const QString table =
+        QStringLiteral("CREATE TABLE \"EntryInfo\" (\n"
+                       "  \"ID\" INTEGER CONSTRAINT \"armId\" PRIMARY KEY AUTOINCREMENT,\n  ") +
+        QStringList{text("ConnectName", kNameSize),  text("Country", kCountrySize),
+                    text("ProviderName", kNameSize), text("APNName", kNameSize),
+                    text("PhoneNumber", kShortSize), text("UserName", kNameSize),
+                    text("Password", kNameSize),     text("PrimaryDNS", kShortSize),
+                    text("SecondDNS", kShortSize),   text("QoSMin", kShortSize),
+                    text("QoSRequest", kShortSize),  text("CheckPasswd", kShortSize),
+                    text("UserIPAddr", kShortSize)}
+            .join(QStringLiteral(",\n  ")) +
+        QStringLiteral("\n)");
+    return {table, QStringLiteral("CREATE UNIQUE INDEX \"armId\" ON \"EntryInfo\" (\"ID\" ASC)")};
+}
+
+bool DataStore::CheckDataFiles()
+{
+    if (!settings_.ReadDatabaseMarker())
+        settings_.WriteDatabaseMarker();
+    if (!EnsureUserDatabase())
+        return false;
+    return SystemDatabaseExists();
+}
+
+bool DataStore::InitializeDataStore()
+{
+    if (!CheckDataFiles())
+        return false;
+    LanguageLoader(settings_, prompter_).LoadStartupLanguage();
+    settings_.LoadAll();
+    return true;
+}
+
+bool DataStore::EnsureUserDatabase()
+{
+    if (QFileInfo::exists(UserDatabasePath())) {
+        settings_.WriteDatabaseMarker();
+        return true;
+    }
+    if (prompter_.Show(kCreateQuestion, QString(), Prompter::Buttons::YesNo,
+                       Prompter::Icon::None) != Prompter::Answer::Yes)
+        return true;
+    if (CreateUserDatabase())
+        return true;
+    prompter_.Show(lastError_, QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
+    return false;
+}
+
+bool DataStore::SystemDatabaseExists()
+{
+    if (QFileInfo::exists(SystemDatabasePath()))
+        return true;
+    prompter_.Show(kSystemMissingMessage, QString(), Prompter::Buttons::Ok, Prompter::Icon::None);
+    return false;
+}
+
+bool DataStore::CreateUserDatabase()
+{
+    const QString path = UserDatabasePath();
+    // The file holds passwords: it exists with owner-only permissions before
+    // anything is written to it, and SQLite's journals inherit them.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        lastError_ = QStringLiteral("%1 cannot be created: %2")
+                         .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    ::close(fd);
+    bool ok = false;
+    {
+        CMorrowEntryDataSet set(path);
+        ok = set.Ok() && set.Db().transaction();
+        for (const QString& sql : EntryInfoSchema())
+            ok = ok && set.Check(sql);
+        ok = ok && set.Db().commit();
+        if (!ok)
+            lastError_ = Friendly(kUserDatabase, set.Error());
+    }
+    if (!ok) {
+        QFile::remove(path); // no half-made database left behind
+        return false;
+    }
+    settings_.WriteDatabaseMarker();
+    return true;
+}
+
+QList<ConnectionEntry> DataStore::LoadEntries()
+{
+    QList<ConnectionEntry> entries;
+    CMorrowEntryDataSet set(UserDatabasePath());
+    if (!set.Ok()) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return entries;
+    }
+    QSqlQuery q(set.Db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM \"EntryInfo\"").arg(QLatin1String(CMorrowEntryDataSet::kColumns)));
+    if (!set.Exec(q)) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return entries;
+    }
+    while (q.next())
+        entries << EntryFrom(q);
+    return entries;
+}
+
+std::optional<int> DataStore::AddEntry(const ConnectionEntry& entry)
+{
+    CMorrowEntryDataSet set(UserDatabasePath());
+    if (!set.Ok() || !set.Db().transaction()) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return std::nullopt;
+    }
+    QSqlQuery q(set.Db());
+    q.prepare(QStringLiteral(
+        "INSERT INTO \"EntryInfo\" (\"ConnectName\", \"Country\", \"ProviderName\", \"APNName\", "
+        "\"PhoneNumber\", \"UserName\", \"Password\", \"CheckPasswd\", \"UserIPAddr\", "
+        "\"PrimaryDNS\", \"SecondDNS\", \"QoSMin\", \"QoSRequest\") "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    BindEntry(q, entry);
+    if (!set.Exec(q)) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        set.Db().rollback();
+        return std::nullopt;
+    }
+    const int id = q.lastInsertId().toInt();
+    if (!set.Db().commit()) {
+        lastError_ = Friendly(kUserDatabase, set.Db().lastError().text());
+        return std::nullopt;
+    }
+    return id;
+}
+
+bool DataStore::UpdateEntry(const ConnectionEntry& entry)
+{
+    CMorrowEntryDataSet set(UserDatabasePath());
+    if (!set.Ok() || !set.Db().transaction()) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return false;
+    }
+    QSqlQuery q(set.Db());
+    q.prepare(QStringLiteral(
+        "UPDATE \"EntryInfo\" SET \"ConnectName\" = ?, \"Country\" = ?, \"ProviderName\" = ?, "
+        "\"APNName\" = ?, \"PhoneNumber\" = ?, \"UserName\" = ?, \"Password\" = ?, "
+        "\"CheckPasswd\" = ?, \"UserIPAddr\" = ?, \"PrimaryDNS\" = ?, \"SecondDNS\" = ?, "
+        "\"QoSMin\" = ?, \"QoSRequest\" = ? WHERE \"ID\" = ?"));
+    BindEntry(q, entry);
+    q.addBindValue(entry.ID);
+    if (!set.Exec(q)) {
+        // The edited values are not in the file: say so, and report the failure
+        // so that the list keeps showing what the file holds.
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        set.Db().rollback();
+        prompter_.Show(lastError_, QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
+        return false;
+    }
+    const bool found = q.numRowsAffected() > 0;
+    if (!set.Db().commit()) {
+        lastError_ = Friendly(kUserDatabase, set.Db().lastError().text());
+        return false;
+    }
+    if (!found)
+        lastError_ = QStringLiteral("The connection entry %1 no longer exists.").arg(entry.ID);
+    return found;
+}
+
+bool DataStore::DeleteEntry(int id)
+{
+    CMorrowEntryDataSet set(UserDatabasePath());
+    if (!set.Ok()) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return false;
+    }
+    QSqlQuery q(set.Db());
+    q.prepare(QStringLiteral("DELETE FROM \"EntryInfo\" WHERE \"ID\" = ?"));
+    q.addBindValue(id);
+    if (!set.Exec(q)) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return false;
+    }
+    return true;
+}
+
+std::optional<ConnectionEntry> DataStore::FindEntryById(int id)
+{
+    CMorrowEntryDataSet set(UserDatabasePath());
+    if (!set.Ok()) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return std::nullopt;
+    }
+    QSqlQuery q(set.Db());
+    q.prepare(QStringLiteral("SELECT %1 FROM \"EntryInfo\" WHERE \"ID\" = ?")
+                  .arg(QLatin1String(CMorrowEntryDataSet::kColumns)));
+    q.addBindValue(id);
+    if (!set.Exec(q)) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return std::nullopt;
+    }
+    if (!q.next())
+        return std::nullopt;
+    return EntryFrom(q);
+}
+
+bool DataStore::IsConnectNameTaken(const QString& name)
+{
+    CMorrowEntryDataSet set(UserDatabasePath());
+    if (!set.Ok()) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return false;
+    }
+    QSqlQuery q(set.Db());
+    // The database matches without regard to case; only an exact match counts.
+    q.prepare(QStringLiteral("SELECT \"ConnectName\" FROM \"EntryInfo\" "
+                             "WHERE \"ConnectName\" = ? COLLATE NOCASE"));
+    q.addBindValue(name);
+    if (!set.Exec(q)) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return false;
+    }
+    while (q.next())
+        if (q.value(0).toString() == name)
+            return true;
+    return false;
+}
+
+std::optional<QStringList> DataStore::LoadPresetCountries()
+{
+    MorrowAPNDataSet set(SystemDatabasePath());
+    if (!set.HasRows()) {
+        if (!set.Ok())
+            lastError_ = Friendly(kSystemDatabase, set.Error());
+        return std::nullopt;
+    }
+    QSqlQuery q(set.Db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT \"Country\" FROM \"APN Info\" ORDER BY \"Country\" COLLATE NOCASE"));
+    if (!set.Exec(q)) {
+        lastError_ = Friendly(kSystemDatabase, set.Error());
+        return std::nullopt;
+    }
+    QStringList countries;
+    QString previous;
+    while (q.next()) {
+        const QString country = q.value(0).toString();
+        if (country.compare(previous, Qt::CaseInsensitive) != 0)
+            countries << country;
+        previous = country;
+    }
+    return countries;
+}
+
+std::optional<QStringList> DataStore::LoadProviders(const QString& country)
+{
+    MorrowAPNDataSet set(SystemDatabasePath());
+    if (!set.HasRows()) {
+        if (!set.Ok())
+            lastError_ = Friendly(kSystemDatabase, set.Error());
+        return std::nullopt;
+    }
+    QSqlQuery q(set.Db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT \"Provider Name\" FROM \"APN Info\" "
+                             "WHERE \"Country\" = ? COLLATE NOCASE "
+                             "ORDER BY \"Provider Name\" COLLATE NOCASE"));
+    q.addBindValue(country);
+    if (!set.Exec(q)) {
+        lastError_ = Friendly(kSystemDatabase, set.Error());
+        return std::nullopt;
+    }
+    QStringList providers;
+    QString previous;
+    while (q.next()) {
+        const QString provider = q.value(0).toString();
+        if (provider.compare(previous, Qt::CaseInsensitive) != 0 &&
+            provider.compare(kOthers, Qt::CaseInsensitive) != 0)
+            providers << provider;
+        previous = provider;
+    }
+    return providers;
+}
+
+DataStore::PresetLookup DataStore::FindPreset(const QString& provider, const QString& country)
+{
+    PresetLookup result;
+    MorrowAPNDataSet set(SystemDatabasePath());
+    if (!set.HasRows()) {
+        if (!set.Ok())
+            lastError_ = Friendly(kSystemDatabase, set.Error());
+        result.emptyTable = true;
+        return result;
+    }
+    QSqlQuery q(set.Db());
+    q.prepare(QStringLiteral("SELECT %1 FROM \"APN Info\" WHERE \"Provider Name\" = ? COLLATE NOCASE "
+                             "AND \"Country\" = ? COLLATE NOCASE ORDER BY rowid LIMIT 1")
+                  .arg(QLatin1String(MorrowAPNDataSet::kColumns)));
+    q.addBindValue(provider);
+    q.addBindValue(country);
+    if (set.Exec(q) && q.next())
+        result.preset = PresetFrom(q);
+    else if (!set.Ok())
+        lastError_ = Friendly(kSystemDatabase, set.Error());
+    return result;
+}

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ConnectionEntry.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class AppSettings;
+class Prompter;
+
+// The two database files beside the program: "BXSYS.mdb" (the access-point
+// presets, delivered, read only) and "BXUSER.mdb" (the user's connection entries,
+// created on demand). Both are SQLite files. Nothing is cached: every operation
+// opens its file, works in one transaction and closes it again.
+//
+// Failures never throw: operations report them by their result, and LastError()
+// says what went wrong in words a user can act on.
+class DataStore
+{
+public:
+    static const QString kSystemDatabase; // "BXSYS.mdb"
+    static const QString kUserDatabase;   // "BXUSER.mdb"
+    static const QString kCreateQuestion;
+    static const QString kSystemMissingMessage;
+
+    // Column sizes of "EntryInfo"; longer values are refused by the database.
+    static constexpr int kNameSize = 50;
+    static constexpr int kCountrySize = 30;
+    static constexpr int kShortSize = 20;
+
+    DataStore(AppSettings& settings, Prompter& prompter);
+
+    // Start-up checks: the database marker, the user database (offering to create
+    // it), then the system database. False ends the start-up.
+    bool CheckDataFiles();
+    // The checks, then the language and the settings.
+    bool InitializeDataStore();
+    // False only when the user agreed to create the file and that failed.
+    bool EnsureUserDatabase();
+    bool SystemDatabaseExists();
+    bool CreateUserDatabase();
+
+    QList<ConnectionEntry> LoadEntries();
+    // The new entry's ID, or nothing when the database refused the row.
+    std::optional<int> AddEntry(const ConnectionEntry& entry);
+    // False when the row is gone or the database refused the new values.
+    bool UpdateEntry(const ConnectionEntry& entry);
+    bool DeleteEntry(int id);
+    std::optional<ConnectionEntry> FindEntryById(int id);
+    // Whether another entry has exactly this name (letter case counts).
+    bool IsConnectNameTaken(const QString& name);
+
+    // The preset queries. Nothing (the empty-table result) when "APN Info" has no
+    // rows or cannot be read.
+    std::optional<QStringList> LoadPresetCountries();
+    std::optional<QStringList> LoadProviders(const QString& country);
+    struct PresetLookup
+    {
+        bool emptyTable = false;
+        std::optional<ApnPreset> preset;
+    };
+    PresetLookup FindPreset(const QString& provider, const QString& country);
+
+    QString UserDatabasePath() const;
+    QString SystemDatabasePath() const;
+    QString LastError() const { return lastError_; }
+
+    // The schema of "EntryInfo", for the tests and the preset builder.
+    static QStringList EntryInfoSchema();
+
+private:
+    QString PathOf(const QString& file) const;
+
+    AppSettings& settings_;
+    Prompter& prompter_;
+    QString lastError_;
+};

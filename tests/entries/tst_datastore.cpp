@@ -1,0 +1,394 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppSettings.h"
+#include "DataStore.h"
+#include "SettingsStore.h"
+#include "TestSupport.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+ConnectionEntry Entry(const QString& name)
+{
+    ConnectionEntry e;
+    e.ConnectName = name;
+    e.Country = QStringLiteral("Germany");
+    e.ProviderName = QStringLiteral("E-Plus");
+    e.APNName = QStringLiteral("internet.eplus.de");
+    e.PhoneNumber = QStringLiteral("*99#");
+    e.UserName = QStringLiteral("eplus");
+    e.Password = QStringLiteral("gprs");
+    e.PrimaryDNS = QStringLiteral("212.23.97.2");
+    e.SecondDNS = QStringLiteral("212.23.97.3");
+    e.QoSMin = QStringLiteral("1,0,0,3,0,0");
+    e.QoSRequest = QStringLiteral("1,0,0,3,0,0");
+    e.CheckPasswd = 1;
+    return e;
+}
+
+// Runs SQL on a database file directly, as another program would.
+QVariantList Sql(const QString& path, const QString& statement)
+{
+    QVariantList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(statement))
+                while (q.next())
+                    rows << q.value(0);
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+    return rows;
+}
+
+} // namespace
+
+class TestDataStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        programDir_ = std::make_unique<QTemporaryDir>();
+        settingsDir_ = std::make_unique<QTemporaryDir>();
+        store_ = std::make_unique<SettingsStore>(settingsDir_->path());
+        settings_ = std::make_unique<AppSettings>(*store_);
+        settings_->SetProgramDirectory(programDir_->path());
+        settings_->LoadAll(); // the family key exists, so markers can be written
+        prompter_ = std::make_unique<RecordingPrompter>();
+        data_ = std::make_unique<DataStore>(*settings_, *prompter_);
+    }
+
+    void cleanup()
+    {
+        data_.reset();
+        settings_.reset();
+        store_.reset();
+    }
+
+    void firstStartAsksThenMissesTheSystemDatabase()
+    {
+        prompter_->QueueAnswer(Prompter::Answer::Yes);
+        QVERIFY(!data_->CheckDataFiles());
+        QCOMPARE(prompter_->Messages().size(), 2);
+        QCOMPARE(prompter_->Messages().at(0).text,
+                 QStringLiteral("Cannot open data(BXUSER.MDB) files, Do you create a new data file?"));
+        QCOMPARE(prompter_->Messages().at(0).buttons, Prompter::Buttons::YesNo);
+        QCOMPARE(prompter_->Messages().at(1).text,
+                 QStringLiteral("Cannot find data(BXSYS.MDB) files!. Can not run this program!"));
+        QVERIFY(QFileInfo::exists(data_->UserDatabasePath()));
+        QVERIFY(settings_->ReadDatabaseMarker());
+
+        // The created file: fourteen columns in order, the index, no rows, owner only.
+        const QVariantList columns = Sql(data_->UserDatabasePath(),
+                                         QStringLiteral("SELECT name FROM pragma_table_info('EntryInfo')"));
+        QStringList names;
+        for (const QVariant& c : columns)
+            names << c.toString();
+        QCOMPARE(names, (QStringList{"ID", "ConnectName", "Country", "ProviderName", "APNName",
+                                     "PhoneNumber", "UserName", "Password", "PrimaryDNS", "SecondDNS",
+                                     "QoSMin", "QoSRequest", "CheckPasswd", "UserIPAddr"}));
+        QCOMPARE(Sql(data_->UserDatabasePath(),
+                      QStringLiteral("SELECT \"unique\" FROM pragma_index_list('EntryInfo') WHERE name = 'armId'")),
+                 QVariantList{1});
+        QVERIFY(data_->LoadEntries().isEmpty());
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(data_->UserDatabasePath()).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+    }
+
+    void declinedCreationStillChecksTheSystemDatabase()
+    {
+        QVERIFY(QFile::copy(TestSupport::ProgramDirectory() + QStringLiteral("/BXSYS.mdb"),
+                            data_->SystemDatabasePath()));
+        prompter_->QueueAnswer(Prompter::Answer::No);
+        QVERIFY(data_->CheckDataFiles());
+        QCOMPARE(prompter_->Messages().size(), 1);
+        QVERIFY(!QFileInfo::exists(data_->UserDatabasePath()));
+        // Without the file every entry operation fails cleanly.
+        QVERIFY(data_->LoadEntries().isEmpty());
+        QVERIFY(!data_->AddEntry(Entry(QStringLiteral("x"))));
+        QVERIFY(data_->LastError().contains(QLatin1String("BXUSER.mdb")));
+        QVERIFY(!QFileInfo::exists(data_->UserDatabasePath())); // not created behind the user's back
+
+        // A later start finds it and asks nothing.
+        QVERIFY(data_->CreateUserDatabase());
+        prompter_->Clear();
+        QVERIFY(data_->InitializeDataStore());
+        QVERIFY(prompter_->Messages().isEmpty());
+        QVERIFY(settings_->LanguageModule() == nullptr); // no Lang folder in this program directory
+    }
+
+    void creationFailureIsReported()
+    {
+        // A program directory that cannot hold files (here: it is a file).
+        const QString notADirectory = programDir_->filePath(QStringLiteral("file"));
+        QFile(notADirectory).open(QIODevice::WriteOnly);
+        settings_->SetProgramDirectory(notADirectory);
+        prompter_->QueueAnswer(Prompter::Answer::Yes);
+        QVERIFY(!data_->CheckDataFiles());
+        QVERIFY(prompter_->Messages().last().text.contains(QLatin1String("cannot be created")));
+    }
+
+    void identifiersIncreaseAndAreNotReused()
+    {
+        QVERIFY(data_->CreateUserDatabase());
+        const auto first = data_->AddEntry(Entry(QStringLiteral("one")));
+        const auto second = data_->AddEntry(Entry(QStringLiteral("two")));
+        QVERIFY(first && second);
+        QVERIFY(*second > *first);
+        QVERIFY(data_->DeleteEntry(*second));
+        const auto third = data_->AddEntry(Entry(QStringLiteral("three")));
+        QVERIFY(third && *third > *second);
+
+        const QList<ConnectionEntry> all = data_->LoadEntries();
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all.at(0).ConnectName, QStringLiteral("one"));
+        QCOMPARE(all.at(1).ID, *third);
+        ConnectionEntry expected = Entry(QStringLiteral("three"));
+        expected.ID = *third;
+        QCOMPARE(data_->FindEntryById(*third), std::optional<ConnectionEntry>(expected));
+        QVERIFY(!data_->FindEntryById(*second));
+        QVERIFY(data_->DeleteEntry(9999)); // nothing to delete is no error
+    }
+
+    void namesAreStoredAndFoundVerbatim_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("apostrophe") << QStringLiteral("O'Brien's phone");
+        QTest::newRow("quotes") << QStringLiteral("\"work\" line");
+        QTest::newRow("percent and underscore") << QStringLiteral("100% _net_");
+        QTest::newRow("sql") << QStringLiteral("x'); DROP TABLE EntryInfo; --");
+        QTest::newRow("unicode") << QStringLiteral("Zürich – 東京");
+    }
+
+    void namesAreStoredAndFoundVerbatim()
+    {
+        QFETCH(QString, name);
+        QVERIFY(data_->CreateUserDatabase());
+        const auto id = data_->AddEntry(Entry(name));
+        QVERIFY2(id, qPrintable(data_->LastError()));
+        QVERIFY(data_->IsConnectNameTaken(name));
+        QCOMPARE(data_->FindEntryById(*id)->ConnectName, name);
+        ConnectionEntry e = *data_->FindEntryById(*id);
+        e.Country = QStringLiteral("Côte d'Ivoire");
+        QVERIFY(data_->UpdateEntry(e));
+        QCOMPARE(data_->LoadEntries().value(0).Country, QStringLiteral("Côte d'Ivoire"));
+        QVERIFY(!data_->IsConnectNameTaken(name + QStringLiteral("%")));
+    }
+
+    void nameComparisonIsExact()
+    {
+        QVERIFY(data_->CreateUserDatabase());
+        QVERIFY(data_->AddEntry(Entry(QStringLiteral("Office"))));
+        QVERIFY(data_->IsConnectNameTaken(QStringLiteral("Office")));
+        QVERIFY(!data_->IsConnectNameTaken(QStringLiteral("office")));
+        QVERIFY(!data_->IsConnectNameTaken(QStringLiteral("OFFICE")));
+        QVERIFY(!data_->IsConnectNameTaken(QStringLiteral("Office ")));
+        QVERIFY(!data_->IsConnectNameTaken(QString()));
+    }
+
+    void rememberFlagIsReadAsItsLeadingNumber()
+    {
+        QVERIFY(data_->CreateUserDatabase());
+        const auto id = data_->AddEntry(Entry(QStringLiteral("flag")));
+        const QString path = data_->UserDatabasePath();
+        const QList<QPair<QString, int>> cases = {
+            {"1", 1}, {"0", 0}, {"", 0}, {"abc", 0}, {"12x", 12}, {" 1", 1}, {"99999999999", 0}};
+        for (const auto& [text, value] : cases) {
+            Sql(path, QStringLiteral("UPDATE EntryInfo SET CheckPasswd = '%1' WHERE ID = %2").arg(text).arg(*id));
+            QCOMPARE(data_->LoadEntries().value(0).CheckPasswd, value);
+        }
+        Sql(path, QStringLiteral("UPDATE EntryInfo SET CheckPasswd = NULL"));
+        QCOMPARE(data_->LoadEntries().value(0).CheckPasswd, 0);
+        ConnectionEntry e = data_->LoadEntries().value(0);
+        e.CheckPasswd = 0;
+        QVERIFY(data_->UpdateEntry(e));
+        QCOMPARE(Sql(path, QStringLiteral("SELECT CheckPasswd FROM EntryInfo")), QVariantList{QStringLiteral("0")});
+    }
+
+    void oversizeValuesAreRefused()
+    {
+        QVERIFY(data_->CreateUserDatabase());
+        ConnectionEntry e = Entry(QStringLiteral("sizes"));
+        e.PhoneNumber = QString(20, QLatin1Char('9'));
+        e.Country = QString(30, QLatin1Char('c'));
+        e.ConnectName = QString(50, QLatin1Char('n'));
+        const auto id = e.ConnectName.isEmpty() ? std::nullopt : data_->AddEntry(e);
+        QVERIFY2(id, qPrintable(data_->LastError()));
+
+        ConnectionEntry longer = e;
+        longer.PhoneNumber += QLatin1Char('9');
+        QVERIFY(!data_->AddEntry(longer));
+        QVERIFY(data_->LastError().contains(QLatin1String("longer")));
+        QCOMPARE(data_->LoadEntries().size(), 1);
+
+        longer.ID = *id;
+        QVERIFY(!data_->UpdateEntry(longer)); // reported, not claimed as saved
+        QCOMPARE(prompter_->Messages().size(), 1);
+        QCOMPARE(prompter_->Messages().at(0).icon, Prompter::Icon::Warning);
+        QCOMPARE(data_->FindEntryById(*id)->PhoneNumber, e.PhoneNumber);
+        ConnectionEntry country = e;
+        country.ID = *id;
+        country.Country += QLatin1Char('c');
+        QVERIFY(!data_->UpdateEntry(country));
+    }
+
+    void vanishedEntryIsNotUpdated()
+    {
+        QVERIFY(data_->CreateUserDatabase());
+        ConnectionEntry e = Entry(QStringLiteral("gone"));
+        e.ID = 4711;
+        QVERIFY(!data_->UpdateEntry(e));
+        QVERIFY(data_->LoadEntries().isEmpty());
+        QVERIFY(prompter_->Messages().isEmpty());
+    }
+
+    void aFileThatIsNoDatabase()
+    {
+        QFile junk(data_->UserDatabasePath());
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(4096, 'x'));
+        junk.close();
+        QVERIFY(data_->EnsureUserDatabase()); // exists: passes the start-up check
+        QVERIFY(data_->LoadEntries().isEmpty());
+        QVERIFY2(data_->LastError().contains(QLatin1String("not a Braxlow database")),
+                 qPrintable(data_->LastError()));
+        QVERIFY(!data_->AddEntry(Entry(QStringLiteral("x"))));
+        QVERIFY(!data_->IsConnectNameTaken(QStringLiteral("x")));
+        QVERIFY(!data_->DeleteEntry(1));
+        QCOMPARE(QFileInfo(data_->UserDatabasePath()).size(), 4096); // left as it was
+    }
+
+    void killDuringABurstLosesNothingAcknowledged()
+    {
+        QVERIFY(data_->CreateUserDatabase());
+        int pipeFds[2];
+        QCOMPARE(::pipe(pipeFds), 0);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            ::close(pipeFds[0]);
+            for (int i = 0; i < 100000; ++i) {
+                const auto id = data_->AddEntry(Entry(QStringLiteral("burst %1").arg(i)));
+                if (!id)
+                    ::_exit(1);
+                const int value = *id;
+                if (::write(pipeFds[1], &value, sizeof value) != sizeof value)
+                    ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        ::close(pipeFds[1]);
+        QList<int> acknowledged;
+        int value = 0;
+        while (acknowledged.size() < 40 && ::read(pipeFds[0], &value, sizeof value) == sizeof value)
+            acknowledged << value;
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        while (::read(pipeFds[0], &value, sizeof value) == sizeof value)
+            acknowledged << value; // written before the kill
+        ::close(pipeFds[0]);
+        QVERIFY(acknowledged.size() >= 40);
+
+        QCOMPARE(Sql(data_->UserDatabasePath(), QStringLiteral("PRAGMA integrity_check")),
+                 QVariantList{QStringLiteral("ok")});
+        QSet<int> stored;
+        for (const ConnectionEntry& e : data_->LoadEntries())
+            stored.insert(e.ID);
+        for (int id : acknowledged)
+            QVERIFY2(stored.contains(id), qPrintable(QString::number(id)));
+        // Still usable afterwards.
+        QVERIFY(data_->AddEntry(Entry(QStringLiteral("after"))));
+    }
+
+    void presetsFromTheDeliveredDatabase()
+    {
+        QVERIFY(QFile::copy(TestSupport::ProgramDirectory() + QStringLiteral("/BXSYS.mdb"),
+                            data_->SystemDatabasePath()));
+        const auto countries = data_->LoadPresetCountries();
+        QVERIFY(countries);
+        QVERIFY(countries->size() >= 100);
+        QVERIFY(countries->contains(QStringLiteral("Germany")));
+        QVERIFY(countries->contains(QStringLiteral("United States")));
+        QVERIFY(!countries->contains(QStringLiteral("[Others]")));
+        for (int i = 1; i < countries->size(); ++i)
+            QVERIFY(countries->at(i - 1).compare(countries->at(i), Qt::CaseInsensitive) < 0);
+        for (const QString& c : *countries)
+            QVERIFY(c.size() <= DataStore::kCountrySize);
+
+        const auto providers = data_->LoadProviders(QStringLiteral("germany"));
+        QVERIFY(providers && providers->size() >= 5);
+        QVERIFY(!providers->contains(QStringLiteral("[Others]")));
+        QVERIFY(data_->LoadProviders(QStringLiteral("Atlantis"))->isEmpty());
+
+        const DataStore::PresetLookup eplus = data_->FindPreset(QStringLiteral("E-Plus"), QStringLiteral("Germany"));
+        QVERIFY(!eplus.emptyTable && eplus.preset);
+        QCOMPARE(eplus.preset->APNName, QStringLiteral("internet.eplus.de"));
+        QCOMPARE(eplus.preset->PhoneNumber, QStringLiteral("*99#"));
+        const DataStore::PresetLookup others = data_->FindPreset(QStringLiteral("[others]"), QStringLiteral("Germany"));
+        QVERIFY(others.preset);
+        QVERIFY(!data_->FindPreset(QStringLiteral("E-Plus"), QStringLiteral("France")).preset);
+    }
+
+    void presetQueriesKeepTheirRules()
+    {
+        const QString path = data_->SystemDatabasePath();
+        Sql(path, QStringLiteral("CREATE TABLE \"APN Info\" (\"ID\" INTEGER PRIMARY KEY, \"Country\" TEXT, "
+                                 "\"ConnectName\" TEXT, \"Provider Name\" TEXT, \"APNName\" TEXT, "
+                                 "\"UserName\" TEXT, \"Password\" TEXT, \"PrimaryDNS\" TEXT, "
+                                 "\"SecondDNS\" TEXT, \"PhoneNumber\" TEXT, \"QoSMin\" TEXT, \"QoSRequest\" TEXT)"));
+        QVERIFY(!data_->LoadPresetCountries()); // the empty-table result
+        QVERIFY(!data_->LoadProviders(QStringLiteral("x")));
+        QVERIFY(data_->FindPreset(QStringLiteral("a"), QStringLiteral("b")).emptyTable);
+
+        const char* rows[][3] = {{"", "Nobody", "x"},
+                                 {"Côte d'Ivoire", "Orange", "orangeciweb"},
+                                 {"côte d'ivoire", "orange", "second"},
+                                 {"Côte d'Ivoire", "[Others]", ""},
+                                 {"Côte d'Ivoire", "MTN", "web.mtn.ci"},
+                                 {"belgium", "Proximus", "internet.proximus.be"},
+                                 {"Belgium", "Base", "gprs.base.be"}};
+        for (const auto& r : rows)
+            Sql(path, QStringLiteral("INSERT INTO \"APN Info\" (Country, \"Provider Name\", APNName) "
+                                     "VALUES ('%1', '%2', '%3')")
+                          .arg(QString::fromUtf8(r[0]).replace(QLatin1Char('\''), QStringLiteral("''")),
+                               QLatin1String(r[1]), QLatin1String(r[2])));
+        const auto countries = data_->LoadPresetCountries();
+        QVERIFY(countries);
+        QCOMPARE(countries->size(), 2); // the empty country is not listed; case twins once
+        QCOMPARE(countries->at(0).toLower(), QStringLiteral("belgium"));
+        QCOMPARE(countries->at(1).toLower(), QStringLiteral("côte d'ivoire"));
+        QCOMPARE(*data_->LoadProviders(QStringLiteral("Côte d'Ivoire")),
+                 (QStringList{"MTN", "Orange"}));
+        QCOMPARE(data_->FindPreset(QStringLiteral("Orange"), QStringLiteral("Côte d'Ivoire")).preset->APNName,
+                 QStringLiteral("orangeciweb"));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> programDir_;
+    std::unique_ptr<QTemporaryDir> settingsDir_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<AppSettings> settings_;
+    std::unique_ptr<RecordingPrompter> prompter_;
+    std::unique_ptr<DataStore> data_;
+};
+
+QTEST_GUILESS_MAIN(TestDataStore)
+#include "tst_datastore.moc"

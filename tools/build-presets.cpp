@@ -1,0 +1,329 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// braxlow-presets: builds the system database BXSYS.mdb (table "APN Info") from
+// the public mobile broadband provider database (serviceproviders.xml, public
+// domain) and the ISO 3166 country names of iso-codes.
+//
+//   braxlow-presets SERVICEPROVIDERS.XML ISO_3166-1.JSON OUTPUT.mdb
+//
+// One row per provider and internet APN (GSM only), one "[Others]" row per
+// country holding the usual dial string; see README.md for the mapping.
+#include "CountryList.h"
+#include "DataStore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTextStream>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Countries of the built-in list, by ISO 3166 code, where a name there stands for
+// the country (names longer than the Country column are left to iso-codes).
+const QHash<QString, QString>& BuiltInNames()
+{
+    static const QHash<QString, QString> names = [] {
+        const char* const pairs[][2] = {
+            {"AL", "Albania"}, {"DZ", "Algeria"}, {"AR", "Argentina"}, {"AM", "Armenia"},
+            {"AU", "Australia"}, {"AT", "Austria"}, {"AZ", "Azerbaijan(Latin)"},
+            {"BH", "Bahrain"}, {"BY", "Belarus"}, {"BE", "Belgium"}, {"BZ", "Belize"},
+            {"BO", "Bolivia"}, {"BR", "Brazil"}, {"BN", "Brunei Darussalam"}, {"BG", "Bulgaria"},
+            {"CA", "Canada"}, {"CL", "Chile"}, {"CN", "China"}, {"CO", "Colombia"},
+            {"CR", "Costa Rica"}, {"HR", "Croatia"}, {"CZ", "Czech Republic"}, {"DK", "Denmark"},
+            {"DO", "Dominican Repubic"}, {"EC", "Ecuador"}, {"EG", "Egypt"},
+            {"SV", "El Salvador"}, {"EE", "Estonia"}, {"FO", "Faeroe Islands"}, {"FI", "Finland"},
+            {"FR", "France"}, {"GE", "Georgia"}, {"DE", "Germany"}, {"GR", "Greece"},
+            {"GT", "Guatemala"}, {"HN", "Honduras"}, {"HK", "Hong Kong"}, {"HU", "Hungary"},
+            {"IS", "Iceland"}, {"IN", "India"}, {"ID", "Indonesia"}, {"IR", "Iran"}, {"IQ", "Iraq"},
+            {"IE", "Ireland"}, {"IL", "Israel"}, {"IT", "Italy"}, {"JM", "Jamaica"}, {"JP", "Japan"},
+            {"JO", "Jordan"}, {"KZ", "Kazakstan"}, {"KE", "Kenya"}, {"KR", "Korea"},
+            {"KW", "Kuwait"}, {"LV", "Latvia"}, {"LB", "Lebanon"}, {"LI", "Liechtenstein"},
+            {"LT", "Lithuania"}, {"LU", "Luxembourg"}, {"MO", "Macau"}, {"MY", "Malaysia"},
+            {"MX", "Mexico"}, {"MC", "Monaco"}, {"MA", "Morocco"}, {"NL", "Netherlands"},
+            {"NZ", "New Zealand"}, {"NI", "Nicaragua"}, {"NO", "Norway(Bokmal)"}, {"OM", "Oman"},
+            {"PK", "Pakistan"}, {"PA", "Panama"}, {"PY", "Paraguay"}, {"PE", "Peru"},
+            {"PH", "Philippines"}, {"PL", "Poland"}, {"PT", "Portugal"}, {"PR", "Puerto Rico"},
+            {"QA", "Qatar"}, {"RO", "Romania"}, {"RU", "Russia"}, {"SA", "Saudi Arabia"},
+            {"RS", "Serbia(Latin)"}, {"SG", "Singapore"}, {"SK", "Slovakia"}, {"SI", "Slovenia"},
+            {"ZA", "South Africa"}, {"ES", "Spain"}, {"SE", "Sweden"}, {"CH", "Switzerland"},
+            {"SY", "Syria"}, {"TW", "Taiwan"}, {"TH", "Thailand"}, {"TT", "Trinidad"},
+            {"TN", "Tunisia"}, {"TR", "Turkey"}, {"AE", "U.A.E"}, {"UA", "Ukraine"},
+            {"GB", "United Kingdom"}, {"US", "United States"}, {"UY", "Uruguay"},
+            {"UZ", "Uzbekistan(Latin)"}, {"VE", "Venezuela"}, {"VN", "Viet Nam"}, {"YE", "Yemen"},
+            {"ZW", "Zimbabwe"}};
+        QHash<QString, QString> h;
+        for (const auto& p : pairs) {
+            Q_ASSERT(BuiltInCountries().contains(QLatin1String(p[1])));
+            h.insert(QLatin1String(p[0]), QLatin1String(p[1]));
+        }
+        return h;
+    }();
+    return names;
+}
+
+QHash<QString, QString> IsoNames(const QString& path, QString& error)
+{
+    QHash<QString, QString> names;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read %1").arg(path);
+        return names;
+    }
+    const QJsonArray list = QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("3166-1")).toArray();
+    for (const QJsonValue& v : list) {
+        const QJsonObject o = v.toObject();
+        QString name = o.value(QStringLiteral("common_name")).toString();
+        if (name.isEmpty())
+            name = o.value(QStringLiteral("name")).toString();
+        names.insert(o.value(QStringLiteral("alpha_2")).toString().toUpper(), name);
+    }
+    if (names.isEmpty())
+        error = QStringLiteral("no country names in %1").arg(path);
+    return names;
+}
+
+// Fits a name into the Country column: "Congo, The Democratic Republic of the"
+// becomes "Congo, The Democratic Republi" only as a last resort.
+QString FitCountry(QString name)
+{
+    if (name.size() > DataStore::kCountrySize && name.contains(QLatin1Char(',')))
+        name = name.section(QLatin1Char(','), 0, 0).trimmed();
+    return name.left(DataStore::kCountrySize);
+}
+
+bool IsIpv4(const QString& s)
+{
+    static const QRegularExpression ip(QStringLiteral("^\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}$"));
+    return ip.match(s).hasMatch();
+}
+
+struct Apn
+{
+    QString value, name, plan, user, password;
+    QStringList dns;
+    bool internet = true;
+};
+
+struct Provider
+{
+    QString name;
+    QList<Apn> apns;
+};
+
+QString ReadText(QXmlStreamReader& xml)
+{
+    return xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+}
+
+Apn ReadApn(QXmlStreamReader& xml)
+{
+    Apn apn;
+    apn.value = xml.attributes().value(QStringLiteral("value")).toString().trimmed();
+    bool sawUsage = false, internetUsage = false;
+    while (xml.readNextStartElement()) {
+        const auto tag = xml.name();
+        if (tag == QLatin1String("usage")) {
+            sawUsage = true;
+            internetUsage = internetUsage || xml.attributes().value(QStringLiteral("type")) == QLatin1String("internet");
+            xml.skipCurrentElement();
+        } else if (tag == QLatin1String("plan")) {
+            apn.plan = xml.attributes().value(QStringLiteral("type")).toString();
+            xml.skipCurrentElement();
+        } else if (tag == QLatin1String("name") && apn.name.isEmpty()) {
+            apn.name = ReadText(xml);
+        } else if (tag == QLatin1String("username")) {
+            apn.user = ReadText(xml);
+        } else if (tag == QLatin1String("password")) {
+            apn.password = ReadText(xml);
+        } else if (tag == QLatin1String("dns")) {
+            apn.dns << ReadText(xml);
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    apn.internet = !sawUsage || internetUsage;
+    return apn;
+}
+
+Provider ReadProvider(QXmlStreamReader& xml)
+{
+    Provider p;
+    bool haveUnlocalised = false; // the name without xml:lang is the English one
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QLatin1String("name")) {
+            const bool localised = xml.attributes().hasAttribute(QStringLiteral("xml:lang"));
+            const QString text = ReadText(xml);
+            if (!localised && !haveUnlocalised) {
+                p.name = text;
+                haveUnlocalised = true;
+            } else if (p.name.isEmpty()) {
+                p.name = text;
+            }
+        } else if (xml.name() == QLatin1String("gsm")) {
+            while (xml.readNextStartElement()) {
+                if (xml.name() == QLatin1String("apn"))
+                    p.apns << ReadApn(xml);
+                else
+                    xml.skipCurrentElement();
+            }
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    return p;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 4) {
+        err << "usage: braxlow-presets SERVICEPROVIDERS.XML ISO_3166-1.JSON OUTPUT.mdb\n";
+        return 2;
+    }
+    QString error;
+    const QHash<QString, QString> iso = IsoNames(args.at(2), error);
+    if (!error.isEmpty()) {
+        err << "braxlow-presets: " << error << '\n';
+        return 1;
+    }
+    QFile source(args.at(1));
+    if (!source.open(QIODevice::ReadOnly)) {
+        err << "braxlow-presets: cannot read " << args.at(1) << '\n';
+        return 1;
+    }
+
+    const QString output = args.at(3);
+    const QString temporary = output + QStringLiteral(".new");
+    QFile::remove(temporary);
+    int rows = 0, countries = 0, skipped = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("presets"));
+        db.setDatabaseName(temporary);
+        if (!db.open()) {
+            err << "braxlow-presets: " << db.lastError().text() << '\n';
+            return 1;
+        }
+        QSqlQuery q(db);
+        db.transaction();
+        q.exec(QStringLiteral(
+            "CREATE TABLE \"APN Info\" (\"ID\" INTEGER PRIMARY KEY AUTOINCREMENT, \"Country\" TEXT, "
+            "\"ConnectName\" TEXT, \"Provider Name\" TEXT, \"APNName\" TEXT, \"UserName\" TEXT, "
+            "\"Password\" TEXT, \"PrimaryDNS\" TEXT, \"SecondDNS\" TEXT, \"PhoneNumber\" TEXT, "
+            "\"QoSMin\" TEXT, \"QoSRequest\" TEXT)"));
+        q.prepare(QStringLiteral(
+            "INSERT INTO \"APN Info\" (\"Country\", \"ConnectName\", \"Provider Name\", \"APNName\", "
+            "\"UserName\", \"Password\", \"PrimaryDNS\", \"SecondDNS\", \"PhoneNumber\", \"QoSMin\", "
+            "\"QoSRequest\") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, '', '')"));
+        auto insert = [&](const QString& country, const QString& provider, const Apn& apn) {
+            const QStringList dns = [&] {
+                QStringList v4;
+                for (const QString& d : apn.dns)
+                    if (IsIpv4(d))
+                        v4 << d;
+                return v4;
+            }();
+            // Empty texts, never NULL: the program reads every column as text.
+            auto text = [](const QString& s) { return s.isNull() ? QStringLiteral("") : s; };
+            q.addBindValue(country);
+            q.addBindValue(provider.left(DataStore::kNameSize));
+            q.addBindValue(provider.left(DataStore::kNameSize));
+            q.addBindValue(text(apn.value));
+            q.addBindValue(text(apn.user));
+            q.addBindValue(text(apn.password));
+            q.addBindValue(text(dns.value(0)));
+            q.addBindValue(text(dns.value(1)));
+            q.addBindValue(QStringLiteral("*99#"));
+            if (!q.exec()) {
+                err << "braxlow-presets: " << q.lastError().text() << '\n';
+                return false;
+            }
+            ++rows;
+            return true;
+        };
+
+        QXmlStreamReader xml(&source);
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement() || xml.name() != QLatin1String("country"))
+                continue;
+            const QString code = xml.attributes().value(QStringLiteral("code")).toString().toUpper();
+            QString country = BuiltInNames().value(code);
+            QList<Provider> providers;
+            QString ownName;
+            while (xml.readNextStartElement()) {
+                if (xml.name() == QLatin1String("provider"))
+                    providers << ReadProvider(xml);
+                else if (xml.name() == QLatin1String("name"))
+                    ownName = ReadText(xml);
+                else
+                    xml.skipCurrentElement();
+            }
+            if (country.isEmpty())
+                country = FitCountry(iso.value(code, ownName));
+            if (country.isEmpty())
+                continue;
+            bool any = false;
+            for (const Provider& p : std::as_const(providers)) {
+                QList<Apn> usable;
+                for (const Apn& a : p.apns) {
+                    // Values the entry table could not hold would make the entry unsavable.
+                    if (!a.internet || a.value.isEmpty() || a.value.size() > DataStore::kNameSize ||
+                        a.user.size() > DataStore::kNameSize || a.password.size() > DataStore::kNameSize) {
+                        skipped += a.internet ? 1 : 0;
+                        continue;
+                    }
+                    usable << a;
+                }
+                for (const Apn& a : std::as_const(usable)) {
+                    QString name = p.name;
+                    if (usable.size() > 1) {
+                        const QString plan = !a.name.isEmpty() && a.name != p.name ? a.name
+                                             : !a.plan.isEmpty() ? a.plan
+                                                                 : a.value;
+                        name += QStringLiteral(" (%1)").arg(plan);
+                    }
+                    if (!insert(country, name, a))
+                        return 1;
+                    any = true;
+                }
+            }
+            if (any) {
+                ++countries;
+                Apn others; // what an unlisted provider of the country most likely needs
+                if (!insert(country, kOthers, others))
+                    return 1;
+            }
+            if (xml.hasError())
+                break;
+        }
+        if (xml.hasError()) {
+            err << "braxlow-presets: " << args.at(1) << ": " << xml.errorString() << '\n';
+            return 1;
+        }
+        db.commit();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("presets"));
+    QFile::remove(output);
+    if (!QFile::rename(temporary, output)) {
+        err << "braxlow-presets: cannot write " << output << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << "BXSYS.mdb: " << rows << " presets in " << countries << " countries ("
+                        << skipped << " APNs too long for an entry left out)\n";
+    return 0;
+}
