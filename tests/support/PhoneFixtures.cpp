@@ -38,9 +38,10 @@ QByteArray VirtualPhone::Received() const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool VirtualPhone::Running() const
+bool VirtualPhone::Running()
 {
-    return process_.state() == QProcess::Running;
+    // The exit of a phone that hung up is only noticed by waiting for it.
+    return process_.state() != QProcess::NotRunning && !process_.waitForFinished(200);
 }
 
 void VirtualPhone::Stop()

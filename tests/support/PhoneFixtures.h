@@ -19,7 +19,7 @@ public:
     QString Path() const { return path_; }
     // Every byte the phone has received so far.
     QByteArray Received() const;
-    bool Running() const;
+    bool Running();
     void Stop();
 
 private:

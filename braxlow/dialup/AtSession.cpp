@@ -1,0 +1,264 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AtSession.h"
+
+#include "AppSettings.h"
+#include "CComm.h"
+#include "CIrDASock.h"
+#include "CRasDialer.h"
+#include "ConnectionEntry.h"
+#include "LanguageStrings.h"
+#include "Prompter.h"
+#include "StringIds.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <ctime>
+
+const QString AtSession::kWriteError = QStringLiteral("Write Error or Can't Open Port");
+const QString AtSession::kEntryName = QStringLiteral("Braxlow");
+
+AtSession::AtSession(AppSettings& settings, CComm& link, CIrDASock& irda, CRasDialer& dialer,
+                     Prompter& prompter, QObject* parent)
+    : QObject(parent), settings_(settings), link_(link), irda_(irda), dialer_(dialer),
+      prompter_(prompter)
+{
+}
+
+QString AtSession::Text(int id) const
+{
+    return LoadLanguageString(settings_.LanguageModule(), id);
+}
+
+void AtSession::PumpOneMessage()
+{
+    if (QCoreApplication::instance() != nullptr)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void AtSession::SetCredentials(const QString& userName, const QString& password)
+{
+    userName_ = userName;
+    password_ = password;
+}
+
+int AtSession::ContextId(const QString& qosMin)
+{
+    const qsizetype comma = qosMin.indexOf(QLatin1Char(','));
+    if (comma < 0)
+        return 1;
+    const int cid = DecimalPrefix(qosMin.left(comma));
+    return cid > 0 ? cid : 1;
+}
+
+QStringList AtSession::BuildCommands(const QString& apn, const QString& userIp,
+                                     const QString& qosMin, const QString& qosRequest,
+                                     const QString& phoneNumber)
+{
+    QString context = QStringLiteral("AT+CGDCONT=%1,\"IP\",").arg(ContextId(qosMin));
+    const QString suffix = QStringLiteral(",0,0\r");
+    if (apn.isEmpty())
+        context += QLatin1Char(',') + suffix; // a fixed address without an APN is not sent
+    else if (userIp.isEmpty())
+        context += QLatin1Char('"') + apn + QStringLiteral("\",") + suffix;
+    else
+        context += QLatin1Char('"') + apn + QStringLiteral("\",\"") + userIp + QLatin1Char('"') + suffix;
+    return {QStringLiteral("ATZ\r"),
+            QStringLiteral("AT+CGMI\r"),
+            context,
+            QStringLiteral("AT+CGQMIN=") + qosMin + QLatin1Char('\r'),
+            QStringLiteral("AT+CGQREQ=") + qosRequest + QLatin1Char('\r'),
+            QStringLiteral("ATD") + phoneNumber + QLatin1Char('\r')};
+}
+
+void AtSession::PrepareConnection()
+{
+    const ConnectInfo info = settings_.LoadConnectInfo();
+    phoneNumber_ = info.PhoneNumber;
+    userName_ = info.Username;
+    password_ = info.Password;
+    commands_ = BuildCommands(info.APNName, info.UserIPAddr, info.QoSMin, info.QoSRequest,
+                              info.PhoneNumber);
+
+    dialer_.SetEntryOptions(kEntryName, 0x00000004 /* specific name servers */, false, QString());
+    if (!info.PrimaryDNS.isEmpty()) {
+        const Ras::IpAddr primary = Ras::IpAddr::Parse(info.PrimaryDNS);
+        const Ras::IpAddr second = Ras::IpAddr::Parse(info.SecondDNS);
+        dialer_.SetEntryAddress(kEntryName, 2, primary.a, primary.b, primary.c, primary.d, QString());
+        dialer_.SetEntryAddress(kEntryName, 3, second.a, second.b, second.c, second.d, QString());
+    }
+}
+
+bool AtSession::OpenPhoneLink()
+{
+    int port = settings_.Port();
+    if (port == 0) {
+        if (settings_.IrPort() == 0)
+            return false;
+        irda_.IrDAOpen();
+        port = irda_.IrPortSearch();
+        if (port == -1)
+            return false;
+        settings_.SaveIrPort(port);
+        settings_.SavePort(0);
+    }
+    if (port < 1 || port > 255)
+        return false;
+    StInitCommInfo info;
+    info.ownerWindow = this;
+    info.portNumber = quint8(port);
+    info.baudRate = quint32(std::max(0, DecimalPrefix(settings_.Speed())));
+    info.dataBits = 8;
+    info.flowControl = 0x02;
+    info.parity = 0;
+    info.stopBits = 0;
+    info.extra1 = 0;
+    info.extra2 = 1;
+    if (link_.CreateComm(&info) == 0 || link_.OpenConnection() == 0)
+        return false;
+    link_.enableState = COMM_ENABLE;
+    return true;
+}
+
+void AtSession::ClosePhoneLink()
+{
+    link_.SetEmptyInternalBuffer();
+    link_.CloseConnection();
+    link_.DestroyComm();
+}
+
+bool AtSession::PollForOk()
+{
+    unsigned char buffer[8193] = {};
+    const int n = link_.ReadCommBlock(buffer, 8192);
+    return n > 0 && QByteArray(reinterpret_cast<const char*>(buffer), n).contains("OK");
+}
+
+// Single bytes with pauses: a phone that sleeps wakes on the first of them and
+// answers the reset that follows.
+void AtSession::WakePhone()
+{
+    auto cycle = [this] {
+        const struct
+        {
+            const char* byte;
+            int pauseMs;
+        } steps[] = {{"A", 100}, {"A", 100}, {"T", 100}, {"Z", 20}, {"\r", 100}};
+        for (const auto& step : steps) {
+            link_.WriteCommBlock(step.byte, 1);
+            QThread::msleep(step.pauseMs);
+        }
+    };
+    cycle();
+    for (int poll = 0; poll < 122; ++poll) {
+        if (PollForOk())
+            return;
+        QThread::msleep(10);
+    }
+    cycle();
+    PollForOk(); // the session goes on either way
+}
+
+bool AtSession::CheckPhoneFunction()
+{
+    // A phone that does not know the command passes.
+    if (!SendAtCommand(QStringLiteral("AT+CPFC?\r")).contains(QLatin1String("OK\r\n")))
+        return true;
+    const QString answer = SendAtCommand(QStringLiteral("AT+CPFC=?\r"));
+    if (!answer.contains(QLatin1String("OK\r\n")))
+        return true;
+    const qsizetype at = answer.indexOf(QLatin1String("+CPFC:"));
+    if (at < 0)
+        return true;
+    return answer.mid(at + 6).contains(QLatin1Char('6'));
+}
+
+QString AtSession::SendAtCommand(const QString& line)
+{
+    const bool longRunning = line.left(5).compare(QLatin1String("at+cm"), Qt::CaseInsensitive) == 0 ||
+                             line.endsWith(QChar(0x1A));
+    Q_EMIT busyChanged(true);
+    link_.SetEmptyInternalBuffer();
+    const QByteArray bytes = line.toLatin1();
+    if (link_.WriteCommBlock(bytes.constData(), static_cast<unsigned long>(bytes.size())) == 0) {
+        prompter_.Show(Text(Str::WriteError), QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
+        Q_EMIT busyChanged(false);
+        return kWriteError;
+    }
+
+    const std::time_t start = std::time(nullptr);
+    qsizetype errorAt = -1;
+    QString answer;
+    for (;;) {
+        PumpOneMessage();
+        const long elapsed = long(std::time(nullptr) - start);
+        PumpOneMessage();
+        QThread::msleep(10);
+        if (!longRunning && elapsed > 7) {
+            answer.clear();
+            break;
+        }
+        if (longRunning && elapsed > 30) {
+            if (!answer.isEmpty())
+                link_.ReadFromInternalBuffer(answer);
+            break;
+        }
+        if (link_.GetConnectStatus() == 0) {
+            answer.clear();
+            break;
+        }
+        // Everything received since the write.
+        link_.ReadFromInternalBuffer(answer);
+        if (answer.isEmpty()) {
+            if (elapsed > 35)
+                break;
+            continue;
+        }
+        if (errorAt >= 0) {
+            // Wait for the end of the error line.
+            if (answer.mid(errorAt).contains(QLatin1String("\r\n")) ||
+                answer.contains(QLatin1String("CMS ERROR:321\r")))
+                break;
+            continue;
+        }
+        if (answer.contains(QLatin1String("OK\r\n")))
+            break;
+        qsizetype marker = answer.indexOf(QLatin1String("+CME ERROR:"));
+        if (marker < 0)
+            marker = answer.indexOf(QLatin1String("+CMS ERROR:"));
+        if (marker >= 0) {
+            errorAt = marker;
+            continue;
+        }
+        if (answer.contains(QLatin1String("ERROR\r\n")) || answer.contains(QLatin1String("NO CARRIER\r\n")) ||
+            answer.endsWith(QLatin1String("> ")))
+            break;
+    }
+    Q_EMIT busyChanged(false);
+    return answer;
+}
+
+int AtSession::RunAtSession()
+{
+    if (!OpenPhoneLink())
+        return 1;
+    WakePhone();
+    if (!CheckPhoneFunction()) {
+        ClosePhoneLink();
+        prompter_.Show(Text(Str::PhoneNotSuitable), QString(), Prompter::Buttons::Ok,
+                       Prompter::Icon::None);
+        return 0;
+    }
+    // The last line, the dial, is left to the dial-up service.
+    for (int i = 0; i < 5 && i < commands_.size(); ++i) {
+        if (!SendAtCommand(commands_.at(i)).contains(QLatin1String("OK\r\n"))) {
+            ClosePhoneLink();
+            Q_EMIT statusTextChanged(Text(Str::PhoneRejectedCommand));
+            prompter_.Show(Text(Str::PhoneRejectedCommand), QString(), Prompter::Buttons::Ok,
+                           Prompter::Icon::None);
+            return 0;
+        }
+    }
+    ClosePhoneLink();
+    return -1;
+}

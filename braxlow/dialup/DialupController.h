@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+
+class AppSettings;
+class CIrDASock;
+class CRasDialer;
+class Prompter;
+
+// The main window's dial-up work, kept out of the window: making sure the
+// phone-book entry "Braxlow" exists, pointing it at the phone's modem, and the
+// dial with its wait. What the window shows arrives through the signals.
+class DialupController : public QObject
+{
+    Q_OBJECT
+
+public:
+    static const QString kEntryName;  // "Braxlow"
+    static const QString kDeviceName; // "Korvane GPRS MODEM"
+
+    DialupController(AppSettings& settings, CRasDialer& dialer, CIrDASock& irda,
+                     Prompter& prompter, int platformKind, QObject* parent = nullptr);
+
+    // Creates the entry if needed (options 0x110); false with status 1124.
+    bool EnsureDialupEntry(const QString& phoneNumber);
+    // Points the entry at the modem of the configured port. Always true.
+    bool BindEntryToModem();
+    // Dials and waits: 1 connected, 0 not.
+    int DialAndWait(const QString& phoneNumber, const QString& userName, const QString& password);
+
+    // The first error the notifier reported during the current dial.
+    int DialError() const { return dialError_; }
+    int DialExtendedError() const { return dialExtendedError_; }
+
+Q_SIGNALS:
+    void statusTextChanged(const QString& text);
+    void connectEnabled(bool enabled);
+    void entrySetupEnabled(bool enabled);
+    void connectedChanged(bool connected);
+
+private:
+    QString Text(int id) const;
+
+    AppSettings& settings_;
+    CRasDialer& dialer_;
+    CIrDASock& irda_;
+    Prompter& prompter_;
+    int platformKind_;
+    std::atomic<int> dialError_{0};
+    std::atomic<int> dialExtendedError_{0};
+};

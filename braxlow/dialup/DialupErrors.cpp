@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DialupErrors.h"
+
+#include "RasTypes.h"
+
+QString DialupErrorText(int code)
+{
+    switch (code) {
+    case Ras::kNoPermission:
+        return QStringLiteral("You are not allowed to start the dial-up service (pppd). "
+                              "Ask your administrator to run Braxlow's install-ppp-access script "
+                              "and to add you to the groups dip and dialout.");
+    case Ras::kInvalidParameter:
+        return QStringLiteral("The dial string or the user name contains characters that cannot be dialed.");
+    case Ras::kPortAlreadyOpen:
+        return QStringLiteral("The port is already open: another program is using the phone.");
+    case Ras::kPortDisconnected:
+        return QStringLiteral("The phone hung up before the connection was complete.");
+    case Ras::kCannotOpenPhoneBook:
+        return QStringLiteral("The phone book could not be opened.");
+    case Ras::kCannotFindEntry:
+    case Ras::kCannotFindEntryInBook:
+        return QStringLiteral("The phone book entry for this connection could not be found.");
+    case Ras::kRemoteDisconnection:
+        return QStringLiteral("The connection was closed by the network before it was complete.");
+    case Ras::kPortNotAvailable:
+        return QStringLiteral("The phone is not available: it is not connected, not set up for "
+                              "dialing out, or in use by another program.");
+    case Ras::kLineBusy:
+        return QStringLiteral("The line is busy.");
+    case Ras::kNoAnswer:
+        return QStringLiteral("The phone did not answer the dial command.");
+    case Ras::kNoCarrier:
+        return QStringLiteral("The network did not accept the call (no carrier). Check the dial "
+                              "string and the access point name.");
+    case Ras::kNoDialtone:
+        return QStringLiteral("There is no dial tone: the phone has no network.");
+    case Ras::kAuthenticationFailure:
+        return QStringLiteral("Access was denied because the user name or password is not valid.");
+    case Ras::kHardwareFailure:
+        return QStringLiteral("The phone reported an error while dialing.");
+    case Ras::kServiceCannotStart:
+        return QStringLiteral("The dial-up service (pppd) could not start. This system may lack "
+                              "PPP support in its kernel (the /dev/ppp device).");
+    case Ras::kPppTimeout:
+        return QStringLiteral("The connection was ended because the network did not respond in time.");
+    case Ras::kPppLcpTerminated:
+        return QStringLiteral("The PPP link control protocol was terminated.");
+    default:
+        return QString();
+    }
+}

@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppSettings.h"
+#include "AtSession.h"
+#include "CComm.h"
+#include "CIrDASock.h"
+#include "CRasDialer.h"
+#include "LanguageLoader.h"
+#include "LanguageStrings.h"
+#include "PhoneFixtures.h"
+#include "PortMap.h"
+#include "SettingsStore.h"
+#include "StringIds.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+class TestAtSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(lockDir_.isValid());
+        CComm::SetLockDirectory(lockDir_.path());
+    }
+
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        store_ = std::make_unique<SettingsStore>(dir_->filePath(QStringLiteral("config")));
+        settings_ = std::make_unique<AppSettings>(*store_);
+        settings_->SetProgramDirectory(TestSupport::ProgramDirectory());
+        settings_->LoadAll();
+        RecordingPrompter silent;
+        LanguageLoader(*settings_, silent).LoadStartupLanguage();
+        dialer_ = std::make_unique<CRasDialer>(dir_->filePath(QStringLiteral("pbk")), settings_.get());
+        dialer_->CreateEntry(QStringLiteral("Braxlow"), QStringLiteral("modem"),
+                             QStringLiteral("Korvane GPRS MODEM"), 4, 1, QString(), QString());
+        link_ = std::make_unique<CComm>();
+        prompter_ = std::make_unique<RecordingPrompter>();
+        session_ = std::make_unique<AtSession>(*settings_, *link_, irda_, *dialer_, *prompter_);
+    }
+
+    void cleanup()
+    {
+        session_.reset();
+        link_.reset();
+        phone_.reset();
+        Quarrin::CurrentPortMap().Remove(7);
+    }
+
+    void commandLines_data()
+    {
+        QTest::addColumn<QString>("apn");
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<QString>("qosMin");
+        QTest::addColumn<QString>("context");
+        QTest::newRow("apn, no address") << "internet" << "" << "1,0,0,3,0,0"
+                                         << "AT+CGDCONT=1,\"IP\",\"internet\",,0,0\r";
+        QTest::newRow("apn and address") << "internet" << "10.0.0.2" << "1,0,0,3,0,0"
+                                         << "AT+CGDCONT=1,\"IP\",\"internet\",\"10.0.0.2\",0,0\r";
+        QTest::newRow("no apn") << "" << "" << "1,0,0,3,0,0" << "AT+CGDCONT=1,\"IP\",,,0,0\r";
+        QTest::newRow("address without apn is not sent") << "" << "10.0.0.2" << "1,0,0,3,0,0"
+                                                         << "AT+CGDCONT=1,\"IP\",,,0,0\r";
+        QTest::newRow("cid 3") << "web" << "" << "3,0,0,3,0,0" << "AT+CGDCONT=3,\"IP\",\"web\",,0,0\r";
+        QTest::newRow("cid 0 is 1") << "web" << "" << "0,0,0,3,0,0" << "AT+CGDCONT=1,\"IP\",\"web\",,0,0\r";
+        QTest::newRow("empty qos") << "web" << "" << "" << "AT+CGDCONT=1,\"IP\",\"web\",,0,0\r";
+        QTest::newRow("cid not a number") << "web" << "" << "x,0" << "AT+CGDCONT=1,\"IP\",\"web\",,0,0\r";
+    }
+
+    void commandLines()
+    {
+        QFETCH(QString, apn);
+        QFETCH(QString, ip);
+        QFETCH(QString, qosMin);
+        QFETCH(QString, context);
+        const QStringList lines = AtSession::BuildCommands(apn, ip, qosMin, QStringLiteral("1,2,4,5,9,31"),
+                                                           QStringLiteral("*99***1#"));
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines.at(0), QStringLiteral("ATZ\r"));
+        QCOMPARE(lines.at(1), QStringLiteral("AT+CGMI\r"));
+        QCOMPARE(lines.at(2), context);
+        QCOMPARE(lines.at(3), QStringLiteral("AT+CGQMIN=") + qosMin + QLatin1Char('\r'));
+        QCOMPARE(lines.at(4), QStringLiteral("AT+CGQREQ=1,2,4,5,9,31\r"));
+        QCOMPARE(lines.at(5), QStringLiteral("ATD*99***1#\r"));
+    }
+
+    void prepareConnectionSetsCredentialsAndDns()
+    {
+        ConnectInfo c;
+        c.PhoneNumber = QStringLiteral("*99#");
+        c.Username = QStringLiteral("web");
+        c.Password = QStringLiteral("secret");
+        c.PrimaryDNS = QStringLiteral("193.189.244.225");
+        settings_->SaveConnectInfo(c);
+        session_->PrepareConnection();
+        QCOMPARE(session_->PhoneNumber(), QStringLiteral("*99#"));
+        QCOMPARE(session_->UserName(), QStringLiteral("web"));
+        QCOMPARE(session_->Password(), QStringLiteral("secret"));
+        Ras::Entry e;
+        QCOMPARE(dialer_->GetEntry(QStringLiteral("Braxlow"), e, QString()), 0);
+        QVERIFY(e.options & Ras::kSpecificNameServers);
+        QCOMPARE(e.ipaddrDns.Text(), QStringLiteral("193.189.244.225"));
+        QCOMPARE(e.ipaddrDnsAlt.Text(), QStringLiteral("0.0.0.0"));
+
+        c.PrimaryDNS.clear();
+        settings_->SaveConnectInfo(c);
+        session_->PrepareConnection();
+        dialer_->GetEntry(QStringLiteral("Braxlow"), e, QString());
+        QVERIFY(!(e.options & Ras::kSpecificNameServers));
+    }
+
+    void noPortMeansNoLink()
+    {
+        settings_->SavePort(0);
+        settings_->SaveIrPort(0);
+        QCOMPARE(session_->RunAtSession(), 1);
+        settings_->SaveIrPort(5); // infrared, but nothing found on this machine
+        QCOMPARE(session_->RunAtSession(), 1);
+        settings_->SavePort(9); // not mapped
+        QCOMPARE(session_->RunAtSession(), 1);
+        QVERIFY(prompter_->Messages().isEmpty());
+    }
+
+    void fullSessionSendsExactlyTheLines()
+    {
+        StartPhone({});
+        ConnectInfo c;
+        c.APNName = QStringLiteral("internet.eplus.de");
+        c.UserIPAddr = QStringLiteral("10.0.0.2");
+        c.PhoneNumber = QStringLiteral("*99***3#");
+        c.QoSMin = QStringLiteral("3,0,0,3,0,0");
+        c.QoSRequest = QStringLiteral("3,1,4,5,9,31");
+        settings_->SaveConnectInfo(c);
+        session_->PrepareConnection();
+        int busy = 0;
+        connect(session_.get(), &AtSession::busyChanged, this, [&busy](bool b) { busy += b ? 1 : -1; });
+        QCOMPARE(session_->RunAtSession(), -1);
+        QCOMPARE(busy, 0); // every wait cursor ended
+        QVERIFY(prompter_->Messages().isEmpty());
+        const QByteArray wire = phone_->Received();
+        QCOMPARE(wire, QByteArray("AATZ\r"
+                                  "AT+CPFC?\r"
+                                  "AT+CPFC=?\r"
+                                  "ATZ\r"
+                                  "AT+CGMI\r"
+                                  "AT+CGDCONT=3,\"IP\",\"internet.eplus.de\",\"10.0.0.2\",0,0\r"
+                                  "AT+CGQMIN=3,0,0,3,0,0\r"
+                                  "AT+CGQREQ=3,1,4,5,9,31\r"));
+        QVERIFY(!wire.contains("ATD")); // the dial is pppd's
+        ExpectLinkClosed();
+    }
+
+    void capabilityCheck_data()
+    {
+        QTest::addColumn<QStringList>("phoneArgs");
+        QTest::addColumn<int>("result");
+        QTest::newRow("query ERROR passes") << QStringList{"--cpfc", "ERROR"} << -1;
+        QTest::newRow("(0-1) fails") << QStringList{"--cpfc-test", "(0-1)"} << 0;
+        QTest::newRow("(0-1,6) passes") << QStringList{"--cpfc-test", "(0-1,6)"} << -1;
+    }
+
+    void capabilityCheck()
+    {
+        QFETCH(QStringList, phoneArgs);
+        QFETCH(int, result);
+        StartPhone(phoneArgs);
+        session_->PrepareConnection();
+        QCOMPARE(session_->RunAtSession(), result);
+        if (result == 0) {
+            QCOMPARE(prompter_->Messages().size(), 1);
+            QCOMPARE(prompter_->Messages().at(0).text,
+                     LoadLanguageString(settings_->LanguageModule(), Str::PhoneNotSuitable));
+            QVERIFY(!phone_->Received().contains("ATZ\rAT+CGMI"));
+        }
+        ExpectLinkClosed();
+    }
+
+    void errorLineThatEndsFailsAtOnce()
+    {
+        StartPhone({QStringLiteral("--cme-late-on"), QStringLiteral("AT+CGMI:3")});
+        session_->PrepareConnection();
+        QStringList statuses;
+        connect(session_.get(), &AtSession::statusTextChanged, this, [&](const QString& s) { statuses << s; });
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(session_->RunAtSession(), 0);
+        QVERIFY(t.elapsed() < 7500); // not the 8-second time-out
+        QCOMPARE(statuses, QStringList{LoadLanguageString(settings_->LanguageModule(), Str::PhoneRejectedCommand)});
+        QCOMPARE(prompter_->Messages().size(), 1);
+        ExpectLinkClosed();
+    }
+
+    void errorLineThatNeverEndsTimesOut()
+    {
+        StartPhone({QStringLiteral("--cme-unterminated-on"), QStringLiteral("AT+CGMI:3")});
+        QVERIFY(session_->OpenPhoneLink());
+        session_->SendAtCommand(QStringLiteral("AT\r")); // past the link's first hold
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(session_->SendAtCommand(QStringLiteral("AT+CGMI\r")), QString());
+        QVERIFY2(t.elapsed() > 7000 && t.elapsed() < 9500, qPrintable(QString::number(t.elapsed())));
+        session_->ClosePhoneLink();
+        ExpectLinkClosed();
+    }
+
+    void silentPhoneStillGetsTheCheckAndTheCommands()
+    {
+        StartPhone({QStringLiteral("--silent-for"), QStringLiteral("2500")});
+        session_->PrepareConnection();
+        QCOMPARE(session_->RunAtSession(), -1);
+        const QByteArray wire = phone_->Received();
+        // Two wake-up cycles, then the check and the commands.
+        QVERIFY(wire.startsWith("AATZ\rAATZ\rAT+CPFC?\r"));
+        QVERIFY(wire.contains("AT+CGQREQ="));
+        ExpectLinkClosed();
+    }
+
+    void phoneHangingUpEndsTheSession()
+    {
+        StartPhone({QStringLiteral("--hangup-on"), QStringLiteral("AT+CGDCONT")});
+        session_->PrepareConnection();
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(session_->RunAtSession(), 0);
+        QVERIFY(t.elapsed() < 7500);
+        ExpectLinkClosed();
+    }
+
+private:
+    void StartPhone(const QStringList& args)
+    {
+        phone_ = std::make_unique<VirtualPhone>(args);
+        QVERIFY(phone_->Start());
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone_->Path()));
+        settings_->SavePort(7);
+    }
+
+    // Every path closes the link: the port is free for the dial-up service.
+    void ExpectLinkClosed()
+    {
+        QCOMPARE(link_->GetConnectStatus(), 0);
+        QCOMPARE(QDir(lockDir_.path()).entryList(QDir::Files), QStringList());
+        if (phone_ && phone_->Running()) {
+            CComm other;
+            StInitCommInfo info;
+            info.portNumber = 7;
+            info.baudRate = 115200;
+            QCOMPARE(other.CreateComm(&info), 1);
+            QVERIFY(other.OpenConnection() != 0);
+            other.DestroyComm();
+        }
+    }
+
+    QTemporaryDir lockDir_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<AppSettings> settings_;
+    std::unique_ptr<CRasDialer> dialer_;
+    std::unique_ptr<CComm> link_;
+    CIrDASock irda_;
+    std::unique_ptr<RecordingPrompter> prompter_;
+    std::unique_ptr<AtSession> session_;
+    std::unique_ptr<VirtualPhone> phone_;
+};
+
+QTEST_MAIN(TestAtSession)
+#include "tst_atsession.moc"

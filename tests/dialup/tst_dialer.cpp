@@ -1,0 +1,442 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AppSettings.h"
+#include "CIrDASock.h"
+#include "CRasDialer.h"
+#include "DialupController.h"
+#include "LanguageLoader.h"
+#include "LanguageStrings.h"
+#include "PhoneFixtures.h"
+#include "PortMap.h"
+#include "PppdProgress.h"
+#include "SettingsStore.h"
+#include "StringIds.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/wait.h>
+
+namespace {
+
+const QString kName = QStringLiteral("Braxlow");
+
+struct Transcript
+{
+    PppdProgress progress;
+    QList<int> states;
+    QList<int> errors;
+
+    void Feed(const QString& file)
+    {
+        QFile f(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/") + file);
+        if (!f.open(QIODevice::ReadOnly))
+            return;
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+        for (const QString& line : lines) {
+            if (line.startsWith(QLatin1String("sleep ")))
+                continue;
+            PppdProgress::Change c = line.startsWith(QLatin1String("exit "))
+                                         ? progress.Exited(line.mid(5).toInt(), false)
+                                         : progress.Line(line);
+            if (c.stateChanged)
+                states << progress.State();
+            if (c.errorRaised)
+                errors << progress.Error();
+        }
+    }
+};
+
+QStringList ProcessesMentioning(const QByteArray& needle, const char* file)
+{
+    QStringList found;
+    const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& pid : pids) {
+        QFile f(QStringLiteral("/proc/%1/%2").arg(pid, QLatin1String(file)));
+        if (f.open(QIODevice::ReadOnly) && f.readAll().contains(needle))
+            found << pid;
+    }
+    return found;
+}
+
+} // namespace
+
+class TestDialer : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        store_ = std::make_unique<SettingsStore>(dir_->filePath(QStringLiteral("config")));
+        settings_ = std::make_unique<AppSettings>(*store_);
+        settings_->SetProgramDirectory(TestSupport::ProgramDirectory());
+        settings_->LoadAll();
+        RecordingPrompter silent;
+        LanguageLoader(*settings_, silent).LoadStartupLanguage();
+        dialer_ = std::make_unique<CRasDialer>(dir_->filePath(QStringLiteral("rasphone.pbk")), settings_.get());
+    }
+
+    void cleanup()
+    {
+        dialer_.reset();
+        Quarrin::CurrentPortMap().Remove(7);
+        qunsetenv("FAKE_PPPD_TRANSCRIPT");
+        qunsetenv("FAKE_PPPD_DIR");
+    }
+
+    void entryIsCreatedOnceAndThenOnlyChanged()
+    {
+        RecordingPrompter prompter;
+        CIrDASock irda;
+        DialupController controller(*settings_, *dialer_, irda, prompter, 5);
+        Ras::Entry e;
+        QCOMPARE(dialer_->GetEntry(kName, e, QString()), 755);
+        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99#")));
+        QCOMPARE(dialer_->GetEntry(kName, e, QString()), 0);
+        QCOMPARE(e.options, 0x110u);
+        QCOMPARE(e.localPhoneNumber, QStringLiteral("*99#"));
+        QCOMPARE(e.netProtocols, 4u);
+        QCOMPARE(e.framingProtocol, 1u);
+        QCOMPARE(e.deviceType, QStringLiteral("modem"));
+        QCOMPARE(e.deviceName, QStringLiteral("Korvane GPRS MODEM"));
+
+        // An existing entry with another number is not rewritten.
+        QCOMPARE(dialer_->CreateEntry(kName, QStringLiteral("modem"), QStringLiteral("X"), 4, 1,
+                                      QStringLiteral("*99***1#"), QString()), 183);
+        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99***1#")));
+        QCOMPARE(dialer_->GetEntry(QStringLiteral("braxlow"), e, QString()), 0); // any case
+        QCOMPARE(e.localPhoneNumber, QStringLiteral("*99#"));
+
+        // A name the phone book cannot hold fails the creation, reported as 1124.
+        QVERIFY(dialer_->CreateEntry(QStringLiteral("bad]name"), QStringLiteral("modem"), QString(), 4, 1,
+                                     QString(), QString()) != 0);
+    }
+
+    void addressesOptionsAndDevice()
+    {
+        QCOMPARE(dialer_->SetEntryAddress(kName, 2, 1, 2, 3, 4, QString()), 755);
+        QCOMPARE(dialer_->CreateEntry(kName, QStringLiteral("modem"), QStringLiteral("A"), 4, 1,
+                                      QString(), QString()), 0);
+        QCOMPARE(dialer_->SetEntryAddress(kName, 1, 10, 0, 0, 2, QString()), 0);
+        QCOMPARE(dialer_->SetEntryAddress(kName, 3, 8, 8, 4, 4, QString()), 0);
+        QCOMPARE(dialer_->SetEntryAddress(kName, 9, 1, 1, 1, 1, QString()), 0); // unchanged
+        Ras::Entry e;
+        dialer_->GetEntry(kName, e, QString());
+        QCOMPARE(e.ipaddr.Text(), QStringLiteral("10.0.0.2"));
+        QCOMPARE(e.ipaddrDnsAlt.Text(), QStringLiteral("8.8.4.4"));
+        QCOMPARE(e.options, Ras::kSpecificIpAddr | Ras::kSpecificNameServers);
+        QCOMPARE(dialer_->SetEntryOptions(kName, Ras::kSpecificNameServers, false, QString()), 0);
+        dialer_->GetEntry(kName, e, QString());
+        QCOMPARE(e.options, Ras::kSpecificIpAddr);
+
+        QCOMPARE(dialer_->SetEntryDevice(kName, QStringLiteral("A"), QStringLiteral("isdn"), QString()), 0);
+        dialer_->GetEntry(kName, e, QString());
+        QCOMPARE(e.deviceType, QStringLiteral("modem")); // same name: nothing written
+        QCOMPARE(dialer_->SetEntryDevice(kName, QStringLiteral("B"), QStringLiteral("modem"), QString()), 0);
+        dialer_->GetEntry(kName, e, QString());
+        QCOMPARE(e.deviceName, QStringLiteral("B"));
+
+        QCOMPARE(Ras::IpAddr::Parse(QString()).Text(), QStringLiteral("0.0.0.0"));
+        QCOMPARE(Ras::IpAddr::Parse(QStringLiteral("1.2")).Text(), QStringLiteral("1.2.0.0"));
+        QCOMPARE(Ras::IpAddr::Parse(QStringLiteral("10.0.0.258")).Text(), QStringLiteral("10.0.0.2"));
+        QCOMPARE(Ras::IpAddr::Parse(QStringLiteral("1x.y.3.4z")).Text(), QStringLiteral("1.0.3.4"));
+    }
+
+    void statusTextForEveryState()
+    {
+        const auto english = LanguageLoader::LoadModule(TestSupport::ProgramDirectory() + QStringLiteral("/Lang/LANG0409.qm"));
+        const int states[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
+                              21, 22, 23, 0x1000, 0x1001, 0x1002, 0x1003, 0x2000, 0x2001};
+        for (int state : states) {
+            const int id = CRasDialer::StatusStringFor(state);
+            QVERIFY2(id != 0 && !LookUpLanguageString(english.get(), id).isEmpty(),
+                     qPrintable(QString::number(state)));
+        }
+        QCOMPARE(CRasDialer::StatusStringFor(0x2000), 1137);
+        QCOMPARE(CRasDialer::StatusStringFor(0x2001), 1148);
+        QCOMPARE(CRasDialer::StatusStringFor(17), 1149);
+    }
+
+    void transcriptsMapOntoTheServiceStates()
+    {
+        Transcript ok;
+        ok.Feed(QStringLiteral("ppp-success.log"));
+        QCOMPARE(ok.states, (QList<int>{Ras::PortOpened, Ras::ConnectDevice, Ras::DeviceConnected,
+                                        Ras::AllDevicesConnected, Ras::Authenticated, Ras::Projected,
+                                        Ras::Connected, Ras::Disconnected}));
+        QVERIFY(ok.errors.isEmpty()); // a line lost after connecting is no dial error
+        QCOMPARE(ok.progress.LocalAddress(), QStringLiteral("10.151.22.7"));
+
+        Transcript auth;
+        auth.Feed(QStringLiteral("ppp-auth-failure.log"));
+        QCOMPARE(auth.errors, QList<int>{Ras::kAuthenticationFailure}); // the first error only
+        QCOMPARE(auth.progress.ExtendedError(), 19);
+        QCOMPARE(auth.progress.State(), int(Ras::Disconnected));
+
+        Transcript lost;
+        lost.Feed(QStringLiteral("ppp-lost-carrier.log"));
+        QCOMPARE(lost.errors, QList<int>{Ras::kPortDisconnected});
+        QCOMPARE(lost.progress.ExtendedError(), 16);
+
+        Transcript busy;
+        busy.Feed(QStringLiteral("ppp-no-carrier.log"));
+        QCOMPARE(busy.errors, QList<int>{Ras::kNoCarrier});
+        QCOMPARE(busy.progress.ExtendedError(), 5);
+
+        PppdProgress noKernel; // this machine: pppd ends before chat runs
+        noKernel.Line(QStringLiteral("Couldn't open the /dev/ppp device: No such file or directory"));
+        noKernel.Exited(4, false);
+        QCOMPARE(noKernel.Error(), Ras::kServiceCannotStart);
+        QCOMPARE(noKernel.ExtendedError(), 4);
+
+        PppdProgress hungUp; // our own hang-up is no error
+        hungUp.Line(QStringLiteral("send (ATD*99#^M)"));
+        hungUp.Exited(5, false);
+        QCOMPARE(hungUp.Error(), 0);
+        PppdProgress timedOut;
+        timedOut.Line(QStringLiteral("alarm"));
+        timedOut.Line(QStringLiteral("Failed"));
+        timedOut.Line(QStringLiteral("Connect script failed"));
+        QCOMPARE(timedOut.Error(), Ras::kNoAnswer);
+        QCOMPARE(timedOut.ExtendedError(), 3);
+    }
+
+    void errorTexts()
+    {
+        QString text;
+        QCOMPARE(dialer_->GetErrorText(0, 0, text), 756);
+        QCOMPARE(text, QStringLiteral("Fail to get error Code"));
+        QCOMPARE(dialer_->GetErrorText(Ras::kServiceCannotStart, 4, text), 0);
+        QVERIFY(text.endsWith(QLatin1String(" Extended Error Code: 4")));
+        QVERIFY(text.contains(QLatin1String("pppd")));
+        QCOMPARE(dialer_->GetErrorText(Ras::kLineBusy, 0, text), 0);
+        QCOMPARE(text, QStringLiteral("The line is busy."));
+        QVERIFY(dialer_->GetErrorText(4321, 7, text) != 0);
+        QCOMPARE(text, QStringLiteral("Fail to get error Code Extended Error Code: 7"));
+    }
+
+    void chatScriptsOnlyHoldDialableStrings()
+    {
+        const auto script = CRasDialer::ChatScript(QStringLiteral("*99***1#"));
+        QVERIFY(script);
+        QVERIFY(script->contains("'' ATD*99***1#\n"));
+        for (const char* abort : {"ABORT BUSY", "ABORT 'NO CARRIER'", "ABORT ERROR", "ABORT 'NO DIALTONE'"})
+            QVERIFY(script->contains(abort));
+        for (const QString& bad : {QString(), QStringLiteral("*99#\nABORT OK"), QStringLiteral("*99# ''"),
+                                   QStringLiteral("*99#'"), QStringLiteral("$(reboot)"), QString(41, QLatin1Char('9'))})
+            QVERIFY2(!CRasDialer::ChatScript(bad), qPrintable(bad));
+    }
+
+    void pppdArgumentsForRootAndForUsers()
+    {
+        Ras::Entry e;
+        e.options = 0x110;
+        QStringList root = dialer_->PppdArguments(e, QStringLiteral("/dev/pts/4"), QStringLiteral("/run/x y"),
+                                                  QStringLiteral("web"), true, true);
+        QCOMPARE(root.at(0), QStringLiteral("/dev/pts/4"));
+        QCOMPARE(root.at(1), QStringLiteral("115200"));
+        for (const char* option : {"nodetach", "lock", "noauth", "defaultroute", "usepeerdns", "local",
+                                   "refuse-eap", "noipdefault", "passwordfd.so"})
+            QVERIFY2(root.contains(QLatin1String(option)), option);
+        QCOMPARE(root.at(root.indexOf(QStringLiteral("linkname")) + 1), QStringLiteral("Braxlow"));
+        QCOMPARE(root.at(root.indexOf(QStringLiteral("user")) + 1), QStringLiteral("web"));
+        QCOMPARE(root.at(root.indexOf(QStringLiteral("passwordfd")) + 1), QStringLiteral("3"));
+        QVERIFY(root.at(root.indexOf(QStringLiteral("connect")) + 1).endsWith(QLatin1String("-f '/run/x y'")));
+
+        e.options = Ras::kSpecificNameServers | Ras::kSpecificIpAddr;
+        e.ipaddr = Ras::IpAddr::Parse(QStringLiteral("10.1.1.1"));
+        e.ipaddrDns = Ras::IpAddr::Parse(QStringLiteral("1.1.1.1"));
+        const QStringList user = dialer_->PppdArguments(e, QStringLiteral("/dev/ttyACM0"), QStringLiteral("/tmp/c"),
+                                                        QString(), false, false);
+        QCOMPARE(user.mid(0, 2), (QStringList{"call", "braxlow"}));
+        for (const char* privileged : {"noauth", "linkname", "plugin", "passwordfd", "user", "defaultroute", "usepeerdns"})
+            QVERIFY2(!user.contains(QLatin1String(privileged)), privileged);
+        QVERIFY(user.contains(QStringLiteral("modem")));
+        QVERIFY(user.contains(QStringLiteral("10.1.1.1:")));
+        QVERIFY(user.contains(QStringLiteral("braxlow-dns=1.1.1.1")));
+    }
+
+    void connectionsAreFoundByNameAndHungUp()
+    {
+        QTemporaryDir proc;
+        QProcess first, second;
+        for (QProcess* p : {&first, &second}) {
+            p->start(QStringLiteral("sleep"), {QStringLiteral("30")});
+            QVERIFY(p->waitForStarted());
+        }
+        auto fake = [&](qint64 pid, const QByteArray& cmdline) {
+            QDir(proc.path()).mkpath(QString::number(pid));
+            QFile f(proc.filePath(QStringLiteral("%1/cmdline").arg(pid)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(cmdline);
+        };
+        DialerPaths paths;
+        paths.proc = proc.path();
+        paths.runDirs = {proc.path()};
+        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_.get(), paths);
+        quint32 handle = 0;
+        QVERIFY(!dialer.FindConnection(kName, handle));
+        QVERIFY(!dialer.HangUp(kName));
+
+        fake(first.processId(), QByteArray("/usr/sbin/pppd\0/dev/ttyACM0\0linkname\0braxlow\0", 44));
+        fake(second.processId(), QByteArray("pppd\0call\0braxlow\0/dev/ttyUSB0\0", 31));
+        fake(1, QByteArray("/sbin/init\0linkname\0Braxlow\0", 28)); // not a pppd
+        QVERIFY(dialer.FindConnection(QStringLiteral("BRAXLOW"), handle));
+        // Both match; the later one in the list wins.
+        const qint64 later = std::max(first.processId(), second.processId());
+        QCOMPARE(qint64(handle), later);
+
+        // Without a handle of its own, the dialer hangs up the connection by name.
+        QVERIFY(dialer.HangUp(kName));
+        QProcess& hungUp = later == first.processId() ? first : second;
+        QVERIFY(hungUp.waitForFinished(3000));
+        QCOMPARE(hungUp.exitStatus(), QProcess::CrashExit); // ended by SIGTERM
+        for (QProcess* p : {&first, &second})
+            p->kill();
+        first.waitForFinished();
+        second.waitForFinished();
+    }
+
+    void transcriptDialsThroughTheWholePath_data()
+    {
+        QTest::addColumn<QString>("transcript");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("error");
+        QTest::newRow("connected") << "ppp-success.log" << 1 << 0;
+        QTest::newRow("wrong password") << "ppp-auth-failure.log" << 0 << int(Ras::kAuthenticationFailure);
+        QTest::newRow("carrier lost") << "ppp-lost-carrier.log" << 0 << int(Ras::kPortDisconnected);
+        QTest::newRow("no carrier") << "ppp-no-carrier.log" << 0 << int(Ras::kNoCarrier);
+    }
+
+    void transcriptDialsThroughTheWholePath()
+    {
+        QFETCH(QString, transcript);
+        QFETCH(int, result);
+        QFETCH(int, error);
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath(), QStringLiteral("Korvane GPRS MODEM")));
+        settings_->SavePort(7);
+        QTemporaryDir record;
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/") + transcript));
+        qputenv("FAKE_PPPD_DIR", QFile::encodeName(record.path()));
+        DialerPaths paths;
+        paths.pppd = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/fake-pppd.sh");
+        paths.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
+        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_.get(), paths);
+        RecordingPrompter prompter;
+        CIrDASock irda;
+        DialupController controller(*settings_, dialer, irda, prompter, 5);
+        QStringList statuses;
+        connect(&controller, &DialupController::statusTextChanged, this,
+                [&statuses](const QString& s) { statuses << s; });
+        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99#")));
+        QVERIFY(controller.BindEntryToModem());
+
+        const QString password = QStringLiteral("pw-%1-secret").arg(QRandomGenerator::global()->generate());
+        QElapsedTimer t;
+        t.start();
+        QStringList leaks;
+        QTimer probe; // looks at every process while the dial runs
+        connect(&probe, &QTimer::timeout, this, [&] {
+            leaks << ProcessesMentioning(password.toUtf8(), "cmdline")
+                  << ProcessesMentioning(password.toUtf8(), "environ");
+        });
+        probe.start(20);
+        const int dialed = controller.DialAndWait(QStringLiteral("*99#"), QStringLiteral("web"), password);
+        probe.stop();
+        QCOMPARE(dialed, result);
+        QVERIFY2(leaks.isEmpty(), qPrintable(leaks.join(QLatin1Char(','))));
+        QCOMPARE(controller.DialError(), error);
+        QVERIFY(dialer.WaitForExit(10000));
+
+        // pppd got the password through its pipe and nowhere else.
+        QFile got(record.filePath(QStringLiteral("password")));
+        QVERIFY(got.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(got.readAll()), password);
+        QFile args(record.filePath(QStringLiteral("args")));
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        const QByteArray argText = args.readAll();
+        QVERIFY(!argText.contains(password.toUtf8()));
+        QVERIFY(argText.contains(QFile::encodeName(pty.SlavePath())));
+        QVERIFY(!dialer.Transcript().contains(password));
+
+        const QString first = LoadLanguageString(settings_->LanguageModule(), Str::StateOpenPort);
+        QVERIFY(!statuses.isEmpty());
+        QCOMPARE(statuses.first(), first);
+        if (result == 1) {
+            QVERIFY(statuses.contains(LoadLanguageString(settings_->LanguageModule(), Str::StateConnected)));
+            QVERIFY(prompter.Messages().isEmpty());
+        } else {
+            QCOMPARE(prompter.Messages().size(), 1); // the first error, once
+            QCOMPARE(statuses.last(), QStringLiteral("Braxlow ") +
+                                          LoadLanguageString(settings_->LanguageModule(), Str::CouldNotConnect));
+        }
+    }
+
+    void realPppdFailsOnThisKernelThroughTheErrorPath()
+    {
+        if (!QFileInfo::exists(QStringLiteral("/usr/sbin/pppd")))
+            QSKIP("pppd is not installed");
+        if (::geteuid() != 0 && !QFileInfo::exists(QStringLiteral("/etc/ppp/peers/braxlow")))
+            QSKIP("pppd needs root or the installed peers file");
+        VirtualPhone phone;
+        QVERIFY(phone.Start());
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone.Path(), QStringLiteral("Korvane GPRS MODEM")));
+        settings_->SavePort(7);
+        RecordingPrompter prompter;
+        CIrDASock irda;
+        DialupController controller(*settings_, *dialer_, irda, prompter, 5);
+        QStringList statuses;
+        connect(&controller, &DialupController::statusTextChanged, this,
+                [&statuses](const QString& s) { statuses << s; });
+        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99#")));
+        QVERIFY(controller.BindEntryToModem());
+        const int dialed = controller.DialAndWait(QStringLiteral("*99#"), QStringLiteral("web"),
+                                                  QStringLiteral("web-secret"));
+        QCOMPARE(dialed, 0);
+        QVERIFY(dialer_->WaitForExit(30000));
+        QVERIFY2(prompter.Messages().size() == 1, qPrintable(dialer_->Transcript()));
+        QCOMPARE(statuses.last(), QStringLiteral("Braxlow ") +
+                                      LoadLanguageString(settings_->LanguageModule(), Str::CouldNotConnect));
+        if (!QFileInfo::exists(QStringLiteral("/dev/ppp"))) {
+            // This kernel has no PPP: the service cannot start.
+            QCOMPARE(controller.DialError(), int(Ras::kServiceCannotStart));
+            QVERIFY(prompter.Messages().at(0).text.endsWith(QLatin1String("Extended Error Code: 4")));
+        }
+        QVERIFY(!dialer_->Transcript().contains(QLatin1String("web-secret")));
+        QVERIFY(!phone.Received().contains("web-secret"));
+    }
+
+    void missingDeviceIsReportedThroughTheNotifier()
+    {
+        RecordingPrompter prompter;
+        CIrDASock irda;
+        DialupController controller(*settings_, *dialer_, irda, prompter, 5);
+        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99#")));
+        settings_->SavePort(42); // nothing there
+        QVERIFY(controller.BindEntryToModem());
+        Ras::Entry e;
+        dialer_->GetEntry(kName, e, QString());
+        QCOMPARE(e.deviceName, QStringLiteral("NOMODEM"));
+        QCOMPARE(controller.DialAndWait(QStringLiteral("*99#"), QString(), QString()), 0);
+        QCOMPARE(controller.DialError(), int(Ras::kPortNotAvailable));
+        QCOMPARE(prompter.Messages().size(), 1);
+        // An unsafe dial string is refused before anything runs.
+        QCOMPARE(controller.DialAndWait(QStringLiteral("*99#\nABORT"), QString(), QString()), 0);
+        QCOMPARE(controller.DialError(), int(Ras::kInvalidParameter));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<AppSettings> settings_;
+    std::unique_ptr<CRasDialer> dialer_;
+};
+
+QTEST_MAIN(TestDialer)
+#include "tst_dialer.moc"
