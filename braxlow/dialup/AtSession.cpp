@@ -89,6 +89,21 @@ void AtSession::PrepareConnection()
     }
 }
 
+StInitCommInfo AtSession::LinkParameters(int port, quint32 speed, void* owner)
+{
+    StInitCommInfo info;
+    info.ownerWindow = owner;
+    info.portNumber = quint8(port);
+    info.baudRate = speed;
+    info.dataBits = 8;
+    info.flowControl = 0x02;
+    info.parity = 0;
+    info.stopBits = 0;
+    info.extra1 = 0;
+    info.extra2 = 1;
+    return info;
+}
+
 bool AtSession::OpenPhoneLink()
 {
     int port = settings_.Port();
@@ -104,16 +119,8 @@ bool AtSession::OpenPhoneLink()
     }
     if (port < 1 || port > 255)
         return false;
-    StInitCommInfo info;
-    info.ownerWindow = this;
-    info.portNumber = quint8(port);
-    info.baudRate = quint32(std::max(0, DecimalPrefix(settings_.Speed())));
-    info.dataBits = 8;
-    info.flowControl = 0x02;
-    info.parity = 0;
-    info.stopBits = 0;
-    info.extra1 = 0;
-    info.extra2 = 1;
+    const StInitCommInfo info =
+        LinkParameters(port, quint32(std::max(0, DecimalPrefix(settings_.Speed()))), this);
     if (link_.CreateComm(&info) == 0 || link_.OpenConnection() == 0)
         return false;
     link_.enableState = COMM_ENABLE;

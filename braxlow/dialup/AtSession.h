@@ -10,6 +10,7 @@ class CComm;
 class CIrDASock;
 class CRasDialer;
 class Prompter;
+struct StInitCommInfo;
 
 // The AT command dialogue that prepares the phone before the dial-up service
 // dials it: builds the six command lines from the selected entry, opens the
@@ -49,6 +50,10 @@ public:
     QString UserName() const { return userName_; }
     QString Password() const { return password_; }
     void SetCredentials(const QString& userName, const QString& password);
+
+    // The line parameters the phone link is opened with: the port, the speed, 8
+    // data bits, RTS/CTS, no parity, one stop bit.
+    static StInitCommInfo LinkParameters(int port, quint32 speed, void* owner = nullptr);
 
     // The packet-data context number of a QoS text: its first field, 1 when that is
     // missing, not a number or not positive.

@@ -30,6 +30,20 @@ IpAddr IpAddr::Parse(const QString& text)
 
 } // namespace Ras
 
+namespace {
+
+// Entry names are matched without regard to case, as the service does.
+QString StoredGroup(const QSettings& ini, const QString& name)
+{
+    const QStringList groups = ini.childGroups();
+    for (const QString& g : groups)
+        if (g.compare(name, Qt::CaseInsensitive) == 0)
+            return g;
+    return name;
+}
+
+} // namespace
+
 PhoneBook::PhoneBook(const QString& path) : path_(path) {}
 
 bool PhoneBook::ValidName(const QString& name)
@@ -56,12 +70,7 @@ std::optional<Ras::Entry> PhoneBook::Read(const QString& name) const
     if (!Exists(name))
         return std::nullopt;
     QSettings ini(path_, QSettings::IniFormat);
-    // Entry names are matched without regard to case, as the service does.
-    QString group = name;
-    for (const QString& g : ini.childGroups())
-        if (g.compare(name, Qt::CaseInsensitive) == 0)
-            group = g;
-    ini.beginGroup(group);
+    ini.beginGroup(StoredGroup(ini, name));
     Ras::Entry e;
     e.options = ini.value(QStringLiteral("Options"), 0).toUInt();
     e.localPhoneNumber = ini.value(QStringLiteral("PhoneNumber")).toString();
@@ -89,11 +98,7 @@ bool PhoneBook::Write(const QString& name, const Ras::Entry& e)
         ::close(fd);
     }
     QSettings ini(path_, QSettings::IniFormat);
-    QString group = name;
-    for (const QString& g : ini.childGroups())
-        if (g.compare(name, Qt::CaseInsensitive) == 0)
-            group = g;
-    ini.beginGroup(group);
+    ini.beginGroup(StoredGroup(ini, name));
     ini.setValue(QStringLiteral("Options"), e.options);
     ini.setValue(QStringLiteral("PhoneNumber"), e.localPhoneNumber);
     ini.setValue(QStringLiteral("NetProtocols"), e.netProtocols);

@@ -225,6 +225,26 @@ QString Friendly(const QString& file, const QString& error)
     return QStringLiteral("%1: %2").arg(file, error);
 }
 
+// Whether the connection is open; else keeps the reason in `error`.
+bool Usable(const Connection& set, const QString& file, QString& error)
+{
+    if (set.Ok())
+        return true;
+    error = Friendly(file, set.Error());
+    return false;
+}
+
+// Opens a write: the connection and its transaction.
+bool BeginWrite(Connection& set, const QString& file, QString& error)
+{
+    if (!Usable(set, file, error))
+        return false;
+    if (set.Db().transaction())
+        return true;
+    error = Friendly(file, set.Db().lastError().text());
+    return false;
+}
+
 } // namespace
 
 DataStore::DataStore(AppSettings& settings, Prompter& prompter)
@@ -345,10 +365,8 @@ QList<ConnectionEntry> DataStore::LoadEntries()
 {
     QList<ConnectionEntry> entries;
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!set.Ok()) {
-        lastError_ = Friendly(kUserDatabase, set.Error());
+    if (!Usable(set, kUserDatabase, lastError_))
         return entries;
-    }
     QSqlQuery q(set.Db());
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT %1 FROM \"EntryInfo\"").arg(QLatin1String(CMorrowEntryDataSet::kColumns)));
@@ -364,10 +382,8 @@ QList<ConnectionEntry> DataStore::LoadEntries()
 std::optional<int> DataStore::AddEntry(const ConnectionEntry& entry)
 {
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!set.Ok() || !set.Db().transaction()) {
-        lastError_ = Friendly(kUserDatabase, set.Error());
+    if (!BeginWrite(set, kUserDatabase, lastError_))
         return std::nullopt;
-    }
     QSqlQuery q(set.Db());
     q.prepare(QStringLiteral(
         "INSERT INTO \"EntryInfo\" (\"ConnectName\", \"Country\", \"ProviderName\", \"APNName\", "
@@ -391,10 +407,8 @@ std::optional<int> DataStore::AddEntry(const ConnectionEntry& entry)
 bool DataStore::UpdateEntry(const ConnectionEntry& entry)
 {
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!set.Ok() || !set.Db().transaction()) {
-        lastError_ = Friendly(kUserDatabase, set.Error());
+    if (!BeginWrite(set, kUserDatabase, lastError_))
         return false;
-    }
     QSqlQuery q(set.Db());
     q.prepare(QStringLiteral(
         "UPDATE \"EntryInfo\" SET \"ConnectName\" = ?, \"Country\" = ?, \"ProviderName\" = ?, "
@@ -424,10 +438,8 @@ bool DataStore::UpdateEntry(const ConnectionEntry& entry)
 bool DataStore::DeleteEntry(int id)
 {
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!set.Ok()) {
-        lastError_ = Friendly(kUserDatabase, set.Error());
+    if (!Usable(set, kUserDatabase, lastError_))
         return false;
-    }
     QSqlQuery q(set.Db());
     q.prepare(QStringLiteral("DELETE FROM \"EntryInfo\" WHERE \"ID\" = ?"));
     q.addBindValue(id);
@@ -441,10 +453,8 @@ bool DataStore::DeleteEntry(int id)
 std::optional<ConnectionEntry> DataStore::FindEntryById(int id)
 {
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!set.Ok()) {
-        lastError_ = Friendly(kUserDatabase, set.Error());
+    if (!Usable(set, kUserDatabase, lastError_))
         return std::nullopt;
-    }
     QSqlQuery q(set.Db());
     q.prepare(QStringLiteral("SELECT %1 FROM \"EntryInfo\" WHERE \"ID\" = ?")
                   .arg(QLatin1String(CMorrowEntryDataSet::kColumns)));
@@ -461,10 +471,8 @@ std::optional<ConnectionEntry> DataStore::FindEntryById(int id)
 bool DataStore::IsConnectNameTaken(const QString& name)
 {
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!set.Ok()) {
-        lastError_ = Friendly(kUserDatabase, set.Error());
+    if (!Usable(set, kUserDatabase, lastError_))
         return false;
-    }
     QSqlQuery q(set.Db());
     // The database matches without regard to case; only an exact match counts.
     q.prepare(QStringLiteral("SELECT \"ConnectName\" FROM \"EntryInfo\" "

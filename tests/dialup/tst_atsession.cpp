@@ -30,14 +30,10 @@ private Q_SLOTS:
 
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        store_ = std::make_unique<SettingsStore>(dir_->filePath(QStringLiteral("config")));
-        settings_ = std::make_unique<AppSettings>(*store_);
-        settings_->SetProgramDirectory(TestSupport::ProgramDirectory());
-        settings_->LoadAll();
-        RecordingPrompter silent;
-        LanguageLoader(*settings_, silent).LoadStartupLanguage();
-        dialer_ = std::make_unique<CRasDialer>(dir_->filePath(QStringLiteral("pbk")), settings_.get());
+        fixture_ = std::make_unique<TestSupport::Settings>();
+        dir_ = &fixture_->dir;
+        settings_ = &fixture_->settings;
+        dialer_ = std::make_unique<CRasDialer>(dir_->filePath(QStringLiteral("pbk")), settings_);
         dialer_->CreateEntry(QStringLiteral("Braxlow"), QStringLiteral("modem"),
                              QStringLiteral("Korvane GPRS MODEM"), 4, 1, QString(), QString());
         link_ = std::make_unique<CComm>();
@@ -257,9 +253,9 @@ private:
     }
 
     QTemporaryDir lockDir_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<AppSettings> settings_;
+    std::unique_ptr<TestSupport::Settings> fixture_;
+    QTemporaryDir* dir_ = nullptr;
+    AppSettings* settings_ = nullptr;
     std::unique_ptr<CRasDialer> dialer_;
     std::unique_ptr<CComm> link_;
     CIrDASock irda_;

@@ -71,14 +71,10 @@ public:
 private Q_SLOTS:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        store_ = std::make_unique<SettingsStore>(dir_->filePath(QStringLiteral("config")));
-        settings_ = std::make_unique<AppSettings>(*store_);
-        settings_->SetProgramDirectory(TestSupport::ProgramDirectory());
-        settings_->LoadAll();
-        RecordingPrompter silent;
-        LanguageLoader(*settings_, silent).LoadStartupLanguage();
-        dialer_ = std::make_unique<CRasDialer>(dir_->filePath(QStringLiteral("rasphone.pbk")), settings_.get());
+        fixture_ = std::make_unique<TestSupport::Settings>();
+        dir_ = &fixture_->dir;
+        settings_ = &fixture_->settings;
+        dialer_ = std::make_unique<CRasDialer>(dir_->filePath(QStringLiteral("rasphone.pbk")), settings_);
     }
 
     void cleanup()
@@ -278,7 +274,7 @@ private Q_SLOTS:
         DialerPaths paths;
         paths.proc = proc.path();
         paths.runDirs = {proc.path()};
-        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_.get(), paths);
+        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_, paths);
         quint32 handle = 0;
         QVERIFY(!dialer.FindConnection(kName, handle));
         QVERIFY(!dialer.HangUp(kName));
@@ -327,7 +323,7 @@ private Q_SLOTS:
         DialerPaths paths;
         paths.pppd = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/fake-pppd.sh");
         paths.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
-        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_.get(), paths);
+        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_, paths);
         RecordingPrompter prompter;
         CIrDASock irda;
         DialupController controller(*settings_, dialer, irda, prompter, 5);
@@ -432,9 +428,9 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<SettingsStore> store_;
-    std::unique_ptr<AppSettings> settings_;
+    std::unique_ptr<TestSupport::Settings> fixture_;
+    QTemporaryDir* dir_ = nullptr;
+    AppSettings* settings_ = nullptr;
     std::unique_ptr<CRasDialer> dialer_;
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "AtSession.h"
 #include "CComm.h"
 #include "PhoneFixtures.h"
 #include "PortMap.h"
@@ -23,16 +24,7 @@ public:
 
 StInitCommInfo Link(int port, quint32 speed = 115200)
 {
-    StInitCommInfo info;
-    info.portNumber = quint8(port);
-    info.baudRate = speed;
-    info.dataBits = 8;
-    info.flowControl = 0x02;
-    info.parity = 0;
-    info.stopBits = 0;
-    info.extra1 = 0;
-    info.extra2 = 1;
-    return info;
+    return AtSession::LinkParameters(port, speed);
 }
 
 QByteArray Buffer(CComm& comm)

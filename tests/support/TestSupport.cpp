@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 
+#include "LanguageLoader.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -37,6 +39,14 @@ ProgramFolder::ProgramFolder(bool withSystemDatabase)
     QFile::link(build + QStringLiteral("/Lang"), dir_.filePath(QStringLiteral("Lang")));
     if (withSystemDatabase)
         QFile::copy(build + QStringLiteral("/BXSYS.mdb"), dir_.filePath(QStringLiteral("BXSYS.mdb")));
+}
+
+Settings::Settings() : store(dir.filePath(QStringLiteral("config"))), settings(store)
+{
+    settings.SetProgramDirectory(ProgramDirectory());
+    settings.LoadAll();
+    RecordingPrompter silent;
+    LanguageLoader(settings, silent).LoadStartupLanguage();
 }
 
 } // namespace TestSupport

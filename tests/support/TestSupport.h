@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AppSettings.h"
 #include "Prompter.h"
+#include "SettingsStore.h"
 
 #include <QList>
 #include <QString>
@@ -30,6 +32,16 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// Settings in a temporary folder, loaded as at start-up, with the program
+// directory of the build and the English table loaded.
+struct Settings
+{
+    Settings();
+    QTemporaryDir dir;
+    SettingsStore store;
+    AppSettings settings;
 };
 
 } // namespace TestSupport
