@@ -70,13 +70,13 @@ bool DialupController::BindEntryToModem()
 int DialupController::DialAndWait(const QString& phoneNumber, const QString& userName,
                                   const QString& password)
 {
-    dialError_ = 0;
-    dialExtendedError_ = 0;
+    errors_->error = 0;
+    errors_->extended = 0;
     // Called on the dialer's thread: only the first error of the dial is kept.
-    auto notifier = [this](quint32, unsigned, int, int error, int extended) {
+    auto notifier = [errors = errors_](quint32, unsigned, int, int error, int extended) {
         int none = 0;
-        if (error != 0 && dialError_.compare_exchange_strong(none, error))
-            dialExtendedError_ = extended;
+        if (error != 0 && errors->error.compare_exchange_strong(none, error))
+            errors->extended = extended;
     };
     dialer_.Dial(kEntryName, notifier, phoneNumber, userName, password, QString(), QString());
 
@@ -89,7 +89,7 @@ int DialupController::DialAndWait(const QString& phoneNumber, const QString& use
         if (text != previous)
             Q_EMIT statusTextChanged(text);
         QThread::msleep(100);
-        if (dialError_ != 0)
+        if (errors_->error != 0)
             break;
         previous = text;
         if (ends != 0)
@@ -97,7 +97,7 @@ int DialupController::DialAndWait(const QString& phoneNumber, const QString& use
     }
 
     QString error;
-    dialer_.GetErrorText(dialError_, dialExtendedError_, error);
+    dialer_.GetErrorText(errors_->error, errors_->extended, error);
     Q_EMIT statusTextChanged(error);
     prompter_.Show(error, QString(), Prompter::Buttons::Ok, Prompter::Icon::None);
     Q_EMIT statusTextChanged(QStringLiteral("Braxlow ") + Text(Str::CouldNotConnect));

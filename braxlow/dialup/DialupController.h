@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <atomic>
+#include <memory>
 
 class AppSettings;
 class CIrDASock;
@@ -33,8 +34,8 @@ public:
     int DialAndWait(const QString& phoneNumber, const QString& userName, const QString& password);
 
     // The first error the notifier reported during the current dial.
-    int DialError() const { return dialError_; }
-    int DialExtendedError() const { return dialExtendedError_; }
+    int DialError() const { return errors_->error; }
+    int DialExtendedError() const { return errors_->extended; }
 
 Q_SIGNALS:
     void statusTextChanged(const QString& text);
@@ -50,6 +51,12 @@ private:
     CIrDASock& irda_;
     Prompter& prompter_;
     int platformKind_;
-    std::atomic<int> dialError_{0};
-    std::atomic<int> dialExtendedError_{0};
+    // Written by the dialer's thread. Shared with the notifier, which may still
+    // run after this object is gone.
+    struct DialErrors
+    {
+        std::atomic<int> error{0};
+        std::atomic<int> extended{0};
+    };
+    std::shared_ptr<DialErrors> errors_ = std::make_shared<DialErrors>();
 };

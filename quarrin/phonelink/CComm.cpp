@@ -375,6 +375,11 @@ quint32 CComm::WatchLoop()
             if (!HoldFor(kHoldMs))
                 break;
             first = false;
+            // A CTS change during the hold is an event of its own once the hold ends.
+            if (ctsPending_ && wakeFd_ >= 0) {
+                const quint64 one = 1;
+                [[maybe_unused]] const ssize_t n = ::write(wakeFd_, &one, sizeof one);
+            }
         }
         if (received || hungUp)
             DrainPort();
