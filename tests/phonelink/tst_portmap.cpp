@@ -76,6 +76,7 @@ private Q_SLOTS:
         sys.AddVirtual(QStringLiteral("rfcomm0"));
         sys.AddOther(QStringLiteral("tty1"));
         sys.AddOther(QStringLiteral("ttyprintk"));
+        sys.AddOther(QStringLiteral("lp0")); // a printer port is no serial port
 
         const QList<SerialDevice> devices = ScanSerialDevices(sys.Roots());
         QStringList names;
