@@ -302,7 +302,6 @@ int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& 
         HangUp(name);
     JoinMonitor();
     handle_ = 0;
-    dialed_ = true;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         progress_ = PppdProgress();

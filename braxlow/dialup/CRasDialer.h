@@ -105,7 +105,6 @@ private:
     PppdProgress progress_;
     QString transcript_;
     Ras::ConnStatus lastState_;
-    bool dialed_ = false;
 
     std::thread monitor_;
 };

@@ -105,7 +105,6 @@ PppdProgress::Change PppdProgress::Line(const QString& raw)
         merge(SetState(Ras::AllDevicesConnected));
     } else if (line.startsWith(QLatin1String("sent [PAP AuthReq")) ||
                line.startsWith(QLatin1String("rcvd [CHAP Challenge"))) {
-        sawAuth_ = true;
         merge(SetState(Ras::Authenticate));
     } else if (line.contains(QLatin1String("authentication succeeded"))) {
         merge(SetState(Ras::Authenticated));

@@ -40,7 +40,6 @@ private:
     int extended_ = 0;
     bool finished_ = false;
     bool connected_ = false;
-    bool sawAuth_ = false;
     QString chatFailure_;
     bool chatTimedOut_ = false;
     QString localAddress_;

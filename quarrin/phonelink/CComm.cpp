@@ -367,8 +367,6 @@ quint32 CComm::WatchLoop()
             continue;
 
         if (first || cts) {
-            if (!connected)
-                return 100;
             SendOnlineMessage(0);
             // The phone is given time to settle before its first answer and after
             // every change of CTS; what it sends meanwhile waits in the driver.
