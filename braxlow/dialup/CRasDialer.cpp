@@ -6,80 +6,17 @@
 #include "LanguageStrings.h"
 #include "ModemRegistry.h"
 #include "PortMap.h"
+#include "PppLinks.h"
+#include "PppdLauncher.h"
 #include "StringIds.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
-
-namespace {
-
-constexpr const char* kLinkName = "Braxlow";
-
-QString RuntimeDirectory(const QString& configured)
-{
-    if (!configured.isEmpty())
-        return configured;
-    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
-    if (!xdg.isEmpty() && QFileInfo(QString::fromLocal8Bit(xdg)).isDir())
-        return QString::fromLocal8Bit(xdg);
-    return QDir::tempPath();
-}
-
-QString ShellQuote(const QString& s)
-{
-    QString quoted = s;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
-
-bool IsPseudoTerminal(const QString& device)
-{
-    const QString target = QFileInfo(device).canonicalFilePath();
-    return target.startsWith(QLatin1String("/dev/pts/")) || device.startsWith(QLatin1String("/dev/pts/"));
-}
-
-QStringList CommandLine(const QString& procDir)
-{
-    QFile f(procDir + QStringLiteral("/cmdline"));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList args;
-    for (const QByteArray& part : f.read(65536).split('\0'))
-        if (!part.isEmpty())
-            args << QString::fromLocal8Bit(part);
-    return args;
-}
-
-// The link name of a pppd command line: its linkname option, or Braxlow's own
-// peers file (which sets "linkname Braxlow").
-QString LinkNameOf(const QStringList& args)
-{
-    if (args.isEmpty() || QFileInfo(args.at(0)).fileName() != QLatin1String("pppd"))
-        return QString();
-    for (qsizetype i = 1; i + 1 < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("linkname"))
-            return args.at(i + 1);
-        if (args.at(i) == QLatin1String("call") && args.at(i + 1) == QLatin1String("braxlow"))
-            return QLatin1String(kLinkName);
-    }
-    return QString();
-}
-
-} // namespace
 
 CRasDialer::CRasDialer(const QString& phoneBookPath, AppSettings* settings, const DialerPaths& paths)
     : phoneBookPath_(phoneBookPath), settings_(settings), paths_(paths)
@@ -88,16 +25,8 @@ CRasDialer::CRasDialer(const QString& phoneBookPath, AppSettings* settings, cons
 
 CRasDialer::~CRasDialer()
 {
-    // The monitor reads this object: the link is ended and the thread joined first.
-    if (running_ && handle_ != 0)
-        ::kill(pid_t(handle_.load()), SIGTERM);
-    JoinMonitor();
-}
-
-void CRasDialer::JoinMonitor()
-{
-    if (monitor_.joinable())
-        monitor_.join();
+    // The monitor reads this object's notifier: the link is ended first.
+    monitor_.Signal(SIGTERM);
 }
 
 PhoneBook CRasDialer::Book(const QString& phoneBook) const
@@ -190,73 +119,6 @@ int CRasDialer::SetEntryDevice(const QString& name, const QString& deviceName,
     return Book(phoneBook).Write(name, e) ? Ras::kSuccess : Ras::kCannotOpenPhoneBook;
 }
 
-std::optional<QByteArray> CRasDialer::ChatScript(const QString& phoneNumber)
-{
-    // What a phone can dial; anything else could also break out of the script.
-    static const QRegularExpression dialable(QStringLiteral("^[0-9*#+,;pPwWtT!@]{1,40}$"));
-    if (!dialable.match(phoneNumber).hasMatch())
-        return std::nullopt;
-    QByteArray script;
-    script += "ABORT BUSY\n";
-    script += "ABORT 'NO CARRIER'\n";
-    script += "ABORT ERROR\n";
-    script += "ABORT 'NO DIALTONE'\n";
-    script += "TIMEOUT 30\n";
-    script += "'' ATD" + phoneNumber.toLatin1() + "\n";
-    script += "CONNECT \\c\n";
-    return script;
-}
-
-QStringList CRasDialer::PppdArguments(const Ras::Entry& entry, const QString& device,
-                                      const QString& chatScript, const QString& userName,
-                                      bool withPassword, bool privileged) const
-{
-    QStringList args;
-    if (!privileged) // the peers file brings noauth, the link name and the plugin
-        args << QStringLiteral("call") << QStringLiteral("braxlow");
-    args << device;
-    const QString speed = settings_ != nullptr ? settings_->Speed() : QStringLiteral("115200");
-    args << QString::number(std::max(1, speed.toInt()));
-    args << QStringLiteral("nodetach") << QStringLiteral("lock") << QStringLiteral("maxfail")
-         << QStringLiteral("1") << QStringLiteral("logfd") << QStringLiteral("2")
-         << QStringLiteral("hide-password");
-    if (privileged)
-        args << QStringLiteral("noauth") << QStringLiteral("linkname") << QLatin1String(kLinkName);
-    args << QStringLiteral("connect")
-         << paths_.chat + QStringLiteral(" -v -s -S -f ") + ShellQuote(chatScript);
-    // A pseudo-terminal has no modem lines to wait on.
-    args << (IsPseudoTerminal(device) ? QStringLiteral("local") : QStringLiteral("modem"));
-    args << QStringLiteral("crtscts");
-    if (entry.options & Ras::kSpecificIpAddr && !entry.ipaddr.IsZero())
-        args << entry.ipaddr.Text() + QLatin1Char(':');
-    else
-        args << QStringLiteral("noipdefault");
-    if (entry.options & Ras::kRemoteDefaultGateway)
-        args << QStringLiteral("defaultroute");
-    if (entry.options & Ras::kSpecificNameServers) {
-        // Our own DNS servers: handed to the ip-up scripts (see README), the
-        // peer's are not asked for.
-        QStringList dns;
-        if (!entry.ipaddrDns.IsZero())
-            dns << entry.ipaddrDns.Text();
-        if (!entry.ipaddrDnsAlt.IsZero())
-            dns << entry.ipaddrDnsAlt.Text();
-        args << QStringLiteral("ipparam") << QStringLiteral("braxlow-dns=") + dns.join(QLatin1Char(','));
-    } else {
-        args << QStringLiteral("usepeerdns");
-    }
-    args << QStringLiteral("refuse-eap") << QStringLiteral("noccp") << QStringLiteral("novj")
-         << QStringLiteral("nobsdcomp") << QStringLiteral("nodeflate");
-    if (!userName.isEmpty())
-        args << QStringLiteral("user") << userName;
-    if (withPassword) {
-        if (privileged)
-            args << QStringLiteral("plugin") << QStringLiteral("passwordfd.so");
-        args << QStringLiteral("passwordfd") << QStringLiteral("3");
-    }
-    return args;
-}
-
 QString CRasDialer::DeviceFor(const Ras::Entry& entry) const
 {
     // The entry names a modem; the modem sits on a port. With several modems of
@@ -277,204 +139,63 @@ QString CRasDialer::DeviceFor(const Ras::Entry& entry) const
     return Quarrin::CurrentPortMap().DeviceForPort(chosen);
 }
 
-void CRasDialer::ReportLater(const RasDialFunc1& notifier, int error, int extended)
+int CRasDialer::Fail(const RasDialFunc1& notifier, int error, int extended)
 {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        progress_ = PppdProgress();
-        progress_.Exited(0, false);
-        lastState_.state = Ras::Disconnected;
-        lastState_.error = error;
-    }
-    // The service reports on its own thread, never from inside the dial call.
-    JoinMonitor();
-    monitor_ = std::thread([notifier, error, extended] {
-        if (notifier)
-            notifier(0, 0, Ras::Disconnected, error, extended);
-    });
+    monitor_.Fail(error, extended, notifier);
+    return error;
 }
 
 int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& phoneNumber,
                      const QString& userName, const QString& password, const QString&,
                      const QString& phoneBook)
 {
-    if (running_)
+    if (monitor_.Running())
         HangUp(name);
-    JoinMonitor();
+    monitor_.Reset();
     handle_ = 0;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        progress_ = PppdProgress();
-        transcript_.clear();
-        lastState_ = Ras::ConnStatus{};
-    }
 
     Ras::Entry entry;
-    if (GetEntry(name, entry, phoneBook) != Ras::kSuccess) {
-        ReportLater(notifier, Ras::kCannotFindEntry, 0);
-        return Ras::kCannotFindEntry;
-    }
-    const std::optional<QByteArray> script = ChatScript(phoneNumber);
+    if (GetEntry(name, entry, phoneBook) != Ras::kSuccess)
+        return Fail(notifier, Ras::kCannotFindEntry, 0);
+    const std::optional<QByteArray> script = PppdCommand::ChatScript(phoneNumber);
     const bool userOk = std::none_of(userName.cbegin(), userName.cend(),
-                                     [](QChar c) { return c.unicode() < 0x20; });
-    if (!script || !userOk || password.contains(QLatin1Char('\0'))) {
-        ReportLater(notifier, Ras::kInvalidParameter, 0);
-        return Ras::kInvalidParameter;
-    }
+                                     [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+    if (!script || !userOk || password.contains(QLatin1Char('\0')))
+        return Fail(notifier, Ras::kInvalidParameter, 0);
     const QString device = DeviceFor(entry);
-    if (device.isEmpty()) {
-        ReportLater(notifier, Ras::kPortNotAvailable, 0);
-        return Ras::kPortNotAvailable;
-    }
+    if (device.isEmpty())
+        return Fail(notifier, Ras::kPortNotAvailable, 0);
     const bool privileged = ::geteuid() == 0;
-    if (!privileged && !QFileInfo::exists(paths_.peersFile)) {
-        ReportLater(notifier, Ras::kNoPermission, 3);
-        return Ras::kNoPermission;
-    }
+    if (!privileged && !QFileInfo::exists(paths_.peersFile))
+        return Fail(notifier, Ras::kNoPermission, 3);
+    // Without the hook the entry's own DNS servers would silently not apply.
+    if (!PppdCommand::FixedNameServers(entry).isEmpty() && !QFileInfo::exists(paths_.dnsHook))
+        return Fail(notifier, Ras::kDnsHookMissing, 0);
 
-    // The chat script holds only the dial string; owner-only all the same.
-    QByteArray scriptPath = QFile::encodeName(RuntimeDirectory(paths_.runtimeDir) +
-                                              QStringLiteral("/braxlow-chat-XXXXXX"));
-    const int scriptFd = ::mkstemp(scriptPath.data());
-    if (scriptFd < 0 || ::write(scriptFd, script->constData(), size_t(script->size())) != script->size()) {
-        if (scriptFd >= 0)
-            ::close(scriptFd);
-        ReportLater(notifier, Ras::kServiceCannotStart, 1);
-        return Ras::kServiceCannotStart;
-    }
-    ::close(scriptFd);
-    const QString chatScript = QFile::decodeName(scriptPath);
-
-    const bool withPassword = !password.isEmpty();
-    const QStringList args =
-        PppdArguments(entry, device, chatScript, userName, withPassword, privileged);
-
-    int out[2] = {-1, -1}, secret[2] = {-1, -1};
-    if (::pipe2(out, O_CLOEXEC) != 0 || (withPassword && ::pipe2(secret, O_CLOEXEC) != 0)) {
-        for (int fd : {out[0], out[1], secret[0], secret[1]})
-            if (fd >= 0)
-                ::close(fd);
-        QFile::remove(chatScript);
-        ReportLater(notifier, Ras::kServiceCannotStart, 1);
-        return Ras::kServiceCannotStart;
-    }
-    if (withPassword) {
-        // Through a pipe only: pppd's passwordfd plugin reads it from fd 3.
-        const QByteArray bytes = password.toUtf8();
-        const bool written = ::write(secret[1], bytes.constData(), size_t(bytes.size())) == bytes.size();
-        ::close(secret[1]);
-        if (!written) {
-            ::close(secret[0]);
-            ::close(out[0]);
-            ::close(out[1]);
-            QFile::remove(chatScript);
-            ReportLater(notifier, Ras::kServiceCannotStart, 1);
-            return Ras::kServiceCannotStart;
-        }
-    }
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 2);
-    if (withPassword)
-        posix_spawn_file_actions_adddup2(&actions, secret[0], 3);
-    const QByteArray program = QFile::encodeName(paths_.pppd);
-    std::vector<QByteArray> storage;
-    storage.push_back(program);
-    for (const QString& a : args)
-        storage.push_back(a.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& s : storage)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, program.constData(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    if (withPassword)
-        ::close(secret[0]);
-    if (spawned != 0) {
-        ::close(out[0]);
-        QFile::remove(chatScript);
+    const std::optional<QString> chatScript = PppdLauncher::WriteChatScript(*script, paths_.runtimeDir);
+    if (!chatScript)
+        return Fail(notifier, Ras::kServiceCannotStart, 1);
+    // With a user name the secret always goes through the pipe, an empty one
+    // too: otherwise pppd looks for one in the system's secrets files.
+    std::optional<QByteArray> secret;
+    if (!userName.isEmpty() || !password.isEmpty())
+        secret = password.toUtf8();
+    const QString speed = settings_ != nullptr ? settings_->Speed() : QStringLiteral("115200");
+    const QStringList args = PppdCommand::Arguments(entry, device, speed, paths_.chat, *chatScript,
+                                                    userName, secret.has_value(), privileged);
+    const PppdLauncher::Started started = PppdLauncher::Start(paths_.pppd, args, secret);
+    if (started.pid <= 0) {
+        QFile::remove(*chatScript);
         // Not allowed to run pppd (not in group dip) or pppd missing.
-        const bool denied = spawned == EACCES || spawned == EPERM;
-        ReportLater(notifier, denied ? Ras::kNoPermission : Ras::kServiceCannotStart, spawned);
-        return denied ? Ras::kNoPermission : Ras::kServiceCannotStart;
+        const bool denied = started.error == EACCES || started.error == EPERM;
+        return Fail(notifier, denied ? Ras::kNoPermission : Ras::kServiceCannotStart, started.error);
     }
-    handle_ = quint32(pid);
-    running_ = true;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        lastState_.state = Ras::OpenPort;
-        lastState_.deviceType = entry.deviceType;
-        lastState_.deviceName = entry.deviceName;
-    }
-    monitor_ = std::thread(&CRasDialer::Monitor, this, out[0], pid, notifier, chatScript);
+    handle_ = quint32(started.pid);
+    Ras::ConnStatus initial;
+    initial.deviceType = entry.deviceType;
+    initial.deviceName = entry.deviceName;
+    monitor_.Follow(started.pid, started.output, *chatScript, initial, std::move(notifier));
     return Ras::kSuccess;
-}
-
-void CRasDialer::Monitor(int outFd, pid_t pid, RasDialFunc1 notifier, QString chatScript)
-{
-    auto handle = [&](const PppdProgress::Change& c, int state, int error, int extended) {
-        if ((c.stateChanged || c.errorRaised) && notifier)
-            notifier(quint32(pid), 0, state, c.errorRaised ? error : 0, c.errorRaised ? extended : 0);
-    };
-    QByteArray pending;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(outFd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        pending.append(buffer, int(n));
-        qsizetype newline;
-        while ((newline = pending.indexOf('\n')) >= 0) {
-            const QString line = QString::fromLocal8Bit(pending.left(newline));
-            pending.remove(0, newline + 1);
-            PppdProgress::Change c;
-            int state = 0, error = 0, extended = 0;
-            {
-                std::lock_guard<std::mutex> lock(mutex_);
-                if (transcript_.size() < 65536)
-                    transcript_ += line + QLatin1Char('\n');
-                c = progress_.Line(line);
-                state = lastState_.state = progress_.State();
-                error = progress_.Error();
-                extended = progress_.ExtendedError();
-            }
-            handle(c, state, error, extended);
-        }
-    }
-    ::close(outFd);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    QFile::remove(chatScript);
-    PppdProgress::Change c;
-    int state = 0, error = 0, extended = 0;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        c = progress_.Exited(WIFEXITED(status) ? WEXITSTATUS(status) : 0, WIFSIGNALED(status));
-        state = lastState_.state = progress_.State();
-        error = progress_.Error();
-        extended = progress_.ExtendedError();
-        lastState_.error = error;
-    }
-    running_ = false;
-    handle(c, state, error, extended);
-}
-
-bool CRasDialer::WaitForExit(int milliseconds)
-{
-    for (int waited = 0; running_ && waited < milliseconds; waited += 10)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    if (running_)
-        return false;
-    JoinMonitor();
-    return true;
 }
 
 int CRasDialer::StatusStringFor(int state)
@@ -517,11 +238,7 @@ int CRasDialer::StatusStringFor(int state)
 int CRasDialer::PollStatus(QString& text, bool& connected)
 {
     connected = false;
-    int state = Ras::OpenPort;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        state = lastState_.state;
-    }
+    const int state = monitor_.LastState().state;
     const int id = StatusStringFor(state);
     text = id == 0 ? QString() : LoadLanguageString(settings_ ? settings_->LanguageModule() : nullptr, id);
     if (state == Ras::Connected) {
@@ -531,74 +248,26 @@ int CRasDialer::PollStatus(QString& text, bool& connected)
     return state == Ras::Disconnected ? 1 : 0;
 }
 
-Ras::ConnStatus CRasDialer::LastState() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return lastState_;
-}
-
-void CRasDialer::ResetLastState()
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    lastState_ = Ras::ConnStatus{};
-}
-
-QString CRasDialer::Transcript() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return transcript_;
-}
-
 bool CRasDialer::FindConnection(const QString& name, quint32& handle)
 {
-    QList<quint32> order; // later matches win, as in the service's list
-    // Links that are up have a pid file named after them.
-    for (const QString& dir : paths_.runDirs) {
-        const QFileInfoList files = QDir(dir).entryInfoList({QStringLiteral("ppp-*.pid")}, QDir::Files, QDir::Name);
-        for (const QFileInfo& f : files) {
-            const QString link = f.completeBaseName().mid(4);
-            if (link.compare(name, Qt::CaseInsensitive) != 0)
-                continue;
-            QFile pidFile(f.absoluteFilePath());
-            if (!pidFile.open(QIODevice::ReadOnly))
-                continue;
-            const quint32 pid = pidFile.readLine(32).trimmed().toUInt();
-            if (pid > 0 && QFileInfo::exists(paths_.proc + QStringLiteral("/%1").arg(pid)) && !order.contains(pid))
-                order << pid;
-        }
-    }
-    // Links still dialing are found by their command line.
-    QStringList pids = QDir(paths_.proc).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    std::sort(pids.begin(), pids.end(), [](const QString& a, const QString& b) { return a.toUInt() < b.toUInt(); });
-    for (const QString& entry : pids) {
-        bool numeric = false;
-        const quint32 pid = entry.toUInt(&numeric);
-        if (!numeric || pid == 0)
-            continue;
-        const QString link = LinkNameOf(CommandLine(paths_.proc + QLatin1Char('/') + entry));
-        if (!link.isEmpty() && link.compare(name, Qt::CaseInsensitive) == 0) {
-            order.removeAll(pid);
-            order << pid;
-        }
-    }
-    if (order.isEmpty())
+    const QList<quint32> links = PppLinks(paths_).Find(name);
+    if (links.isEmpty())
         return false;
-    handle = order.last();
+    handle = links.last(); // later matches win, as in the service's list
     return true;
 }
 
 bool CRasDialer::HangUp(const QString& name)
 {
-    quint32 target = handle_;
-    if (target != 0) {
-        // Our own dial: only while its pppd runs, so a recycled process id is
-        // never signalled.
-        if (!running_)
-            return false;
-    } else if (!FindConnection(name, target)) {
+    // Our own dial: only while its pppd has not been reaped, so a recycled
+    // process id is never signalled.
+    if (handle_ != 0)
+        return monitor_.Signal(SIGTERM);
+    quint32 target = 0;
+    if (!FindConnection(name, target))
         return false;
-    }
-    return ::kill(pid_t(target), SIGTERM) == 0;
+    // Checked again just before the signal: the lookup may be a second old.
+    return PppLinks(paths_).IsLink(target, name, true) && ::kill(pid_t(target), SIGTERM) == 0;
 }
 
 int CRasDialer::GetErrorText(int code, int extendedCode, QString& text)

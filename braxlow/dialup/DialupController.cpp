@@ -70,13 +70,12 @@ bool DialupController::BindEntryToModem()
 int DialupController::DialAndWait(const QString& phoneNumber, const QString& userName,
                                   const QString& password)
 {
-    errors_->error = 0;
-    errors_->extended = 0;
+    errors_->codes = 0;
     // Called on the dialer's thread: only the first error of the dial is kept.
     auto notifier = [errors = errors_](quint32, unsigned, int, int error, int extended) {
-        int none = 0;
-        if (error != 0 && errors->error.compare_exchange_strong(none, error))
-            errors->extended = extended;
+        quint64 none = 0;
+        if (error != 0)
+            errors->codes.compare_exchange_strong(none, DialErrors::Pack(error, extended));
     };
     dialer_.Dial(kEntryName, notifier, phoneNumber, userName, password, QString(), QString());
 
@@ -89,7 +88,7 @@ int DialupController::DialAndWait(const QString& phoneNumber, const QString& use
         if (text != previous)
             Q_EMIT statusTextChanged(text);
         QThread::msleep(100);
-        if (errors_->error != 0)
+        if (errors_->codes != 0)
             break;
         previous = text;
         if (ends != 0)
@@ -97,7 +96,7 @@ int DialupController::DialAndWait(const QString& phoneNumber, const QString& use
     }
 
     QString error;
-    dialer_.GetErrorText(errors_->error, errors_->extended, error);
+    dialer_.GetErrorText(DialError(), DialExtendedError(), error);
     Q_EMIT statusTextChanged(error);
     prompter_.Show(error, QString(), Prompter::Buttons::Ok, Prompter::Icon::None);
     Q_EMIT statusTextChanged(QStringLiteral("Braxlow ") + Text(Str::CouldNotConnect));

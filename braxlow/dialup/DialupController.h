@@ -34,8 +34,8 @@ public:
     int DialAndWait(const QString& phoneNumber, const QString& userName, const QString& password);
 
     // The first error the notifier reported during the current dial.
-    int DialError() const { return errors_->error; }
-    int DialExtendedError() const { return errors_->extended; }
+    int DialError() const { return DialErrors::Code(errors_->codes); }
+    int DialExtendedError() const { return DialErrors::Extended(errors_->codes); }
 
 Q_SIGNALS:
     void statusTextChanged(const QString& text);
@@ -53,10 +53,14 @@ private:
     int platformKind_;
     // Written by the dialer's thread. Shared with the notifier, which may still
     // run after this object is gone.
+    // The error and its extended code are one value, so a reader never sees
+    // the one without the other.
     struct DialErrors
     {
-        std::atomic<int> error{0};
-        std::atomic<int> extended{0};
+        std::atomic<quint64> codes{0};
+        static quint64 Pack(int error, int extended) { return (quint64(quint32(error)) << 32) | quint32(extended); }
+        static int Code(quint64 codes) { return int(quint32(codes >> 32)); }
+        static int Extended(quint64 codes) { return int(quint32(codes)); }
     };
     std::shared_ptr<DialErrors> errors_ = std::make_shared<DialErrors>();
 };

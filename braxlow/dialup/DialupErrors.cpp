@@ -42,6 +42,19 @@ QString DialupErrorText(int code)
     case Ras::kServiceCannotStart:
         return QStringLiteral("The dial-up service (pppd) could not start. This system may lack "
                               "PPP support in its kernel (the /dev/ppp device).");
+    case Ras::kPppFatalError:
+        return QStringLiteral("The dial-up service (pppd) stopped with a fatal error, for example "
+                              "when it could not open the phone's port or lock it.");
+    case Ras::kPppOptionError:
+        return QStringLiteral("The dial-up service (pppd) refused its options. Check the system's "
+                              "/etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.");
+    case Ras::kPppInitScriptFailed:
+        return QStringLiteral("The dial-up service's init script failed (an \"init\" option in "
+                              "/etc/ppp/options or /etc/ppp/peers/braxlow).");
+    case Ras::kDnsHookMissing:
+        return QStringLiteral("This connection entry has its own DNS servers, but Braxlow's DNS hook "
+                              "is not installed, so they would not be used. Ask your administrator to "
+                              "run Braxlow's install-ppp-access script.");
     case Ras::kPppTimeout:
         return QStringLiteral("The connection was ended because the network did not respond in time.");
     case Ras::kPppLcpTerminated:

@@ -28,11 +28,14 @@ int PppdProgress::ErrorForExitStatus(int status)
     case 0:  // the link ended normally
     case 5:  // ended by a signal: our own hang-up
         return 0;
-    case 1:  // fatal error
-    case 2:  // options error
-    case 4:  // no kernel support for PPP
-    case 18: // init script failed
+    case 1:
+        return Ras::kPppFatalError;
+    case 2:
+        return Ras::kPppOptionError;
+    case 4: // no kernel support for PPP
         return Ras::kServiceCannotStart;
+    case 18:
+        return Ras::kPppInitScriptFailed;
     case 3:
         return Ras::kNoPermission;
     case 6:

@@ -41,6 +41,11 @@ constexpr int kServiceCannotStart = 711;
 constexpr int kPppTimeout = 718;
 constexpr int kPppLcpTerminated = 734;
 constexpr int kNoPermission = 5;
+// Braxlow's own, for what pppd can say and the service had no code for.
+constexpr int kPppFatalError = 880;
+constexpr int kPppOptionError = 881;
+constexpr int kPppInitScriptFailed = 882;
+constexpr int kDnsHookMissing = 883;
 
 // Connection states (RASCONNSTATE).
 enum ConnState : int {

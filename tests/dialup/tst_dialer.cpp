@@ -3,10 +3,13 @@
 #include "CIrDASock.h"
 #include "CRasDialer.h"
 #include "DialupController.h"
+#include "DialupErrors.h"
 #include "LanguageLoader.h"
 #include "LanguageStrings.h"
 #include "PhoneFixtures.h"
 #include "PortMap.h"
+#include "PppLinks.h"
+#include "PppdCommand.h"
 #include "PppdProgress.h"
 #include "SettingsStore.h"
 #include "StringIds.h"
@@ -212,49 +215,68 @@ private Q_SLOTS:
         QVERIFY(text.contains(QLatin1String("pppd")));
         QCOMPARE(dialer_->GetErrorText(Ras::kLineBusy, 0, text), 0);
         QCOMPARE(text, QStringLiteral("The line is busy."));
+        // Each way pppd can fail to start says what it is.
+        QSet<QString> startTexts;
+        for (int status : {1, 2, 4, 18})
+            startTexts << DialupErrorText(PppdProgress::ErrorForExitStatus(status));
+        QCOMPARE(startTexts.size(), 4);
+        QVERIFY(!startTexts.contains(QString()));
         QVERIFY(dialer_->GetErrorText(4321, 7, text) != 0);
         QCOMPARE(text, QStringLiteral("Fail to get error Code Extended Error Code: 7"));
     }
 
     void chatScriptsOnlyHoldDialableStrings()
     {
-        const auto script = CRasDialer::ChatScript(QStringLiteral("*99***1#"));
+        const auto script = PppdCommand::ChatScript(QStringLiteral("*99***1#"));
         QVERIFY(script);
         QVERIFY(script->contains("'' ATD*99***1#\n"));
         for (const char* abort : {"ABORT BUSY", "ABORT 'NO CARRIER'", "ABORT ERROR", "ABORT 'NO DIALTONE'"})
             QVERIFY(script->contains(abort));
         for (const QString& bad : {QString(), QStringLiteral("*99#\nABORT OK"), QStringLiteral("*99# ''"),
                                    QStringLiteral("*99#'"), QStringLiteral("$(reboot)"), QString(41, QLatin1Char('9'))})
-            QVERIFY2(!CRasDialer::ChatScript(bad), qPrintable(bad));
+            QVERIFY2(!PppdCommand::ChatScript(bad), qPrintable(bad));
     }
 
     void pppdArgumentsForRootAndForUsers()
     {
         Ras::Entry e;
         e.options = 0x110;
-        QStringList root = dialer_->PppdArguments(e, QStringLiteral("/dev/pts/4"), QStringLiteral("/run/x y"),
-                                                  QStringLiteral("web"), true, true);
-        QCOMPARE(root.at(0), QStringLiteral("/dev/pts/4"));
-        QCOMPARE(root.at(1), QStringLiteral("115200"));
-        for (const char* option : {"nodetach", "lock", "noauth", "defaultroute", "usepeerdns", "local",
-                                   "refuse-eap", "noipdefault", "passwordfd.so"})
+        const QString chat = QStringLiteral("/usr/sbin/chat");
+        QStringList root = PppdCommand::Arguments(e, QStringLiteral("/dev/pts/4"), QStringLiteral("115200"), chat,
+                                                  QStringLiteral("/run/x y"), QStringLiteral("web"), true, true);
+        QCOMPARE(root.mid(0, 2), (QStringList{"/dev/pts/4", "115200"}));
+        for (const char* option : {"nodetach", "lock", "noauth", "usepeerdns", "local", "refuse-eap",
+                                   "noipdefault", "passwordfd.so"})
             QVERIFY2(root.contains(QLatin1String(option)), option);
+        // The link takes over the default route even where one exists.
+        QCOMPARE(root.at(root.indexOf(QStringLiteral("defaultroute")) + 1), QStringLiteral("replacedefaultroute"));
         QCOMPARE(root.at(root.indexOf(QStringLiteral("linkname")) + 1), QStringLiteral("Braxlow"));
         QCOMPARE(root.at(root.indexOf(QStringLiteral("user")) + 1), QStringLiteral("web"));
         QCOMPARE(root.at(root.indexOf(QStringLiteral("passwordfd")) + 1), QStringLiteral("3"));
         QVERIFY(root.at(root.indexOf(QStringLiteral("connect")) + 1).endsWith(QLatin1String("-f '/run/x y'")));
 
-        e.options = Ras::kSpecificNameServers | Ras::kSpecificIpAddr;
+        e.options = Ras::kSpecificNameServers | Ras::kSpecificIpAddr | Ras::kRemoteDefaultGateway;
         e.ipaddr = Ras::IpAddr::Parse(QStringLiteral("10.1.1.1"));
         e.ipaddrDns = Ras::IpAddr::Parse(QStringLiteral("1.1.1.1"));
-        const QStringList user = dialer_->PppdArguments(e, QStringLiteral("/dev/ttyACM0"), QStringLiteral("/tmp/c"),
-                                                        QString(), false, false);
-        QCOMPARE(user.mid(0, 2), (QStringList{"call", "braxlow"}));
-        for (const char* privileged : {"noauth", "linkname", "plugin", "passwordfd", "user", "defaultroute", "usepeerdns"})
+        const QStringList user = PppdCommand::Arguments(e, QStringLiteral("/dev/ttyACM0"), QStringLiteral("x"),
+                                                        chat, QStringLiteral("/tmp/c"), QString(), false, false);
+        QCOMPARE(user.mid(0, 4), (QStringList{"call", "braxlow", "/dev/ttyACM0", "1"}));
+        // What pppd takes only from root comes from the peers file.
+        for (const char* privileged : {"noauth", "linkname", "plugin", "passwordfd", "replacedefaultroute",
+                                       "user", "usepeerdns"})
             QVERIFY2(!user.contains(QLatin1String(privileged)), privileged);
+        QVERIFY(user.contains(QStringLiteral("defaultroute")));
         QVERIFY(user.contains(QStringLiteral("modem")));
         QVERIFY(user.contains(QStringLiteral("10.1.1.1:")));
         QVERIFY(user.contains(QStringLiteral("braxlow-dns=1.1.1.1")));
+
+        // The installed peers file brings what the arguments leave out.
+        QFile peers(QStringLiteral(BRAXLOW_SOURCE_DIR "/scripts/install-ppp-access"));
+        QVERIFY(peers.open(QIODevice::ReadOnly));
+        const QByteArray installer = peers.readAll();
+        for (const char* line : {"\nnoauth\n", "\nlinkname Braxlow\n", "\nplugin passwordfd.so\n",
+                                 "\nreplacedefaultroute\n"})
+            QVERIFY2(installer.contains(line), line);
     }
 
     void connectionsAreFoundByNameAndHungUp()
@@ -286,6 +308,26 @@ private Q_SLOTS:
         // Both match; the later one in the list wins.
         const qint64 later = std::max(first.processId(), second.processId());
         QCOMPARE(qint64(handle), later);
+
+        // A pid file left by a killed pppd whose number now belongs to another
+        // program, and a program that only calls itself pppd: neither is a link.
+        QFile stale(proc.filePath(QStringLiteral("ppp-Braxlow.pid")));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write(QByteArray::number(qint64(1)) + "\nppp0\n");
+        stale.close();
+        QProcess impostor;
+        impostor.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(impostor.waitForStarted());
+        fake(impostor.processId(), QByteArray("pppd\0linkname\0Braxlow\0", 23));
+        QFile comm(proc.filePath(QStringLiteral("%1/comm").arg(impostor.processId())));
+        QVERIFY(comm.open(QIODevice::WriteOnly));
+        comm.write("sleep\n");
+        comm.close();
+        QVERIFY(dialer.FindConnection(QStringLiteral("BRAXLOW"), handle));
+        QCOMPARE(qint64(handle), later);
+        QCOMPARE(PppLinks(paths).Find(kName).size(), 2);
+        impostor.kill();
+        impostor.waitForFinished();
 
         // Without a handle of its own, the dialer hangs up the connection by name.
         QVERIFY(dialer.HangUp(kName));
@@ -406,6 +448,53 @@ private Q_SLOTS:
         }
         QVERIFY(!dialer_->Transcript().contains(QLatin1String("web-secret")));
         QVERIFY(!phone.Received().contains("web-secret"));
+    }
+
+    // Whoever sees the dial end must find its error already recorded, even when
+    // the notifier takes its time.
+    void theErrorIsRecordedBeforeTheDialEnds_data()
+    {
+        QTest::addColumn<QString>("transcript");
+        QTest::addColumn<int>("error");
+        QTest::newRow("before pppd runs") << QString() << int(Ras::kPortNotAvailable);
+        QTest::newRow("pppd cannot start") << "ppp-no-kernel.log" << int(Ras::kServiceCannotStart);
+    }
+
+    void theErrorIsRecordedBeforeTheDialEnds()
+    {
+        QFETCH(QString, transcript);
+        QFETCH(int, error);
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath(), QStringLiteral("Korvane GPRS MODEM")));
+        settings_->SavePort(transcript.isEmpty() ? 42 : 7);
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/") + transcript));
+        QTemporaryDir record;
+        qputenv("FAKE_PPPD_DIR", QFile::encodeName(record.path()));
+        DialerPaths paths;
+        paths.pppd = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/fake-pppd.sh");
+        paths.peersFile = QStringLiteral("/dev/null");
+        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_, paths);
+        RecordingPrompter prompter;
+        CIrDASock irda;
+        DialupController controller(*settings_, dialer, irda, prompter, 5);
+        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99#")));
+        controller.BindEntryToModem();
+
+        std::atomic<int> recorded{0};
+        dialer.Dial(kName, [&recorded](quint32, unsigned, int, int e, int) {
+            if (e != 0) {
+                QThread::msleep(400);
+                recorded = e;
+            }
+        }, QStringLiteral("*99#"), QStringLiteral("web"), QStringLiteral("pw"), QString(), QString());
+        QString text;
+        bool connected = false;
+        QElapsedTimer t;
+        t.start();
+        while (dialer.PollStatus(text, connected) == 0 && t.elapsed() < 10000)
+            QThread::msleep(5);
+        QCOMPARE(recorded.load(), error);
+        QVERIFY(dialer.WaitForExit(5000));
     }
 
     void missingDeviceIsReportedThroughTheNotifier()

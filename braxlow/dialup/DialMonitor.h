@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "PppdProgress.h"
+#include "RasTypes.h"
+
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <sys/types.h>
+#include <thread>
+
+// The notifier of an asynchronous dial: called on the dialer's own thread with
+// the connection handle, the message (0), the state and the error codes.
+using RasDialFunc1 = std::function<void(quint32 handle, unsigned message, int state, int error,
+                                        int extendedError)>;
+
+// Follows one dial on a thread of its own: reads pppd's log, turns it into the
+// connection states, tells the notifier, reaps pppd and removes its chat
+// script. A state that ends the dial is published only after the notifier has
+// been told the dial's error, so whoever sees the end also sees why.
+class DialMonitor
+{
+public:
+    DialMonitor() = default;
+    ~DialMonitor() { Join(); }
+    DialMonitor(const DialMonitor&) = delete;
+    DialMonitor& operator=(const DialMonitor&) = delete;
+
+    // Starts following a pppd that writes its log to `output`.
+    void Follow(pid_t pid, int output, const QString& chatScript, const Ras::ConnStatus& initial,
+                RasDialFunc1 notifier);
+    // A dial that failed before pppd ran: reported on the monitor's thread, as
+    // the service never reports from inside the dial call.
+    void Fail(int error, int extended, RasDialFunc1 notifier);
+    // Waits for the thread and forgets the last dial.
+    void Reset();
+
+    bool Running() const { return running_; }
+    // Signals the followed pppd while it has not been reaped, so the number
+    // can never belong to another process by then. False when it is gone.
+    bool Signal(int signal);
+    bool WaitForExit(int milliseconds);
+    Ras::ConnStatus LastState() const;
+    void ResetLastState();
+    QString Transcript() const;
+
+private:
+    void Run(pid_t pid, int output, QString chatScript, RasDialFunc1 notifier);
+    void Report(const PppdProgress::Change& change, pid_t pid, const RasDialFunc1& notifier);
+    void Join();
+
+    std::atomic<bool> running_{false};
+    std::mutex pidMutex_; // guards pid_ against the reaping
+    pid_t pid_ = 0;
+    mutable std::mutex mutex_; // guards progress_, transcript_ and lastState_
+    PppdProgress progress_;
+    QString transcript_;
+    Ras::ConnStatus lastState_;
+    std::thread thread_;
+};

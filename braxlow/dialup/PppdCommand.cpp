@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PppdCommand.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kLinkName = "Braxlow";
+
+QString ShellQuote(const QString& s)
+{
+    QString quoted = s;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+bool IsPseudoTerminal(const QString& device)
+{
+    const QString target = QFileInfo(device).canonicalFilePath();
+    return target.startsWith(QLatin1String("/dev/pts/")) || device.startsWith(QLatin1String("/dev/pts/"));
+}
+
+} // namespace
+
+std::optional<QByteArray> PppdCommand::ChatScript(const QString& phoneNumber)
+{
+    // What a phone can dial; anything else could also break out of the script.
+    static const QRegularExpression dialable(QStringLiteral("^[0-9*#+,;pPwWtT!@]{1,40}$"));
+    if (!dialable.match(phoneNumber).hasMatch())
+        return std::nullopt;
+    QByteArray script;
+    script += "ABORT BUSY\n";
+    script += "ABORT 'NO CARRIER'\n";
+    script += "ABORT ERROR\n";
+    script += "ABORT 'NO DIALTONE'\n";
+    script += "TIMEOUT 30\n";
+    script += "'' ATD" + phoneNumber.toLatin1() + "\n";
+    script += "CONNECT \\c\n";
+    return script;
+}
+
+QStringList PppdCommand::FixedNameServers(const Ras::Entry& entry)
+{
+    QStringList dns;
+    if (!(entry.options & Ras::kSpecificNameServers))
+        return dns;
+    if (!entry.ipaddrDns.IsZero())
+        dns << entry.ipaddrDns.Text();
+    if (!entry.ipaddrDnsAlt.IsZero())
+        dns << entry.ipaddrDnsAlt.Text();
+    return dns;
+}
+
+QStringList PppdCommand::Arguments(const Ras::Entry& entry, const QString& device, const QString& speed,
+                                   const QString& chatProgram, const QString& chatScript,
+                                   const QString& userName, bool withSecret, bool privileged)
+{
+    QStringList args;
+    if (!privileged) // the peers file brings noauth, the link name, the plugin and replacedefaultroute
+        args << QStringLiteral("call") << QStringLiteral("braxlow");
+    args << device << QString::number(std::max(1, speed.toInt()));
+    args << QStringLiteral("nodetach") << QStringLiteral("lock") << QStringLiteral("maxfail")
+         << QStringLiteral("1") << QStringLiteral("logfd") << QStringLiteral("2")
+         << QStringLiteral("hide-password");
+    if (privileged)
+        args << QStringLiteral("noauth") << QStringLiteral("linkname") << QLatin1String(kLinkName);
+    args << QStringLiteral("connect") << chatProgram + QStringLiteral(" -v -s -S -f ") + ShellQuote(chatScript);
+    // A pseudo-terminal has no modem lines to wait on.
+    args << (IsPseudoTerminal(device) ? QStringLiteral("local") : QStringLiteral("modem"));
+    args << QStringLiteral("crtscts");
+    if (entry.options & Ras::kSpecificIpAddr && !entry.ipaddr.IsZero())
+        args << entry.ipaddr.Text() + QLatin1Char(':');
+    else
+        args << QStringLiteral("noipdefault");
+    if (entry.options & Ras::kRemoteDefaultGateway) {
+        // The link becomes the default route even where one exists (a laptop on
+        // Wi-Fi); pppd puts the old one back when the link ends.
+        args << QStringLiteral("defaultroute");
+        if (privileged)
+            args << QStringLiteral("replacedefaultroute");
+    }
+    if (entry.options & Ras::kSpecificNameServers) {
+        // Our own DNS servers go to the ip-up hook; the peer's are not asked for.
+        args << QStringLiteral("ipparam")
+             << QStringLiteral("braxlow-dns=") + FixedNameServers(entry).join(QLatin1Char(','));
+    } else {
+        args << QStringLiteral("usepeerdns");
+    }
+    args << QStringLiteral("refuse-eap") << QStringLiteral("noccp") << QStringLiteral("novj")
+         << QStringLiteral("nobsdcomp") << QStringLiteral("nodeflate");
+    if (!userName.isEmpty())
+        args << QStringLiteral("user") << userName;
+    if (withSecret) {
+        if (privileged)
+            args << QStringLiteral("plugin") << QStringLiteral("passwordfd.so");
+        args << QStringLiteral("passwordfd") << QStringLiteral("3");
+    }
+    return args;
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "RasTypes.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Where the dialer finds the system's pieces; tests point some of them elsewhere.
+struct DialerPaths
+{
+    QString pppd = QStringLiteral("/usr/sbin/pppd");
+    QString chat = QStringLiteral("/usr/sbin/chat");
+    QString proc = QStringLiteral("/proc");
+    QStringList runDirs = {QStringLiteral("/run"), QStringLiteral("/var/run")};
+    // Privileged options for ordinary users, installed by scripts/install-ppp-access.
+    QString peersFile = QStringLiteral("/etc/ppp/peers/braxlow");
+    // Hands an entry's own DNS servers to the resolver (installed likewise).
+    QString dnsHook = QStringLiteral("/etc/ppp/ip-up.d/braxlow-dns");
+    // Where the chat script of a dial is written; empty: $XDG_RUNTIME_DIR or /tmp.
+    QString runtimeDir;
+};
+
+// What pppd is told for a dial: the chat script that dials the phone and the
+// option list. Knows which options pppd only takes from root (those come from
+// the installed peers file when an ordinary user dials).
+class PppdCommand
+{
+public:
+    // The chat script that dials; nothing when the dial string holds characters a
+    // phone cannot dial (which could also rewrite the script).
+    static std::optional<QByteArray> ChatScript(const QString& phoneNumber);
+
+    // The option list for a device. `withSecret`: the password arrives on fd 3.
+    static QStringList Arguments(const Ras::Entry& entry, const QString& device, const QString& speed,
+                                 const QString& chatProgram, const QString& chatScript,
+                                 const QString& userName, bool withSecret, bool privileged);
+
+    // The servers an entry of its own DNS servers hands to the ip-up hook.
+    static QStringList FixedNameServers(const Ras::Entry& entry);
+};

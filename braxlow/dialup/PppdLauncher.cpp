@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PppdLauncher.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+void CloseAll(std::initializer_list<int> fds)
+{
+    for (int fd : fds)
+        if (fd >= 0)
+            ::close(fd);
+}
+
+} // namespace
+
+std::optional<QString> PppdLauncher::WriteChatScript(const QByteArray& script, const QString& directory)
+{
+    QString dir = directory;
+    if (dir.isEmpty()) {
+        const QString xdg = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
+        dir = !xdg.isEmpty() && QFileInfo(xdg).isDir() ? xdg : QDir::tempPath();
+    }
+    QByteArray path = QFile::encodeName(dir + QStringLiteral("/braxlow-chat-XXXXXX"));
+    const int fd = ::mkstemp(path.data()); // owner-only
+    if (fd < 0)
+        return std::nullopt;
+    const bool written = ::write(fd, script.constData(), size_t(script.size())) == script.size();
+    ::close(fd);
+    if (!written) {
+        ::unlink(path.constData());
+        return std::nullopt;
+    }
+    return QFile::decodeName(path);
+}
+
+PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringList& arguments,
+                                          const std::optional<QByteArray>& secret)
+{
+    Started result;
+    int out[2] = {-1, -1}, pass[2] = {-1, -1};
+    if (::pipe2(out, O_CLOEXEC) != 0 || (secret && ::pipe2(pass, O_CLOEXEC) != 0)) {
+        result.error = errno;
+        CloseAll({out[0], out[1], pass[0], pass[1]});
+        return result;
+    }
+    if (secret) {
+        // A password fits the pipe's buffer, so the write does not wait for pppd.
+        const bool written = ::write(pass[1], secret->constData(), size_t(secret->size())) == secret->size();
+        ::close(pass[1]);
+        if (!written) {
+            result.error = errno != 0 ? errno : EIO;
+            CloseAll({out[0], out[1], pass[0]});
+            return result;
+        }
+    }
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 2);
+    if (secret)
+        posix_spawn_file_actions_adddup2(&actions, pass[0], 3);
+    std::vector<QByteArray> storage{QFile::encodeName(program)};
+    for (const QString& a : arguments)
+        storage.push_back(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& s : storage)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    CloseAll({out[1], pass[0]});
+    if (spawned != 0) {
+        ::close(out[0]);
+        result.error = spawned;
+        return result;
+    }
+    result.pid = pid;
+    result.output = out[0];
+    return result;
+}
