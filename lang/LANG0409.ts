@@ -707,5 +707,9 @@
         <source>Swedish</source>
         <translation>Swedish</translation>
     </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</translation>
+    </message>
 </context>
 </TS>

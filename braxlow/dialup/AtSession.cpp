@@ -13,6 +13,8 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
+#include <cstring>
 #include <ctime>
 
 const QString AtSession::kWriteError = QStringLiteral("Write Error or Can't Open Port");
@@ -51,6 +53,28 @@ int AtSession::ContextId(const QString& qosMin)
     return cid > 0 ? cid : 1;
 }
 
+int AtSession::UnsafeField(const QString& apn, const QString& userIp, const QString& qosMin,
+                           const QString& qosRequest)
+{
+    auto only = [](const QString& value, const char* allowed) {
+        return std::all_of(value.cbegin(), value.cend(), [allowed](QChar c) {
+            return c.unicode() < 0x80 && std::strchr(allowed, char(c.unicode())) != nullptr && c.unicode() != 0;
+        });
+    };
+    const bool apnSafe = std::none_of(apn.cbegin(), apn.cend(), [](QChar c) {
+        return c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('"') || c == QLatin1Char('\\');
+    });
+    if (!apnSafe)
+        return Str::ApnLabel;
+    if (!only(userIp, "0123456789."))
+        return Str::IpAddressLabel;
+    if (!only(qosMin, "0123456789,"))
+        return Str::TabQoSMin;
+    if (!only(qosRequest, "0123456789,"))
+        return Str::TabQoSRequest;
+    return 0;
+}
+
 QStringList AtSession::BuildCommands(const QString& apn, const QString& userIp,
                                      const QString& qosMin, const QString& qosRequest,
                                      const QString& phoneNumber)
@@ -79,6 +103,7 @@ void AtSession::PrepareConnection()
     password_ = info.Password;
     commands_ = BuildCommands(info.APNName, info.UserIPAddr, info.QoSMin, info.QoSRequest,
                               info.PhoneNumber);
+    unsafeField_ = UnsafeField(info.APNName, info.UserIPAddr, info.QoSMin, info.QoSRequest);
 
     dialer_.SetEntryOptions(kEntryName, 0x00000004 /* specific name servers */, false, QString());
     if (!info.PrimaryDNS.isEmpty()) {
@@ -247,6 +272,16 @@ QString AtSession::SendAtCommand(const QString& line)
 
 int AtSession::RunAtSession()
 {
+    if (unsafeField_ != 0) {
+        // Refused before the port is opened: nothing of it reaches the phone.
+        QString label = Text(unsafeField_).remove(QLatin1Char('&')).trimmed();
+        if (label.endsWith(QLatin1Char(':')))
+            label.chop(1);
+        const QString message = Text(Str::UnsafeEntryValue).arg(label);
+        Q_EMIT statusTextChanged(message);
+        prompter_.Show(message, QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
+        return 0;
+    }
     if (!OpenPhoneLink())
         return 1;
     WakePhone();

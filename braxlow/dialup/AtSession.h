@@ -58,6 +58,11 @@ public:
     // The packet-data context number of a QoS text: its first field, 1 when that is
     // missing, not a number or not positive.
     static int ContextId(const QString& qosMin);
+    // The string number of the label of the first value that cannot go into a
+    // command line (a quote, backslash or control character would end the
+    // quoted text or the line and start another command), 0 when all can.
+    static int UnsafeField(const QString& apn, const QString& userIp, const QString& qosMin,
+                           const QString& qosRequest);
     // The six lines for the given "ConnectInfo" values.
     static QStringList BuildCommands(const QString& apn, const QString& userIp,
                                      const QString& qosMin, const QString& qosRequest,
@@ -78,6 +83,7 @@ private:
     CRasDialer& dialer_;
     Prompter& prompter_;
     QStringList commands_;
+    int unsafeField_ = 0;
     QString phoneNumber_;
     QString userName_;
     QString password_;

@@ -185,6 +185,9 @@ constexpr int LanguageRussian = 2040;
 constexpr int LanguageArabic = 2041;
 constexpr int LanguageSwedish = 2042;
 
+// Texts of Braxlow's own, beyond those of the original tables.
+constexpr int UnsafeEntryValue = 3001;
+
 inline constexpr std::array kAllStringIds = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
     RememberPassword, UpdateServerUnreachable, PortConflict, UpdateCurrentVersion,
@@ -214,7 +217,7 @@ inline constexpr std::array kAllStringIds = {
     MenuSpeed, MenuLanguage, MenuUpdate, MenuHelp, MenuHelpTopics, MenuAbout, MenuRestore,
     LanguageEnglish, LanguageGerman, LanguageChineseSimplified, LanguageChineseTraditional,
     LanguageFrench, LanguageItalian, LanguageSpanish, LanguagePortuguese, LanguageDutch,
-    LanguagePortugueseBrazilian, LanguageRussian, LanguageArabic, LanguageSwedish,
+    LanguagePortugueseBrazilian, LanguageRussian, LanguageArabic, LanguageSwedish, UnsafeEntryValue,
 };
 
 } // namespace Str

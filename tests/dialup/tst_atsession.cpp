@@ -151,6 +151,43 @@ private Q_SLOTS:
         ExpectLinkClosed();
     }
 
+    void valuesThatWouldInjectCommandsAreNeverSent()
+    {
+        StartPhone({});
+        struct Case
+        {
+            const char* apn;
+            const char* ip;
+            const char* qos;
+            int field;
+        } cases[] = {
+            {"inter\"net\rATD0123456789;", "", "", Str::ApnLabel},
+            {"web\nATH", "", "", Str::ApnLabel},
+            {"web\\22", "", "", Str::ApnLabel},
+            {"web", "10.0.0.2\"", "", Str::IpAddressLabel},
+            {"web", "", "1,0,0,3,0,0\rATD1", Str::TabQoSMin},
+        };
+        for (const Case& c : cases) {
+            QCOMPARE(AtSession::UnsafeField(QString::fromUtf8(c.apn), QString::fromUtf8(c.ip),
+                                            QString::fromUtf8(c.qos), QString()), c.field);
+            ConnectInfo info;
+            info.APNName = QString::fromUtf8(c.apn);
+            info.UserIPAddr = QString::fromUtf8(c.ip);
+            info.QoSMin = QString::fromUtf8(c.qos);
+            settings_->SaveConnectInfo(info);
+            session_->PrepareConnection();
+            prompter_->Clear();
+            QCOMPARE(session_->RunAtSession(), 0);
+            QCOMPARE(prompter_->Messages().size(), 1);
+            const QString label = LoadLanguageString(settings_->LanguageModule(), c.field).remove(QLatin1Char(':'));
+            QVERIFY2(prompter_->Messages().at(0).text.contains(QLatin1Char('"') + label + QLatin1Char('"')),
+                     qPrintable(prompter_->Messages().at(0).text));
+        }
+        QVERIFY(phone_->Received().isEmpty()); // the port was never even opened
+        QCOMPARE(AtSession::UnsafeField(QStringLiteral("internet.t-d1.de"), QStringLiteral("10.0.0.2"),
+                                        QStringLiteral("1,0,0,3,0,0"), QString()), 0);
+    }
+
     void capabilityCheck_data()
     {
         QTest::addColumn<QStringList>("phoneArgs");
