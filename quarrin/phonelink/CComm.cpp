@@ -520,6 +520,10 @@ QByteArray CComm::ReceivedText() const
 void CComm::ClosePort()
 {
     if (fd_ >= 0) {
+        // Exclusive use ends with ours: where something else keeps the line
+        // open (a Bluetooth daemon, the virtual phone), the flag would outlive
+        // us and keep the dial-up service from opening the port.
+        ::ioctl(fd_, TIOCNXCL);
         ::close(fd_); // also releases the flock
         fd_ = -1;
     }
