@@ -17,7 +17,11 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sched.h>
 #include <string>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -49,6 +53,18 @@ struct Options
     std::vector<std::string> hangupOn;
     std::string logPath;
     std::string linkPath;
+
+    // The operator's network behind the phone: a pppd on the line after CONNECT.
+    bool network = false;
+    std::string networkPppd = "/usr/sbin/pppd";
+    std::string networkAuth = "none"; // none, pap or chap
+    std::string networkUser;
+    std::string networkPassword;
+    bool networkRefuseLogin = false;
+    std::string networkPool = "10.64.64.10"; // the first address handed out
+    std::string networkDns = "10.64.0.53,10.64.0.54";
+    int networkDropAfterS = 0;
+    bool networkSilent = false;
 };
 
 Options g_options;
@@ -56,6 +72,9 @@ int g_master = -1;
 FILE* g_log = nullptr;
 bool g_dataMode = false;
 auto g_start = std::chrono::steady_clock::now();
+pid_t g_networkPid = 0;
+std::chrono::steady_clock::time_point g_connectedAt;
+unsigned g_calls = 0;
 
 std::string Upper(std::string s)
 {
@@ -174,6 +193,90 @@ bool ValidQos(const std::string& parameters)
     return true;
 }
 
+// The address handed to the n-th caller: the pool's first address plus n.
+std::string PoolAddress(unsigned n)
+{
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (std::sscanf(g_options.networkPool.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d) != 4)
+        return g_options.networkPool;
+    const unsigned value = ((a << 24) | (b << 16) | (c << 8) | d) + n;
+    return std::to_string(value >> 24) + "." + std::to_string((value >> 16) & 255) + "." +
+           std::to_string((value >> 8) & 255) + "." + std::to_string(value & 255);
+}
+
+// The operator's pppd takes over the line: the phone's end of the pty becomes
+// its standard input and output (pppd's notty mode). It runs in a network
+// namespace of its own where it can, so its addresses and routes stay apart
+// from the caller's, as an operator's network would.
+void StartNetwork()
+{
+    std::vector<std::string> args = {g_options.networkPppd, "notty", "nodetach", "local", "logfd", "2",
+                                     "name", "braxlow-network", "noccp", "novj", "nobsdcomp",
+                                     "nodeflate", "nodefaultroute", "lcp-echo-interval", "0"};
+    args.push_back("10.64.0.1:" + PoolAddress(g_calls++));
+    for (size_t from = 0; from < g_options.networkDns.size();) {
+        const size_t comma = std::min(g_options.networkDns.find(',', from), g_options.networkDns.size());
+        args.push_back("ms-dns");
+        args.push_back(g_options.networkDns.substr(from, comma - from));
+        from = comma + 1;
+    }
+    if (g_options.networkAuth == "pap" || g_options.networkAuth == "chap") {
+        args.push_back("auth");
+        args.push_back(g_options.networkAuth == "pap" ? "require-pap" : "require-chap");
+    } else {
+        args.push_back("noauth");
+    }
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::unshare(CLONE_NEWNET);
+        ::dup2(g_master, 0);
+        ::dup2(g_master, 1);
+        std::vector<char*> argv;
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        std::perror("braxlow-virtual-phone: network pppd");
+        std::_Exit(127);
+    }
+    g_networkPid = pid > 0 ? pid : 0;
+}
+
+// The subscriber's login for the network's pppd. pppd only reads its secrets
+// from /etc/ppp, so they are written there, and only where /etc/ppp is a
+// throw-away tmpfs (the test guest): never into a real system's files.
+bool WriteNetworkSecrets()
+{
+    struct statfs fs {};
+    constexpr long kTmpfsMagic = 0x01021994;
+    if (::statfs("/etc/ppp", &fs) != 0 || long(fs.f_type) != kTmpfsMagic) {
+        std::fprintf(stderr, "braxlow-virtual-phone: --network-user needs /etc/ppp on a tmpfs "
+                             "(a throw-away system); refusing to write its secrets\n");
+        return false;
+    }
+    for (const char* file : {"/etc/ppp/pap-secrets", "/etc/ppp/chap-secrets"}) {
+        FILE* f = std::fopen(file, "w");
+        if (f == nullptr) {
+            std::perror(file);
+            return false;
+        }
+        if (!g_options.networkRefuseLogin && !g_options.networkUser.empty())
+            std::fprintf(f, "\"%s\" braxlow-network \"%s\" *\n", g_options.networkUser.c_str(),
+                         g_options.networkPassword.c_str());
+        std::fclose(f);
+        ::chmod(file, 0600);
+    }
+    return true;
+}
+
+// The network's pppd has ended (the caller hung up) or the line is dropped.
+void NetworkEnded()
+{
+    g_networkPid = 0;
+    g_dataMode = false;
+    Send("\r\nNO CARRIER\r\n");
+}
+
 const Rule* Match(const std::vector<Rule>& rules, const std::string& command)
 {
     for (const Rule& r : rules)
@@ -253,6 +356,9 @@ void Answer(const std::string& raw)
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
             Send("\r\nCONNECT 115200\r\n");
             g_dataMode = true;
+            g_connectedAt = std::chrono::steady_clock::now();
+            if (g_options.network && !g_options.networkSilent)
+                StartNetwork();
         } else {
             Send("\r\nNO CARRIER\r\n");
         }
@@ -296,7 +402,19 @@ void Usage()
         "  --cme-unterminated-on CMD:N  send +CME ERROR: N and never end the line\n"
         "  --cme-late-on CMD:N      send +CME ERROR: N, end the line half a second later\n"
         "  --hangup-on CMD          hang up when CMD arrives\n"
-        "  --hangup-after MS        hang up after MS milliseconds\n");
+        "  --hangup-after MS        hang up after MS milliseconds\n"
+        "  --network                after CONNECT, play the operator's network: a pppd\n"
+        "                           on the line hands out an address and DNS servers\n"
+        "  --network-auth none|pap|chap  the login the network requires (default none)\n"
+        "  --network-user USER      the subscriber's user name and\n"
+        "  --network-password PW    password (written to /etc/ppp/*-secrets, which\n"
+        "                           must be a tmpfs: for throw-away systems only)\n"
+        "  --network-refuse-login   refuse every login\n"
+        "  --network-pool ADDR      the first address handed out (default 10.64.64.10)\n"
+        "  --network-dns A[,B]      the DNS servers offered (default 10.64.0.53,10.64.0.54)\n"
+        "  --network-drop-after S   drop the line S seconds after CONNECT\n"
+        "  --network-silent         answer CONNECT but never raise the link\n"
+        "                           (what a phone without --network does too)\n");
 }
 
 } // namespace
@@ -327,12 +445,29 @@ int main(int argc, char* argv[])
         else if (a == "--cme-unterminated-on" && hasValue && ParseRule(value(), true, g_options.cmeUnterminatedOn)) {}
         else if (a == "--cme-late-on" && hasValue && ParseRule(value(), true, g_options.cmeLateOn)) {}
         else if (a == "--hangup-on" && hasValue) g_options.hangupOn.push_back(Upper(value()));
+        else if (a == "--network") g_options.network = true;
+        else if (a == "--network-pppd" && hasValue) g_options.networkPppd = value();
+        else if (a == "--network-auth" && hasValue) g_options.networkAuth = value();
+        else if (a == "--network-user" && hasValue) g_options.networkUser = value();
+        else if (a == "--network-password" && hasValue) g_options.networkPassword = value();
+        else if (a == "--network-refuse-login") g_options.networkRefuseLogin = true;
+        else if (a == "--network-pool" && hasValue) g_options.networkPool = value();
+        else if (a == "--network-dns" && hasValue) g_options.networkDns = value();
+        else if (a == "--network-drop-after" && hasValue) g_options.networkDropAfterS = std::atoi(value());
+        else if (a == "--network-silent") g_options.network = g_options.networkSilent = true;
         else {
             Usage();
             return 2;
         }
     }
 
+    if (g_options.network && g_options.networkAuth != "none" && g_options.networkAuth != "pap" &&
+        g_options.networkAuth != "chap") {
+        Usage();
+        return 2;
+    }
+    if (g_options.network && g_options.networkAuth != "none" && !WriteNetworkSecrets())
+        return 1;
     std::signal(SIGPIPE, SIG_IGN);
     g_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (g_master < 0 || ::grantpt(g_master) != 0 || ::unlockpt(g_master) != 0) {
@@ -366,6 +501,26 @@ int main(int argc, char* argv[])
     std::string line;
     char buffer[4096];
     for (;;) {
+        if (g_dataMode && g_options.network) {
+            // The line belongs to the network's pppd (or to nobody, for a silent
+            // network) until the call ends or is dropped.
+            const auto up = std::chrono::steady_clock::now() - g_connectedAt;
+            if (g_options.networkDropAfterS > 0 && up >= std::chrono::seconds(g_options.networkDropAfterS)) {
+                if (g_networkPid > 0) {
+                    ::kill(g_networkPid, SIGKILL);
+                    ::waitpid(g_networkPid, nullptr, 0);
+                }
+                HangUp();
+            }
+            if (g_networkPid > 0 && ::waitpid(g_networkPid, nullptr, WNOHANG) == g_networkPid) {
+                NetworkEnded();
+                continue;
+            }
+            if (g_networkPid > 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                continue;
+            }
+        }
         int timeout = -1;
         if (g_options.hangupAfterMs > 0) {
             const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -375,6 +530,8 @@ int main(int argc, char* argv[])
                 HangUp();
             timeout = int(g_options.hangupAfterMs - elapsed);
         }
+        if (g_dataMode && g_options.network && (timeout < 0 || timeout > 100))
+            timeout = 100; // a silent network still drops the line in time
         pollfd p{g_master, POLLIN, 0};
         const int ready = ::poll(&p, 1, timeout);
         if (ready < 0 && errno != EINTR)

@@ -1,0 +1,354 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Real PPP links, inside the throw-away guest of tests/ppp-guest/run-guest: the
+// AT session prepares the virtual phone, pppd dials it, and the phone hands the
+// line to a pppd that plays the operator's network. Each scenario changes the
+// guest's routes, resolver and /etc/ppp, so it refuses to run anywhere else.
+#include "AppSettings.h"
+#include "AtSession.h"
+#include "CComm.h"
+#include "CIrDASock.h"
+#include "CRasDialer.h"
+#include "DialupController.h"
+#include "DialupErrors.h"
+#include "LanguageStrings.h"
+#include "PhoneFixtures.h"
+#include "PortMap.h"
+#include "StringIds.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <grp.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kName = QStringLiteral("Braxlow");
+const QString kWifiRoute = QStringLiteral("default via 192.168.77.1 dev wifi0");
+
+QString Run(const QString& command)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    p.waitForFinished(30000);
+    return QString::fromLocal8Bit(p.readAll());
+}
+
+QString ResolvConf()
+{
+    QFile f(QStringLiteral("/etc/resolv.conf"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()) : QString();
+}
+
+// Waits up to `ms` for a condition that another process brings about.
+template <typename F>
+bool Eventually(F condition, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition()) {
+        if (t.elapsed() > ms)
+            return false;
+        QThread::msleep(50);
+    }
+    return true;
+}
+
+} // namespace
+
+class TestPppLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (qgetenv("BRAXLOW_PPP_GUEST") != "1")
+            QSKIP("runs only inside the test guest (tests/ppp-guest/run-guest)");
+        QCOMPARE(Run(QStringLiteral("modprobe ppp_async && modprobe dummy && echo ok")).trimmed(), QStringLiteral("ok"));
+        // The system as an administrator sets it up: peers file and DNS hooks.
+        const QString installed = Run(QStringLiteral("bash '" BRAXLOW_SOURCE_DIR "/scripts/install-ppp-access' && echo ok"));
+        QVERIFY2(installed.trimmed().endsWith(QLatin1String("ok")), qPrintable(installed));
+        // A laptop on Wi-Fi: a default route exists before the dial.
+        Run(QStringLiteral("ip link add wifi0 type dummy && ip addr add 192.168.77.2/24 dev wifi0 && "
+                           "ip link set wifi0 up"));
+        originalResolvConf_ = ResolvConf();
+    }
+
+    void init()
+    {
+        if (!Run(QStringLiteral("ip route show default")).contains(kWifiRoute))
+            Run(QStringLiteral("ip route replace default via 192.168.77.1 dev wifi0"));
+        fixture_ = std::make_unique<TestSupport::Settings>();
+        settings_ = &fixture_->settings;
+        dialer_ = std::make_unique<CRasDialer>(fixture_->dir.filePath(QStringLiteral("rasphone.pbk")), settings_);
+        controller_ = std::make_unique<DialupController>(*settings_, *dialer_, irda_, prompter_, 5);
+        session_ = std::make_unique<AtSession>(*settings_, link_, irda_, *dialer_, prompter_);
+        statuses_.clear();
+        prompter_.Clear();
+        connect(controller_.get(), &DialupController::statusTextChanged, this,
+                [this](const QString& s) { statuses_ << s; });
+    }
+
+    void cleanup()
+    {
+        if (dialer_) {
+            dialer_->HangUp(kName);
+            dialer_->WaitForExit(10000);
+            qInfo().noquote() << "pppd said:\n" << dialer_->Transcript();
+        }
+        if (::getuid() != 0) // back from the ordinary user
+            QVERIFY(::setresuid(0, 0, 0) == 0 && ::setresgid(0, 0, 0) == 0 && ::setgroups(0, nullptr) == 0);
+        session_.reset();
+        controller_.reset();
+        dialer_.reset();
+        phone_.reset();
+        Quarrin::CurrentPortMap().Remove(7);
+    }
+
+    void connectsAndHangsUp()
+    {
+        const QString before = Run(QStringLiteral("ip route show default"));
+        qInfo().noquote() << "before the dial:\n" << before;
+        QVERIFY(before.contains(kWifiRoute));
+        QCOMPARE(Connect({"--network-auth", "pap", "--network-user", "web", "--network-password", "secret",
+                          "--network-pool", "10.64.64.10"},
+                         QStringLiteral("web"), QStringLiteral("secret")),
+                 1);
+
+        // The states in their order, ending in Connected.
+        const QList<int> order = {Str::StateOpenPort, Str::StatePortOpened, Str::StateConnecting,
+                                  Str::StateDeviceConnected, Str::StateAuthenticate, Str::StateAuthenticated,
+                                  Str::StateNegotiating, Str::StateConnected};
+        int last = -1;
+        for (const QString& status : std::as_const(statuses_)) {
+            const auto at = std::find_if(order.cbegin(), order.cend(), [&](int id) { return Text(id) == status; });
+            QVERIFY2(at != order.cend(), qPrintable(status));
+            QVERIFY2(at - order.cbegin() > last, qPrintable(statuses_.join(QLatin1String(" | "))));
+            last = int(at - order.cbegin());
+        }
+        QCOMPARE(statuses_.first(), Text(Str::StateOpenPort));
+        QCOMPARE(statuses_.last(), Text(Str::StateConnected));
+
+        const QString address = Run(QStringLiteral("ip -4 addr show ppp0"));
+        const QString routes = Run(QStringLiteral("ip route show default"));
+        qInfo().noquote() << "connected:\n" << address << routes;
+        QVERIFY(address.contains(QLatin1String("inet 10.64.64.10 ")));
+        QVERIFY2(routes.startsWith(QLatin1String("default dev ppp0")), qPrintable(routes));
+        QVERIFY(!routes.contains(QLatin1String("wifi0")));
+        // The network's DNS servers (pppd's usepeerdns hook runs a moment later).
+        QVERIFY2(Eventually([] { return ResolvConf().contains(QLatin1String("nameserver 10.64.0.53")); }),
+                 qPrintable(ResolvConf()));
+
+        quint32 handle = 0;
+        QVERIFY(dialer_->FindConnection(QStringLiteral("BRAXLOW"), handle));
+        QCOMPARE(handle, dialer_->Handle());
+        QVERIFY(dialer_->HangUp(kName));
+        QVERIFY(Eventually([this] { quint32 h = 0; return !dialer_->FindConnection(kName, h); }, 3000));
+        QVERIFY(Eventually([] { return Run(QStringLiteral("ip link show ppp0 2>&1")).contains(QLatin1String("not exist")); }, 3000));
+        const QString after = Run(QStringLiteral("ip route show default"));
+        qInfo().noquote() << "after the hang-up:\n" << after;
+        QVERIFY2(after.contains(kWifiRoute), qPrintable(after));
+        QVERIFY(Eventually([this] { return ResolvConf() == originalResolvConf_; }));
+        QVERIFY(prompter_.Messages().isEmpty());
+    }
+
+    void wrongOrEmptyPasswordIsRefused()
+    {
+        // The system's secrets hold the right password for "web": an empty one
+        // must not make pppd take it from there.
+        QCOMPARE(Connect({"--network-auth", "pap", "--network-user", "web", "--network-password", "secret"},
+                         QStringLiteral("web"), QStringLiteral("wrong")),
+                 0);
+        for (const QString& password : {QStringLiteral("wrong"), QString()}) {
+            if (password.isEmpty()) {
+                prompter_.Clear();
+                QCOMPARE(controller_->DialAndWait(QStringLiteral("*99#"), QStringLiteral("web"), password), 0);
+            }
+            QCOMPARE(controller_->DialError(), int(Ras::kAuthenticationFailure));
+            QCOMPARE(prompter_.Messages().size(), 1);
+            QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(Ras::kAuthenticationFailure)));
+            QCOMPARE(statuses_.last(), QStringLiteral("Braxlow ") + Text(Str::CouldNotConnect));
+            QVERIFY(dialer_->WaitForExit(5000));
+            // Nothing left running: neither our pppd nor the network's.
+            QVERIFY2(Eventually([] { return Run(QStringLiteral("pgrep -x pppd")).isEmpty(); }, 3000),
+                     qPrintable(Run(QStringLiteral("ps -ef"))));
+            quint32 handle = 0;
+            QVERIFY(!dialer_->FindConnection(kName, handle));
+        }
+    }
+
+    void networkDropsTheLine()
+    {
+        QCOMPARE(Connect({"--network-drop-after", "4"}, QString(), QString()), 1);
+        QVERIFY(Eventually([this] { return !phone_->Running(); }, 15000));
+        QElapsedTimer sinceDrop;
+        sinceDrop.start();
+        // What the watcher of the connected window looks at once a second.
+        QVERIFY(Eventually([this] {
+            quint32 h = 0;
+            return dialer_->LastState().state != Ras::Connected && !dialer_->FindConnection(kName, h);
+        }, 3000));
+        qInfo() << "gone" << sinceDrop.elapsed() << "ms after the drop";
+        QString text;
+        bool connected = true;
+        QCOMPARE(dialer_->PollStatus(text, connected), 1);
+        QVERIFY(!connected);
+        QCOMPARE(text, Text(Str::StateDisconnected));
+    }
+
+    void entryDnsServersApplyWhileConnected()
+    {
+        ConnectInfo extra;
+        extra.PrimaryDNS = QStringLiteral("10.11.12.13");
+        extra.SecondDNS = QStringLiteral("10.11.12.14");
+        QCOMPARE(Connect({}, QString(), QString(), extra), 1);
+        QVERIFY2(Eventually([] { return ResolvConf().startsWith(QLatin1String("nameserver 10.11.12.13\nnameserver 10.11.12.14\n")); }),
+                 qPrintable(ResolvConf()));
+        QVERIFY(!ResolvConf().contains(QLatin1String("10.64.0.53"))); // not the network's
+        qInfo().noquote() << "resolv.conf while connected:\n" << ResolvConf();
+        QVERIFY(dialer_->HangUp(kName));
+        QVERIFY(dialer_->WaitForExit(5000));
+        QVERIFY2(Eventually([this] { return ResolvConf() == originalResolvConf_; }), qPrintable(ResolvConf()));
+    }
+
+    void killedPppdIsForgottenAndNothingElseIsSignalled()
+    {
+        QCOMPARE(Connect({}, QString(), QString()), 1);
+        const pid_t pppd = pid_t(dialer_->Handle());
+        QVERIFY(Eventually([] { return QFileInfo::exists(QStringLiteral("/run/ppp-Braxlow.pid")); }));
+        QCOMPARE(::kill(pppd, SIGKILL), 0);
+        QVERIFY(dialer_->WaitForExit(5000));
+        QVERIFY(!dialer_->HangUp(kName));
+
+        // Its pid file stays behind; let its number belong to another program.
+        QProcess decoy;
+        decoy.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        QVERIFY(decoy.waitForStarted());
+        QFile pidFile(QStringLiteral("/run/ppp-Braxlow.pid"));
+        QVERIFY(pidFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        pidFile.write(QByteArray::number(decoy.processId()) + "\nppp0\n");
+        pidFile.close();
+
+        CRasDialer later(fixture_->dir.filePath(QStringLiteral("rasphone.pbk")), settings_);
+        quint32 handle = 0;
+        QVERIFY(!later.FindConnection(kName, handle));
+        QVERIFY(!later.HangUp(kName));
+        QVERIFY(!decoy.waitForFinished(500));
+        QCOMPARE(decoy.state(), QProcess::Running);
+        decoy.kill();
+        decoy.waitForFinished();
+    }
+
+    void dialFailuresAreExplained()
+    {
+        // The network never answers and the line drops before the link is up.
+        QCOMPARE(Connect({"--network-silent", "--network-drop-after", "2"}, QString(), QString()), 0);
+        QCOMPARE(controller_->DialError(), int(Ras::kPortDisconnected));
+        QVERIFY(dialer_->WaitForExit(5000));
+        qInfo().noquote() << "dropped before the link was up:\n" << dialer_->Transcript();
+
+        // A dial string the network does not know.
+        QVERIFY(StartPhone({}));
+        prompter_.Clear();
+        QCOMPARE(Dial(QString(), QString(), ConnectInfo(), QStringLiteral("*98#")), 0);
+        QCOMPARE(controller_->DialError(), int(Ras::kNoCarrier));
+        QCOMPARE(prompter_.Messages().size(), 1);
+        QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(Ras::kNoCarrier)));
+        QCOMPARE(statuses_.last(), QStringLiteral("Braxlow ") + Text(Str::CouldNotConnect));
+    }
+
+    // An ordinary user dials through the peers file the administrator installed.
+    void ordinaryUserDials()
+    {
+        QVERIFY(StartPhone({"--network-auth", "chap", "--network-user", "web", "--network-password", "secret"}));
+        QCOMPARE(Run(QStringLiteral("useradd -M -G dip,dialout braxuser && echo ok")).trimmed(), QStringLiteral("ok"));
+        // What a desktop login gives its user: the own home, the phone's port.
+        Run(QStringLiteral("chown -R braxuser '%1' '%2' && chmod 0666 '%3'")
+                .arg(qEnvironmentVariable("HOME"), fixture_->dir.path(), QFileInfo(phone_->Path()).canonicalFilePath()));
+        const QStringList ids = Run(QStringLiteral("id -u braxuser; id -g braxuser; getent group dip dialout | cut -d: -f3"))
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(ids.size(), 4);
+        const gid_t groups[] = {gid_t(ids.at(2).toUInt()), gid_t(ids.at(3).toUInt())};
+        QCOMPARE(::setgroups(2, groups), 0);
+        // The saved ids stay root's, for the clean-up to stop the phone; what
+        // Braxlow and pppd go by are the real and effective ones.
+        QCOMPARE(::setresgid(gid_t(ids.at(1).toUInt()), gid_t(ids.at(1).toUInt()), 0), 0);
+        QCOMPARE(::setresuid(uid_t(ids.at(0).toUInt()), uid_t(ids.at(0).toUInt()), 0), 0);
+
+        QCOMPARE(Dial(QStringLiteral("web"), QStringLiteral("secret")), 1);
+        const QString routes = Run(QStringLiteral("ip route show default"));
+        qInfo().noquote() << "connected as braxuser:\n" << routes;
+        QVERIFY2(routes.startsWith(QLatin1String("default dev ppp0")), qPrintable(routes));
+        quint32 handle = 0;
+        QVERIFY(dialer_->FindConnection(kName, handle));
+        QCOMPARE(handle, dialer_->Handle());
+        QVERIFY(dialer_->HangUp(kName));
+        QVERIFY(dialer_->WaitForExit(5000));
+        QVERIFY(Eventually([] { return Run(QStringLiteral("ip route show default")).contains(kWifiRoute); }, 3000));
+    }
+
+private:
+    QString Text(int id) const { return LoadLanguageString(settings_->LanguageModule(), id); }
+
+    bool StartPhone(const QStringList& network)
+    {
+        phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--network")} + network);
+        if (!phone_->Start() ||
+            !Quarrin::CurrentPortMap().AddExplicit(7, phone_->Path(), DialupController::kDeviceName))
+            return false;
+        settings_->SavePort(7);
+        return true;
+    }
+
+    // The connect sequence as the main window runs it: the entry, the AT
+    // session against the phone, the binding and the dial.
+    int Dial(const QString& user, const QString& password, const ConnectInfo& extra = ConnectInfo(),
+             const QString& dialString = QStringLiteral("*99#"))
+    {
+        ConnectInfo info = extra;
+        info.ConnectName = QStringLiteral("Test network");
+        info.APNName = QStringLiteral("internet");
+        info.PhoneNumber = dialString;
+        info.Username = user;
+        info.Password = password;
+        settings_->SaveConnectInfo(info);
+        if (!controller_->EnsureDialupEntry(info.PhoneNumber))
+            return -2;
+        session_->PrepareConnection();
+        if (session_->RunAtSession() != -1)
+            return -3;
+        quint32 handle = 0;
+        if (dialer_->FindConnection(kName, handle))
+            return -4;
+        controller_->BindEntryToModem();
+        return controller_->DialAndWait(session_->PhoneNumber(), session_->UserName(), session_->Password());
+    }
+
+    int Connect(const QStringList& network, const QString& user, const QString& password,
+                const ConnectInfo& extra = ConnectInfo())
+    {
+        return StartPhone(network) ? Dial(user, password, extra) : -1;
+    }
+
+    std::unique_ptr<TestSupport::Settings> fixture_;
+    AppSettings* settings_ = nullptr;
+    CComm link_;
+    CIrDASock irda_;
+    RecordingPrompter prompter_;
+    std::unique_ptr<CRasDialer> dialer_;
+    std::unique_ptr<DialupController> controller_;
+    std::unique_ptr<AtSession> session_;
+    std::unique_ptr<VirtualPhone> phone_;
+    QStringList statuses_;
+    QString originalResolvConf_;
+};
+
+QTEST_MAIN(TestPppLink)
+#include "tst_ppplink.moc"
