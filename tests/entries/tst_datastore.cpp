@@ -229,7 +229,7 @@ private Q_SLOTS:
         e.PhoneNumber = QString(20, QLatin1Char('9'));
         e.Country = QString(30, QLatin1Char('c'));
         e.ConnectName = QString(50, QLatin1Char('n'));
-        const auto id = e.ConnectName.isEmpty() ? std::nullopt : data_->AddEntry(e);
+        const auto id = data_->AddEntry(e); // the three sized fields at their largest
         QVERIFY2(id, qPrintable(data_->LastError()));
 
         ConnectionEntry longer = e;
