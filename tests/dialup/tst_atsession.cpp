@@ -222,7 +222,8 @@ private Q_SLOTS:
         QElapsedTimer t;
         t.start();
         QCOMPARE(session_->RunAtSession(), 0);
-        QVERIFY(t.elapsed() < 7500); // not the 8-second time-out
+        // The link's first hold plus a little, not that and the 8-second time-out.
+        QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
         QCOMPARE(statuses, QStringList{LoadLanguageString(settings_->LanguageModule(), Str::PhoneRejectedCommand)});
         QCOMPARE(prompter_->Messages().size(), 1);
         ExpectLinkClosed();
@@ -236,7 +237,8 @@ private Q_SLOTS:
         QElapsedTimer t;
         t.start();
         QCOMPARE(session_->SendAtCommand(QStringLiteral("AT+CGMI\r")), QString());
-        QVERIFY2(t.elapsed() > 7000 && t.elapsed() < 9500, qPrintable(QString::number(t.elapsed())));
+        // The 8-second time-out, not the 31 seconds of a long-running command.
+        QVERIFY2(t.elapsed() > 7000 && t.elapsed() < 12000, qPrintable(QString::number(t.elapsed())));
         session_->ClosePhoneLink();
         ExpectLinkClosed();
     }
@@ -260,7 +262,7 @@ private Q_SLOTS:
         QElapsedTimer t;
         t.start();
         QCOMPARE(session_->RunAtSession(), 0);
-        QVERIFY(t.elapsed() < 7500);
+        QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed()))); // not after a time-out
         ExpectLinkClosed();
     }
 
