@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AtSession.h"
 
+#include "AtAnswer.h"
+
 #include "AppSettings.h"
 #include "CComm.h"
 #include "CIrDASock.h"
@@ -219,7 +221,7 @@ QString AtSession::SendAtCommand(const QString& line)
     }
 
     const std::time_t start = std::time(nullptr);
-    qsizetype errorAt = -1;
+    AtAnswer judge;
     QString answer;
     for (;;) {
         PumpOneMessage();
@@ -246,24 +248,7 @@ QString AtSession::SendAtCommand(const QString& line)
                 break;
             continue;
         }
-        if (errorAt >= 0) {
-            // Wait for the end of the error line.
-            if (answer.mid(errorAt).contains(QLatin1String("\r\n")) ||
-                answer.contains(QLatin1String("CMS ERROR:321\r")))
-                break;
-            continue;
-        }
-        if (answer.contains(QLatin1String("OK\r\n")))
-            break;
-        qsizetype marker = answer.indexOf(QLatin1String("+CME ERROR:"));
-        if (marker < 0)
-            marker = answer.indexOf(QLatin1String("+CMS ERROR:"));
-        if (marker >= 0) {
-            errorAt = marker;
-            continue;
-        }
-        if (answer.contains(QLatin1String("ERROR\r\n")) || answer.contains(QLatin1String("NO CARRIER\r\n")) ||
-            answer.endsWith(QLatin1String("> ")))
+        if (judge.Complete(answer))
             break;
     }
     Q_EMIT busyChanged(false);
@@ -293,7 +278,7 @@ int AtSession::RunAtSession()
     }
     // The last line, the dial, is left to the dial-up service.
     for (int i = 0; i < 5 && i < commands_.size(); ++i) {
-        if (!SendAtCommand(commands_.at(i)).contains(QLatin1String("OK\r\n"))) {
+        if (!AtAnswer::Accepted(SendAtCommand(commands_.at(i)))) {
             ClosePhoneLink();
             Q_EMIT statusTextChanged(Text(Str::PhoneRejectedCommand));
             prompter_.Show(Text(Str::PhoneRejectedCommand), QString(), Prompter::Buttons::Ok,

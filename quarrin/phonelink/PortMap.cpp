@@ -119,21 +119,11 @@ void PortMap::Refresh()
             }
             continue;
         }
-        const qsizetype separator = a.value.indexOf(QLatin1Char(';'));
-        MappedPort p;
-        p.number = a.number;
-        p.explicitEntry = true;
-        p.device = separator < 0 ? a.value : a.value.left(separator);
-        p.present = QFileInfo::exists(p.device);
-        p.info.node = p.device;
-        p.info.name = QFileInfo(p.device).fileName();
-        p.info.identity = p.device;
-        p.info.kind = SerialDevice::Kind::Explicit;
-        p.info.isModem = true;
-        p.info.modemName = separator < 0 ? QString() : a.value.mid(separator + 1).trimmed();
-        p.info.model = p.info.modemName;
-        p.info.hardwareId = QStringLiteral("ROOT\\PORTS");
-        entries_ << p;
+        std::optional<MappedPort> p = ParseExplicit(a.number, a.value);
+        if (!p)
+            continue; // a damaged or hand-made entry that cannot be a port
+        p->present = QFileInfo::exists(p->device);
+        entries_ << *p;
     }
     std::sort(entries_.begin(), entries_.end(),
               [](const MappedPort& a, const MappedPort& b) { return a.number < b.number; });
@@ -176,10 +166,52 @@ QString PortMap::DeviceForPort(int number) const
     return p->device;
 }
 
+namespace {
+
+bool HasControlCharacters(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+}
+
+} // namespace
+
+QString PortMap::ExplicitEntryProblem(const QString& device, const QString& modemName)
+{
+    if (!device.startsWith(QLatin1Char('/')))
+        return QStringLiteral("the device must be an absolute path");
+    if (device.contains(QLatin1Char(';')) || HasControlCharacters(device))
+        return QStringLiteral("the device path must not contain ';' or control characters");
+    if (HasControlCharacters(modemName))
+        return QStringLiteral("the modem name must not contain control characters");
+    return QString();
+}
+
+std::optional<MappedPort> PortMap::ParseExplicit(int number, const QString& value)
+{
+    const qsizetype separator = value.indexOf(QLatin1Char(';'));
+    const QString device = separator < 0 ? value : value.left(separator);
+    const QString modemName = separator < 0 ? QString() : value.mid(separator + 1).trimmed();
+    if (number < 1 || number > kMaxPort || !ExplicitEntryProblem(device, modemName).isEmpty())
+        return std::nullopt;
+    MappedPort p;
+    p.number = number;
+    p.explicitEntry = true;
+    p.device = device;
+    p.info.node = device;
+    p.info.name = QFileInfo(device).fileName();
+    p.info.identity = device;
+    p.info.kind = SerialDevice::Kind::Explicit;
+    p.info.isModem = true;
+    p.info.modemName = modemName;
+    p.info.model = modemName;
+    p.info.hardwareId = QStringLiteral("ROOT\\PORTS");
+    return p;
+}
+
 bool PortMap::AddExplicit(int number, const QString& device, const QString& modemName)
 {
-    if (number < 1 || number > kMaxPort || !device.startsWith(QLatin1Char('/')) ||
-        device.contains(QLatin1Char(';')) || modemName.contains(QLatin1Char('\n')))
+    if (number < 1 || number > kMaxPort || !ExplicitEntryProblem(device, modemName).isEmpty())
         return false;
     assignments_.erase(std::remove_if(assignments_.begin(), assignments_.end(),
                                       [number](const PortAssignment& a) {

@@ -68,6 +68,13 @@ public:
     // Forgets a number; false when it was not mapped.
     bool Remove(int number);
 
+    // An explicit entry as the settings keep it ("/dev/pts/5;Korvane GPRS MODEM"):
+    // nothing for text that cannot be one (not an absolute path, control
+    // characters). Whether the path exists is not looked at.
+    static std::optional<MappedPort> ParseExplicit(int number, const QString& value);
+    // Why a path or modem name cannot be an explicit entry; empty when it can.
+    static QString ExplicitEntryProblem(const QString& device, const QString& modemName);
+
     static QString ComName(int number);
     // The number of "COMn" (any case), -1 when the text is not such a name.
     static int ComNumber(const QString& name);
