@@ -323,6 +323,11 @@ void CComm::DrainPort()
             WriteToInternalBuffer(chunk, n);
             std::lock_guard<std::mutex> lock(bufferMutex_);
             receivedText_.append(reinterpret_cast<const char*>(chunk), n);
+            // The probe only looks at what came last; a phone that floods the
+            // line must not grow the memory without end. Cut in halves, not per
+            // chunk, so that the cut costs little.
+            if (receivedText_.size() > 2 * kReceivedTextSize)
+                receivedText_.remove(0, receivedText_.size() - kReceivedTextSize);
         }
     }
 }
@@ -498,10 +503,11 @@ void CComm::ReadFromInternalBuffer(unsigned char* buffer, unsigned long* count)
 void CComm::ReadFromInternalBuffer(QString& text)
 {
     std::lock_guard<std::mutex> lock(bufferMutex_);
-    const void* zero = std::memchr(buffer_.data(), 0, size_t(count_));
-    const int length = zero != nullptr ? int(static_cast<const unsigned char*>(zero) - buffer_.data())
-                                       : count_;
-    text = QString::fromLatin1(reinterpret_cast<const char*>(buffer_.data()), length);
+    // Every byte counts but NULs, which phones send with noise as their line
+    // wakes: a NUL must not hide the answer behind it.
+    QByteArray bytes(reinterpret_cast<const char*>(buffer_.data()), count_);
+    bytes.removeIf([](char c) { return c == '\0'; });
+    text = QString::fromLatin1(bytes);
 }
 
 void CComm::SetEmptyInternalBuffer()

@@ -44,6 +44,9 @@ public:
     static constexpr int kBufferSize = 102400;
     static constexpr int kChunkSize = 8192;
     static constexpr int kHoldMs = 4000;
+    // The received text keeps at least this much of what came last, and at
+    // most twice as much.
+    static constexpr int kReceivedTextSize = kBufferSize;
 
     CComm();
     ~CComm();
@@ -85,7 +88,7 @@ public:
     static QString PortName(int number);
     // The device node the port number resolved to at the last open.
     QString DevicePath() const { return devicePath_; }
-    // Everything received while enabled, for the whole life of the object.
+    // What was received while enabled: the last kReceivedTextSize bytes at least.
     QByteArray ReceivedText() const;
     StInitCommInfo Parameters() const { return info_; }
 

@@ -201,7 +201,35 @@ private Q_SLOTS:
         QCOMPARE(Buffer(comm), QByteArray("OK\0rest", 7));
         QString text;
         comm.ReadFromInternalBuffer(text);
-        QCOMPARE(text, QStringLiteral("OK")); // the text form stops at the first zero
+        QCOMPARE(text, QStringLiteral("OKrest")); // NULs are left out, not an end
+        comm.SetEmptyInternalBuffer();
+        comm.WriteToInternalBuffer(reinterpret_cast<const unsigned char*>("\0\r\nOK\r\n"), 7);
+        comm.ReadFromInternalBuffer(text);
+        QCOMPARE(text, QStringLiteral("\r\nOK\r\n")); // noise as the line wakes hides nothing
+    }
+
+    void floodingPhoneKeepsMemoryBounded()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath()));
+        CComm comm;
+        const StInitCommInfo info = Link(7);
+        comm.CreateComm(&info);
+        QVERIFY(comm.OpenConnection() != 0);
+        comm.enableState = COMM_ENABLE;
+        const QByteArray block(CComm::kChunkSize, 'x');
+        for (int i = 0; i < 64; ++i) // 512 KiB, five times what is kept
+            QVERIFY(pty.Write(block));
+        QVERIFY(pty.Write("END"));
+        QElapsedTimer t;
+        t.start();
+        while (!comm.ReceivedText().endsWith("END") && t.elapsed() < CComm::kHoldMs + 10000)
+            QThread::msleep(20);
+        const QByteArray kept = comm.ReceivedText();
+        QVERIFY(kept.endsWith("xxxEND")); // the latest is kept
+        QVERIFY2(kept.size() >= CComm::kReceivedTextSize && kept.size() <= 2 * CComm::kReceivedTextSize,
+                 qPrintable(QString::number(kept.size())));
+        comm.DestroyComm();
     }
 
     void disabledLinkDrainsAndDiscards()
