@@ -186,6 +186,8 @@ int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& 
     const PppdLauncher::Started started = PppdLauncher::Start(paths_.pppd, args, secret);
     if (started.pid <= 0) {
         QFile::remove(*chatScript);
+        if (started.error == EMSGSIZE) // a secret longer than any entry holds
+            return Fail(notifier, Ras::kInvalidParameter, 0);
         // Not allowed to run pppd (not in group dip) or pppd missing.
         const bool denied = started.error == EACCES || started.error == EPERM;
         return Fail(notifier, denied ? Ras::kNoPermission : Ras::kServiceCannotStart, started.error);

@@ -11,7 +11,8 @@ QString DialupErrorText(int code)
                               "Ask your administrator to run Braxlow's install-ppp-access script "
                               "and to add you to the groups dip and dialout.");
     case Ras::kInvalidParameter:
-        return QStringLiteral("The dial string or the user name contains characters that cannot be dialed.");
+        return QStringLiteral("The dial string, user name or password cannot be used: it contains "
+                              "characters that cannot be dialed, or it is too long.");
     case Ras::kPortAlreadyOpen:
         return QStringLiteral("The port is already open: another program is using the phone.");
     case Ras::kPortDisconnected:

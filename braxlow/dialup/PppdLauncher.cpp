@@ -55,11 +55,14 @@ PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringL
         return result;
     }
     if (secret) {
-        // A password fits the pipe's buffer, so the write does not wait for pppd.
-        const bool written = ::write(pass[1], secret->constData(), size_t(secret->size())) == secret->size();
+        // Written before pppd runs, so it must fit the pipe: never wait for a
+        // reader that may not come. A secret that does not fit is refused.
+        ::fcntl(pass[1], F_SETFL, O_NONBLOCK);
+        const ssize_t n = ::write(pass[1], secret->constData(), size_t(secret->size()));
+        const int writeError = n < 0 ? errno : (n != secret->size() ? EMSGSIZE : 0);
         ::close(pass[1]);
-        if (!written) {
-            result.error = errno != 0 ? errno : EIO;
+        if (writeError != 0) {
+            result.error = writeError == EAGAIN ? EMSGSIZE : writeError;
             CloseAll({out[0], out[1], pass[0]});
             return result;
         }

@@ -3,6 +3,14 @@
 
 #include <QString>
 
+// The field sizes of "EntryInfo": names, user name, password, provider and
+// APN; the country; the dial string, addresses, QoS texts and the flag.
+namespace EntryFieldSize {
+constexpr int kName = 50;
+constexpr int kCountry = 30;
+constexpr int kShort = 20;
+} // namespace EntryFieldSize
+
 // One connection entry: a row of "EntryInfo" in the user database.
 struct ConnectionEntry
 {

@@ -28,9 +28,9 @@ public:
     static const QString kSystemMissingMessage;
 
     // Column sizes of "EntryInfo"; longer values are refused by the database.
-    static constexpr int kNameSize = 50;
-    static constexpr int kCountrySize = 30;
-    static constexpr int kShortSize = 20;
+    static constexpr int kNameSize = EntryFieldSize::kName;
+    static constexpr int kCountrySize = EntryFieldSize::kCountry;
+    static constexpr int kShortSize = EntryFieldSize::kShort;
 
     DataStore(AppSettings& settings, Prompter& prompter);
 

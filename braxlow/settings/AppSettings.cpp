@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppSettings.h"
 
+#include "ConnectionEntry.h"
+
 #include "SettingsStore.h"
 
 #include <QTranslator>
@@ -137,23 +139,32 @@ void AppSettings::SaveProgramPath()
 
 ConnectInfo AppSettings::LoadConnectInfo() const
 {
-    auto text = [this](const char* name) {
-        return store_.ReadString(kConnectInfoKey, QLatin1String(name)).value_or(QString());
+    // The copy holds what an entry can hold: an edited settings file gets no
+    // further (a password longer than a pipe holds, say).
+    auto text = [this](const char* name, int size) {
+        QString value = store_.ReadString(kConnectInfoKey, QLatin1String(name)).value_or(QString());
+        if (value.size() > size) {
+            value.truncate(size);
+            if (value.back().isHighSurrogate())
+                value.chop(1);
+        }
+        return value;
     };
+    using namespace EntryFieldSize;
     ConnectInfo c;
-    c.ConnectName = text("ConnectName");
-    c.Country = text("Country");
-    c.Provider = text("Provider");
-    c.APNName = text("APNName");
-    c.PhoneNumber = text("PhoneNumber");
-    c.Username = text("Username");
-    c.Password = text("Password");
-    c.CheckPassword = text("Check Password");
-    c.UserIPAddr = text("UserIPAddr");
-    c.PrimaryDNS = text("PrimaryDNS");
-    c.SecondDNS = text("SecondDNS");
-    c.QoSMin = text("QoSMin");
-    c.QoSRequest = text("QoSRequest");
+    c.ConnectName = text("ConnectName", kName);
+    c.Country = text("Country", kCountry);
+    c.Provider = text("Provider", kName);
+    c.APNName = text("APNName", kName);
+    c.PhoneNumber = text("PhoneNumber", kShort);
+    c.Username = text("Username", kName);
+    c.Password = text("Password", kName);
+    c.CheckPassword = text("Check Password", kShort);
+    c.UserIPAddr = text("UserIPAddr", kShort);
+    c.PrimaryDNS = text("PrimaryDNS", kShort);
+    c.SecondDNS = text("SecondDNS", kShort);
+    c.QoSMin = text("QoSMin", kShort);
+    c.QoSRequest = text("QoSRequest", kShort);
     c.CID = store_.ReadDword(kConnectInfoKey, QStringLiteral("CID")).value_or(0);
     return c;
 }

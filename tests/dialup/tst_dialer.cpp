@@ -517,6 +517,26 @@ private Q_SLOTS:
         QCOMPARE(controller.DialError(), int(Ras::kInvalidParameter));
     }
 
+    // The secret goes into a pipe before pppd runs: one longer than the pipe
+    // holds is refused, rather than waiting for a reader that never comes.
+    void oversizedSecretIsRefusedNotWaitedOn()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath(), QStringLiteral("Korvane GPRS MODEM")));
+        settings_->SavePort(7);
+        DialerPaths paths;
+        paths.pppd = QStringLiteral("/bin/false");
+        paths.peersFile = QStringLiteral("/dev/null");
+        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_, paths);
+        RecordingPrompter prompter;
+        CIrDASock irda;
+        DialupController controller(*settings_, dialer, irda, prompter, 5);
+        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99#")));
+        controller.BindEntryToModem();
+        QCOMPARE(controller.DialAndWait(QStringLiteral("*99#"), QStringLiteral("web"), QString(1 << 20, QLatin1Char('p'))), 0);
+        QCOMPARE(controller.DialError(), int(Ras::kInvalidParameter));
+    }
+
 private:
     std::unique_ptr<TestSupport::Settings> fixture_;
     QTemporaryDir* dir_ = nullptr;

@@ -188,6 +188,16 @@ private Q_SLOTS:
         QCOMPARE(other.ReadString(QStringLiteral("Braxlow/ConnectInfo"),
                                   QStringLiteral("Check Password")),
                  QStringLiteral("1"));
+
+        // An edited file gets no more into the copy than an entry can hold.
+        c.Password = QString(100000, QLatin1Char('p'));
+        c.ConnectName = QString(49, QLatin1Char('n')) + QString::fromUtf8("\xF0\x9F\x93\xB1"); // a surrogate pair at 50
+        c.QoSMin = QStringLiteral("1,0,0,3,0,0,1,0,0,3,0,0");
+        settings.SaveConnectInfo(c);
+        const ConnectInfo cut = AppSettings(other).LoadConnectInfo();
+        QCOMPARE(cut.Password, QString(50, QLatin1Char('p')));
+        QCOMPARE(cut.ConnectName, QString(49, QLatin1Char('n')));
+        QCOMPARE(cut.QoSMin.size(), 20);
     }
 
     void settingsRootKeepsTestsAwayFromTheUser()
