@@ -7,8 +7,11 @@
 #include "Prompter.h"
 
 #include <QAtomicInt>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,6 +22,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 const QString DataStore::kSystemDatabase = QStringLiteral("BXSYS.mdb");
@@ -107,11 +111,64 @@ public:
         return false;
     }
 
+    // Prepares a statement; a statement the database refuses (a column the file
+    // lacks, say) keeps its real cause.
+    bool Prepare(QSqlQuery& q, const QString& sql)
+    {
+        if (!Ok())
+            return false;
+        if (q.prepare(sql))
+            return true;
+        error_ = q.lastError().databaseText().isEmpty() ? q.lastError().text()
+                                                        : q.lastError().databaseText();
+        return false;
+    }
+
     bool Check(const QString& sql)
     {
         QSqlQuery q(db_);
-        q.prepare(sql);
-        return Exec(q);
+        return Prepare(q, sql) && Exec(q);
+    }
+
+    // The columns of a table, in order; empty when it has none (or no table).
+    QStringList Columns(const QString& table)
+    {
+        QStringList names;
+        QSqlQuery q(db_);
+        if (!Prepare(q, QStringLiteral("SELECT name FROM pragma_table_info(?)")))
+            return names;
+        q.addBindValue(table);
+        if (!Exec(q))
+            return names;
+        while (q.next())
+            names << q.value(0).toString();
+        return names;
+    }
+
+    // Whether the file has the table with every column the program reads;
+    // otherwise says which are missing, so that a file of another shape is
+    // refused rather than read wrongly.
+    bool RequireColumns(const QString& file, const QString& table, const QStringList& wanted)
+    {
+        if (!Ok())
+            return false;
+        const QStringList present = Columns(table);
+        if (!Ok())
+            return false;
+        if (present.isEmpty()) {
+            error_ = QStringLiteral("%1 has no table \"%2\": it is not a Braxlow database.").arg(file, table);
+            return false;
+        }
+        QStringList missing;
+        for (const QString& column : wanted)
+            if (!present.contains(column, Qt::CaseInsensitive))
+                missing << column;
+        if (!missing.isEmpty()) {
+            error_ = QStringLiteral("%1 is not a Braxlow database of this kind: its table \"%2\" lacks %3.")
+                         .arg(file, table, missing.join(QStringLiteral(", ")));
+            return false;
+        }
+        return true;
     }
 
 private:
@@ -123,22 +180,42 @@ private:
 
 QAtomicInt Connection::counter_;
 
-// The record-set classes: which file and table each reads.
+// The record-set classes: which file and table each reads. Statements quote
+// names in brackets: SQLite reads a double-quoted name that matches no column
+// as a text, which would turn a missing column into its own name as data.
+const QStringList kEntryColumns = {"ID", "ConnectName", "Country", "ProviderName", "APNName",
+                                   "PhoneNumber", "UserName", "Password", "PrimaryDNS", "SecondDNS",
+                                   "QoSMin", "QoSRequest", "CheckPasswd", "UserIPAddr"};
+const QStringList kPresetColumns = {"ID", "Country", "ConnectName", "Provider Name", "APNName", "UserName",
+                                    "Password", "PrimaryDNS", "SecondDNS", "PhoneNumber", "QoSMin",
+                                    "QoSRequest"};
+
+QString Bracketed(const QStringList& names)
+{
+    return QLatin1Char('[') + names.join(QStringLiteral("], [")) + QLatin1Char(']');
+}
+
 struct CMorrowEntryDataSet : Connection
 {
-    explicit CMorrowEntryDataSet(const QString& path) : Connection(path, false) {}
-    static constexpr const char* kColumns =
-        "\"ID\", \"ConnectName\", \"Country\", \"ProviderName\", \"APNName\", \"PhoneNumber\", "
-        "\"UserName\", \"Password\", \"PrimaryDNS\", \"SecondDNS\", \"QoSMin\", \"QoSRequest\", "
-        "\"CheckPasswd\", \"UserIPAddr\"";
+    explicit CMorrowEntryDataSet(const QString& path) : Connection(path, false)
+    {
+        RequireColumns(QFileInfo(path).fileName(), QStringLiteral("EntryInfo"), kEntryColumns);
+    }
+    // For the creation, which makes the table.
+    struct Bare
+    {
+    };
+    CMorrowEntryDataSet(const QString& path, Bare) : Connection(path, false) {}
+    static QString Columns() { return Bracketed(kEntryColumns); }
 };
 
 struct MorrowAPNDataSet : Connection
 {
-    explicit MorrowAPNDataSet(const QString& path) : Connection(path, true) {}
-    static constexpr const char* kColumns =
-        "\"ID\", \"Country\", \"ConnectName\", \"Provider Name\", \"APNName\", \"UserName\", "
-        "\"Password\", \"PrimaryDNS\", \"SecondDNS\", \"PhoneNumber\", \"QoSMin\", \"QoSRequest\"";
+    explicit MorrowAPNDataSet(const QString& path) : Connection(path, true)
+    {
+        RequireColumns(QFileInfo(path).fileName(), QStringLiteral("APN Info"), kPresetColumns);
+    }
+    static QString Columns() { return Bracketed(kPresetColumns); }
 
     // Whether the table has rows; false (with the error kept) when it cannot be read.
     bool HasRows()
@@ -146,8 +223,7 @@ struct MorrowAPNDataSet : Connection
         if (!Ok())
             return false;
         QSqlQuery q(Db());
-        q.prepare(QStringLiteral("SELECT 1 FROM \"APN Info\" LIMIT 1"));
-        return Exec(q) && q.next();
+        return Prepare(q, QStringLiteral("SELECT 1 FROM [APN Info] LIMIT 1")) && Exec(q) && q.next();
     }
 };
 
@@ -293,6 +369,7 @@ bool DataStore::CheckDataFiles()
 {
     if (!settings_.ReadDatabaseMarker())
         settings_.WriteDatabaseMarker();
+    RemoveCreationLeftovers();
     if (!EnsureUserDatabase())
         return false;
     return SystemDatabaseExists();
@@ -307,19 +384,88 @@ bool DataStore::InitializeDataStore()
     return true;
 }
 
+DataStore::FileState DataStore::UserDatabaseState()
+{
+    lastError_.clear();
+    const QFileInfo file(UserDatabasePath());
+    if (!file.exists())
+        return FileState::Missing;
+    if (file.isFile() && file.size() == 0)
+        return FileState::Empty;
+    Connection set(UserDatabasePath(), true);
+    if (!set.Ok()) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return set.Error().contains(QLatin1String("not a database")) ? FileState::Damaged
+                                                                      : FileState::Unreadable;
+    }
+    if (set.Columns(QStringLiteral("EntryInfo")).isEmpty()) {
+        lastError_ = set.Ok() ? QStringLiteral("%1 has no connection entries table.").arg(kUserDatabase)
+                              : Friendly(kUserDatabase, set.Error());
+        return set.Ok() ? FileState::NoTable : FileState::Damaged;
+    }
+    if (!set.RequireColumns(kUserDatabase, QStringLiteral("EntryInfo"), kEntryColumns)) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return FileState::Damaged;
+    }
+    return FileState::Usable;
+}
+
 bool DataStore::EnsureUserDatabase()
 {
-    if (QFileInfo::exists(UserDatabasePath())) {
+    const FileState state = UserDatabaseState();
+    if (state == FileState::Damaged) {
+        // Another program's file, or a damaged one: left as it is, and said so,
+        // rather than read as if it were right.
+        prompter_.Show(lastError_ + QStringLiteral(" Braxlow leaves it as it is; connection entries "
+                                                   "cannot be read or saved until it is replaced."),
+                       QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
+        return true;
+    }
+    if (state == FileState::Usable || state == FileState::Unreadable) {
         settings_.WriteDatabaseMarker();
         return true;
     }
+    // Missing, or an empty or table-less file (a creation that was cut off): the
+    // question to make a new one; an old file is kept aside, never deleted.
     if (prompter_.Show(kCreateQuestion, QString(), Prompter::Buttons::YesNo,
                        Prompter::Icon::None) != Prompter::Answer::Yes)
         return true;
+    if (state != FileState::Missing && !MoveAside(UserDatabasePath())) {
+        prompter_.Show(lastError_, QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
+        return false;
+    }
     if (CreateUserDatabase())
         return true;
     prompter_.Show(lastError_, QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
     return false;
+}
+
+bool DataStore::MoveAside(const QString& path)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = path + QStringLiteral(".unusable-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path + QStringLiteral(".unusable-%1-%2").arg(stamp).arg(n);
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0)
+        return true;
+    lastError_ = QStringLiteral("%1 cannot be moved aside: %2")
+                     .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+}
+
+void DataStore::RemoveCreationLeftovers()
+{
+    // A creation that was cut off leaves its temporary file (and journal); one
+    // that is a minute old is no creation still running.
+    const QFileInfo user(UserDatabasePath());
+    const QFileInfoList leftovers = user.dir().entryInfoList(
+        {kUserDatabase + QStringLiteral(".new-*")},
+        QDir::Files | QDir::Hidden);
+    static const QRegularExpression ours(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(kUserDatabase) + QStringLiteral("\\.new-[A-Za-z0-9]{6}(-journal)?")));
+    for (const QFileInfo& f : leftovers)
+        if (ours.match(f.fileName()).hasMatch() && f.lastModified().secsTo(QDateTime::currentDateTime()) > 60)
+            QFile::remove(f.absoluteFilePath());
 }
 
 bool DataStore::SystemDatabaseExists()
@@ -332,45 +478,53 @@ bool DataStore::SystemDatabaseExists()
 
 bool DataStore::CreateUserDatabase()
 {
+    lastError_.clear();
     const QString path = UserDatabasePath();
-    // The file holds passwords: it exists with owner-only permissions before
-    // anything is written to it, and SQLite's journals inherit them.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    // Made complete under a temporary name and only then put in place, so that
+    // a crash never leaves a half-made BXUSER.mdb. The file holds passwords: it
+    // is owner-only before anything is written, and SQLite's journals inherit it.
+    QByteArray temp = QFile::encodeName(path + QStringLiteral(".new-XXXXXX"));
+    const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         lastError_ = QStringLiteral("%1 cannot be created: %2")
                          .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
+    ::fchmod(fd, 0600);
     ::close(fd);
+    const QString tempPath = QFile::decodeName(temp);
     bool ok = false;
     {
-        CMorrowEntryDataSet set(path);
+        CMorrowEntryDataSet set(tempPath, CMorrowEntryDataSet::Bare{});
         ok = set.Ok() && set.Db().transaction();
         for (const QString& sql : EntryInfoSchema())
             ok = ok && set.Check(sql);
         ok = ok && set.Db().commit();
         if (!ok)
-            lastError_ = Friendly(kUserDatabase, set.Error());
+            lastError_ = Friendly(kUserDatabase, set.Error().isEmpty() ? set.Db().lastError().text() : set.Error());
     }
-    if (!ok) {
-        QFile::remove(path); // no half-made database left behind
+    // link() refuses to replace: a file that appeared meanwhile is never overwritten.
+    if (ok && ::link(temp.constData(), QFile::encodeName(path).constData()) != 0) {
+        lastError_ = QStringLiteral("%1 cannot be created: %2")
+                         .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        ok = false;
+    }
+    ::unlink(temp.constData());
+    if (!ok)
         return false;
-    }
     settings_.WriteDatabaseMarker();
     return true;
 }
 
 QList<ConnectionEntry> DataStore::LoadEntries()
 {
+    lastError_.clear();
     QList<ConnectionEntry> entries;
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!Usable(set, kUserDatabase, lastError_))
-        return entries;
     QSqlQuery q(set.Db());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM \"EntryInfo\"").arg(QLatin1String(CMorrowEntryDataSet::kColumns)));
-    if (!set.Exec(q)) {
+    if (!set.Prepare(q, QStringLiteral("SELECT %1 FROM [EntryInfo]").arg(CMorrowEntryDataSet::Columns())) ||
+        !set.Exec(q)) {
         lastError_ = Friendly(kUserDatabase, set.Error());
         return entries;
     }
@@ -381,15 +535,19 @@ QList<ConnectionEntry> DataStore::LoadEntries()
 
 std::optional<int> DataStore::AddEntry(const ConnectionEntry& entry)
 {
+    lastError_.clear();
     CMorrowEntryDataSet set(UserDatabasePath());
     if (!BeginWrite(set, kUserDatabase, lastError_))
         return std::nullopt;
     QSqlQuery q(set.Db());
-    q.prepare(QStringLiteral(
-        "INSERT INTO \"EntryInfo\" (\"ConnectName\", \"Country\", \"ProviderName\", \"APNName\", "
-        "\"PhoneNumber\", \"UserName\", \"Password\", \"CheckPasswd\", \"UserIPAddr\", "
-        "\"PrimaryDNS\", \"SecondDNS\", \"QoSMin\", \"QoSRequest\") "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    if (!set.Prepare(q, QStringLiteral("INSERT INTO [EntryInfo] ([ConnectName], [Country], [ProviderName], "
+                                       "[APNName], [PhoneNumber], [UserName], [Password], [CheckPasswd], "
+                                       "[UserIPAddr], [PrimaryDNS], [SecondDNS], [QoSMin], [QoSRequest]) "
+                                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        set.Db().rollback();
+        return std::nullopt;
+    }
     BindEntry(q, entry);
     if (!set.Exec(q)) {
         lastError_ = Friendly(kUserDatabase, set.Error());
@@ -406,18 +564,21 @@ std::optional<int> DataStore::AddEntry(const ConnectionEntry& entry)
 
 bool DataStore::UpdateEntry(const ConnectionEntry& entry)
 {
+    lastError_.clear();
     CMorrowEntryDataSet set(UserDatabasePath());
     if (!BeginWrite(set, kUserDatabase, lastError_))
         return false;
     QSqlQuery q(set.Db());
-    q.prepare(QStringLiteral(
-        "UPDATE \"EntryInfo\" SET \"ConnectName\" = ?, \"Country\" = ?, \"ProviderName\" = ?, "
-        "\"APNName\" = ?, \"PhoneNumber\" = ?, \"UserName\" = ?, \"Password\" = ?, "
-        "\"CheckPasswd\" = ?, \"UserIPAddr\" = ?, \"PrimaryDNS\" = ?, \"SecondDNS\" = ?, "
-        "\"QoSMin\" = ?, \"QoSRequest\" = ? WHERE \"ID\" = ?"));
-    BindEntry(q, entry);
-    q.addBindValue(entry.ID);
-    if (!set.Exec(q)) {
+    const bool prepared = set.Prepare(
+        q, QStringLiteral("UPDATE [EntryInfo] SET [ConnectName] = ?, [Country] = ?, [ProviderName] = ?, "
+                          "[APNName] = ?, [PhoneNumber] = ?, [UserName] = ?, [Password] = ?, "
+                          "[CheckPasswd] = ?, [UserIPAddr] = ?, [PrimaryDNS] = ?, [SecondDNS] = ?, "
+                          "[QoSMin] = ?, [QoSRequest] = ? WHERE [ID] = ?"));
+    if (prepared) {
+        BindEntry(q, entry);
+        q.addBindValue(entry.ID);
+    }
+    if (!prepared || !set.Exec(q)) {
         // The edited values are not in the file: say so, and report the failure
         // so that the list keeps showing what the file holds.
         lastError_ = Friendly(kUserDatabase, set.Error());
@@ -437,11 +598,13 @@ bool DataStore::UpdateEntry(const ConnectionEntry& entry)
 
 bool DataStore::DeleteEntry(int id)
 {
+    lastError_.clear();
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!Usable(set, kUserDatabase, lastError_))
-        return false;
     QSqlQuery q(set.Db());
-    q.prepare(QStringLiteral("DELETE FROM \"EntryInfo\" WHERE \"ID\" = ?"));
+    if (!set.Prepare(q, QStringLiteral("DELETE FROM [EntryInfo] WHERE [ID] = ?"))) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return false;
+    }
     q.addBindValue(id);
     if (!set.Exec(q)) {
         lastError_ = Friendly(kUserDatabase, set.Error());
@@ -452,12 +615,13 @@ bool DataStore::DeleteEntry(int id)
 
 std::optional<ConnectionEntry> DataStore::FindEntryById(int id)
 {
+    lastError_.clear();
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!Usable(set, kUserDatabase, lastError_))
-        return std::nullopt;
     QSqlQuery q(set.Db());
-    q.prepare(QStringLiteral("SELECT %1 FROM \"EntryInfo\" WHERE \"ID\" = ?")
-                  .arg(QLatin1String(CMorrowEntryDataSet::kColumns)));
+    if (!set.Prepare(q, QStringLiteral("SELECT %1 FROM [EntryInfo] WHERE [ID] = ?").arg(CMorrowEntryDataSet::Columns()))) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return std::nullopt;
+    }
     q.addBindValue(id);
     if (!set.Exec(q)) {
         lastError_ = Friendly(kUserDatabase, set.Error());
@@ -470,13 +634,14 @@ std::optional<ConnectionEntry> DataStore::FindEntryById(int id)
 
 bool DataStore::IsConnectNameTaken(const QString& name)
 {
+    lastError_.clear();
     CMorrowEntryDataSet set(UserDatabasePath());
-    if (!Usable(set, kUserDatabase, lastError_))
-        return false;
     QSqlQuery q(set.Db());
     // The database matches without regard to case; only an exact match counts.
-    q.prepare(QStringLiteral("SELECT \"ConnectName\" FROM \"EntryInfo\" "
-                             "WHERE \"ConnectName\" = ? COLLATE NOCASE"));
+    if (!set.Prepare(q, QStringLiteral("SELECT [ConnectName] FROM [EntryInfo] WHERE [ConnectName] = ? COLLATE NOCASE"))) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return false;
+    }
     q.addBindValue(name);
     if (!set.Exec(q)) {
         lastError_ = Friendly(kUserDatabase, set.Error());
@@ -490,6 +655,7 @@ bool DataStore::IsConnectNameTaken(const QString& name)
 
 std::optional<QStringList> DataStore::LoadPresetCountries()
 {
+    lastError_.clear();
     MorrowAPNDataSet set(SystemDatabasePath());
     if (!set.HasRows()) {
         if (!set.Ok())
@@ -498,8 +664,8 @@ std::optional<QStringList> DataStore::LoadPresetCountries()
     }
     QSqlQuery q(set.Db());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT \"Country\" FROM \"APN Info\" ORDER BY \"Country\" COLLATE NOCASE"));
-    if (!set.Exec(q)) {
+    if (!set.Prepare(q, QStringLiteral("SELECT [Country] FROM [APN Info] ORDER BY [Country] COLLATE NOCASE")) ||
+        !set.Exec(q)) {
         lastError_ = Friendly(kSystemDatabase, set.Error());
         return std::nullopt;
     }
@@ -516,6 +682,7 @@ std::optional<QStringList> DataStore::LoadPresetCountries()
 
 std::optional<QStringList> DataStore::LoadProviders(const QString& country)
 {
+    lastError_.clear();
     MorrowAPNDataSet set(SystemDatabasePath());
     if (!set.HasRows()) {
         if (!set.Ok())
@@ -524,9 +691,11 @@ std::optional<QStringList> DataStore::LoadProviders(const QString& country)
     }
     QSqlQuery q(set.Db());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT \"Provider Name\" FROM \"APN Info\" "
-                             "WHERE \"Country\" = ? COLLATE NOCASE "
-                             "ORDER BY \"Provider Name\" COLLATE NOCASE"));
+    if (!set.Prepare(q, QStringLiteral("SELECT [Provider Name] FROM [APN Info] WHERE [Country] = ? COLLATE NOCASE "
+                                       "ORDER BY [Provider Name] COLLATE NOCASE"))) {
+        lastError_ = Friendly(kSystemDatabase, set.Error());
+        return std::nullopt;
+    }
     q.addBindValue(country);
     if (!set.Exec(q)) {
         lastError_ = Friendly(kSystemDatabase, set.Error());
@@ -546,6 +715,7 @@ std::optional<QStringList> DataStore::LoadProviders(const QString& country)
 
 DataStore::PresetLookup DataStore::FindPreset(const QString& provider, const QString& country)
 {
+    lastError_.clear();
     PresetLookup result;
     MorrowAPNDataSet set(SystemDatabasePath());
     if (!set.HasRows()) {
@@ -555,14 +725,15 @@ DataStore::PresetLookup DataStore::FindPreset(const QString& provider, const QSt
         return result;
     }
     QSqlQuery q(set.Db());
-    q.prepare(QStringLiteral("SELECT %1 FROM \"APN Info\" WHERE \"Provider Name\" = ? COLLATE NOCASE "
-                             "AND \"Country\" = ? COLLATE NOCASE ORDER BY rowid LIMIT 1")
-                  .arg(QLatin1String(MorrowAPNDataSet::kColumns)));
-    q.addBindValue(provider);
-    q.addBindValue(country);
-    if (set.Exec(q) && q.next())
-        result.preset = PresetFrom(q);
-    else if (!set.Ok())
+    if (set.Prepare(q, QStringLiteral("SELECT %1 FROM [APN Info] WHERE [Provider Name] = ? COLLATE NOCASE "
+                                      "AND [Country] = ? COLLATE NOCASE ORDER BY rowid LIMIT 1")
+                           .arg(MorrowAPNDataSet::Columns()))) {
+        q.addBindValue(provider);
+        q.addBindValue(country);
+        if (set.Exec(q) && q.next())
+            result.preset = PresetFrom(q);
+    }
+    if (!set.Ok())
         lastError_ = Friendly(kSystemDatabase, set.Error());
     return result;
 }

@@ -44,6 +44,12 @@ public:
     bool SystemDatabaseExists();
     bool CreateUserDatabase();
 
+    // What the user database file is: missing, empty or without its table (a
+    // creation cut off: offered to be made anew), damaged or of another shape
+    // (refused), unreadable now (busy, no rights), or usable.
+    enum class FileState { Missing, Empty, NoTable, Damaged, Unreadable, Usable };
+    FileState UserDatabaseState();
+
     QList<ConnectionEntry> LoadEntries();
     // The new entry's ID, or nothing when the database refused the row.
     std::optional<int> AddEntry(const ConnectionEntry& entry);
@@ -67,6 +73,8 @@ public:
 
     QString UserDatabasePath() const;
     QString SystemDatabasePath() const;
+    // Why the last operation failed; empty after one that succeeded, so that
+    // "no entries" can be told from "cannot read them".
     QString LastError() const { return lastError_; }
 
     // The schema of "EntryInfo", for the tests and the preset builder.
@@ -74,6 +82,8 @@ public:
 
 private:
     QString PathOf(const QString& file) const;
+    bool MoveAside(const QString& path);
+    void RemoveCreationLeftovers();
 
     AppSettings& settings_;
     Prompter& prompter_;

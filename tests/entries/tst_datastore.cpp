@@ -275,6 +275,96 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(data_->UserDatabasePath()).size(), 4096); // left as it was
     }
 
+    void aDatabaseOfAnotherShapeIsRefused()
+    {
+        // An older copy or another program's file: the table lacks columns.
+        Sql(data_->UserDatabasePath(), QStringLiteral(
+            "CREATE TABLE \"EntryInfo\" (\"ID\" INTEGER PRIMARY KEY, \"ConnectName\" TEXT, \"Country\" TEXT, "
+            "\"ProviderName\" TEXT, \"APNName\" TEXT, \"PhoneNumber\" TEXT, \"PrimaryDNS\" TEXT, "
+            "\"SecondDNS\" TEXT, \"QoSMin\" TEXT, \"QoSRequest\" TEXT, \"CheckPasswd\" TEXT)"));
+        Sql(data_->UserDatabasePath(), QStringLiteral("INSERT INTO \"EntryInfo\" (\"ID\", \"ConnectName\") VALUES (1, 'old')"));
+        QCOMPARE(data_->UserDatabaseState(), DataStore::FileState::Damaged);
+        QVERIFY(data_->EnsureUserDatabase());
+        QCOMPARE(prompter_->Messages().size(), 1); // said, not asked: the file stays
+        QVERIFY(prompter_->Messages().at(0).text.contains(QLatin1String("UserName, Password, UserIPAddr")));
+        QVERIFY(data_->LoadEntries().isEmpty());
+        QVERIFY(data_->LastError().contains(QLatin1String("lacks UserName, Password, UserIPAddr")));
+        QVERIFY(!data_->FindEntryById(1)); // never an entry whose fields hold column names
+        QVERIFY(!data_->LastError().isEmpty());
+        QCOMPARE(Sql(data_->UserDatabasePath(), QStringLiteral("SELECT \"ConnectName\" FROM \"EntryInfo\"")),
+                 QVariantList{QStringLiteral("old")});
+    }
+
+    void aCreationCutOffIsOfferedAgainAndKeptAside()
+    {
+        const QDir dir(programDir_->path());
+        for (const bool withOtherTable : {false, true}) {
+            QFile::remove(data_->UserDatabasePath());
+            QFile empty(data_->UserDatabasePath());
+            QVERIFY(empty.open(QIODevice::WriteOnly));
+            empty.close();
+            if (withOtherTable) // a database, but not of entries
+                Sql(data_->UserDatabasePath(), QStringLiteral("CREATE TABLE t (x)"));
+            const qsizetype aside = dir.entryList({QStringLiteral("BXUSER.mdb.unusable-*")}).size();
+            prompter_->Clear();
+            prompter_->QueueAnswer(Prompter::Answer::No);
+            QVERIFY(data_->EnsureUserDatabase());
+            QCOMPARE(prompter_->Messages().at(0).text, DataStore::kCreateQuestion);
+            QCOMPARE(dir.entryList({QStringLiteral("BXUSER.mdb.unusable-*")}).size(), aside); // declined: untouched
+            prompter_->QueueAnswer(Prompter::Answer::Yes);
+            QVERIFY(data_->EnsureUserDatabase());
+            QCOMPARE(data_->UserDatabaseState(), DataStore::FileState::Usable);
+            QVERIFY(data_->AddEntry(Entry(QStringLiteral("new"))));
+            QCOMPARE(dir.entryList({QStringLiteral("BXUSER.mdb.unusable-*")}).size(), aside + 1); // kept aside
+        }
+
+        // A creation killed at any moment leaves no BXUSER.mdb or a whole one.
+        for (int round = 0; round < 20; ++round) {
+            QFile::remove(data_->UserDatabasePath());
+            const pid_t child = ::fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                for (;;) {
+                    data_->CreateUserDatabase();
+                    QFile::remove(data_->UserDatabasePath());
+                }
+            }
+            QThread::usleep(2000 + round * 1500);
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            const DataStore::FileState state = data_->UserDatabaseState();
+            QVERIFY2(state == DataStore::FileState::Missing || state == DataStore::FileState::Usable,
+                     qPrintable(QString::number(int(state))));
+        }
+        // What the kills left of their own is removed once it is a minute old.
+        QFile::remove(data_->UserDatabasePath());
+        QFile fresh(dir.filePath(QStringLiteral("BXUSER.mdb.new-Fresh1")));
+        QFile stale(dir.filePath(QStringLiteral("BXUSER.mdb.new-Stale1")));
+        QVERIFY(fresh.open(QIODevice::WriteOnly) && stale.open(QIODevice::WriteOnly));
+        QVERIFY(stale.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+        fresh.close();
+        stale.close();
+        prompter_->QueueAnswer(Prompter::Answer::No);
+        data_->CheckDataFiles();
+        QVERIFY(fresh.exists()); // perhaps a creation still running
+        QVERIFY(!stale.exists());
+    }
+
+    void lastErrorTellsNoEntriesFromCannotRead()
+    {
+        QVERIFY(data_->LoadEntries().isEmpty());
+        QVERIFY(!data_->LastError().isEmpty()); // no file: cannot read
+        QVERIFY(data_->CreateUserDatabase());
+        QVERIFY(data_->LoadEntries().isEmpty());
+        QCOMPARE(data_->LastError(), QString()); // readable, and empty
+        QVERIFY(!data_->FindEntryById(99));
+        QCOMPARE(data_->LastError(), QString()); // not there, not an error
+        QVERIFY(!data_->AddEntry(Entry(QString(51, QLatin1Char('n')))));
+        QVERIFY(!data_->LastError().isEmpty());
+        QVERIFY(data_->AddEntry(Entry(QStringLiteral("fine"))));
+        QCOMPARE(data_->LastError(), QString()); // cleared by the success
+    }
+
     void killDuringABurstLosesNothingAcknowledged()
     {
         QVERIFY(data_->CreateUserDatabase());
