@@ -176,7 +176,7 @@ bool Write(QIODevice& device, const QSettings::SettingsMap& map)
         sections[section].append({name, it.value()});
     }
 
-    QString out = QStringLiteral("; Braxlow settings: registry layout, typed values\n");
+    QString out = QString::fromUtf8(kFirstLine);
     for (auto it = sections.cbegin(); it != sections.cend(); ++it) {
         out += QLatin1Char('\n');
         QString header = it.key();

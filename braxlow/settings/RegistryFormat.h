@@ -14,6 +14,9 @@
 //
 namespace RegistryFormat {
 
+// The first line of every file the format writes.
+inline const QByteArray kFirstLine = QByteArrayLiteral("; Braxlow settings: registry layout, typed values\n");
+
 // Registers the format once and returns it.
 QSettings::Format Format();
 

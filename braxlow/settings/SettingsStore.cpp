@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <fcntl.h>
@@ -21,6 +23,30 @@ SettingsStore::SettingsStore(const QString& root)
 {
     settings_ = std::make_unique<QSettings>(filePath_, RegistryFormat::Format());
     settings_->setFallbacksEnabled(false);
+    RemoveLeftovers();
+}
+
+void SettingsStore::RemoveLeftovers()
+{
+    // A save cut off by a crash can leave its temporary file: a whole copy of
+    // the settings, passwords included. Ours are named "<file>.XXXXXX" and
+    // begin with the format's first line; one a minute old is no save still
+    // running in another instance.
+    const QFileInfo file(filePath_);
+    const QRegularExpression ours(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QFileInfoList candidates =
+        file.dir().entryInfoList({file.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& f : candidates) {
+        if (!ours.match(f.fileName()).hasMatch() || f.lastModified().secsTo(QDateTime::currentDateTime()) <= 60)
+            continue;
+        QFile copy(f.absoluteFilePath());
+        if (copy.open(QIODevice::ReadOnly) &&
+            (copy.size() == 0 || copy.read(RegistryFormat::kFirstLine.size()) == RegistryFormat::kFirstLine)) {
+            copy.close();
+            copy.remove();
+        }
+    }
 }
 
 SettingsStore::~SettingsStore() = default;

@@ -32,6 +32,8 @@ public:
     static QString DefaultRoot(const QString& programDirectory);
 
     QString FilePath() const { return filePath_; }
+    // Removes the temporary files of saves that a crash cut off.
+    void RemoveLeftovers();
 
     // Whether the family key (Software\KORVANE) exists at all, i.e. whether the
     // store has ever been written.

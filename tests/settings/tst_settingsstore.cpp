@@ -209,6 +209,37 @@ private Q_SLOTS:
                  QStringLiteral("57600"));
     }
 
+    void leftoversOfCutOffSavesAreRemoved()
+    {
+        const QString settingsFile = SettingsStore(dir_->path()).FilePath();
+        QVERIFY(SettingsStore(dir_->path()).WriteString(QStringLiteral("Braxlow/ConnectInfo"),
+                                                        QStringLiteral("Password"), QStringLiteral("secret")));
+        QFile real(settingsFile);
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        const QByteArray copy = real.readAll();
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-600);
+        auto leave = [&](const QString& suffix, const QByteArray& data, bool stale) {
+            WriteAll(settingsFile + suffix, data);
+            QFile f(settingsFile + suffix);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            if (stale)
+                QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+        };
+        leave(QStringLiteral(".aB3dE9"), copy, true);            // a cut-off save: ours
+        leave(QStringLiteral(".Xy12z0"), QByteArray(), true);     // cut off before any byte
+        leave(QStringLiteral(".qW7eR5"), copy, false);           // perhaps a save running now
+        leave(QStringLiteral(".backup"), "my own notes\n", true); // the user's, whatever its name
+        leave(QStringLiteral(".lock"), QByteArray(), true);
+
+        SettingsStore store(dir_->path());
+        QCOMPARE(store.ReadString(QStringLiteral("Braxlow/ConnectInfo"), QStringLiteral("Password")),
+                 QStringLiteral("secret"));
+        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".aB3dE9")));
+        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".Xy12z0")));
+        for (const char* kept : {".qW7eR5", ".backup", ".lock"})
+            QVERIFY2(QFileInfo::exists(settingsFile + QLatin1String(kept)), kept);
+    }
+
     void seesChangesMadeByAnotherStore()
     {
         SettingsStore first(dir_->path());
