@@ -3,7 +3,7 @@
 // braxlow-ports: shows and edits the COM numbers Braxlow gives the serial devices.
 //
 //   braxlow-ports                      list ports and modems
-//   braxlow-ports add COM7 /dev/pts/5 ["Korvane GPRS MODEM"]
+//   braxlow-ports add [--absent] COM7 /dev/pts/5 ["Korvane GPRS MODEM"]
 //   braxlow-ports remove COM7
 #include "BraxlowApp.h"
 #include "ModemRegistry.h"
@@ -86,15 +86,26 @@ int main(int argc, char* argv[])
 
     if (args.isEmpty() || args.at(0) == QLatin1String("list"))
         return List(map);
-    if (args.at(0) == QLatin1String("add") && (args.size() == 3 || args.size() == 4)) {
-        const int number = PortMap::ComNumber(args.at(1));
+    QStringList add = args;
+    // A device that appears later (a Bluetooth port bound on demand) may be
+    // named before it exists, when the user says so.
+    const bool mayBeAbsent = add.removeAll(QStringLiteral("--absent")) > 0;
+    if (!add.isEmpty() && add.at(0) == QLatin1String("add") && (add.size() == 3 || add.size() == 4)) {
+        const int number = PortMap::ComNumber(add.at(1));
         if (number < 0) {
-            err << "Not a port name: " << args.at(1) << " (use COM1 to COM255)\n";
+            err << "Not a port name: " << add.at(1) << " (use COM1 to COM255)\n";
             return 2;
         }
-        if (!map.AddExplicit(number, args.at(2), args.value(3))) {
-            err << "Cannot map " << args.at(1) << " to " << args.at(2)
-                << ": the device must be an absolute path without ';'\n";
+        QString problem = PortMap::ExplicitEntryProblem(add.at(2), add.value(3));
+        if (problem.isEmpty())
+            problem = PortMap::TerminalProblem(add.at(2), mayBeAbsent);
+        if (!problem.isEmpty() || !map.AddExplicit(number, add.at(2), add.value(3))) {
+            // The path is not echoed: it may hold the very characters refused.
+            err << "Cannot map " << add.at(1) << ": " << problem
+                << (problem.contains(QLatin1String("does not exist")) || problem.contains(QLatin1String("No such file"))
+                        ? " (add --absent for a device that appears later)"
+                        : "")
+                << '\n';
             return 2;
         }
         return List(map);
@@ -108,7 +119,7 @@ int main(int argc, char* argv[])
         return List(map);
     }
     err << "usage: braxlow-ports [list]\n"
-           "       braxlow-ports add COMn DEVICE [MODEM-NAME]\n"
+           "       braxlow-ports add [--absent] COMn DEVICE [MODEM-NAME]\n"
            "       braxlow-ports remove COMn\n";
     return 2;
 }

@@ -3,11 +3,17 @@
 
 #include "QuarrinHost.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -184,6 +190,29 @@ QString PortMap::ExplicitEntryProblem(const QString& device, const QString& mode
         return QStringLiteral("the device path must not contain ';' or control characters");
     if (HasControlCharacters(modemName))
         return QStringLiteral("the modem name must not contain control characters");
+    return QString();
+}
+
+QString PortMap::TerminalProblem(const QString& device, bool mayBeAbsent)
+{
+    const QByteArray path = QFile::encodeName(device);
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0) {
+        if (errno == ENOENT && mayBeAbsent)
+            return QString();
+        return QStringLiteral("the device %1 cannot be used: %2")
+            .arg(device, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    if (!S_ISCHR(st.st_mode))
+        return QStringLiteral("the device %1 is not a terminal device (a serial port, modem or pseudo-terminal)").arg(device);
+    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return QStringLiteral("the device %1 cannot be opened to check it: %2")
+            .arg(device, QString::fromLocal8Bit(std::strerror(errno)));
+    const bool terminal = ::isatty(fd) == 1;
+    ::close(fd);
+    if (!terminal)
+        return QStringLiteral("the device %1 is not a terminal device (a serial port, modem or pseudo-terminal)").arg(device);
     return QString();
 }
 

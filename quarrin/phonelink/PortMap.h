@@ -74,6 +74,10 @@ public:
     static std::optional<MappedPort> ParseExplicit(int number, const QString& value);
     // Why a path or modem name cannot be an explicit entry; empty when it can.
     static QString ExplicitEntryProblem(const QString& device, const QString& modemName);
+    // Why the path is not a terminal device a phone can be on (a file, a FIFO,
+    // /dev/null...); empty when it is one. `mayBeAbsent` lets a path that does
+    // not exist yet pass (a Bluetooth port bound later).
+    static QString TerminalProblem(const QString& device, bool mayBeAbsent = false);
 
     static QString ComName(int number);
     // The number of "COMn" (any case), -1 when the text is not such a name.

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 class MemoryStorage : public PortMapStorage
@@ -194,6 +196,57 @@ private Q_SLOTS:
         PortMap map(&storage, sys.Roots());
         map.Refresh();
         QCOMPARE(Describe(map.Ports()), QStringList{"COM5=null"});
+    }
+
+    // A hand-edited settings file: control characters make no entry.
+    void storedEntriesWithControlCharactersAreIgnored()
+    {
+        FakeSysfs sys;
+        MemoryStorage storage;
+        storage.saved = {{4, QStringLiteral("/dev/null\nCOM9=/dev/tty")},
+                         {5, QStringLiteral("/dev/null;Korvane\rGPRS")},
+                         {6, QStringLiteral("/dev/null;Korvane GPRS MODEM")}};
+        PortMap map(&storage, sys.Roots());
+        map.Refresh();
+        QCOMPARE(Describe(map.Ports()), QStringList{"COM6=null"});
+    }
+
+    // The tool takes only terminal devices, or a path that appears later when
+    // the user says so; it names what is wrong.
+    void portsToolTakesOnlyTerminals()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        auto run = [&dir](const QStringList& args, QString* output = nullptr) {
+            QProcess tool;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("BRAXLOW_CONFIG_HOME"), dir.path());
+            tool.setProcessEnvironment(env);
+            tool.setProcessChannelMode(QProcess::MergedChannels);
+            tool.start(TestSupport::ProgramDirectory() + QStringLiteral("/braxlow-ports"), args);
+            tool.waitForFinished(20000);
+            if (output)
+                *output = QString::fromLocal8Bit(tool.readAll());
+            return tool.exitCode();
+        };
+        QString said;
+        for (const QString& notATerminal : {QStringLiteral("/etc/passwd"), fifo, dir.path(), QStringLiteral("/dev/null")}) {
+            QCOMPARE(run({QStringLiteral("add"), QStringLiteral("COM9"), notATerminal}, &said), 2);
+            QVERIFY2(said.contains(QLatin1String("not a terminal device")), qPrintable(said));
+        }
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("COM9"), QStringLiteral("/dev/pts/x\ny")}, &said), 2);
+        QVERIFY2(said.contains(QLatin1String("device path")), qPrintable(said));
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("COM9"), QStringLiteral("/dev/ptmx"), QStringLiteral("GPRS\tphone")}, &said), 2);
+        QVERIFY2(said.contains(QLatin1String("modem name")), qPrintable(said));
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("COM9"), QStringLiteral("/dev/rfcomm99")}, &said), 2);
+        QVERIFY2(said.contains(QLatin1String("--absent")), qPrintable(said));
+
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("--absent"), QStringLiteral("COM9"), QStringLiteral("/dev/rfcomm99")}, &said), 0);
+        QVERIFY(said.contains(QLatin1String("/dev/rfcomm99")));
+        QCOMPARE(run({QStringLiteral("add"), QStringLiteral("--absent"), QStringLiteral("COM8"), QStringLiteral("/etc/passwd")}, &said), 2);
+        QCOMPARE(run({}, &said), 0);
+        QVERIFY2(!said.contains(QLatin1String("passwd")) && !said.contains(QLatin1String("null")), qPrintable(said));
     }
 
     void comNames()
