@@ -46,6 +46,7 @@ struct Options
     int silentForMs = 0;
     int delayMs = 0;
     int hangupAfterMs = 0;
+    bool noise = false; // a NUL before everything it sends, as a waking line does
     std::vector<Rule> errorOn;
     std::vector<Rule> cmeErrorOn;
     std::vector<Rule> cmeUnterminatedOn;
@@ -87,10 +88,11 @@ bool StartsWith(const std::string& s, const std::string& prefix)
     return s.compare(0, prefix.size(), prefix) == 0;
 }
 
-void Send(const std::string& text)
+void Send(const std::string& plain)
 {
     if (g_options.delayMs > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(g_options.delayMs));
+    const std::string text = g_options.noise ? std::string(1, '\0') + plain : plain;
     size_t done = 0;
     while (done < text.size()) {
         const ssize_t n = ::write(g_master, text.data() + done, text.size() - done);
@@ -403,6 +405,7 @@ void Usage()
         "  --cme-late-on CMD:N      send +CME ERROR: N, end the line half a second later\n"
         "  --hangup-on CMD          hang up when CMD arrives\n"
         "  --hangup-after MS        hang up after MS milliseconds\n"
+        "  --noise                  send a NUL byte before everything\n"
         "  --network                after CONNECT, play the operator's network: a pppd\n"
         "                           on the line hands out an address and DNS servers\n"
         "  --network-auth none|pap|chap  the login the network requires (default none)\n"
@@ -431,6 +434,7 @@ int main(int argc, char* argv[])
         }
         if (a == "--no-echo") g_options.echo = false;
         else if (a == "--silent") g_options.silent = true;
+        else if (a == "--noise") g_options.noise = true;
         else if (a == "--link" && hasValue) g_options.linkPath = value();
         else if (a == "--log" && hasValue) g_options.logPath = value();
         else if (a == "--manufacturer" && hasValue) g_options.manufacturer = value();

@@ -188,6 +188,14 @@ private Q_SLOTS:
                                         QStringLiteral("1,0,0,3,0,0"), QString()), 0);
     }
 
+    void noiseOnTheLineHidesNoAnswer()
+    {
+        StartPhone({QStringLiteral("--noise")}); // a NUL before every answer
+        session_->PrepareConnection();
+        QCOMPARE(session_->RunAtSession(), -1);
+        QVERIFY(prompter_->Messages().isEmpty());
+    }
+
     void capabilityCheck_data()
     {
         QTest::addColumn<QStringList>("phoneArgs");

@@ -4,6 +4,8 @@
 #include "SettingsStore.h"
 #include "TestSupport.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -219,6 +221,33 @@ private Q_SLOTS:
         QVERIFY(!app.Startup());
         QCOMPARE(prompter.Messages().size(), 2); // the creation question first, then the end
         QCOMPARE(prompter.Messages().at(1).text, DataStore::kSystemMissingMessage);
+    }
+
+    // A user database of another shape (an older copy, another program's file)
+    // is said so, and /ID: takes nothing from it.
+    void databaseOfAnotherShapeLeavesTheSelectionAlone()
+    {
+        RecordingPrompter prompter;
+        TestSupport::ProgramFolder program;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            db.setDatabaseName(program.Path() + QStringLiteral("/BXUSER.mdb"));
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("CREATE TABLE EntryInfo (ID INTEGER PRIMARY KEY, ConnectName TEXT)")));
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO EntryInfo VALUES (1, 'old')")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        BraxlowApp app(Options(program.ProgramFile(), dir_->path()), prompter);
+        ConnectInfo mine;
+        mine.ConnectName = QStringLiteral("mine");
+        mine.Password = QStringLiteral("kept");
+        app.Settings().SaveConnectInfo(mine);
+        QVERIFY(app.Startup(QStringLiteral("/ID:1")));
+        QCOMPARE(app.Settings().LoadConnectInfo(), mine);
+        QCOMPARE(prompter.Messages().size(), 1);
+        QVERIFY(prompter.Messages().at(0).text.contains(QLatin1String("not a Braxlow database")));
     }
 
     void commandLineSelectsAnEntry()
