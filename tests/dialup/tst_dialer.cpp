@@ -62,6 +62,30 @@ QStringList ProcessesMentioning(const QByteArray& needle, const char* file)
     return found;
 }
 
+// A dialer whose pppd is a stand-in, with its controller, the entry made and
+// bound to the modem of the configured port.
+struct StandInDial
+{
+    StandInDial(const QString& phoneBook, AppSettings& settings, const QString& pppd)
+        : paths(Paths(pppd)), dialer(phoneBook, &settings, paths), controller(settings, dialer, irda, prompter, 5)
+    {
+    }
+    static DialerPaths Paths(const QString& pppd)
+    {
+        DialerPaths p;
+        p.pppd = pppd;
+        p.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
+        return p;
+    }
+    bool Prepare() { return controller.EnsureDialupEntry(QStringLiteral("*99#")) && controller.BindEntryToModem(); }
+
+    DialerPaths paths;
+    CRasDialer dialer;
+    RecordingPrompter prompter;
+    CIrDASock irda;
+    DialupController controller;
+};
+
 } // namespace
 
 class TestDialer : public QObject
@@ -363,18 +387,13 @@ private Q_SLOTS:
         QTemporaryDir record;
         qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/") + transcript));
         qputenv("FAKE_PPPD_DIR", QFile::encodeName(record.path()));
-        DialerPaths paths;
-        paths.pppd = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/fake-pppd.sh");
-        paths.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
-        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_, paths);
-        RecordingPrompter prompter;
-        CIrDASock irda;
-        DialupController controller(*settings_, dialer, irda, prompter, 5);
+        StandInDial dial(dir_->filePath(QStringLiteral("pbk")), *settings_,
+                         QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/fake-pppd.sh"));
+        auto& [paths, dialer, prompter, irda, controller] = dial;
         QStringList statuses;
         connect(&controller, &DialupController::statusTextChanged, this,
                 [&statuses](const QString& s) { statuses << s; });
-        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99#")));
-        QVERIFY(controller.BindEntryToModem());
+        QVERIFY(dial.Prepare());
 
         const QString password = QStringLiteral("pw-%1-secret").arg(QRandomGenerator::global()->generate());
         QElapsedTimer t;
@@ -471,15 +490,10 @@ private Q_SLOTS:
         qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/") + transcript));
         QTemporaryDir record;
         qputenv("FAKE_PPPD_DIR", QFile::encodeName(record.path()));
-        DialerPaths paths;
-        paths.pppd = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/fake-pppd.sh");
-        paths.peersFile = QStringLiteral("/dev/null");
-        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_, paths);
-        RecordingPrompter prompter;
-        CIrDASock irda;
-        DialupController controller(*settings_, dialer, irda, prompter, 5);
-        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99#")));
-        controller.BindEntryToModem();
+        StandInDial dial(dir_->filePath(QStringLiteral("pbk")), *settings_,
+                         QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/fake-pppd.sh"));
+        CRasDialer& dialer = dial.dialer;
+        QVERIFY(dial.Prepare());
 
         std::atomic<int> recorded{0};
         dialer.Dial(kName, [&recorded](quint32, unsigned, int, int e, int) {
@@ -524,15 +538,9 @@ private Q_SLOTS:
         PtyPair pty;
         QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath(), QStringLiteral("Korvane GPRS MODEM")));
         settings_->SavePort(7);
-        DialerPaths paths;
-        paths.pppd = QStringLiteral("/bin/false");
-        paths.peersFile = QStringLiteral("/dev/null");
-        CRasDialer dialer(dir_->filePath(QStringLiteral("pbk")), settings_, paths);
-        RecordingPrompter prompter;
-        CIrDASock irda;
-        DialupController controller(*settings_, dialer, irda, prompter, 5);
-        QVERIFY(controller.EnsureDialupEntry(QStringLiteral("*99#")));
-        controller.BindEntryToModem();
+        StandInDial dial(dir_->filePath(QStringLiteral("pbk")), *settings_, QStringLiteral("/bin/false"));
+        DialupController& controller = dial.controller;
+        QVERIFY(dial.Prepare());
         QCOMPARE(controller.DialAndWait(QStringLiteral("*99#"), QStringLiteral("web"), QString(1 << 20, QLatin1Char('p'))), 0);
         QCOMPARE(controller.DialError(), int(Ras::kInvalidParameter));
     }
