@@ -183,8 +183,10 @@ bool Write(QIODevice& device, const QSettings::SettingsMap& map)
         header.replace(QLatin1Char('/'), QLatin1Char('\\'));
         out += QLatin1Char('[') + header + QStringLiteral("]\n");
         for (const auto& [name, value] : it.value()) {
-            out += name.compare(kDefaultName, Qt::CaseInsensitive) == 0 ? QStringLiteral("@")
-                                                                          : Quote(name);
+            // Only the default value itself is "@": another spelling ("default") is
+            // a name of its own and would come back renamed, or lose its value
+            // to the default one.
+            out += name == kDefaultName ? QStringLiteral("@") : Quote(name);
             out += QLatin1Char('=');
             if (IsInteger(value)) {
                 const auto dword = static_cast<quint32>(value.toLongLong());

@@ -209,6 +209,21 @@ private Q_SLOTS:
                  QStringLiteral("57600"));
     }
 
+    void onlyTheDefaultValueIsWrittenAsAt()
+    {
+        QSettings::SettingsMap map{{QStringLiteral("Braxlow/Default"), QStringLiteral("x")},
+                                   {QStringLiteral("Braxlow/default"), QStringLiteral("y")}};
+        QByteArray text;
+        QBuffer out(&text);
+        QVERIFY(out.open(QIODevice::WriteOnly) && RegistryFormat::Write(out, map));
+        out.close();
+        QVERIFY(text.contains("@=\"x\"") && text.contains("\"default\"=\"y\""));
+        QBuffer in(&text);
+        QSettings::SettingsMap back;
+        QVERIFY(in.open(QIODevice::ReadOnly) && RegistryFormat::Read(in, back));
+        QCOMPARE(back, map); // neither renamed nor lost
+    }
+
     void leftoversOfCutOffSavesAreRemoved()
     {
         const QString settingsFile = SettingsStore(dir_->path()).FilePath();
