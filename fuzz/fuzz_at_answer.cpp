@@ -5,6 +5,7 @@
 // Input: the first byte splits the rest into the pieces that arrive between
 // polls; an empty piece is a poll with nothing new.
 #include "AtAnswer.h"
+#include "CComm.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,6 +21,20 @@ namespace {
     std::fprintf(stderr, "fuzz_at_answer: %s\n--- answer (UTF-8) ---\n%s\n---\n", what,
                  answer.toUtf8().constData());
     std::abort();
+}
+
+// The text the session judges: what the link's receive buffer gives for the
+// bytes the phone sent.
+QString LinkText(const QByteArray& bytes)
+{
+    struct Link : CComm
+    {
+        using CComm::WriteToInternalBuffer;
+    } link;
+    link.WriteToInternalBuffer(reinterpret_cast<const unsigned char*>(bytes.constData()), int(bytes.size()));
+    QString text;
+    link.ReadFromInternalBuffer(text);
+    return text;
 }
 
 void CheckText(const QByteArray& bytes, const QString& text)
@@ -44,12 +59,12 @@ bool HasErrorLine(const QString& answer)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size < 1)
+    if (size < 1 || size > size_t(CComm::kBufferSize)) // more than the link ever holds
         return 0;
     const QByteArray all(reinterpret_cast<const char*>(data) + 1, static_cast<qsizetype>(size - 1));
     const char separator = static_cast<char>(data[0]);
 
-    const QString whole = AtAnswer::Text(all);
+    const QString whole = LinkText(all);
     CheckText(all, whole);
 
     AtAnswer judge;
@@ -61,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (to < 0)
             to = all.size();
         const QByteArray piece = all.mid(from, to - from);
-        answer += AtAnswer::Text(piece);
+        answer += LinkText(piece);
         received += piece;
         from = to + 1;
         if (answer.isEmpty())
@@ -84,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (again)
             break; // the session stops reading here
     }
-    if (answer != AtAnswer::Text(received))
+    if (answer != LinkText(received))
         Fail("the pieces' text differs from the text of all their bytes", answer);
     return 0;
 }

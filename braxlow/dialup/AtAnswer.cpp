@@ -18,10 +18,3 @@ bool AtAnswer::Complete(const QString& answer)
     return answer.contains(QLatin1String("ERROR\r\n")) || answer.contains(QLatin1String("NO CARRIER\r\n")) ||
            answer.endsWith(QLatin1String("> "));
 }
-
-QString AtAnswer::Text(const QByteArray& bytes)
-{
-    QByteArray kept = bytes;
-    kept.removeIf([](char c) { return c == '\0'; });
-    return QString::fromLatin1(kept);
-}

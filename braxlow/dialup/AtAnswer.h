@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 // Judges a phone's answer to one command while it arrives: whether it is
@@ -13,10 +12,6 @@ public:
     // True once the answer needs nothing more.
     bool Complete(const QString& answer);
     static bool Accepted(const QString& answer) { return answer.contains(QLatin1String("OK\r\n")); }
-
-    // The text of what the phone sent: every byte, NULs left out (phones send
-    // them, and noise, when their line wakes).
-    static QString Text(const QByteArray& bytes);
 
 private:
     qsizetype errorAt_ = -1; // where a +CME/+CMS error line began
