@@ -711,5 +711,17 @@
         <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
         <translation>Dieser Verbindungseintrag kann nicht an das Telefon gesendet werden: Sein Feld „%1“ enthält Zeichen, die ein Telefon in einem Befehl nicht annimmt (etwa Anführungszeichen, umgekehrte Schrägstriche oder Zeilenumbrüche). Korrigieren Sie den Eintrag und verbinden Sie dann erneut.</translation>
     </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>Das Feld „%1“ darf nur die Buchstaben A bis Z, Ziffern, Bindestriche und Punkte enthalten. Korrigieren Sie es und speichern Sie erneut.</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>Das Feld „%1“ muss eine Adresse aus vier Zahlen von 0 bis 255 sein, durch Punkte getrennt, etwa 10.0.0.1. Korrigieren Sie es und speichern Sie erneut.</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>Das Feld „%1“ muss aus sechs durch Kommas getrennten Zahlen bestehen, etwa 1,0,0,3,0,0. Wählen Sie das Profil auf dieser Seite erneut und speichern Sie dann.</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "CIrDASock.h"
 #include "CRasDialer.h"
 #include "ConnectionEntry.h"
+#include "EntryChecks.h"
 #include "LanguageStrings.h"
 #include "Prompter.h"
 #include "StringIds.h"
@@ -259,10 +260,8 @@ int AtSession::RunAtSession()
 {
     if (unsafeField_ != 0) {
         // Refused before the port is opened: nothing of it reaches the phone.
-        QString label = Text(unsafeField_).remove(QLatin1Char('&')).trimmed();
-        if (label.endsWith(QLatin1Char(':')))
-            label.chop(1);
-        const QString message = Text(Str::UnsafeEntryValue).arg(label);
+        const QString message =
+            Text(Str::UnsafeEntryValue).arg(EntryChecks::FieldName(settings_.LanguageModule(), unsafeField_));
         Q_EMIT statusTextChanged(message);
         prompter_.Show(message, QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
         return 0;

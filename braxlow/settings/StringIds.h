@@ -187,6 +187,9 @@ constexpr int LanguageSwedish = 2042;
 
 // Texts of Braxlow's own, beyond those of the original tables.
 constexpr int UnsafeEntryValue = 3001;
+constexpr int BadAccessPointName = 3002;
+constexpr int BadAddress = 3003;
+constexpr int BadQosText = 3004;
 
 inline constexpr std::array kAllStringIds = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
@@ -218,6 +221,7 @@ inline constexpr std::array kAllStringIds = {
     LanguageEnglish, LanguageGerman, LanguageChineseSimplified, LanguageChineseTraditional,
     LanguageFrench, LanguageItalian, LanguageSpanish, LanguagePortuguese, LanguageDutch,
     LanguagePortugueseBrazilian, LanguageRussian, LanguageArabic, LanguageSwedish, UnsafeEntryValue,
+    BadAccessPointName, BadAddress, BadQosText,
 };
 
 } // namespace Str

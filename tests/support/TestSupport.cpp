@@ -4,6 +4,10 @@
 #include "LanguageLoader.h"
 
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtTest>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -64,3 +68,53 @@ Prompter::Answer RecordingPrompter::Show(const QString& text, const QString& cap
         return Answer::Ok;
     }
 }
+
+namespace TestSupport {
+
+EntryData::EntryData(const QList<ApnPreset>& presets)
+    : store(settingsDir.filePath(QStringLiteral("config")))
+    , settings(store)
+    , data(settings, prompter)
+{
+    settings.SetProgramDirectory(folder.Path() + QLatin1Char('/'));
+    settings.LoadAll();
+    LanguageLoader(settings, prompter).LoadStartupLanguage();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("presets"));
+        db.setDatabaseName(data.SystemDatabasePath());
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("CREATE TABLE [APN Info] (ID INTEGER PRIMARY KEY, Country TEXT, ConnectName TEXT, "
+                              "[Provider Name] TEXT, APNName TEXT, UserName TEXT, Password TEXT, "
+                              "PrimaryDNS TEXT, SecondDNS TEXT, PhoneNumber TEXT, QoSMin TEXT, QoSRequest TEXT)"));
+        for (const ApnPreset& p : presets) {
+            q.prepare(QStringLiteral("INSERT INTO [APN Info] (Country, ConnectName, [Provider Name], APNName, "
+                                     "UserName, Password, PrimaryDNS, SecondDNS, PhoneNumber, QoSMin, QoSRequest) "
+                                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            for (const QString& v : {p.Country, p.ConnectName, p.ProviderName, p.APNName, p.UserName, p.Password,
+                                     p.PrimaryDNS, p.SecondDNS, p.PhoneNumber, p.QoSMin, p.QoSRequest})
+                q.addBindValue(v.isNull() ? QString(QLatin1String("")) : v);
+            QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("presets"));
+    QVERIFY(data.CreateUserDatabase());
+}
+
+ApnPreset Preset(const QString& country, const QString& provider, const QString& connectName,
+                 const QString& apn, const QString& dial, const QStringList& more)
+{
+    ApnPreset p;
+    p.Country = country;
+    p.ProviderName = provider;
+    p.ConnectName = connectName;
+    p.APNName = apn;
+    p.PhoneNumber = dial;
+    QString* rest[] = {&p.UserName, &p.Password, &p.PrimaryDNS, &p.SecondDNS, &p.QoSMin, &p.QoSRequest};
+    for (qsizetype i = 0; i < more.size() && i < 6; ++i)
+        *rest[i] = more.at(i);
+    return p;
+}
+
+} // namespace TestSupport

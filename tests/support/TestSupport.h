@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppSettings.h"
+#include "DataStore.h"
 #include "Prompter.h"
 #include "SettingsStore.h"
 
@@ -70,3 +71,27 @@ private:
     QList<Answer> answers_;
     QList<Shown> shown_;
 };
+
+namespace TestSupport {
+
+// A data store over a program folder of the test's own: "APN Info" holds exactly
+// `presets` (an empty list leaves the table empty), the user database exists
+// without entries, and the English table is loaded.
+struct EntryData
+{
+    explicit EntryData(const QList<ApnPreset>& presets);
+    ProgramFolder folder{false};
+    QTemporaryDir settingsDir;
+    SettingsStore store;
+    AppSettings settings;
+    RecordingPrompter prompter;
+    DataStore data;
+};
+
+// A preset row in the order the columns are usually read: country, provider,
+// connection name, APN, dial string, then optionally user name, password, DNS
+// servers and QoS texts.
+ApnPreset Preset(const QString& country, const QString& provider, const QString& connectName,
+                 const QString& apn, const QString& dial, const QStringList& more = {});
+
+} // namespace TestSupport

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ContextNumber.h"
+#include "EntryChecks.h"
+#include "EntryEditor.h"
+#include "StringIds.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+
+using TestSupport::EntryData;
+using TestSupport::Preset;
+
+class TestEntryEditor : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void contextNumberOfDialStrings_data()
+    {
+        QTest::addColumn<QString>("dial");
+        QTest::addColumn<int>("cid");
+        const std::pair<const char*, int> examples[] = {
+            {"*99#", 1},        {"*99***1#", 1},    {"*99***2#", 2},  {"*99**1*1#", 1}, {"*99**1*3#", 3},
+            {"*99*1,4#", 4},    {"ATD*99***5#", 5}, {"12345", 1},     {"*99***#", 1},   {"*99*1#,2", 1},
+            {"*99***-2#", 1},   {"*99*** 7x#", 7},  {"*99***abc#", 1}, {"*99", 1}};
+        for (const auto& [dial, cid] : examples)
+            QTest::newRow(dial) << QString::fromLatin1(dial) << cid;
+    }
+    void contextNumberOfDialStrings()
+    {
+        QFETCH(QString, dial);
+        QFETCH(int, cid);
+        QCOMPARE(ContextNumberOf(dial), cid);
+    }
+
+    void qosTextsTakeTheContextNumber()
+    {
+        QCOMPARE(SpliceContextNumber(2, QStringLiteral("1,0,0,3,0,0")), QStringLiteral("2,0,0,3,0,0"));
+        QCOMPARE(SpliceContextNumber(12, QStringLiteral("3,1,2,3,4,31")), QStringLiteral("12,1,2,3,4,31"));
+        QCOMPARE(SpliceContextNumber(2, QStringLiteral("abc")), QStringLiteral("2abc"));
+        QCOMPARE(CompleteQosText(3, QString()), QStringLiteral("3,0,0,3,0,0"));
+        QCOMPARE(CompleteQosText(3, QStringLiteral(",0,0,3,0,0")), QStringLiteral("3,0,0,3,0,0"));
+    }
+
+    void savedValuesAreChecked()
+    {
+        using namespace EntryChecks;
+        QVERIFY(IsAccessPointName(QStringLiteral("internet.t-mobile.de")));
+        QVERIFY(IsAccessPointName(QString()));
+        for (const char* bad : {"a\"b", "web de", "w\\eb", "net;AT", "ä"})
+            QVERIFY2(!IsAccessPointName(QString::fromUtf8(bad)), bad);
+        QVERIFY(IsDottedQuad(QStringLiteral("10.0.0.1")));
+        QVERIFY(IsDottedQuad(QStringLiteral("255.255.255.255")));
+        for (const char* bad : {"", "256.1.1.1", "1.2.3", "1.2.3.4.5", "1..2.3", "1.2.3.-4", " 1.2.3.4"})
+            QVERIFY2(!IsDottedQuad(QString::fromLatin1(bad)), bad);
+        QVERIFY(IsQosText(QStringLiteral("1,0,0,3,0,31")));
+        for (const char* bad : {"", "1,0,0,3,0", "1,0,0,3,0,x", "1,0,0,3,0,0,0", "2147483647,3,4,5,9,31"})
+            QVERIFY2(!IsQosText(QString::fromLatin1(bad)), bad);
+
+        ConnectionEntry entry;
+        entry.QoSMin = entry.QoSRequest = QStringLiteral("1,0,0,3,0,0");
+        QVERIFY(!FindProblem(entry));
+        entry.SecondDNS = QStringLiteral("8.8.8.300");
+        const Problem problem = FindProblem(entry);
+        QCOMPARE(problem.message, Str::BadAddress);
+        QCOMPARE(problem.field, Str::AlternateDnsLabel);
+        EntryData fixture({});
+        QCOMPARE(ProblemText(fixture.settings.LanguageModule(), problem),
+                 QStringLiteral("The field \"Alternate DNS server\" must be an address of four numbers from 0 to 255 "
+                                "joined by dots, such as 10.0.0.1. Correct it, then save again."));
+    }
+
+    void countryBoxKeepsItsOrder()
+    {
+        ChoiceBox box(ChoiceBox::Order::Sorted);
+        for (const char* name : {"[Others]", "spain", "Spain(International Sort)", "austria", ".."})
+            box.Add(QString::fromUtf8(name));
+        QCOMPARE(box.Items(), (QStringList{"austria", "spain", "Spain(International Sort)", "..", "[Others]"}));
+        QCOMPARE(box.FindPrefix(QStringLiteral("SPAIN")), 1);
+        QCOMPARE(box.FindPrefix(QStringLiteral("Chile")), -1);
+        box.Select(1);
+        box.Add(QStringLiteral("Belgium")); // an item before the selection keeps the selection on its item
+        QCOMPARE(box.CurrentText(), QStringLiteral("spain"));
+    }
+
+    void openingFillsTheListsFromTheEntry()
+    {
+        EntryData fixture({Preset("Spain(International Sort)", "Vodafone", "Vodafone ES", "ac.vodafone.es", "*99#"),
+                           Preset("Spain", "Movistar", "Movistar", "movistar.es", "*99#"),
+                           Preset("Austria", "A1", "A1", "a1.net", "*99***2#")});
+        EntryEditor spain(fixture.data);
+        spain.Fields().Country = QStringLiteral("Spain");
+        spain.Fields().ProviderName = QStringLiteral("Movistar");
+        spain.Open();
+        QCOMPARE(spain.Countries().CurrentText(), QStringLiteral("Spain"));
+        QCOMPARE(spain.Providers().Items(), (QStringList{"Movistar", "[Others]"}));
+        QCOMPARE(spain.Fields().ProviderName, QStringLiteral("Movistar"));
+
+        // A country the presets no longer have is added and chosen; its provider
+        // list is just "[Others]", and an edited entry keeps its own values.
+        EntryEditor gone(fixture.data);
+        gone.Fields().Country = QStringLiteral("Atlantis");
+        gone.Fields().ProviderName = QStringLiteral("Sunken");
+        gone.Fields().APNName = QStringLiteral("deep.sea");
+        gone.Open();
+        QCOMPARE(gone.Countries().Items(),
+                 (QStringList{"Atlantis", "Austria", "Spain", "Spain(International Sort)", "[Others]"}));
+        QCOMPARE(gone.Fields().Country, QStringLiteral("Atlantis"));
+        QCOMPARE(gone.Providers().Items(), QStringList{"[Others]"});
+        QCOMPARE(gone.Fields().ProviderName, QString()); // "Sunken" is not in the list
+        QCOMPARE(gone.Fields().APNName, QStringLiteral("deep.sea"));
+        QCOMPARE(gone.QosMinBase(), kDefaultQosBase);
+    }
+
+    void providerChoicesApplyPresets()
+    {
+        EntryData fixture({Preset("Austria", "A1", "A1 Internet", "a1.net", "*99***2#",
+                                  {"ppp@a1plus.at", "ppp", "194.48.124.200", "194.48.139.254", "2,1,0,3,0,0", ""}),
+                           Preset("Austria", "[Others]", "Austria other", "web", "*99#",
+                                  {"", "", "1.1.1.1", "8.8.8.8"})});
+        EntryEditor editor(fixture.data);
+        editor.SetEditMode(EntryEditor::Mode::New);
+        editor.Open();
+        ConnectionEntry& f = editor.Fields();
+        QCOMPARE(f.ConnectName, QStringLiteral("A1 Internet"));
+        QCOMPARE(f.QoSMin, QStringLiteral("2,1,0,3,0,0"));
+        QCOMPARE(editor.QosMinBase(), QStringLiteral("2,1,0,3,0,0"));
+        QCOMPARE(editor.FieldMode(), 0);
+
+        // "[Others]": the row's access point and dial string stay, its name and
+        // name servers do not; the fixed address goes with every choice.
+        f.UserIPAddr = QStringLiteral("10.0.0.9");
+        editor.Providers().Select(1);
+        editor.OnProviderChanged();
+        QCOMPARE(editor.FieldMode(), 1);
+        QVERIFY(editor.ApnEditable() && editor.DialStringEditable());
+        QCOMPARE(f.APNName, QStringLiteral("web"));
+        QCOMPARE(f.PhoneNumber, QStringLiteral("*99#"));
+        QVERIFY(f.ConnectName.isEmpty() && f.PrimaryDNS.isEmpty() && f.SecondDNS.isEmpty());
+        QVERIFY(f.UserIPAddr.isEmpty());
+
+        // A provider without a row for the country: the preset's own values go,
+        // the dial string stays.
+        f.ProviderName = QStringLiteral("Nobody");
+        f.PhoneNumber = QStringLiteral("*99***4#");
+        editor.ApplyPreset();
+        QVERIFY(f.APNName.isEmpty() && f.UserName.isEmpty() && f.Password.isEmpty());
+        QCOMPARE(f.PhoneNumber, QStringLiteral("*99***4#"));
+    }
+
+    void withoutPresetsEveryCountryIsOffered()
+    {
+        EntryData fixture({});
+        EntryEditor editor(fixture.data);
+        editor.SetEditMode(EntryEditor::Mode::New);
+        editor.Open();
+        QCOMPARE(editor.Countries().Items().size(), 113);
+        QVERIFY(!editor.Countries().Items().contains(QStringLiteral("..")));
+        QCOMPARE(editor.Fields().Country, QStringLiteral("Albania"));
+        QCOMPARE(editor.Providers().Items(), QStringList{"[Others]"});
+        QCOMPARE(editor.Fields().PhoneNumber, QStringLiteral("*99**1*1#"));
+
+        // The longest built-in name does not fit the column: it is cut, not refused.
+        editor.Countries().Select(editor.Countries().FindPrefix(QStringLiteral("Former")));
+        editor.OnCountryChanged();
+        editor.Fields().ConnectName = QStringLiteral("Skopje");
+        QCOMPARE(editor.OnSave().kind, EntryEditor::SaveOutcome::Kind::Saved);
+        QCOMPARE(editor.Fields().Country, QStringLiteral("Former Yugoslav Republic of Ma"));
+        QCOMPARE(editor.Fields().QoSMin, QStringLiteral("1,0,0,3,0,0"));
+        QVERIFY(fixture.data.AddEntry(editor.Fields()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEntryEditor)
+#include "tst_entryeditor.moc"
