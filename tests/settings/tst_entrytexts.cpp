@@ -69,11 +69,9 @@ private Q_SLOTS:
         const Ras::IpAddr zero;
         const Ras::IpAddr some{10, 0, 0, 1};
         QCOMPARE(IpAddressText(some), QStringLiteral("10.0.0.1"));
-        QCOMPARE(EditedIpAddressText(some), QStringLiteral("10.0.0.1"));
         QCOMPARE(EditedIpAddressText(zero), QString());
         QCOMPARE(ChosenIpAddressText(0, some), QString());
         QCOMPARE(ChosenIpAddressText(1, zero), QStringLiteral("0.0.0.0"));
-        QCOMPARE(ParseIpAddressText(QStringLiteral("10.0.0.1")), some);
         QCOMPARE(IpChoice(QString()), 0);
         QCOMPARE(IpChoice(QStringLiteral("0.0.0.0")), 1);
     }
