@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CEntrySheet.h"
+
+#include "CPropertyPage.h"
+#include "LanguageStrings.h"
+#include "StringIds.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CEntrySheet::CEntrySheet(const QString& caption, const QTranslator* module, QWidget* parent)
+    : QDialog(parent), module_(module), tabs_(new QTabWidget(this)),
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+{
+    setObjectName(QStringLiteral("entrySheet"));
+    setWindowTitle(caption);
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    buttons_->setObjectName(QStringLiteral("buttons"));
+    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(tabs_);
+    column->addWidget(buttons_);
+}
+
+void CEntrySheet::AddPage(QWidget* page)
+{
+    tabs_->addTab(page, page->windowTitle());
+}
+
+void CEntrySheet::setVisible(bool visible)
+{
+    // Before the dialog sizes itself, so the window fits the loaded texts.
+    if (visible && !initialised_) {
+        initialised_ = true;
+        OnInitDialog();
+    }
+    QDialog::setVisible(visible);
+}
+
+void CEntrySheet::OnInitDialog()
+{
+    buttons_->button(QDialogButtonBox::Ok)->setText(LoadLanguageString(module_, Str::Ok));
+    buttons_->button(QDialogButtonBox::Cancel)->setText(LoadLanguageString(module_, Str::Cancel));
+    const int tabTexts[] = {Str::TabTcpIp, Str::TabQoSMin, Str::TabQoSRequest};
+    for (int i = 0; i < tabs_->count() && i < 3; ++i)
+        tabs_->setTabText(i, LoadLanguageString(module_, tabTexts[i]));
+    for (int i = 0; i < tabs_->count(); ++i) {
+        if (auto* page = dynamic_cast<CPropertyPage*>(tabs_->widget(i)))
+            page->OnInitDialog();
+    }
+}
