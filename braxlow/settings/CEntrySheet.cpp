@@ -3,23 +3,29 @@
 
 #include "CPropertyPage.h"
 #include "LanguageStrings.h"
+#include "SkinButton.h"
 #include "StringIds.h"
 
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 CEntrySheet::CEntrySheet(const QString& caption, const QTranslator* module, QWidget* parent)
     : QDialog(parent), module_(module), tabs_(new QTabWidget(this)),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+      buttons_(new QDialogButtonBox(this)), ok_(new SkinButton(this)), cancel_(new SkinButton(this))
 {
+    // The program's own buttons, as in the editor that opens the sheet.
+    ok_->SetBitmaps(518);
+    cancel_->SetBitmaps(516);
+    ok_->setDefault(true);
+    buttons_->addButton(ok_, QDialogButtonBox::AcceptRole);
+    buttons_->addButton(cancel_, QDialogButtonBox::RejectRole);
     setObjectName(QStringLiteral("entrySheet"));
     setWindowTitle(caption);
     tabs_->setObjectName(QStringLiteral("tabs"));
     buttons_->setObjectName(QStringLiteral("buttons"));
-    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    ok_->setObjectName(QStringLiteral("okButton"));
+    cancel_->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -45,8 +51,8 @@ void CEntrySheet::setVisible(bool visible)
 
 void CEntrySheet::OnInitDialog()
 {
-    buttons_->button(QDialogButtonBox::Ok)->setText(LoadLanguageString(module_, Str::Ok));
-    buttons_->button(QDialogButtonBox::Cancel)->setText(LoadLanguageString(module_, Str::Cancel));
+    ok_->setText(LoadLanguageString(module_, Str::Ok));
+    cancel_->setText(LoadLanguageString(module_, Str::Cancel));
     const int tabTexts[] = {Str::TabTcpIp, Str::TabQoSMin, Str::TabQoSRequest};
     for (int i = 0; i < tabs_->count() && i < 3; ++i)
         tabs_->setTabText(i, LoadLanguageString(module_, tabTexts[i]));

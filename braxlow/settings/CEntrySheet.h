@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QDialogButtonBox;
+class SkinButton;
 class QTabWidget;
 class QTranslator;
 
@@ -27,5 +28,7 @@ private:
     const QTranslator* module_;
     QTabWidget* tabs_;
     QDialogButtonBox* buttons_;
+    SkinButton* ok_;
+    SkinButton* cancel_;
     bool initialised_ = false;
 };

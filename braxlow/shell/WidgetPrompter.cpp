@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WidgetPrompter.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -11,7 +12,10 @@
 Prompter::Answer WidgetPrompter::Show(const QString& text, const QString& caption,
                                       Buttons buttons, Icon icon)
 {
-    QMessageBox box;
+    // Over the window that asks, so it is centred there and keeps it blocked.
+    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                       : QApplication::activeWindow();
+    QMessageBox box(owner);
     box.setText(text);
     box.setWindowTitle(caption.isEmpty() ? QStringLiteral("Braxlow") : caption);
     switch (icon) {
