@@ -26,6 +26,25 @@ int UartIndex(const SerialDevice& d)
     return d.name.mid(4).toInt();
 }
 
+// Whether a stored value stands for the scanned device whose plain value is
+// `idValue`, and the modem name the user gave it, if any.
+bool MatchesDevice(const QString& value, const QString& idValue, QString& modemName)
+{
+    modemName.clear();
+    if (value == idValue)
+        return true;
+    if (value.size() <= idValue.size() + 1 || !value.startsWith(idValue) ||
+        value.at(idValue.size()) != QLatin1Char(';'))
+        return false;
+    // Names never hold ';', so a longer identity that merely begins the same way
+    // is not taken for this one.
+    const QString name = value.mid(idValue.size() + 1);
+    if (name.contains(QLatin1Char(';')))
+        return false;
+    modemName = name;
+    return true;
+}
+
 } // namespace
 
 PortMapStorage::~PortMapStorage() = default;
@@ -93,8 +112,11 @@ void PortMap::Refresh()
     entries_.clear();
     for (const SerialDevice& d : devices) {
         const QString value = kIdPrefix + d.identity;
+        QString markedName;
         auto it = std::find_if(assignments_.begin(), assignments_.end(),
-                               [&value](const PortAssignment& a) { return a.value == value; });
+                               [&value, &markedName](const PortAssignment& a) {
+                                   return MatchesDevice(a.value, value, markedName);
+                               });
         int number = 0;
         if (it != assignments_.end()) {
             number = it->number;
@@ -111,6 +133,10 @@ void PortMap::Refresh()
         p.device = d.node;
         p.present = true;
         p.info = d;
+        if (!markedName.isEmpty()) {
+            p.info.isModem = true;
+            p.info.modemName = markedName;
+        }
         entries_ << p;
     }
 
@@ -250,6 +276,25 @@ bool PortMap::AddExplicit(int number, const QString& device, const QString& mode
     assignments_ << PortAssignment{number, modemName.isEmpty()
                                                ? device
                                                : device + QLatin1Char(';') + modemName};
+    Save();
+    Refresh();
+    return true;
+}
+
+bool PortMap::MarkModem(int number, const QString& modemName)
+{
+    if (modemName.contains(QLatin1Char(';')) || HasControlCharacters(modemName))
+        return false;
+    const std::optional<MappedPort> port = Port(number);
+    if (!port || !port->present || port->explicitEntry)
+        return false;
+    auto it = std::find_if(assignments_.begin(), assignments_.end(),
+                           [number](const PortAssignment& a) { return a.number == number; });
+    if (it == assignments_.end())
+        return false;
+    it->value = kIdPrefix + port->info.identity;
+    if (!modemName.isEmpty())
+        it->value += QLatin1Char(';') + modemName;
     Save();
     Refresh();
     return true;

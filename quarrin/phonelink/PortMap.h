@@ -11,7 +11,8 @@
 
 // One stored assignment: a COM number and what it stands for. The text is either
 // "id:<identity>" for a device found by the scan, or an explicit device path
-// ("/dev/pts/5"), optionally followed by ";" and the modem name to show for it.
+// ("/dev/pts/5"); either may be followed by ";" and the modem name to show for it
+// (on a scanned device: the user said it is a modem).
 struct QUARRIN_EXPORT PortAssignment
 {
     int number = 0;
@@ -65,6 +66,12 @@ public:
     // Points a number at a path; replaces what the number stood for. False for a
     // number outside 1..255 or a path that is not absolute.
     bool AddExplicit(int number, const QString& device, const QString& modemName = QString());
+    // Says that the scanned device under `number` is a modem named `modemName`
+    // (a phone on a plain USB-serial cable does not say so itself); an empty name
+    // takes the mark away. The mark stays with the device, not with its node.
+    // False for a number that is not a device present now, or a name holding ';'
+    // or control characters.
+    bool MarkModem(int number, const QString& modemName);
     // Forgets a number; false when it was not mapped.
     bool Remove(int number);
 

@@ -106,6 +106,27 @@ UsbInfo FindUsb(const QString& sysRoot, const QString& ttyDir)
     return usb;
 }
 
+SerialDevice::PortRole RoleOf(const QHash<QString, QString>& udev)
+{
+    const auto flagged = [&udev](const char* name) {
+        return udev.value(QLatin1String(name)) == QLatin1String("1");
+    };
+    // An ignored port is never the one to dial, whatever else the rules say.
+    if (flagged("ID_MM_PORT_IGNORE"))
+        return SerialDevice::PortRole::Ignored;
+    if (flagged("ID_MM_PORT_TYPE_AT_PRIMARY"))
+        return SerialDevice::PortRole::AtPrimary;
+    if (flagged("ID_MM_PORT_TYPE_AT_PPP"))
+        return SerialDevice::PortRole::Data;
+    if (flagged("ID_MM_PORT_TYPE_AT_SECONDARY"))
+        return SerialDevice::PortRole::AtSecondary;
+    if (flagged("ID_MM_PORT_TYPE_GPS"))
+        return SerialDevice::PortRole::Gps;
+    if (flagged("ID_MM_PORT_TYPE_QCDM"))
+        return SerialDevice::PortRole::Diagnostics;
+    return SerialDevice::PortRole::Unknown;
+}
+
 bool IsPlaceholderUart(const QString& ttyDir)
 {
     // The 8250 driver registers ttyS0..ttyS31 whether or not a UART answers;
@@ -183,6 +204,7 @@ QList<SerialDevice> ScanSerialDevices(const SerialScanRoots& roots)
                             d.kind == SerialDevice::Kind::UsbModem;
         const bool udevModem = udev.value(QStringLiteral("ID_MM_CANDIDATE")) == QLatin1String("1") ||
                                udev.contains(QStringLiteral("ID_MODEM_GSM"));
+        d.role = RoleOf(udev);
         d.isModem = makers || cdcAcm || udevModem || d.kind == SerialDevice::Kind::Bluetooth ||
                     d.kind == SerialDevice::Kind::Infrared;
         if (d.isModem)

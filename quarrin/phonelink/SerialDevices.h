@@ -10,6 +10,9 @@
 struct QUARRIN_EXPORT SerialDevice
 {
     enum class Kind { Uart, UsbSerial, UsbModem, Bluetooth, Infrared, Explicit };
+    // What udev's modem rules say a port of a multi-port device is for; phones
+    // and sticks often offer a data port, a second AT port and a diagnostics port.
+    enum class PortRole { Unknown, AtPrimary, AtSecondary, Data, Gps, Diagnostics, Ignored };
 
     QString node;     // "/dev/ttyUSB0"
     QString name;     // "ttyUSB0"
@@ -24,6 +27,7 @@ struct QUARRIN_EXPORT SerialDevice
     // The modem's display name: "Korvane GPRS MODEM" for the maker's phone, else the
     // model; empty when the device does not name itself.
     QString modemName;
+    PortRole role = PortRole::Unknown;
 };
 
 // Where the scan looks; tests point these at fake trees.
