@@ -723,5 +723,77 @@
         <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
         <translation>Das Feld „%1“ muss aus sechs durch Kommas getrennten Zahlen bestehen, etwa 1,0,0,3,0,0. Wählen Sie das Profil auf dieser Seite erneut und speichern Sie dann.</translation>
     </message>
+    <message id="3020">
+        <source>AT commands (main port)</source>
+        <translation>AT-Befehle (Hauptanschluss)</translation>
+    </message>
+    <message id="3021">
+        <source>AT commands (second port)</source>
+        <translation>AT-Befehle (Zweitanschluss)</translation>
+    </message>
+    <message id="3022">
+        <source>data connection</source>
+        <translation>Datenverbindung</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>nicht zum Wählen</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>Anschlussnummer:</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>Gerät:</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>Wählen Sie die serielle Schnittstelle, an der Ihr Telefon angeschlossen ist, oder geben Sie das Gerät eines Bluetooth-Telefons ein, zum Beispiel /dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>Diese Schnittstelle ist COM%1. Sie wird als Ihr Telefon aufgeführt.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>Wählen Sie das Gerät, an dem Ihr Telefon angeschlossen ist, oder geben Sie es ein, zum Beispiel /dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>Das Gerät muss als vollständiger Pfad angegeben werden, zum Beispiel /dev/rfcomm0, ohne ';' und ohne Steuerzeichen.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>Wählen Sie eine Anschlussnummer von 1 bis 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 wird bereits von %2 verwendet. Wählen Sie eine andere Anschlussnummer.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 ist für ein Gerät reserviert, das gerade nicht angeschlossen ist. Wählen Sie eine andere Anschlussnummer.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 ist bereits als Modem an COM%2 aufgeführt.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 kann nicht für ein Telefon verwendet werden. Es muss eine serielle Schnittstelle, ein Modem oder ein Bluetooth-Anschluss sein. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 ist nicht vorhanden. Schließen Sie das Telefon an oder binden Sie seinen Bluetooth-Anschluss, und fügen Sie es dann erneut hinzu.</translation>
+    </message>
 </context>
 </TS>

@@ -723,5 +723,77 @@
         <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
         <translation>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</translation>
     </message>
+    <message id="3020">
+        <source>AT commands (main port)</source>
+        <translation>AT commands (main port)</translation>
+    </message>
+    <message id="3021">
+        <source>AT commands (second port)</source>
+        <translation>AT commands (second port)</translation>
+    </message>
+    <message id="3022">
+        <source>data connection</source>
+        <translation>data connection</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>diagnostics</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>not for dialing</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>Port number:</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>Device:</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>This port is COM%1. It will be listed as your phone.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>Choose a port number from 1 to 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 is already used by %2. Choose another port number.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 is kept for a device that is not connected now. Choose another port number.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 is already listed as a modem on COM%2.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</translation>
+    </message>
 </context>
 </TS>

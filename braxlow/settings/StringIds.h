@@ -190,6 +190,24 @@ constexpr int UnsafeEntryValue = 3001;
 constexpr int BadAccessPointName = 3002;
 constexpr int BadAddress = 3003;
 constexpr int BadQosText = 3004;
+constexpr int PortRoleAtPrimary = 3020;
+constexpr int PortRoleAtSecondary = 3021;
+constexpr int PortRoleData = 3022;
+constexpr int PortRoleGps = 3023;
+constexpr int PortRoleDiagnostics = 3024;
+constexpr int PortRoleIgnored = 3025;
+constexpr int AddModemNumberLabel = 3030;
+constexpr int AddModemDeviceLabel = 3031;
+constexpr int AddModemExplain = 3032;
+constexpr int AddModemMarksPort = 3033;
+constexpr int AddModemNoDevice = 3040;
+constexpr int AddModemBadPath = 3041;
+constexpr int AddModemBadNumber = 3042;
+constexpr int AddModemNumberTaken = 3043;
+constexpr int AddModemNumberKept = 3044;
+constexpr int AddModemAlreadyListed = 3045;
+constexpr int AddModemNotTerminal = 3046;
+constexpr int AddModemMissing = 3047;
 
 inline constexpr std::array kAllStringIds = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
@@ -221,7 +239,11 @@ inline constexpr std::array kAllStringIds = {
     LanguageEnglish, LanguageGerman, LanguageChineseSimplified, LanguageChineseTraditional,
     LanguageFrench, LanguageItalian, LanguageSpanish, LanguagePortuguese, LanguageDutch,
     LanguagePortugueseBrazilian, LanguageRussian, LanguageArabic, LanguageSwedish, UnsafeEntryValue,
-    BadAccessPointName, BadAddress, BadQosText,
+    BadAccessPointName, BadAddress, BadQosText, PortRoleAtPrimary, PortRoleAtSecondary,
+    PortRoleData, PortRoleGps, PortRoleDiagnostics, PortRoleIgnored, AddModemNumberLabel,
+    AddModemDeviceLabel, AddModemExplain, AddModemMarksPort, AddModemNoDevice, AddModemBadPath,
+    AddModemBadNumber, AddModemNumberTaken, AddModemNumberKept, AddModemAlreadyListed,
+    AddModemNotTerminal, AddModemMissing,
 };
 
 } // namespace Str
