@@ -1,0 +1,287 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CSetupDlg.h"
+
+#include "AppSettings.h"
+#include "CAddModemDlg.h"
+#include "LanguageStrings.h"
+#include "SkinPictures.h"
+#include "StringIds.h"
+#include "ui_CSetupDlg.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace {
+
+enum Column { ModemName, Comport, Device, Role, ColumnCount };
+
+} // namespace
+
+CSetupTree::CSetupTree(QWidget* parent) : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setRootIsDecorated(true);
+    setItemsExpandable(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+CSetupDlg::CSetupDlg(AppSettings& settings, PortMap& ports, CRasDialer& dialer, Prompter& prompter,
+                     const QString& productName, QWidget* parent)
+    : QDialog(parent)
+    , ui_(std::make_unique<Ui::CSetupDlg>())
+    , model_(settings, ports)
+    , settings_(settings)
+    , dialer_(dialer)
+    , prompter_(prompter)
+    , productName_(productName)
+    , timer_(this)
+{
+    ui_->setupUi(this);
+    timer_.setObjectName(QStringLiteral("timer0"));
+    timer_.setInterval(kRefreshMs);
+    connect(&timer_, &QTimer::timeout, this, &CSetupDlg::OnTimer);
+    connect(ui_->button1, &QPushButton::clicked, this, &CSetupDlg::OnOK);
+    connect(ui_->button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui_->button3, &QPushButton::clicked, this, &CSetupDlg::OnAddModem);
+    connect(ui_->tree1158, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item == nullptr)
+            return;
+        selectedItemText_ = item->text(0);
+        ShowPage(selectedItemText_);
+    });
+    // The modem list stays the page shown, whichever item was picked.
+    connect(ui_->tree1158, &QTreeWidget::itemSelectionChanged, this, [this] {
+        QTreeWidgetItem* root = ui_->tree1158->topLevelItem(0);
+        if (root == nullptr || (root->isSelected() && ui_->tree1158->selectedItems().size() == 1))
+            return;
+        const QSignalBlocker blocker(ui_->tree1158);
+        ui_->tree1158->setCurrentItem(root);
+        ui_->tree1158->clearSelection();
+        root->setSelected(true);
+        ui_->tree1158->viewport()->update();
+    });
+    ui_->list1156->viewport()->installEventFilter(this);
+    connect(ui_->list1156, &QTableWidget::itemSelectionChanged, this, [this] {
+        const int row = SelectedRow();
+        if (!selecting_ && row >= 0) {
+            current_ = row;
+            userChose_ = true; // by keyboard
+        }
+    });
+}
+
+CSetupDlg::~CSetupDlg() = default;
+
+QString CSetupDlg::Text(int id) const
+{
+    return LoadLanguageString(settings_.LanguageModule(), id);
+}
+
+void CSetupDlg::showEvent(QShowEvent* event)
+{
+    if (!opened_) {
+        opened_ = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CSetupDlg::OnInitDialog()
+{
+    setWindowIcon(Skin::Icon(514));
+    setWindowTitle(Text(Str::PhoneSetup).remove(QStringLiteral("...")) + QStringLiteral(" - ") +
+                   productName_);
+    const QFont font = Skin::Font(QStringLiteral("MS Sans Serif"), 15, 100);
+    ui_->list1156->setFont(font);
+    ui_->tree1158->setFont(font);
+    ui_->list1156->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 8);
+    ui_->list1156->setIconSize(QSize(16, 16));
+
+    ui_->button1->setText(Text(Str::Ok));
+    ui_->button2->setText(Text(Str::Cancel));
+    ui_->button3->setText(Text(Str::SetupAddModem));
+    ui_->button1->SetBitmaps(518);
+    ui_->button2->SetBitmaps(516);
+
+    port_ = settings_.LoadPort();
+    irPort_ = settings_.LoadIrPort();
+    FillTree();
+    ShowPage(selectedItemText_);
+    // A phone plugged in while the window is open shows up without a click.
+    timer_.start();
+}
+
+void CSetupDlg::FillTree()
+{
+    const QSignalBlocker blocker(ui_->tree1158);
+    ui_->tree1158->clear();
+    auto* root = new QTreeWidgetItem(ui_->tree1158, {Text(Str::PhoneSetup)});
+    root->setIcon(0, Skin::Icon(517));
+    new QTreeWidgetItem(root, {Text(Str::SetupAddModem)});
+    root->setExpanded(true);
+    ui_->tree1158->setCurrentItem(root);
+    root->setSelected(true);
+}
+
+void CSetupDlg::ShowPage(const QString& itemText)
+{
+    if (itemText == Text(Str::SetupAddModem))
+        OnAddModem();
+    else
+        ShowModemPage();
+}
+
+void CSetupDlg::ShowModemPage()
+{
+    QTableWidget* list = ui_->list1156;
+    list->clear();
+    list->setColumnCount(ColumnCount);
+    list->setColumnWidth(ModemName, 185);
+    list->setColumnWidth(Comport, 60);
+    list->setColumnWidth(Device, 150);
+    irda_.IrDAOpen();
+    userChose_ = false;
+    ShowRows(model_.Rows(), true);
+}
+
+void CSetupDlg::ShowRows(const QList<SetupRow>& rows, bool force)
+{
+    const auto same = [](const QList<SetupRow>& a, const QList<SetupRow>& b) {
+        if (a.size() != b.size())
+            return false;
+        for (int i = 0; i < a.size(); ++i)
+            if (!a.at(i).SameAs(b.at(i)))
+                return false;
+        return true;
+    };
+    if (!force && same(rows, rows_))
+        return;
+    const SetupRow chosen = userChose_ && current_ < rows_.size() ? rows_.at(current_) : SetupRow();
+
+    QTableWidget* list = ui_->list1156;
+    selecting_ = true;
+    list->setRowCount(0);
+    rows_ = rows;
+    list->setRowCount(int(rows_.size()));
+    const QIcon icon = Skin::Icon(517);
+    for (int i = 0; i < rows_.size(); ++i) {
+        const SetupRow& r = rows_.at(i);
+        const int role = SetupModel::RoleText(r.role);
+        const QStringList texts{r.modemName, r.port, r.device, role != 0 ? Text(role) : QString()};
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto* item = new QTableWidgetItem(texts.at(c));
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            if (c == ModemName)
+                item->setIcon(icon);
+            if (c == Device)
+                item->setToolTip(r.device);
+            list->setItem(i, c, item);
+        }
+    }
+    selecting_ = false;
+
+    int row = -1;
+    if (userChose_)
+        for (int i = 0; i < rows_.size() && row < 0; ++i)
+            if (rows_.at(i).port == chosen.port && rows_.at(i).modemName == chosen.modemName)
+                row = i;
+    if (row < 0) {
+        userChose_ = false;
+        row = SetupModel::StoredRow(rows_, port_, irPort_);
+    }
+    current_ = row;
+    SelectRow(current_);
+}
+
+void CSetupDlg::SelectRow(int row)
+{
+    QTableWidget* list = ui_->list1156;
+    if (row < 0 || row >= list->rowCount())
+        return;
+    selecting_ = true;
+    list->selectRow(row);
+    list->scrollToItem(list->item(row, 0));
+    selecting_ = false;
+}
+
+int CSetupDlg::SelectedRow() const
+{
+    const QList<QTableWidgetItem*> selected = ui_->list1156->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->row();
+}
+
+void CSetupDlg::OnTimer()
+{
+    ShowRows(model_.Rows(), false);
+}
+
+bool CSetupDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != ui_->list1156->viewport())
+        return QDialog::eventFilter(watched, event);
+    // The list's clicks follow the dialog's own rules, not the view's: a click
+    // beside the rows keeps the selection.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool twice = event->type() == QEvent::MouseButtonDblClick;
+        if (mouse->button() == Qt::LeftButton)
+            ListClicked(twice ? SetupModel::Click::LeftDouble : SetupModel::Click::Left, mouse->position().toPoint());
+        else if (mouse->button() == Qt::RightButton)
+            ListClicked(twice ? SetupModel::Click::RightDouble : SetupModel::Click::Right, mouse->position().toPoint());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void CSetupDlg::ListClicked(SetupModel::Click click, const QPoint& position)
+{
+    ui_->list1156->setFocus(Qt::MouseFocusReason);
+    const QModelIndex hit = ui_->list1156->indexAt(position);
+    const int hitRow = hit.isValid() ? hit.row() : -1;
+    const SetupModel::ClickResult result = SetupModel::Clicked(click, hitRow, current_);
+    if (hitRow >= 0)
+        userChose_ = true;
+    current_ = result.current;
+    SelectRow(current_);
+    if (result.accept)
+        OnOK();
+}
+
+void CSetupDlg::OnOK()
+{
+    const int row = SelectedRow();
+    if (row < 0 || row >= rows_.size())
+        return;
+    current_ = row;
+    model_.Accept(rows_.at(row), irda_, dialer_);
+    timer_.stop();
+    accept();
+}
+
+void CSetupDlg::OnAddModem()
+{
+    CAddModemDlg add(model_, settings_.LanguageModule(), prompter_, this);
+    if (add.exec() == QDialog::Accepted) {
+        // The modem just added is what the user wants to pick.
+        const QString port = QStringLiteral("COM%1").arg(add.AddedPort());
+        const QList<SetupRow> rows = model_.Rows();
+        ShowRows(rows, true);
+        for (int i = 0; i < rows_.size(); ++i) {
+            if (rows_.at(i).port == port) {
+                userChose_ = true;
+                current_ = i;
+                SelectRow(i);
+                break;
+            }
+        }
+    }
+    timer_.start();
+}
