@@ -724,16 +724,16 @@
         <translation>Das Feld „%1“ muss aus sechs durch Kommas getrennten Zahlen bestehen, etwa 1,0,0,3,0,0. Wählen Sie das Profil auf dieser Seite erneut und speichern Sie dann.</translation>
     </message>
     <message id="3020">
-        <source>AT commands (main port)</source>
-        <translation>AT-Befehle (Hauptanschluss)</translation>
+        <source>main AT port</source>
+        <translation>AT-Hauptanschluss</translation>
     </message>
     <message id="3021">
-        <source>AT commands (second port)</source>
-        <translation>AT-Befehle (Zweitanschluss)</translation>
+        <source>second AT port</source>
+        <translation>AT-Zweitanschluss</translation>
     </message>
     <message id="3022">
-        <source>data connection</source>
-        <translation>Datenverbindung</translation>
+        <source>data port</source>
+        <translation>Datenanschluss</translation>
     </message>
     <message id="3023">
         <source>GPS</source>

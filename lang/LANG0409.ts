@@ -724,16 +724,16 @@
         <translation>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</translation>
     </message>
     <message id="3020">
-        <source>AT commands (main port)</source>
-        <translation>AT commands (main port)</translation>
+        <source>main AT port</source>
+        <translation>main AT port</translation>
     </message>
     <message id="3021">
-        <source>AT commands (second port)</source>
-        <translation>AT commands (second port)</translation>
+        <source>second AT port</source>
+        <translation>second AT port</translation>
     </message>
     <message id="3022">
-        <source>data connection</source>
-        <translation>data connection</translation>
+        <source>data port</source>
+        <translation>data port</translation>
     </message>
     <message id="3023">
         <source>GPS</source>

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum Column { ModemName, Comport, Device, Role, ColumnCount };
+enum Column { ModemName, Comport, Device, ColumnCount };
 
 } // namespace
 
@@ -22,6 +22,7 @@ CSetupTree::CSetupTree(QWidget* parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
     setRootIsDecorated(true);
+    setIndentation(14);
     setItemsExpandable(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
@@ -138,8 +139,7 @@ void CSetupDlg::ShowModemPage()
     list->clear();
     list->setColumnCount(ColumnCount);
     list->setColumnWidth(ModemName, 185);
-    list->setColumnWidth(Comport, 60);
-    list->setColumnWidth(Device, 150);
+    list->setColumnWidth(Comport, 56);
     irda_.IrDAOpen();
     userChose_ = false;
     ShowRows(model_.Rows(), true);
@@ -167,15 +167,17 @@ void CSetupDlg::ShowRows(const QList<SetupRow>& rows, bool force)
     const QIcon icon = Skin::Icon(517);
     for (int i = 0; i < rows_.size(); ++i) {
         const SetupRow& r = rows_.at(i);
+        // Which port of a several-port device is the one to dial.
         const int role = SetupModel::RoleText(r.role);
-        const QStringList texts{r.modemName, r.port, r.device, role != 0 ? Text(role) : QString()};
+        const QString device = role != 0 ? QStringLiteral("%1 (%2)").arg(r.device, Text(role)) : r.device;
+        const QStringList texts{r.modemName, r.port, device};
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem(texts.at(c));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             if (c == ModemName)
                 item->setIcon(icon);
             if (c == Device)
-                item->setToolTip(r.device);
+                item->setToolTip(device);
             list->setItem(i, c, item);
         }
     }
