@@ -190,6 +190,12 @@ constexpr int UnsafeEntryValue = 3001;
 constexpr int BadAccessPointName = 3002;
 constexpr int BadAddress = 3003;
 constexpr int BadQosText = 3004;
+constexpr int UpdateBadResponse = 3010;
+constexpr int UpdateUnsafeFileName = 3011;
+constexpr int UpdateNoDiskSpace = 3012;
+constexpr int UpdateServerSilent = 3013;
+constexpr int UpdateCannotSave = 3014;
+constexpr int UpdateConnectionLost = 3015;
 
 inline constexpr std::array kAllStringIds = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
@@ -221,7 +227,8 @@ inline constexpr std::array kAllStringIds = {
     LanguageEnglish, LanguageGerman, LanguageChineseSimplified, LanguageChineseTraditional,
     LanguageFrench, LanguageItalian, LanguageSpanish, LanguagePortuguese, LanguageDutch,
     LanguagePortugueseBrazilian, LanguageRussian, LanguageArabic, LanguageSwedish, UnsafeEntryValue,
-    BadAccessPointName, BadAddress, BadQosText,
+    BadAccessPointName, BadAddress, BadQosText, UpdateBadResponse, UpdateUnsafeFileName,
+    UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost,
 };
 
 } // namespace Str
