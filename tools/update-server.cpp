@@ -37,7 +37,7 @@ constexpr qint64 kBlock = 256 * 1024;
 QByteArray Header(int length, int code, int result)
 {
     return QByteArray::number(length).rightJustified(4, '0') + QByteArray::number(code) +
-           UpdateProtocol::EncodeHeaderTail(QDateTime::currentDateTime()).left(26) +
+           UpdateProtocol::EncodeHeaderTail(QDateTime::currentDateTime()).left(34) +
            QByteArray::number(result).rightJustified(3, '0') + QByteArray(15, ' ');
 }
 

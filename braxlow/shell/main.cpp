@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BraxlowApp.h"
 #include "LanguageStrings.h"
+#include "SkinButton.h"
 #include "StringIds.h"
 #include "WidgetPrompter.h"
 
@@ -60,6 +61,8 @@ int main(int argc, char* argv[])
     const QStringList args = QApplication::arguments();
     // Used by the smoke test: run the start-up, then leave.
     const bool quitAfterStartup = args.contains(QStringLiteral("--quit-after-startup"));
+
+    LendSkinToQuarrin();
 
     WidgetPrompter widgetPrompter;
     ConsolePrompter consolePrompter;

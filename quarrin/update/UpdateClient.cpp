@@ -33,7 +33,8 @@ QDateTime UpdateClient::Now()
 
 void UpdateClient::Send(const QByteArray& request)
 {
-    Reset();
+    // The file prepared after a 2011 response waits for this request's answer.
+    DropConnection();
     request_ = request;
     response_.clear();
     awaitingResponse_ = true;
@@ -53,6 +54,12 @@ void UpdateClient::Close()
 
 void UpdateClient::Reset()
 {
+    DropConnection();
+    sink_->Discard();
+}
+
+void UpdateClient::DropConnection()
+{
     silence_.stop();
     if (socket_) {
         socket_->disconnect(this);
@@ -63,7 +70,6 @@ void UpdateClient::Reset()
     connected_ = false;
     awaitingResponse_ = false;
     streaming_ = false;
-    sink_->Discard();
 }
 
 DownloadSink::Status UpdateClient::PrepareDownload(const Response& fileResponse)

@@ -90,6 +90,7 @@ private:
     void FinishDownload();
     void Fail(Failure failure, int detail = 0);
     void Reset();
+    void DropConnection();
 
     Server server_;
     QString folder_;
