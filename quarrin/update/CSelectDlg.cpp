@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QTranslator>
 
-#include <limits>
-
 namespace {
 
 // Numbers of the language strings this window shows.
@@ -93,6 +91,7 @@ void CSelectDlg::OnInitDialog()
     cancelButton_->setText(Text(Text::Cancel));
     ui_->group4027->setTitle(Text(Text::Group));
     ui_->label4033->clear();
+    ui_->label4033->setTextFormat(Qt::PlainText);
     QFont bold = font();
     bold.setBold(true);
     for (QWidget* w : {static_cast<QWidget*>(ui_->label4017),
@@ -210,9 +209,7 @@ int CSelectDlg::ProtoReasydl(const UpdateProtocol::Response& response)
         return 0;
     }
     fileName_ = response.fileName;
-    // A progress bar counts in int: very large files are shown in KByte.
-    progressScale_ = response.fileSize > std::numeric_limits<int>::max() ? 1024 : 1;
-    ui_->progress4014->setRange(0, static_cast<int>(response.fileSize / progressScale_));
+    ui_->progress4014->setRange(0, UpdateClient::ProgressRange(response.fileSize));
     ui_->progress4014->setValue(0);
     ui_->progress4014->setEnabled(true);
     client_->Send(UpdateProtocol::EncodeFileRequest(updateFlag_, fileName_, UpdateClient::Now()));
@@ -227,8 +224,7 @@ int CSelectDlg::ProtoReasyup(const UpdateProtocol::Response&)
 
 void CSelectDlg::OnChunkWritten(qint64 received, qint64 fileSize)
 {
-    ui_->progress4014->setValue(
-        static_cast<int>(qMin(received, fileSize) / progressScale_));
+    ui_->progress4014->setValue(UpdateClient::ProgressPosition(received, fileSize));
     ui_->label4033->setText(QString::asprintf("%s (%4d KByte/%4d KByte)", fileName_.constData(),
                                               static_cast<int>(received / 1024),
                                               static_cast<int>(fileSize / 1024)));

@@ -69,7 +69,6 @@ private:
     QString versionId_;
     QByteArray offeredVersion_;
     QByteArray fileName_;
-    int progressScale_ = 1;
     bool updateFlag_ = false;
     bool stopFlag_ = false;
     bool askedForFile_ = false;

@@ -26,6 +26,24 @@ void UpdateClient::SetFreeSpaceQuery(DownloadSink::FreeSpaceQuery query)
     sink_ = std::make_unique<DownloadSink>(folder_, std::move(query));
 }
 
+namespace {
+constexpr qint64 kProgressSteps = 10000;
+} // namespace
+
+int UpdateClient::ProgressRange(qint64 size)
+{
+    return static_cast<int>(qBound<qint64>(0, size, kProgressSteps));
+}
+
+int UpdateClient::ProgressPosition(qint64 received, qint64 size)
+{
+    if (size <= 0)
+        return 0;
+    const qint64 steps = ProgressRange(size);
+    // received <= size + one chunk and steps <= 10000: no overflow.
+    return static_cast<int>(qMin(received, size) * steps / size);
+}
+
 QDateTime UpdateClient::Now()
 {
     return QDateTime::currentDateTime();

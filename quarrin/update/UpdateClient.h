@@ -65,6 +65,12 @@ public:
     qint64 FileSize() const { return fileSize_; }
     QString FilePath() const { return sink_->Path(); }
 
+    // A progress bar's range and position for a file of `size` bytes: fine enough
+    // for any bar on screen, and coarse enough that most chunks leave the position
+    // as it was, which costs a bar nothing.
+    static int ProgressRange(qint64 size);
+    static int ProgressPosition(qint64 received, qint64 size);
+
     // For tests: the free-space query of the download folder, and the clock
     // whose time stamps the requests.
     void SetFreeSpaceQuery(DownloadSink::FreeSpaceQuery query);
