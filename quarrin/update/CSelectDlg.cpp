@@ -98,9 +98,11 @@ void CSelectDlg::OnInitDialog()
                        static_cast<QWidget*>(ui_->label4016),
                        static_cast<QWidget*>(ui_->group4027)})
         w->setFont(bold);
-    // The group's children keep the ordinary weight.
+    // The group's title is bold, its captions are not.
+    QFont normal = font();
+    normal.setBold(false);
     for (QLabel* label : {ui_->label4028, ui_->label4029})
-        label->setFont(font());
+        label->setFont(normal);
 
     UpdateClient::Server server;
     QString folder;
