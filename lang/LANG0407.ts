@@ -723,6 +723,29 @@
         <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
         <translation>Das Feld „%1“ muss aus sechs durch Kommas getrennten Zahlen bestehen, etwa 1,0,0,3,0,0. Wählen Sie das Profil auf dieser Seite erneut und speichern Sie dann.</translation>
     </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>Der Update-Server hat eine Antwort gesendet, die nicht gelesen werden kann. Bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>Der Update-Server hat einen Dateinamen angeboten, der kein einfacher Dateiname ist. Der Download wurde abgelehnt.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>Für die Update-Datei ist nicht genügend freier Speicherplatz vorhanden.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>Der Update-Server sendet nicht mehr. Der Download wurde abgebrochen; bitte versuchen Sie es später erneut.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>Die Update-Datei kann nicht im Download-Ordner gespeichert werden.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>Die Verbindung zum Update-Server endete, bevor die Datei vollständig war. Bitte versuchen Sie es später erneut.</translation>
     <message id="3020">
         <source>main AT port</source>
         <translation>AT-Hauptanschluss</translation>

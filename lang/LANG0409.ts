@@ -723,6 +723,29 @@
         <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
         <translation>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</translation>
     </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>The update server sent an answer that cannot be read. Please try again later.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>The update server offered a file name that is not a plain file name. The download was refused.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>There is not enough free disk space for the update file.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>The update server stopped sending. The download was stopped; please try again later.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>The update file cannot be saved in the download folder.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>The connection to the update server ended before the file was complete. Please try again later.</translation>
     <message id="3020">
         <source>main AT port</source>
         <translation>main AT port</translation>

@@ -3,7 +3,38 @@
 
 #include <atomic>
 
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
+
 QuarrinHost::~QuarrinHost() = default;
+
+bool QuarrinHost::AskOkCancel(const QString& text, const QString& caption)
+{
+    ShowMessage(text, caption);
+    return false;
+}
+
+QuarrinHost::UpdateServerSetting QuarrinHost::UpdateServer() const
+{
+    return UpdateServerSetting();
+}
+
+QString QuarrinHost::DownloadFolder() const
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("download"));
+}
+
+bool QuarrinHost::OpenDownloadedFile(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QuarrinHost::EndProgram()
+{
+    QCoreApplication::exit(0);
+}
 
 namespace {
 // Read from the serial watcher thread as well as the UI thread.

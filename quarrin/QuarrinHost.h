@@ -31,6 +31,27 @@ public:
 
     // A message box owned by the program (called on its UI thread only).
     virtual void ShowMessage(const QString& text, const QString& caption) = 0;
+    // A question with OK and Cancel; true for OK. Without an answer of the
+    // program's, nothing is started on the user's behalf.
+    virtual bool AskOkCancel(const QString& text, const QString& caption);
+
+    // Where the update client finds its server. The default never reaches a
+    // real host: the program sets the one it is published on.
+    struct UpdateServerSetting
+    {
+        QString host = QStringLiteral("update.braxlow.invalid");
+        quint16 port = 9999;
+        int timeoutSeconds = 30;
+    };
+    virtual UpdateServerSetting UpdateServer() const;
+    // The folder downloads go to: "download" beside the program.
+    virtual QString DownloadFolder() const;
+    // Hands a downloaded file to the desktop's handler for its type; false when
+    // none took it.
+    virtual bool OpenDownloadedFile(const QString& path);
+    // Ends the program the ordinary way (every open window and loop returns), so
+    // settings and data are saved as on any other exit.
+    virtual void EndProgram();
 };
 
 namespace Quarrin {

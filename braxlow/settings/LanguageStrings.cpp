@@ -11,26 +11,7 @@ const QString kErrorLoadingResource = QStringLiteral("Error loading resource.");
 namespace {
 // Older tables still carry the product's earlier names.
 const char* const kLegacyNames[] = {"Dunmorrow", "Dun Morrow", "Tessi Van", "Tessivan"};
-constexpr qsizetype kMaxLength = 255;
 } // namespace
-
-QString LookUpLanguageString(const QTranslator* module, int id)
-{
-    if (module == nullptr)
-        return QString();
-    const QByteArray key = QByteArray::number(id);
-    QString text = module->translate(nullptr, key.constData());
-    if (text.isEmpty())
-        return QString();
-    if (text.size() > kMaxLength) {
-        qsizetype cut = kMaxLength;
-        // Never leave half of a surrogate pair behind.
-        if (text.at(cut - 1).isHighSurrogate())
-            --cut;
-        text.truncate(cut);
-    }
-    return text;
-}
 
 QString LoadLanguageString(const QTranslator* module, int id)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "LanguageLookup.h"
+
 #include <QString>
 
 class QTranslator;
@@ -18,7 +20,3 @@ QString LoadLanguageString(const QTranslator* module, int id);
 // program's own message 1004 and gives an empty text; a null module gives
 // "Error loading resource.".
 QString LoadLanguageStringOrWarn(const QTranslator* module, int id, Prompter& prompter);
-
-// The raw lookup both loaders share: the string cut to 255 characters, or a null
-// QString when the module has none.
-QString LookUpLanguageString(const QTranslator* module, int id);

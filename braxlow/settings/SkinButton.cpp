@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SkinButton.h"
 
+#include "QuarrinSkin.h"
 #include "SkinPictures.h"
 
 #include <QPainter>
@@ -97,4 +98,19 @@ void SkinButton::paintEvent(QPaintEvent*)
     }
     painter.setPen(enabled ? kText : QColor(0x9a, 0xa3, 0xae));
     painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic, label);
+}
+
+void LendSkinToQuarrin()
+{
+    Quarrin::SetButtonFactory(
+        [](QWidget* parent, int picture, const QColor& transparent) -> QPushButton* {
+            auto* button = new SkinButton(parent);
+            button->SetBitmaps(picture, transparent);
+            return button;
+        },
+        [](QPushButton* button, int picture, const QColor& transparent) {
+            if (auto* skinned = qobject_cast<SkinButton*>(button))
+                skinned->SetBitmaps(picture, transparent);
+        });
+    Quarrin::SetIconSource([](int picture) { return Skin::Icon(picture); });
 }

@@ -30,3 +30,7 @@ private:
     int picture_ = 0;
     QColor transparent_;
 };
+
+// Hands the program's buttons and pictures to Quarrin's windows; called once at
+// start, before any of them opens.
+void LendSkinToQuarrin();

@@ -190,6 +190,12 @@ constexpr int UnsafeEntryValue = 3001;
 constexpr int BadAccessPointName = 3002;
 constexpr int BadAddress = 3003;
 constexpr int BadQosText = 3004;
+constexpr int UpdateBadResponse = 3010;
+constexpr int UpdateUnsafeFileName = 3011;
+constexpr int UpdateNoDiskSpace = 3012;
+constexpr int UpdateServerSilent = 3013;
+constexpr int UpdateCannotSave = 3014;
+constexpr int UpdateConnectionLost = 3015;
 constexpr int PortRoleAtPrimary = 3020;
 constexpr int PortRoleAtSecondary = 3021;
 constexpr int PortRoleData = 3022;
@@ -244,6 +250,8 @@ inline constexpr std::array kAllStringIds = {
     AddModemDeviceLabel, AddModemExplain, AddModemMarksPort, AddModemNoDevice, AddModemBadPath,
     AddModemBadNumber, AddModemNumberTaken, AddModemNumberKept, AddModemAlreadyListed,
     AddModemNotTerminal, AddModemMissing,
+    UpdateBadResponse, UpdateUnsafeFileName,
+    UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost,
 };
 
 } // namespace Str

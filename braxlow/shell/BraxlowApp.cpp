@@ -128,3 +128,37 @@ void BraxlowApp::ShowMessage(const QString& text, const QString& caption)
 {
     prompter_.Message(text, caption);
 }
+
+bool BraxlowApp::AskOkCancel(const QString& text, const QString& caption)
+{
+    return prompter_.Show(text, caption, Prompter::Buttons::OkCancel, Prompter::Icon::Question) ==
+           Prompter::Answer::Ok;
+}
+
+QuarrinHost::UpdateServerSetting BraxlowApp::UpdateServer() const
+{
+    UpdateServerSetting setting;
+    SettingsStore& store = settings_->Store();
+    const QString key = AppSettings::kConfigKey;
+    const std::optional<QString> host = store.ReadString(key, QStringLiteral("UpdateServer"));
+    if (host && !host->trimmed().isEmpty())
+        setting.host = host->trimmed();
+    else
+        store.WriteString(key, QStringLiteral("UpdateServer"), setting.host);
+    const std::optional<qint32> port = store.ReadDword(key, QStringLiteral("UpdatePort"));
+    if (port && *port > 0 && *port <= 65535)
+        setting.port = static_cast<quint16>(*port);
+    else
+        store.WriteDword(key, QStringLiteral("UpdatePort"), setting.port);
+    const std::optional<qint32> timeout = store.ReadDword(key, QStringLiteral("UpdateTimeout"));
+    if (timeout && *timeout > 0)
+        setting.timeoutSeconds = *timeout;
+    else
+        store.WriteDword(key, QStringLiteral("UpdateTimeout"), setting.timeoutSeconds);
+    return setting;
+}
+
+QString BraxlowApp::DownloadFolder() const
+{
+    return settings_->ProgramDirectory() + QStringLiteral("download");
+}

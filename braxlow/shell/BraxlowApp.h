@@ -58,6 +58,11 @@ public:
     QString VersionPrefix() const override;
     QString CurrentVersionText() const override;
     void ShowMessage(const QString& text, const QString& caption) override;
+    bool AskOkCancel(const QString& text, const QString& caption) override;
+    // "Config": "UpdateServer", "UpdatePort" and "UpdateTimeout" (seconds),
+    // written with their defaults on first use so a publisher can point them.
+    UpdateServerSetting UpdateServer() const override;
+    QString DownloadFolder() const override;
 
     // The folder of the program file, ending in '/'.
     static QString ProgramDirectoryOf(const QString& programFilePath);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BraxlowApp.h"
+#include "CSelectDlg.h"
 #include "LanguageStrings.h"
+#include "SkinButton.h"
 #include "StringIds.h"
 #include "WidgetPrompter.h"
 
@@ -42,6 +44,13 @@ void ShowStartupSummary(BraxlowApp& app)
                  new QLabel(LoadLanguageString(s.LanguageModule(), Str::StatusReady)));
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    // Until the entry list window carries the option menu, the update check is here.
+    QPushButton* update = buttons->addButton(
+        LoadLanguageString(s.LanguageModule(), Str::UpdateTitle), QDialogButtonBox::ActionRole);
+    QObject::connect(update, &QPushButton::clicked, &dialog, [&dialog] {
+        CSelectDlg check(&dialog);
+        check.exec();
+    });
     buttons->button(QDialogButtonBox::Close)
         ->setText(LoadLanguageString(s.LanguageModule(), Str::Close));
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -60,6 +69,8 @@ int main(int argc, char* argv[])
     const QStringList args = QApplication::arguments();
     // Used by the smoke test: run the start-up, then leave.
     const bool quitAfterStartup = args.contains(QStringLiteral("--quit-after-startup"));
+
+    LendSkinToQuarrin();
 
     WidgetPrompter widgetPrompter;
     ConsolePrompter consolePrompter;

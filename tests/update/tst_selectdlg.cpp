@@ -1,0 +1,335 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CSelectDlg.h"
+#include "LanguageLoader.h"
+#include "LanguageStrings.h"
+#include "ProductInfo.h"
+#include "QuarrinHost.h"
+#include "SkinButton.h"
+#include "StringIds.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+// The program's side as the dialog sees it, with every outcome recorded.
+class RecordingHost : public QuarrinHost
+{
+public:
+    RecordingHost()
+        : module_(LanguageLoader::LoadModule(TestSupport::ProgramDirectory() +
+                                             QStringLiteral("/Lang/LANG0409.qm")))
+        , product_(ProductTexts::From(ProductRecord::Braxlow()))
+    {
+        Quarrin::RegisterHost(this);
+    }
+    ~RecordingHost() override { Quarrin::RegisterHost(nullptr); }
+
+    const QTranslator* LanguageModule() const override { return module_.get(); }
+    int CablePort() const override { return 0; }
+    PortMap& SerialPorts() override { return *static_cast<PortMap*>(nullptr); }
+    QString UpdateProductId() const override { return product_.UpdateProductId; }
+    QString UpdateVersionId() const override { return product_.UpdateVersionId; }
+    QString ProductDisplayName() const override { return product_.ProductDisplayName; }
+    QString VersionPrefix() const override { return product_.VersionPrefix; }
+    QString CurrentVersionText() const override { return product_.CurrentVersionText; }
+    void ShowMessage(const QString& text, const QString&) override { messages << text; }
+    bool AskOkCancel(const QString& text, const QString&) override
+    {
+        messages << text;
+        return startInstaller;
+    }
+    UpdateServerSetting UpdateServer() const override
+    {
+        UpdateServerSetting s;
+        s.host = QStringLiteral("127.0.0.1");
+        s.port = port;
+        s.timeoutSeconds = 1;
+        return s;
+    }
+    QString DownloadFolder() const override { return root.filePath(QStringLiteral("download")); }
+    bool OpenDownloadedFile(const QString& path) override
+    {
+        opened << path;
+        return true;
+    }
+    void EndProgram() override { ++programEnds; }
+
+    QString Text(int id) const { return LoadLanguageString(module_.get(), id); }
+
+    QTemporaryDir root;
+    quint16 port = 0;
+    bool startInstaller = true;
+    QStringList messages;
+    QStringList opened;
+    int programEnds = 0;
+
+private:
+    std::unique_ptr<QTranslator> module_;
+    ProductTexts product_;
+};
+
+// braxlow-update-server on a free loopback port, serving one file.
+class Server
+{
+public:
+    Server(const QString& folder, const QStringList& switches)
+    {
+        process_.setProgram(QStringLiteral(BRAXLOW_PROGRAM_DIR "/braxlow-update-server"));
+        process_.setArguments(QStringList{QStringLiteral("--port"), QStringLiteral("0"),
+                                          QStringLiteral("--folder"), folder} +
+                              switches);
+        process_.start();
+        process_.waitForReadyRead(10000);
+        const QByteArray line = process_.readLine().trimmed();
+        if (line.startsWith("port "))
+            port = static_cast<quint16>(line.mid(5).toUInt());
+    }
+    ~Server()
+    {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    // The requests received so far, as sent.
+    QList<QByteArray> Requests()
+    {
+        while (process_.canReadLine() || process_.waitForReadyRead(0)) {
+            const QByteArray line = process_.readLine().trimmed();
+            if (line.startsWith("request "))
+                requests_ << QByteArray::fromHex(line.mid(8));
+        }
+        return requests_;
+    }
+
+    quint16 port = 0;
+
+private:
+    QProcess process_;
+    QList<QByteArray> requests_;
+};
+
+QByteArray RandomBytes(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(QRandomGenerator::global()->generate());
+    return bytes;
+}
+
+QStringList FilesUnder(const QString& root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(root).relativeFilePath(it.next());
+    return files;
+}
+
+constexpr int kWait = 10000;
+
+} // namespace
+
+class TestSelectDlg : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        LendSkinToQuarrin();
+        QVERIFY(files_.isValid());
+        QFile file(files_.filePath(kFileName));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        content_ = RandomBytes(100 * 1024 + 123);
+        file.write(content_);
+    }
+
+    void init() { host_ = std::make_unique<RecordingHost>(); }
+    void cleanup() { host_.reset(); }
+
+    void checksAndDownloadsByteIdentical_data()
+    {
+        QTest::addColumn<QStringList>("switches");
+        QTest::newRow("apart") << QStringList();
+        QTest::newRow("with the 2012 response") << QStringList{QStringLiteral("--with-header")};
+    }
+    void checksAndDownloadsByteIdentical()
+    {
+        QFETCH(QStringList, switches);
+        Server server(files_.path(), switches);
+        host_->port = server.port;
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QCOMPARE(dlg.findChild<QLabel*>(QStringLiteral("label4016"))->text(),
+                 QStringLiteral("Korvane Tessaly II Braxlow 1.0.0.3 FH1"));
+        QTRY_COMPARE_WITH_TIMEOUT(dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text(),
+                                  QStringLiteral("Korvane Tessaly II Braxlow 1.0.0.3 FH1"), kWait);
+        QCOMPARE(dlg.windowTitle(), host_->Text(Str::UpdateTitle) +
+                                        QStringLiteral(" - Korvane Tessaly II Braxlow"));
+
+        auto* ok = dlg.findChild<SkinButton*>(QStringLiteral("button4024"));
+        QVERIFY(ok);
+        QCOMPARE(ok->Bitmap(), 518);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!ok->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(host_->opened.size(), 1, kWait);
+
+        const QString path = host_->DownloadFolder() + QLatin1Char('/') + kFileName;
+        QCOMPARE(host_->opened.first(), path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content_);
+        QCOMPARE(host_->messages, QStringList{host_->Text(Str::DownloadComplete)});
+        QCOMPARE(host_->programEnds, 1);
+        QCOMPARE(dlg.result(), CSelectDlg::kEndResult);
+        QCOMPARE(dlg.findChild<QLabel*>(QStringLiteral("label4033"))->text(),
+                 kFileName + QStringLiteral(" ( 100 KByte/ 100 KByte)"));
+        auto* bar = dlg.findChild<QProgressBar*>(QStringLiteral("progress4014"));
+        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE(bar->maximum(), 10000);
+
+        const QList<QByteArray> requests = server.Requests();
+        QCOMPARE(requests.size(), 3);
+        QCOMPARE(requests[0].size(), 82);
+        QCOMPARE(requests[0].left(8), QByteArray("00821001"));
+        QCOMPARE(requests[0].mid(22), QByteArray("Tavrin    Qelmor    000") + QByteArray(15, ' ') +
+                                          QByteArray("1KTS2BX10\0\0" "03FH1\0\0\0\0\0\n", 22));
+        QCOMPARE(requests[1].left(8), QByteArray("00821011"));
+        QCOMPARE(requests[1].mid(71, 10), QByteArray("03FH1\0\0\0\0\0", 10));
+        QCOMPARE(requests[2].size(), 115);
+        QCOMPARE(requests[2].left(8), QByteArray("01141012"));
+        QCOMPARE(requests[2].right(1), QByteArray(1, '\0'));
+    }
+
+    void serverErrorsAreExplained()
+    {
+        const QList<QPair<int, int>> codes = {{901, Str::UpdateServerError}, {906, Str::UpdateFileMissing},
+                                              {907, Str::UpdateServerBusy}, {909, Str::UpdateServerError}};
+        for (const auto& [code, text] : codes) {
+            host_->messages.clear();
+            Server server(files_.path(), {QStringLiteral("--result"), QString::number(code)});
+            host_->port = server.port;
+            CSelectDlg dlg(nullptr);
+            dlg.show();
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), kWait);
+            QCOMPARE(host_->messages, QStringList{host_->Text(text)});
+        }
+    }
+
+    void noNewerVersionIsToldOnce()
+    {
+        Server server(files_.path(), {QStringLiteral("--result"), QStringLiteral("905")});
+        host_->port = server.port;
+        CSelectDlg dlg(nullptr);
+        QSignalSpy received(&dlg.Client(), &UpdateClient::Received);
+        dlg.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), kWait);
+        QVERIFY(!dlg.findChild<QLabel*>(QStringLiteral("label4017"))->isEnabled());
+        dlg.OnOnOk();
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 2, kWait);
+        QCOMPARE(host_->messages, QStringList{host_->Text(Str::NoNewerVersion)});
+    }
+
+    void unreachableServerEndsTheDialog()
+    {
+        host_->port = Server(files_.path(), {}).port; // free again once the server is gone
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), kWait);
+        QCOMPARE(host_->messages, QStringList{host_->Text(Str::UpdateServerUnreachable)});
+    }
+
+    void firstCancelStopsSecondCloses()
+    {
+        Server server(files_.path(), {QStringLiteral("--stall-after"), QStringLiteral("30000")});
+        host_->port = server.port;
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        auto* cancel = dlg.findChild<SkinButton*>(QStringLiteral("button2"));
+        QCOMPARE(cancel->Bitmap(), 516);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text().isEmpty(), kWait);
+        dlg.OnOnOk();
+        auto* bar = dlg.findChild<QProgressBar*>(QStringLiteral("progress4014"));
+        QTRY_VERIFY_WITH_TIMEOUT(bar->value() > 0, kWait);
+
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QVERIFY(dlg.isVisible());
+        QVERIFY(!dlg.Client().IsDownloading());
+        QCOMPARE(cancel->text(), host_->Text(Str::Close));
+        QCOMPARE(cancel->Bitmap(), 440);
+        QCOMPARE(FilesUnder(host_->root.path()), QStringList());
+
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.result(), CSelectDlg::kEndResult);
+        QCOMPARE(host_->messages, QStringList());
+    }
+
+    void emptyAnnouncedFileStopsAfterTheFirstChunk()
+    {
+        Server server(files_.path(), {QStringLiteral("--announce-size"), QStringLiteral("0")});
+        host_->port = server.port;
+        host_->startInstaller = false;
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text().isEmpty(), kWait);
+        dlg.OnOnOk();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), kWait);
+        QCOMPARE(host_->messages, QStringList{host_->Text(Str::DownloadComplete)});
+        const QFileInfo file(host_->DownloadFolder() + QLatin1Char('/') + kFileName);
+        QVERIFY(file.size() > 0 && file.size() <= 2048);
+        QCOMPARE(host_->opened, QStringList());
+    }
+
+    void unsafeFileNamesAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"../../x", "/etc/passwd", "..", "a/b"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void unsafeFileNamesAreRefused()
+    {
+        QFETCH(QString, name);
+        Server server(files_.path(), {QStringLiteral("--offer-name"), name});
+        host_->port = server.port;
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text().isEmpty(), kWait);
+        dlg.OnOnOk();
+        QTRY_COMPARE_WITH_TIMEOUT(host_->messages, QStringList{host_->Text(Str::UpdateUnsafeFileName)}, kWait);
+        QCOMPARE(server.Requests().size(), 2);
+        QCOMPARE(FilesUnder(host_->root.path()), QStringList());
+    }
+
+    void silentServerEndsWithAMessageAndNoFile()
+    {
+        Server server(files_.path(), {QStringLiteral("--stall-after"), QStringLiteral("4096")});
+        host_->port = server.port;
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text().isEmpty(), kWait);
+        dlg.OnOnOk();
+        QTRY_COMPARE_WITH_TIMEOUT(host_->messages, QStringList{host_->Text(Str::UpdateServerSilent)}, kWait);
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(FilesUnder(host_->root.path()), QStringList());
+    }
+
+private:
+    const QString kFileName = QStringLiteral("braxlow-1.0.0.4.deb");
+    QTemporaryDir files_;
+    QByteArray content_;
+    std::unique_ptr<RecordingHost> host_;
+};
+
+QTEST_MAIN(TestSelectDlg)
+#include "tst_selectdlg.moc"
