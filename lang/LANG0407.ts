@@ -746,6 +746,7 @@
     <message id="3015">
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>Die Verbindung zum Update-Server endete, bevor die Datei vollständig war. Bitte versuchen Sie es später erneut.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>AT-Hauptanschluss</translation>

@@ -746,6 +746,7 @@
     <message id="3015">
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>The connection to the update server ended before the file was complete. Please try again later.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>main AT port</translation>
