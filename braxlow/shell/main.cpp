@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BraxlowApp.h"
+#include "CRasDialer.h"
 #include "CSelectDlg.h"
+#include "CSetupDlg.h"
 #include "LanguageStrings.h"
 #include "SkinButton.h"
 #include "StringIds.h"
@@ -44,12 +46,21 @@ void ShowStartupSummary(BraxlowApp& app)
                  new QLabel(LoadLanguageString(s.LanguageModule(), Str::StatusReady)));
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    // Until the entry list window carries the option menu, the update check is here.
+    // Until the entry list window carries the option menu, the phone setup and the
+    // update check are here.
     QPushButton* update = buttons->addButton(
         LoadLanguageString(s.LanguageModule(), Str::UpdateTitle), QDialogButtonBox::ActionRole);
     QObject::connect(update, &QPushButton::clicked, &dialog, [&dialog] {
         CSelectDlg check(&dialog);
         check.exec();
+    });
+    QPushButton* setup = buttons->addButton(
+        LoadLanguageString(s.LanguageModule(), Str::PhoneSetup), QDialogButtonBox::ActionRole);
+    QObject::connect(setup, &QPushButton::clicked, &dialog, [&dialog, &app, &s] {
+        // The phone book lies beside the program until the main window owns the dialer.
+        CRasDialer dialer(s.ProgramDirectory() + QStringLiteral("braxlow.pbk"), &s);
+        CSetupDlg choose(s, app.SerialPorts(), dialer, app.UserPrompter(), app.ProductDisplayName(), &dialog);
+        choose.exec();
     });
     buttons->button(QDialogButtonBox::Close)
         ->setText(LoadLanguageString(s.LanguageModule(), Str::Close));
