@@ -132,4 +132,9 @@ QStringList Names()
     return names;
 }
 
+bool IsRightToLeft(const QString& name)
+{
+    return name == QLatin1String("Arabic");
+}
+
 } // namespace LanguageTable

@@ -32,4 +32,7 @@ int CheckedCommand(const QString& name);
 // Every name of the table, in menu order.
 QStringList Names();
 
+// Whether the windows read right to left in this language.
+bool IsRightToLeft(const QString& name);
+
 } // namespace LanguageTable

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BraxlowApp.h"
 #include "CRasDialer.h"
-#include "CSelectDlg.h"
-#include "CSetupDlg.h"
+#include "CEntryListDlg.h"
+#include "LanguageTable.h"
 #include "LanguageStrings.h"
 #include "SkinButton.h"
 #include "StringIds.h"
@@ -46,21 +46,19 @@ void ShowStartupSummary(BraxlowApp& app)
                  new QLabel(LoadLanguageString(s.LanguageModule(), Str::StatusReady)));
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    // Until the entry list window carries the option menu, the phone setup and the
-    // update check are here.
-    QPushButton* update = buttons->addButton(
-        LoadLanguageString(s.LanguageModule(), Str::UpdateTitle), QDialogButtonBox::ActionRole);
-    QObject::connect(update, &QPushButton::clicked, &dialog, [&dialog] {
-        CSelectDlg check(&dialog);
-        check.exec();
-    });
-    QPushButton* setup = buttons->addButton(
-        LoadLanguageString(s.LanguageModule(), Str::PhoneSetup), QDialogButtonBox::ActionRole);
-    QObject::connect(setup, &QPushButton::clicked, &dialog, [&dialog, &app, &s] {
+    // Until the main window exists, the entry list (with the option menu: phone setup,
+    // update check, speed, language, help) opens from here.
+    QPushButton* entries = buttons->addButton(
+        LoadLanguageString(s.LanguageModule(), Str::EntryListTitle), QDialogButtonBox::ActionRole);
+    QObject::connect(entries, &QPushButton::clicked, &dialog, [&dialog, &app, &s, current = form] {
         // The phone book lies beside the program until the main window owns the dialer.
         CRasDialer dialer(s.ProgramDirectory() + QStringLiteral("braxlow.pbk"), &s);
-        CSetupDlg choose(s, app.SerialPorts(), dialer, app.UserPrompter(), app.ProductDisplayName(), &dialog);
-        choose.exec();
+        DesktopDocumentOpener help;
+        CEntryListDlg list(CEntryListDlg::Services{app, dialer, help, QString(), QString()}, &dialog);
+        list.exec();
+        const QString name = s.LoadConnectInfo().ConnectName;
+        if (auto* label = qobject_cast<QLabel*>(current->itemAt(6, QFormLayout::FieldRole)->widget()))
+            label->setText(name.isEmpty() ? QStringLiteral("none") : name);
     });
     buttons->button(QDialogButtonBox::Close)
         ->setText(LoadLanguageString(s.LanguageModule(), Str::Close));
@@ -98,6 +96,8 @@ int main(int argc, char* argv[])
         return 0;
     if (quitAfterStartup)
         return 0;
+    QGuiApplication::setLayoutDirection(LanguageTable::IsRightToLeft(app.Settings().Language()) ? Qt::RightToLeft
+                                                                                               : Qt::LeftToRight);
     ShowStartupSummary(app);
     return 0;
 }

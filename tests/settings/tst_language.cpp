@@ -8,9 +8,11 @@
 #include "StringIds.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <algorithm>
@@ -243,6 +245,53 @@ private Q_SLOTS:
         for (int id : Str::kAllStringIds) {
             QVERIFY(id != ProgramStrings::kStringMissing);
             QVERIFY(id != ProgramStrings::kLanguageModuleMissing);
+        }
+    }
+
+    void everyTableHasTheEnglishNumbersAndPlaceholders()
+    {
+        // Read from the sources, so a table that lacks a number English has, or
+        // keeps one English dropped, fails here rather than showing
+        // "Error loading resource." in one language only.
+        const auto read = [](const QString& path) {
+            QHash<int, QString> texts;
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return texts;
+            QXmlStreamReader xml(&file);
+            int id = 0;
+            while (!xml.atEnd()) {
+                if (!xml.readNextStartElement())
+                    continue;
+                if (xml.name() == QLatin1String("message"))
+                    id = xml.attributes().value(QLatin1String("id")).toInt();
+                else if (xml.name() == QLatin1String("translation"))
+                    texts.insert(id, xml.readElementText());
+            }
+            return texts;
+        };
+        const auto placeholders = [](const QString& text) {
+            QStringList found;
+            auto it = QRegularExpression(QStringLiteral("%(\\d+|[0-9]*[sd])")).globalMatch(text);
+            while (it.hasNext())
+                found << it.next().captured();
+            found.sort();
+            return found;
+        };
+        const QString dir = QStringLiteral(BRAXLOW_SOURCE_DIR "/lang/");
+        const QHash<int, QString> english = read(dir + QStringLiteral("LANG0409.ts"));
+        QVERIFY(english.size() >= int(Str::kAllStringIds.size()));
+        const QStringList tables = QDir(dir).entryList({QStringLiteral("LANG*.ts")});
+        QVERIFY(tables.size() >= 2);
+        for (const QString& name : tables) {
+            const QHash<int, QString> table = read(dir + name);
+            for (auto it = english.cbegin(); it != english.cend(); ++it) {
+                QVERIFY2(table.contains(it.key()), qPrintable(name + QStringLiteral(" lacks %1").arg(it.key())));
+                QVERIFY2(placeholders(table.value(it.key())) == placeholders(it.value()),
+                         qPrintable(name + QStringLiteral(" changes the placeholders of %1").arg(it.key())));
+            }
+            for (auto it = table.cbegin(); it != table.cend(); ++it)
+                QVERIFY2(english.contains(it.key()), qPrintable(name + QStringLiteral(" keeps stale %1").arg(it.key())));
         }
     }
 

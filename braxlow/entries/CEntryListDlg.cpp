@@ -1,0 +1,418 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CEntryListDlg.h"
+
+#include "BraxlowApp.h"
+#include "CAboutDlg.h"
+#include "CEntryEditDlg.h"
+#include "CSelectDlg.h"
+#include "CSetupDlg.h"
+#include "ContextNumber.h"
+#include "LanguageLoader.h"
+#include "LanguageStrings.h"
+#include "LanguageTable.h"
+#include "OptionCommands.h"
+#include "Prompter.h"
+#include "SkinPictures.h"
+#include "StringIds.h"
+#include "ui_CEntryListDlg.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QIdentityProxyModel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTimer>
+
+namespace oc = OptionCommands;
+
+// Column 0 with the entry's picture: the marked row shows the other one.
+class CEntryListDlg::MarkedIcons : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DecorationRole && index.column() == 0)
+            return index.data(EntryList::MarkedRole).toBool() ? marked_ : entry_;
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    QIcon entry_ = Skin::Icon(425);
+    QIcon marked_ = Skin::Icon(467);
+};
+
+CEntryListDlg::CEntryListDlg(const Services& services, QWidget* parent)
+    : QDialog(parent)
+    , services_(services)
+    , ui_(std::make_unique<Ui::CEntryListDlg>())
+    , menuBar_(new QMenuBar(this))
+    , icons_(new MarkedIcons(this))
+    , launcher_(services.desktopFolder)
+{
+    ui_->setupUi(this);
+    layout()->setMenuBar(menuBar_);
+    menuBar_->setObjectName(QStringLiteral("menu513"));
+    icons_->setSourceModel(&rows_);
+    ui_->list1117->setModel(icons_);
+    ui_->list1117->setModelColumn(EntryList::Name);
+    ui_->list1117->setIconSize(QSize(32, 32));
+    ui_->list1117->setGridSize(QSize(120, 80));
+
+    connect(ui_->button5058, &QPushButton::clicked, this, &CEntryListDlg::OnNew);
+    connect(ui_->button5054, &QPushButton::clicked, this, &CEntryListDlg::OnProperties);
+    connect(ui_->button5057, &QPushButton::clicked, this, &CEntryListDlg::OnDelete);
+    connect(ui_->button5055, &QPushButton::clicked, this, &CEntryListDlg::OnShortcut);
+    connect(ui_->button1, &QPushButton::clicked, this, &CEntryListDlg::accept);
+    connect(ui_->button2, &QPushButton::clicked, this, &CEntryListDlg::reject);
+    connect(ui_->list1117->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (index.isValid())
+                    current_ = index.row();
+            });
+    // A click beside the rows leaves the row the user was on selected.
+    connect(ui_->list1117->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!ui_->list1117->selectionModel()->hasSelection() && current_ < rows_.Count())
+            SelectRow(current_);
+    });
+    connect(ui_->list1117, &QListView::doubleClicked, this, &CEntryListDlg::accept);
+    // Delete works wherever the focus is in the window, also on a button.
+    auto* del = new QShortcut(QKeySequence(Qt::Key_Delete), this);
+    del->setContext(Qt::WindowShortcut);
+    connect(del, &QShortcut::activated, this, &CEntryListDlg::OnDelete);
+}
+
+CEntryListDlg::~CEntryListDlg() = default;
+
+QString CEntryListDlg::Text(int id) const
+{
+    return LoadLanguageString(services_.app.Settings().LanguageModule(), id);
+}
+
+void CEntryListDlg::showEvent(QShowEvent* event)
+{
+    if (!opened_) {
+        opened_ = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CEntryListDlg::OnInitDialog()
+{
+    setWindowIcon(Skin::Icon(514));
+    BuildMenu();
+    SetTexts();
+    ui_->button2->SetBitmaps(440);
+    ui_->button1->SetBitmaps(441);
+    ui_->button5058->SetBitmaps(443);
+    ui_->button5057->SetBitmaps(445);
+    ui_->button5054->SetBitmaps(513);
+    ui_->button5055->SetBitmaps(515);
+    rows_.Fill(services_.app.Data().LoadEntries());
+    // The rest waits until the window is on screen, so that the editor of a first
+    // entry opens over it.
+    QTimer::singleShot(0, this, &CEntryListDlg::FillAndPreselect);
+}
+
+void CEntryListDlg::FillAndPreselect()
+{
+    if (rows_.Count() == 0)
+        OnNew();
+    const QString stored = services_.app.Settings().LoadConnectInfo().ConnectName;
+    int row = rows_.FindExact(stored);
+    if (row < 0)
+        row = 0;
+    SelectRow(row);
+    rows_.MarkRow(rows_.Count() ? row : -1);
+    StoreCurrentEntry(row);
+    UpdateLanguageChecks();
+    UpdateSpeedChecks();
+}
+
+QAction* CEntryListDlg::AddCommand(QMenu* menu, int command, const QString& text)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QStringLiteral("action%1").arg(command));
+    action->setData(command);
+    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
+    return action;
+}
+
+void CEntryListDlg::BuildMenu()
+{
+    menuBar_->clear();
+    QMenu* entry = menuBar_->addMenu(Text(Str::MenuEntry));
+    AddCommand(entry, oc::kNew, Text(Str::MenuNew));
+    AddCommand(entry, oc::kSelect, Text(Str::MenuSelect));
+    AddCommand(entry, oc::kDelete, Text(Str::MenuDelete));
+    AddCommand(entry, oc::kProperties, Text(Str::MenuProperties));
+    AddCommand(entry, oc::kShortcut, Text(Str::MenuShortcut));
+
+    // The speed list sits at position 1 and the languages at position 2 of the
+    // second menu; the check marks are found there.
+    QMenu* options = menuBar_->addMenu(Text(Str::MenuOptions));
+    options->setObjectName(QStringLiteral("menuOptions"));
+    AddCommand(options, oc::kSetup, Text(Str::MenuSetup));
+    QMenu* speed = options->addMenu(Text(Str::MenuSpeed));
+    speed->setObjectName(QStringLiteral("menuSpeed"));
+    auto* speeds = new QActionGroup(speed);
+    speeds->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (int command = oc::kFirstSpeed; command <= oc::kLastSpeed; ++command) {
+        QAction* a = AddCommand(speed, command, oc::SpeedForCommand(command));
+        a->setCheckable(true);
+        speeds->addAction(a);
+    }
+    QMenu* language = options->addMenu(Text(Str::MenuLanguage));
+    language->setObjectName(QStringLiteral("menuLanguage"));
+    auto* languages = new QActionGroup(language);
+    for (int command = LanguageTable::kFirstLanguageCommand; command <= LanguageTable::kLastLanguageCommand;
+         ++command) {
+        QAction* a = AddCommand(language, command,
+                                Text(Str::LanguageEnglish + command - LanguageTable::kFirstLanguageCommand));
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
+    for (int hidden : LanguageTable::kHiddenLanguageCommands) {
+        if (auto* a = language->findChild<QAction*>(QStringLiteral("action%1").arg(hidden)))
+            delete a;
+    }
+    options->addSeparator();
+    AddCommand(options, oc::kUpdate, Text(Str::MenuUpdate));
+
+    QMenu* help = menuBar_->addMenu(Text(Str::MenuHelp));
+    AddCommand(help, oc::kHelp, Text(Str::MenuHelpTopics));
+    help->addSeparator();
+    AddCommand(help, oc::kAbout, Text(Str::MenuAbout));
+}
+
+void CEntryListDlg::SetTexts()
+{
+    ui_->button1->setText(Text(Str::Select));
+    ui_->button2->setText(Text(Str::Close));
+    ui_->button5054->setText(Text(Str::Properties));
+    ui_->button5055->setText(Text(Str::Shortcut));
+    ui_->button5057->setText(Text(Str::Delete));
+    ui_->button5058->setText(Text(Str::NewEntry));
+    setWindowTitle(Text(Str::EntryListTitle) + QStringLiteral(" - ") + services_.app.Product().ProductDisplayName);
+}
+
+void CEntryListDlg::ReloadTexts()
+{
+    BuildMenu();
+    SetTexts();
+}
+
+void CEntryListDlg::OnCommand(int command)
+{
+    AppSettings& settings = services_.app.Settings();
+    switch (command) {
+    case oc::kNew:
+        return OnNew();
+    case oc::kSelect:
+        return accept();
+    case oc::kDelete:
+        return OnDelete();
+    case oc::kProperties:
+        return OnProperties();
+    case oc::kShortcut:
+        return OnShortcut();
+    case oc::kHelp:
+        LanguageLoader(settings, services_.app.UserPrompter()).ShowHelp(services_.help);
+        return;
+    case oc::kAbout: {
+        CAboutDlg about(settings.LanguageModule(), services_.app.Product(), services_.app.UserPrompter(), this);
+        about.exec();
+        return;
+    }
+    case oc::kUpdate: {
+        CSelectDlg update(this);
+        update.exec();
+        return;
+    }
+    case oc::kSetup: {
+        CSetupDlg setup(settings, services_.app.SerialPorts(), services_.dialer, services_.app.UserPrompter(),
+                        services_.app.Product().ProductDisplayName, this);
+        setup.exec();
+        return;
+    }
+    default:
+        break;
+    }
+    if (const QString speed = oc::SpeedForCommand(command); !speed.isEmpty()) {
+        settings.SaveSpeed(speed);
+        SetSpeedChecks(oc::SpeedPosition(speed));
+        UpdateLanguageChecks();
+    } else if (!LanguageTable::LanguageForCommand(command).isEmpty()) {
+        SwitchLanguage(command);
+    }
+}
+
+void CEntryListDlg::SwitchLanguage(int command)
+{
+    const QString name = LanguageTable::LanguageForCommand(command);
+    LanguageLoader(services_.app.Settings(), services_.app.UserPrompter()).SwitchLanguage(name);
+    QGuiApplication::setLayoutDirection(LanguageTable::IsRightToLeft(name) ? Qt::RightToLeft : Qt::LeftToRight);
+    ReloadTexts();
+    UpdateLanguageChecks();
+    UpdateSpeedChecks();
+}
+
+void CEntryListDlg::SetSpeedChecks(int position)
+{
+    for (int command = oc::kFirstSpeed; command <= oc::kLastSpeed; ++command) {
+        if (auto* a = menuBar_->findChild<QAction*>(QStringLiteral("action%1").arg(command)))
+            a->setChecked(command - oc::kFirstSpeed + 1 == position);
+    }
+}
+
+void CEntryListDlg::UpdateSpeedChecks()
+{
+    const int position = oc::SpeedPosition(services_.app.Settings().LoadSpeed());
+    if (position > 0)
+        SetSpeedChecks(position);
+}
+
+void CEntryListDlg::UpdateLanguageChecks()
+{
+    const int checked = LanguageTable::CheckedCommand(services_.app.Settings().LoadLanguage());
+    for (int command = LanguageTable::kFirstLanguageCommand; command <= LanguageTable::kLastLanguageCommand;
+         ++command) {
+        if (auto* a = menuBar_->findChild<QAction*>(QStringLiteral("action%1").arg(command)))
+            a->setChecked(command == checked);
+    }
+}
+
+void CEntryListDlg::SelectRow(int row)
+{
+    if (row < 0 || row >= rows_.Count())
+        return;
+    current_ = row;
+    const QModelIndex index = icons_->index(row, EntryList::Name);
+    ui_->list1117->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    ui_->list1117->scrollTo(index);
+}
+
+bool CEntryListDlg::IsSelected(int row) const
+{
+    return row >= 0 && row < rows_.Count()
+           && ui_->list1117->selectionModel()->isSelected(icons_->index(row, EntryList::Name));
+}
+
+void CEntryListDlg::StoreCurrentEntry(int row)
+{
+    const QStringList* columns = row >= 0 && row < rows_.Count() ? &rows_.Columns(row) : nullptr;
+    services_.app.Settings().SaveConnectInfo(EntryList::InfoOf(columns));
+}
+
+ConnectionEntry CEntryListDlg::WorkingCopy(const ConnectionEntry& fields) const
+{
+    ConnectionEntry copy = fields;
+    if (copy.QoSMin.isEmpty())
+        copy.QoSMin = kDefaultQosBase;
+    if (copy.QoSRequest.isEmpty())
+        copy.QoSRequest = kDefaultQosBase;
+    return copy;
+}
+
+void CEntryListDlg::OnNew()
+{
+    BraxlowApp& app = services_.app;
+    CEntryEditDlg editor(app.Data(), app.Settings().LanguageModule(), app.UserPrompter(),
+                         app.Product().ProductDisplayName, this);
+    editor.SetEditMode(EntryEditor::Mode::New);
+    if (editor.exec() != QDialog::Accepted || editor.Fields().ConnectName.isEmpty())
+        return;
+    ConnectionEntry entry = WorkingCopy(editor.Fields());
+    const std::optional<int> id = app.Data().AddEntry(entry);
+    if (!id) {
+        app.UserPrompter().Show(app.Data().LastError(), QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
+        return;
+    }
+    entry.ID = *id;
+    rows_.Append(entry);
+    int row = rows_.FindPrefix(entry.ConnectName);
+    if (row < 0)
+        row = 0;
+    SelectRow(row);
+    rows_.MarkRow(row);
+    StoreCurrentEntry(current_);
+}
+
+void CEntryListDlg::OnProperties()
+{
+    if (!IsSelected(current_))
+        return;
+    BraxlowApp& app = services_.app;
+    const int row = current_;
+    const ConnectionEntry stored = rows_.EntryAt(row);
+    CEntryEditDlg editor(app.Data(), app.Settings().LanguageModule(), app.UserPrompter(),
+                         app.Product().ProductDisplayName, this);
+    editor.Fields() = stored;
+    editor.SetEditMode(EntryEditor::Mode::Edit);
+    if (editor.exec() == QDialog::Accepted && !editor.Fields().Country.isEmpty()) {
+        ConnectionEntry entry = WorkingCopy(editor.Fields());
+        entry.ID = stored.ID;
+        if (app.Data().UpdateEntry(entry)) {
+            rows_.Rewrite(row, entry);
+            StoreCurrentEntry(row);
+        }
+    }
+    launcher_.Rename(stored.ConnectName, rows_.Columns(row).at(EntryList::Name));
+}
+
+void CEntryListDlg::OnDelete()
+{
+    if (!IsSelected(current_))
+        return;
+    BraxlowApp& app = services_.app;
+    if (app.UserPrompter().Show(Text(Str::ConfirmDeleteEntry), QStringLiteral("Braxlow"), Prompter::Buttons::YesNo,
+                                Prompter::Icon::Warning)
+        != Prompter::Answer::Yes)
+        return;
+    const int row = current_;
+    const ConnectionEntry entry = rows_.EntryAt(row);
+    if (!app.Data().DeleteEntry(entry.ID))
+        return;
+    launcher_.Recycle(entry.ConnectName);
+    rows_.Remove(row);
+    int next = rows_.FindPrefix(app.Settings().LoadConnectInfo().ConnectName);
+    if (next < 0)
+        next = 0;
+    SelectRow(next);
+    rows_.MarkRow(rows_.Count() ? next : -1);
+    StoreCurrentEntry(next);
+}
+
+void CEntryListDlg::OnShortcut()
+{
+    if (!IsSelected(current_))
+        return;
+    const QStringList& columns = rows_.Columns(current_);
+    const QString program =
+        services_.programFile.isEmpty() ? QApplication::applicationFilePath() : services_.programFile;
+    if (!launcher_.Create(columns.at(EntryList::Name), program, services_.app.Settings().ProgramDirectory(),
+                          columns.at(EntryList::Id)))
+        services_.app.UserPrompter().Show(Text(Str::ShortcutFailed), QString(), Prompter::Buttons::Ok,
+                                          Prompter::Icon::Warning);
+}
+
+void CEntryListDlg::accept()
+{
+    if (rows_.Count() == 0)
+        return;
+    rows_.MarkRow(current_);
+    StoreCurrentEntry(current_);
+    QDialog::accept();
+}
+
+void CEntryListDlg::reject()
+{
+    BraxlowApp& app = services_.app;
+    if (app.Settings().LoadConnectInfo().ConnectName.isEmpty()
+        && app.UserPrompter().Show(Text(Str::ConfirmCloseWithoutEntry), app.Product().ProductDisplayName,
+                                   Prompter::Buttons::YesNo, Prompter::Icon::Question)
+               != Prompter::Answer::Yes)
+        return;
+    QDialog::reject();
+}

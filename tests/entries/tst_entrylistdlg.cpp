@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BraxlowApp.h"
+#include "CEntryEditDlg.h"
+#include "CEntryListDlg.h"
+#include "CRasDialer.h"
+#include "LanguageLoader.h"
+#include "TestSupport.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+class NoHelp : public DocumentOpener
+{
+public:
+    bool Open(const QString&) override { return true; }
+};
+
+ConnectionEntry Entry(const QString& name)
+{
+    ConnectionEntry e;
+    e.ConnectName = name;
+    e.Country = QStringLiteral("Germany");
+    e.ProviderName = QStringLiteral("[Others]");
+    e.APNName = QStringLiteral("web");
+    e.PhoneNumber = QStringLiteral("*99#");
+    e.QoSMin = e.QoSRequest = QStringLiteral("1,0,0,3,0,0");
+    return e;
+}
+
+// Runs `answer` on the entry editor as soon as it is the modal window.
+void WhenEditorOpens(QObject* context, std::function<void(CEntryEditDlg*)> answer)
+{
+    auto* poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, answer] {
+        if (auto* editor = qobject_cast<CEntryEditDlg*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(editor);
+        }
+    });
+    poll->start(10);
+}
+
+void Rename(CEntryEditDlg* editor, const QString& name)
+{
+    auto* edit = editor->findChild<QLineEdit*>(QStringLiteral("edit1121"));
+    edit->selectAll();
+    QTest::keyClicks(edit, name);
+    QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("button1")), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestEntryListDlg : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder_ = std::make_unique<TestSupport::ProgramFolder>();
+        settingsDir_ = std::make_unique<QTemporaryDir>();
+        BraxlowApp::Options options;
+        options.programFilePath = folder_->ProgramFile();
+        options.settingsRoot = settingsDir_->filePath(QStringLiteral("config"));
+        app_ = std::make_unique<BraxlowApp>(options, prompter_);
+        LanguageLoader(app_->Settings(), prompter_).LoadStartupLanguage();
+        app_->Settings().LoadAll();
+        QVERIFY(app_->Data().CreateUserDatabase());
+        dialer_ = std::make_unique<CRasDialer>(settingsDir_->filePath(QStringLiteral("braxlow.pbk")), &app_->Settings());
+        prompter_.Clear();
+    }
+    void cleanup()
+    {
+        window_.reset();
+        dialer_.reset();
+        app_.reset();
+    }
+
+    void emptyListStartsWithNewAndCancelClearsTheCurrentEntry()
+    {
+        ConnectInfo stale;
+        stale.ConnectName = QStringLiteral("Long gone");
+        stale.CID = 5;
+        app_->Settings().SaveConnectInfo(stale);
+        WhenEditorOpens(this, [](CEntryEditDlg* editor) { editor->reject(); });
+        Open();
+        QTRY_COMPARE(app_->Settings().LoadConnectInfo(), ConnectInfo());
+
+        // Nothing was ever taken: closing asks, and No keeps the window.
+        prompter_.QueueAnswer(Prompter::Answer::No);
+        QTest::mouseClick(Button("button2"), Qt::LeftButton);
+        QCOMPARE(prompter_.Messages().size(), 1);
+        QVERIFY(window_->isVisible());
+        QTest::mouseClick(Button("button2"), Qt::LeftButton);
+        QVERIFY(!window_->isVisible());
+    }
+
+    void storedNameMissingTakesTheFirstRow()
+    {
+        Add({"Work", "Home"});
+        ConnectInfo gone;
+        gone.ConnectName = QStringLiteral("Gone");
+        app_->Settings().SaveConnectInfo(gone);
+        Open();
+        QTRY_COMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Work"));
+        QCOMPARE(window_->CurrentRow(), 0);
+        QCOMPARE(EntryList::MarkedRow(), 0);
+    }
+
+    void newEntryIsFoundByItsNamesBeginning()
+    {
+        Add({"Home Office"});
+        Open();
+        WhenEditorOpens(this, [](CEntryEditDlg* editor) { Rename(editor, QStringLiteral("Home")); });
+        QTest::mouseClick(Button("button5058"), Qt::LeftButton);
+        QCOMPARE(window_->Rows().Count(), 2);
+        QCOMPARE(window_->CurrentRow(), 0);
+        QCOMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Home Office"));
+    }
+
+    void deleteKeyOnAButtonRemovesTheStoredEntry()
+    {
+        Add({"Work", "Workshop", "Home"});
+        Open();
+        QTRY_COMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Work"));
+        Button("button5055")->setFocus();
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        QTest::keyClick(Button("button5055"), Qt::Key_Delete);
+        QCOMPARE(window_->Rows().Count(), 2);
+        QCOMPARE(app_->Data().LoadEntries().size(), 2);
+        // "Work" is gone; the search for its name finds "Workshop".
+        QCOMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Workshop"));
+        QCOMPARE(window_->CurrentRow(), 0);
+    }
+
+    void renamingMovesTheShortcut()
+    {
+        Add({"Work"});
+        Open();
+        QTRY_COMPARE(window_->CurrentRow(), 0);
+        QTest::mouseClick(Button("button5055"), Qt::LeftButton);
+        QVERIFY(QFileInfo::exists(desktop_.filePath(QStringLiteral("Work.desktop"))));
+        WhenEditorOpens(this, [](CEntryEditDlg* editor) { Rename(editor, QStringLiteral("Office")); });
+        QTest::mouseClick(Button("button5054"), Qt::LeftButton);
+        QVERIFY(!QFileInfo::exists(desktop_.filePath(QStringLiteral("Work.desktop"))));
+        QVERIFY(QFileInfo::exists(desktop_.filePath(QStringLiteral("Office.desktop"))));
+        QCOMPARE(app_->Data().LoadEntries().first().ConnectName, QStringLiteral("Office"));
+    }
+
+    void speedAndLanguageCommands()
+    {
+        Add({"Work"});
+        app_->Settings().SaveSpeed(QStringLiteral("12345"));
+        Open();
+        QTRY_VERIFY(Action(32995)->isChecked()); // English
+        for (int command = 32983; command <= 32990; ++command)
+            QVERIFY(!Action(command)->isChecked());
+        QVERIFY(!window_->findChild<QAction*>(QStringLiteral("action33006")));
+
+        Action(32988)->trigger();
+        QCOMPARE(app_->Settings().Store().ReadString(AppSettings::kConfigKey, QStringLiteral("Speed")),
+                 QStringLiteral("57600"));
+        QVERIFY(Action(32988)->isChecked() && !Action(32989)->isChecked());
+        QVERIFY(Action(32995)->isChecked());
+
+        Action(32996)->trigger(); // German
+        QCOMPARE(Button("button1")->text(), QStringLiteral("Auswählen"));
+        QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Verbindungseinträge")));
+        QVERIFY(Action(32996)->isChecked() && Action(32988)->isChecked());
+    }
+
+    // Not a check: pictures of the window for a person to look at (scripts/screenshots).
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("BRAXLOW_SCREENSHOTS");
+        if (dir.isEmpty())
+            QSKIP("BRAXLOW_SCREENSHOTS names no folder");
+        const QString language = qEnvironmentVariable("BRAXLOW_SCREENSHOT_LANGUAGE");
+        if (!language.isEmpty()) {
+            QVERIFY(LanguageLoader(app_->Settings(), prompter_).SwitchLanguage(language));
+            QGuiApplication::setLayoutDirection(language == QLatin1String("Arabic") ? Qt::RightToLeft
+                                                                                     : Qt::LeftToRight);
+        }
+        Add({"Home Office", "Work GPRS", "Holiday roaming", "Backup SIM"});
+        Open();
+        QTest::qWait(300);
+        Shoot(dir + QStringLiteral("/entrylist.png"));
+        window_->findChild<QMenuBar*>()->actions().at(1)->menu()->popup(window_->mapToGlobal(QPoint(60, 24)));
+        QTest::qWait(300);
+        auto* options = window_->findChild<QMenuBar*>()->actions().at(1)->menu();
+        options->setActiveAction(options->actions().at(2));
+        options->actions().at(2)->menu()->popup(options->mapToGlobal(QPoint(options->width(), 40)));
+        QTest::qWait(300);
+        Shoot(dir + QStringLiteral("/entrylist-menu.png"), 220);
+        QApplication::closeAllWindows();
+    }
+
+private:
+    void Shoot(const QString& file, int extra = 0)
+    {
+        const QRect area = window_->frameGeometry().adjusted(-8, -8, 8 + extra, 8 + extra);
+        QVERIFY(window_->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file));
+    }
+    void Add(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            QVERIFY(app_->Data().AddEntry(Entry(QLatin1String(name))));
+    }
+    void Open()
+    {
+        window_ = std::make_unique<CEntryListDlg>(
+            CEntryListDlg::Services{*app_, *dialer_, help_, desktop_.path(), QStringLiteral("/bin/true")});
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    QPushButton* Button(const char* name) { return window_->findChild<QPushButton*>(QLatin1String(name)); }
+    QAction* Action(int command)
+    {
+        return window_->findChild<QAction*>(QStringLiteral("action%1").arg(command));
+    }
+
+    RecordingPrompter prompter_;
+    NoHelp help_;
+    QTemporaryDir desktop_;
+    std::unique_ptr<TestSupport::ProgramFolder> folder_;
+    std::unique_ptr<QTemporaryDir> settingsDir_;
+    std::unique_ptr<BraxlowApp> app_;
+    std::unique_ptr<CRasDialer> dialer_;
+    std::unique_ptr<CEntryListDlg> window_;
+};
+
+QTEST_MAIN(TestEntryListDlg)
+#include "tst_entrylistdlg.moc"
