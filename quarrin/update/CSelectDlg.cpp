@@ -48,7 +48,8 @@ QPushButton* ReplaceButton(QPushButton* placeholder, int picture)
     QWidget* parent = placeholder->parentWidget();
     QPushButton* button = Quarrin::CreateButton(parent, picture, kWhite);
     button->setObjectName(placeholder->objectName());
-    parent->layout()->replaceWidget(placeholder, button, Qt::FindChildrenRecursively);
+    // The layout hands back the placeholder's item; it is ours to free.
+    delete parent->layout()->replaceWidget(placeholder, button, Qt::FindChildrenRecursively);
     delete placeholder;
     return button;
 }
