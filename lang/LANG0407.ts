@@ -657,55 +657,55 @@
     </message>
     <message id="2030">
         <source>English</source>
-        <translation>Englisch</translation>
+        <translation>English</translation>
     </message>
     <message id="2031">
-        <source>German</source>
+        <source>Deutsch</source>
         <translation>Deutsch</translation>
     </message>
     <message id="2032">
-        <source>Chinese (Simplified)</source>
-        <translation>Chinesisch (vereinfacht)</translation>
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
     </message>
     <message id="2033">
-        <source>Chinese (Traditional)</source>
-        <translation>Chinesisch (traditionell)</translation>
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
     </message>
     <message id="2034">
-        <source>French</source>
-        <translation>Französisch</translation>
+        <source>Français</source>
+        <translation>Français</translation>
     </message>
     <message id="2035">
-        <source>Italian</source>
-        <translation>Italienisch</translation>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
     </message>
     <message id="2036">
-        <source>Spanish</source>
-        <translation>Spanisch</translation>
+        <source>Español</source>
+        <translation>Español</translation>
     </message>
     <message id="2037">
-        <source>Portuguese</source>
-        <translation>Portugiesisch</translation>
+        <source>Português</source>
+        <translation>Português</translation>
     </message>
     <message id="2038">
-        <source>Dutch</source>
-        <translation>Niederländisch</translation>
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
     </message>
     <message id="2039">
-        <source>Portuguese (Brazilian)</source>
-        <translation>Portugiesisch (Brasilien)</translation>
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
     </message>
     <message id="2040">
-        <source>Russian</source>
-        <translation>Russisch</translation>
+        <source>Русский</source>
+        <translation>Русский</translation>
     </message>
     <message id="2041">
-        <source>Arabic</source>
-        <translation>Arabisch</translation>
+        <source>العربية</source>
+        <translation>العربية</translation>
     </message>
     <message id="2042">
-        <source>Swedish</source>
-        <translation>Schwedisch</translation>
+        <source>Svenska</source>
+        <translation>Svenska</translation>
     </message>
     <message id="3001">
         <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>

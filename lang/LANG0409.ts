@@ -660,52 +660,52 @@
         <translation>English</translation>
     </message>
     <message id="2031">
-        <source>German</source>
-        <translation>German</translation>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
     </message>
     <message id="2032">
-        <source>Chinese (Simplified)</source>
-        <translation>Chinese (Simplified)</translation>
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
     </message>
     <message id="2033">
-        <source>Chinese (Traditional)</source>
-        <translation>Chinese (Traditional)</translation>
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
     </message>
     <message id="2034">
-        <source>French</source>
-        <translation>French</translation>
+        <source>Français</source>
+        <translation>Français</translation>
     </message>
     <message id="2035">
-        <source>Italian</source>
-        <translation>Italian</translation>
+        <source>Italiano</source>
+        <translation>Italiano</translation>
     </message>
     <message id="2036">
-        <source>Spanish</source>
-        <translation>Spanish</translation>
+        <source>Español</source>
+        <translation>Español</translation>
     </message>
     <message id="2037">
-        <source>Portuguese</source>
-        <translation>Portuguese</translation>
+        <source>Português</source>
+        <translation>Português</translation>
     </message>
     <message id="2038">
-        <source>Dutch</source>
-        <translation>Dutch</translation>
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
     </message>
     <message id="2039">
-        <source>Portuguese (Brazilian)</source>
-        <translation>Portuguese (Brazilian)</translation>
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
     </message>
     <message id="2040">
-        <source>Russian</source>
-        <translation>Russian</translation>
+        <source>Русский</source>
+        <translation>Русский</translation>
     </message>
     <message id="2041">
-        <source>Arabic</source>
-        <translation>Arabic</translation>
+        <source>العربية</source>
+        <translation>العربية</translation>
     </message>
     <message id="2042">
-        <source>Swedish</source>
-        <translation>Swedish</translation>
+        <source>Svenska</source>
+        <translation>Svenska</translation>
     </message>
     <message id="3001">
         <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>

@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_SA" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>يصل Braxlow حاسوبك بالإنترنت عبر هاتف محمول GPRS يُستخدم كمودم.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>التحقق من وجود تحديثات</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>إضافة مودم...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow قيد التشغيل بالفعل.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>تذكّر كلمة المرور</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>يتعذر الوصول إلى خادم التحديث. تحقق من اتصالك بالإنترنت وأعد المحاولة لاحقًا.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>منفذ الهاتف قيد الاستخدام بواسطة %s. أغلق %s وأعد المحاولة.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>الإصدار الحالي:</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>الاتصال</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>جديد...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>اسم الاتصال:</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>اسم نقطة الوصول (APN):</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>إعداد الهاتف...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>اختصار</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>البلد:</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>مشغل الشبكة:</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>اختيار</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>كلمة المرور:</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>رقم الطلب:</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>خصائص...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>إدخالات الاتصال</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>وضع الوصول</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>اسم المستخدم:</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>تعذر فتح منفذ الهاتف. تحقق من إعداد الهاتف.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>تعذر على Braxlow الكتابة إلى منفذ الهاتف.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>رفض الهاتف أمرًا أو لم يستجب. تأكد من أن الهاتف قيد التشغيل ومتصل.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>يوجد بالفعل إدخال اتصال بهذا الاسم. يُرجى اختيار اسم آخر.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>لم يتمكن من الاتصال.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>تسجيل الدخول</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>اكتمل التنزيل. هل تريد تثبيت الإصدار الجديد الآن؟</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>خادم التحديث مشغول. يُرجى إعادة المحاولة لاحقًا.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>لديك أحدث إصدار بالفعل.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>أبلغ خادم التحديث عن خطأ. يُرجى إعادة المحاولة لاحقًا.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>ملف التحديث غير متوفر على الخادم.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>يُرجى إدخال اسم للاتصال.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>الإصدار المتوفر:</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>لا يوفر هذا الهاتف الوظائف اللازمة لاتصال GPRS.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>الأسبقية حسب الاشتراك</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>فئة الموثوقية حسب الاشتراك</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>GTP وLLC وRLC بإقرار؛ بيانات محمية</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>GTP بلا إقرار؛ LLC وRLC بإقرار، بيانات محمية</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>GTP وLLC بلا إقرار؛ RLC بإقرار، بيانات محمية</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>GTP وLLC وRLC بلا إقرار، بيانات محمية</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>GTP وLLC وRLC بلا إقرار، بيانات غير محمية</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>الإنتاجية القصوى حسب الاشتراك</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>حتى 1 000 ثمانية/ثانية</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>حتى 2 000 ثمانية/ثانية</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>حتى 4 000 ثمانية/ثانية</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>أسبقية عالية</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>حتى 8 000 ثمانية/ثانية</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>حتى 16 000 ثمانية/ثانية</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>حتى 32 000 ثمانية/ثانية</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>حتى 64 000 ثمانية/ثانية</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>حتى 128 000 ثمانية/ثانية</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>حتى 256 000 ثمانية/ثانية</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>متوسط الإنتاجية حسب الاشتراك</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 ثمانية/ساعة</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 ثمانية/ساعة</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 ثمانية/ساعة</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>أسبقية عادية</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>أسبقية منخفضة</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 ثمانية/ساعة</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>أفضل جهد</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>فئة التأخير حسب الاشتراك</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>فئة التأخير 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>فئة التأخير 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>فئة التأخير 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>فئة التأخير 4 (أفضل جهد)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>فئة التأخير:</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>متوسط الإنتاجية:</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>الإنتاجية القصوى:</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>الأسبقية:</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>فئة الموثوقية:</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>الحصول على عناوين خوادم DNS تلقائيًا</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>استخدام عناوين خوادم DNS التالية:</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>الحصول على عنوان IP تلقائيًا</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>استخدام عنوان IP التالي:</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>خادم DNS البديل:</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>خادم DNS المفضل:</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>عنوان IP:</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>خوادم DNS</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>عنوان IP</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>اسم نقطة الوصول الذي زوّدك به مشغل الشبكة، مثل «internet».</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>اسم من اختيارك لإدخال الاتصال هذا.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>بلد مشغل الشبكة. اختر [Others] لعرض جميع البلدان.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>كلمة المرور للوصول إلى GPRS، إذا كان مشغل الشبكة يطلبها.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>الرقم الذي يطلبه الهاتف لاتصال GPRS، وهو عادةً ‎*99# أو ‎*99**1*1#. الرقم بعد ‎** هو رقم السياق.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>مشغل الشبكة. اختر [Others] لإدخال جميع الإعدادات بنفسك.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>اسم المستخدم للوصول إلى GPRS، إذا كان مشغل الشبكة يطلبه.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>اتصال</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>قطع الاتصال</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>تعذر تجهيز الهاتف للاتصال.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>انتهى الاتصال.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>تعذر إعداد إدخال الطلب الهاتفي.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>تعذر إنشاء الاختصار.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow متصل. هل تريد قطع الاتصال الآن؟</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>غير جاهز: تعذر إنشاء إدخال الطلب الهاتفي. تحقق من إعداد الهاتف.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>جاهز</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>الإدخالات</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>QoS الدنيا</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>QoS المطلوبة</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>متصل</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>في انتظار طلب معاودة الاتصال...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>جارٍ تسجيل حاسوبك على الشبكة...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>جارٍ قياس سرعة الارتباط...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>تم الإقرار بالمصادقة...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>جارٍ إعادة المصادقة...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>تمت المصادقة</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>جارٍ التحضير لمعاودة الاتصال...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>في انتظار إعادة تعيين الهاتف...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>تم قطع الاتصال</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>جارٍ التفاوض على الاتصال...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>جارٍ تسجيل الدخول إلى الشبكة...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>تم توصيل الارتباط</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>تم قطع الارتباط</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>جارٍ فتح المنفذ...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>لم يتم اختيار أي إدخال اتصال بعد. هل تريد إغلاق النافذة على أي حال؟</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>هل تريد حذف إدخال الاتصال المحدد؟</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>تم فتح المنفذ</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>جارٍ الاتصال بالهاتف...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>الهاتف متصل، جارٍ بدء الارتباط...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>جارٍ التحقق من اسم المستخدم وكلمة المرور...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>جارٍ إعادة محاولة المصادقة...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>خيارات متقدمة...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;إدخال</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;جديد...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;اختيار</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>&amp;خصائص...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>اخت&amp;صار</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;خيارات</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>&amp;إعداد الهاتف...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>&amp;سرعة المنفذ</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>ال&amp;لغة</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>&amp;التحقق من وجود تحديثات...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;تعليمات</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;مواضيع التعليمات</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>&amp;حول Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>&amp;إظهار النافذة</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>لا يمكن إرسال إدخال الاتصال هذا إلى الهاتف: يحتوي الحقل «%1» على أحرف لا يقبلها الهاتف في الأوامر (مثل علامات الاقتباس أو الشرطات المائلة العكسية أو فواصل الأسطر). صحّح الإدخال ثم أعد الاتصال.</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>لا يجوز أن يحتوي الحقل «%1» إلا على الأحرف من A إلى Z والأرقام والواصلات والنقاط. صحّحه ثم احفظ مجددًا.</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>يجب أن يكون الحقل «%1» عنوانًا من أربعة أعداد بين 0 و255 تفصل بينها نقاط، مثل 10.0.0.1. صحّحه ثم احفظ مجددًا.</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>يجب أن يتكون الحقل «%1» من ستة أعداد تفصل بينها فواصل، مثل 1,0,0,3,0,0. اختر ملف التعريف مجددًا في تلك الصفحة ثم احفظ مجددًا.</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>أرسل خادم التحديث ردًا تتعذر قراءته. يُرجى إعادة المحاولة لاحقًا.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>اقترح خادم التحديث اسم ملف ليس اسم ملف عاديًا. تم رفض التنزيل.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>لا توجد مساحة خالية كافية على القرص لملف التحديث.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>توقف خادم التحديث عن الإرسال. تم إيقاف التنزيل؛ يُرجى إعادة المحاولة لاحقًا.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>لا يمكن حفظ ملف التحديث في مجلد التنزيلات.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>انقطع الاتصال بخادم التحديث قبل اكتمال الملف. يُرجى إعادة المحاولة لاحقًا.</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>منفذ AT الرئيسي</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>منفذ AT الثاني</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>منفذ البيانات</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>التشخيص</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>ليس للطلب</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>رقم المنفذ:</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>الجهاز:</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>اختر المنفذ التسلسلي المتصل به هاتفك، أو اكتب جهاز هاتف Bluetooth، مثل ‎/dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>هذا المنفذ هو COM%1. سيُدرج على أنه هاتفك.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>اختر الجهاز المتصل به هاتفك أو اكتبه، مثل ‎/dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>يجب إدخال الجهاز كمسار كامل مثل ‎/dev/rfcomm0، دون ';' أو أحرف تحكم.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>اختر رقم منفذ من 1 إلى 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>المنفذ COM%1 مستخدم بالفعل بواسطة %2. اختر رقم منفذ آخر.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>المنفذ COM%1 محجوز لجهاز غير متصل حاليًا. اختر رقم منفذ آخر.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 مُدرج بالفعل كمودم على COM%2.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>لا يمكن استخدام %1 لهاتف. يجب أن يكون منفذًا تسلسليًا أو مودمًا أو منفذ Bluetooth. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 غير موجود. وصّل الهاتف أو اربط منفذ Bluetooth الخاص به، ثم أضفه مجددًا.</translation>
+    </message>
+</context>
+</TS>

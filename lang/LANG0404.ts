@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow 透過當作數據機使用的 GPRS 手機，讓您的電腦連上網際網路。</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>新增數據機...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow 已在執行中。</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>記住密碼</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>無法連線到更新伺服器。請檢查您的網際網路連線，稍後再試一次。</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>手機的連接埠正由 %s 使用中。請關閉 %s 後再試一次。</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>目前版本：</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>連線</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>新增...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>連線名稱：</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>存取點名稱 (APN)：</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>手機設定...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>捷徑</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>國家/地區：</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>電信業者：</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>密碼：</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>撥號號碼：</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>內容...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>連線項目</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>存取方式</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>使用者名稱：</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>無法開啟手機的連接埠。請檢查手機設定。</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow 無法寫入手機的連接埠。</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>手機拒絕了指令或沒有回應。請確認手機已開機並已連接。</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>已有相同名稱的連線項目。請選擇其他名稱。</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>無法連線。</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>登入</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>下載完成。要立即安裝新版本嗎？</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>更新伺服器忙碌中。請稍後再試。</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>您已經在使用最新版本。</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>更新伺服器回報錯誤。請稍後再試。</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>伺服器上沒有此更新檔案。</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>請輸入連線名稱。</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>可用版本：</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>此手機不具備 GPRS 連線所需的功能。</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>下載</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>簽約優先權</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>簽約可靠度等級</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>確認模式 GTP、LLC 及 RLC；受保護資料</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>非確認模式 GTP；確認模式 LLC 及 RLC，受保護資料</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>非確認模式 GTP 及 LLC；確認模式 RLC，受保護資料</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>非確認模式 GTP、LLC 及 RLC，受保護資料</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>非確認模式 GTP、LLC 及 RLC，未受保護資料</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>簽約峰值傳輸量</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>最高 1 000 八位元組/秒</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>最高 2 000 八位元組/秒</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>最高 4 000 八位元組/秒</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>高優先權</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>最高 8 000 八位元組/秒</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>最高 16 000 八位元組/秒</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>最高 32 000 八位元組/秒</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>最高 64 000 八位元組/秒</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>最高 128 000 八位元組/秒</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>最高 256 000 八位元組/秒</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>簽約平均傳輸量</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 八位元組/小時</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 八位元組/小時</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 八位元組/小時</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>一般優先權</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 八位元組/小時</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 八位元組/小時</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 八位元組/小時</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 八位元組/小時</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 八位元組/小時</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 八位元組/小時</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 八位元組/小時</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 八位元組/小時</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 八位元組/小時</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 八位元組/小時</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>低優先權</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 八位元組/小時</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 八位元組/小時</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 八位元組/小時</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 八位元組/小時</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 八位元組/小時</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>盡力而為</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>簽約延遲等級</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>延遲等級 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>延遲等級 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>延遲等級 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>延遲等級 4（盡力而為）</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>延遲等級：</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>平均傳輸量：</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>峰值傳輸量：</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>優先權：</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>可靠度等級：</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>自動取得 DNS 伺服器位址</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>使用下列的 DNS 伺服器位址：</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>自動取得 IP 位址</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>使用下列的 IP 位址：</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>其他 DNS 伺服器：</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>慣用 DNS 伺服器：</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>IP 位址：</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>DNS 伺服器</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>IP 位址</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>電信業者提供給您的存取點名稱，例如「internet」。</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>您為此連線項目自訂的名稱。</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>您的電信業者所在的國家/地區。選擇 [Others] 可查看所有國家/地區。</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>GPRS 存取的密碼（如果電信業者有要求）。</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>手機撥接 GPRS 時使用的號碼，通常是 *99# 或 *99**1*1#。** 後面的數字是內容編號。</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>您的電信業者。選擇 [Others] 可自行輸入所有設定。</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>GPRS 存取的使用者名稱（如果電信業者有要求）。</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>連線</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>中斷連線</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>無法讓手機做好連線準備。</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>連線已結束。</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>無法設定撥號項目。</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>無法建立捷徑。</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow 已連線。要立即中斷連線嗎？</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>未就緒：無法建立撥號項目。請檢查手機設定。</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>就緒</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>項目</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>最低 QoS</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>要求的 QoS</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>已連線</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>正在等待回撥要求...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>正在網路上註冊您的電腦...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>正在測量連結速度...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>驗證已確認...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>正在重新驗證...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>已驗證</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>正在準備回撥...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>正在等待手機重設...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>已中斷連線</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>正在協商連線...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>正在登入網路...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>連結已連線</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>連結已中斷</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>正在開啟連接埠...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>尚未選取連線項目。仍要關閉視窗嗎？</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>要刪除選取的連線項目嗎？</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>連接埠已開啟</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>正在連接手機...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>手機已連接，正在啟動連結...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>正在驗證使用者名稱和密碼...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>正在重試驗證...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>進階...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>項目(&amp;E)</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>新增(&amp;N)...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>選取(&amp;S)</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>內容(&amp;P)...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>捷徑(&amp;C)</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>選項(&amp;O)</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>手機設定(&amp;P)...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>連接埠速度(&amp;S)</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>語言(&amp;L)</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>檢查更新(&amp;U)...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>說明主題(&amp;H)</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>關於 Braxlow(&amp;A)...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>顯示視窗(&amp;S)</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>無法將此連線項目傳送到手機：其欄位「%1」含有手機在指令中不接受的字元（例如引號、反斜線或換行）。請修正此項目，然後再連線一次。</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>欄位「%1」只能包含字母 A 到 Z、數字、連字號和句點。請修正後再儲存一次。</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>欄位「%1」必須是以句點連接的四個 0 到 255 數字所組成的位址，例如 10.0.0.1。請修正後再儲存一次。</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>欄位「%1」必須是以逗號連接的六個數字，例如 1,0,0,3,0,0。請在該頁重新選擇設定檔，然後再儲存一次。</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>更新伺服器傳回無法讀取的回應。請稍後再試。</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>更新伺服器提供的檔名不是單純的檔名。已拒絕下載。</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>磁碟可用空間不足，無法存放更新檔案。</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>更新伺服器已停止傳送。下載已中止，請稍後再試。</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>無法將更新檔案儲存到下載資料夾。</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>與更新伺服器的連線在檔案接收完成前就中斷了。請稍後再試。</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>主要 AT 連接埠</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>次要 AT 連接埠</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>資料連接埠</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>診斷</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>不用於撥號</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>連接埠編號：</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>裝置：</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>請選擇手機所連接的序列埠，或輸入藍牙手機的裝置，例如 /dev/rfcomm0。</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>此連接埠為 COM%1。它將列為您的手機。</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>請選擇或輸入手機所連接的裝置，例如 /dev/rfcomm0。</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>裝置必須以完整路徑指定，例如 /dev/rfcomm0，且不得包含 ';' 或控制字元。</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>請選擇 1 到 255 之間的連接埠編號。</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 已由 %2 使用。請選擇其他連接埠編號。</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 已保留給目前未連接的裝置。請選擇其他連接埠編號。</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 已列為 COM%2 上的數據機。</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 無法用於手機。它必須是序列埠、數據機或藍牙連接埠。（%2）</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 不存在。請連接手機或繫結其藍牙連接埠，然後再新增一次。</translation>
+    </message>
+</context>
+</TS>

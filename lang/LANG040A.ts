@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow conecta su equipo a Internet mediante un teléfono móvil GPRS utilizado como módem.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>Agregar módem...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow ya se está ejecutando.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>Recordar contraseña</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>No se puede acceder al servidor de actualizaciones. Compruebe su conexión a Internet e inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>El puerto del teléfono está en uso por %s. Cierre %s e inténtelo de nuevo.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>Versión actual:</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>Nueva...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>Nombre de la conexión:</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>Nombre del punto de acceso (APN):</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>Configuración del teléfono...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>Acceso directo</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>País:</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>Operador de red:</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>Número de marcado:</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>Propiedades...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>Entradas de conexión</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>Modo de acceso</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>Nombre de usuario:</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>No se pudo abrir el puerto del teléfono. Compruebe la configuración del teléfono.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow no pudo escribir en el puerto del teléfono.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>El teléfono rechazó un comando o no respondió. Compruebe que el teléfono está encendido y conectado.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>Ya existe una entrada de conexión con este nombre. Elija otro nombre.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>no pudo conectarse.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>Inicio de sesión</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>La descarga ha finalizado. ¿Desea instalar ahora la nueva versión?</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>El servidor de actualizaciones está ocupado. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>Ya tiene la versión más reciente.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>El servidor de actualizaciones ha notificado un error. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>El archivo de actualización no está disponible en el servidor.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>Escriba un nombre para la conexión.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>Versión disponible:</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>Este teléfono no ofrece las funciones necesarias para una conexión GPRS.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>Precedencia suscrita</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>Clase de fiabilidad suscrita</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>GTP, LLC y RLC con acuse de recibo; datos protegidos</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>GTP sin acuse de recibo; LLC y RLC con acuse de recibo, datos protegidos</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>GTP y LLC sin acuse de recibo; RLC con acuse de recibo, datos protegidos</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>GTP, LLC y RLC sin acuse de recibo, datos protegidos</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>GTP, LLC y RLC sin acuse de recibo, datos no protegidos</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>Caudal máximo suscrito</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>Hasta 1 000 octetos/s</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>Hasta 2 000 octetos/s</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>Hasta 4 000 octetos/s</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>Prioridad alta</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>Hasta 8 000 octetos/s</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>Hasta 16 000 octetos/s</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>Hasta 32 000 octetos/s</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>Hasta 64 000 octetos/s</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>Hasta 128 000 octetos/s</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>Hasta 256 000 octetos/s</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>Caudal medio suscrito</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 octetos/h</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 octetos/h</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 octetos/h</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>Prioridad normal</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 octetos/h</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 octetos/h</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 octetos/h</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 octetos/h</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 octetos/h</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 octetos/h</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 octetos/h</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 octetos/h</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 octetos/h</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 octetos/h</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>Prioridad baja</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 octetos/h</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 octetos/h</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 octetos/h</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 octetos/h</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 octetos/h</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>Mejor esfuerzo</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>Clase de retardo suscrita</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>Clase de retardo 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>Clase de retardo 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>Clase de retardo 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>Clase de retardo 4 (mejor esfuerzo)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>Clase de retardo:</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>Caudal medio:</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>Caudal máximo:</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>Precedencia:</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>Clase de fiabilidad:</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>Obtener las direcciones del servidor DNS automáticamente</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>Usar las siguientes direcciones de servidor DNS:</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>Obtener una dirección IP automáticamente</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>Usar la siguiente dirección IP:</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>Servidor DNS alternativo:</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>Servidor DNS preferido:</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>Dirección IP:</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>Servidores DNS</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>El nombre del punto de acceso que le ha dado su operador, por ejemplo «internet».</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>Un nombre de su elección para esta entrada de conexión.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>El país de su operador de red. Elija [Others] para ver todos los países.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>La contraseña para el acceso GPRS, si su operador la requiere.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>El número que marca el teléfono para GPRS, normalmente *99# o *99**1*1#. La cifra después de ** es el número de contexto.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>Su operador de red. Elija [Others] para escribir usted mismo todos los ajustes.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>El nombre de usuario para el acceso GPRS, si su operador lo requiere.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>No se pudo preparar el teléfono para la conexión.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>La conexión ha finalizado.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>No se pudo configurar la entrada de acceso telefónico.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>No se pudo crear el acceso directo.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow está conectado. ¿Desea desconectar ahora?</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>No preparado: no se pudo crear la entrada de acceso telefónico. Compruebe la configuración del teléfono.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>Entradas</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>QoS mínima</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>QoS solicitada</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>Esperando la solicitud de devolución de llamada...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>Registrando el equipo en la red...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>Midiendo la velocidad del enlace...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>Autenticación confirmada...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>Autenticando de nuevo...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>Autenticado</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>Preparando la devolución de llamada...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>Esperando a que se reinicie el teléfono...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>Negociando la conexión...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>Iniciando sesión en la red...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>Enlace conectado</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>Enlace desconectado</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>Abriendo el puerto...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>Aún no se ha seleccionado ninguna entrada de conexión. ¿Desea cerrar la ventana de todos modos?</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>¿Desea eliminar la entrada de conexión seleccionada?</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>Puerto abierto</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>Conectando con el teléfono...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>Teléfono conectado, iniciando el enlace...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>Comprobando el nombre de usuario y la contraseña...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>Reintentando la autenticación...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>Avanzado...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;Entrada</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;Nueva...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;Seleccionar</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>&amp;Propiedades...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>&amp;Acceso directo</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>&amp;Configuración del teléfono...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>&amp;Velocidad del puerto</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>Buscar &amp;actualizaciones...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Temas de ayuda</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>&amp;Acerca de Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>&amp;Mostrar ventana</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>No se puede enviar esta entrada de conexión al teléfono: su campo «%1» contiene caracteres que un teléfono no acepta en un comando (como comillas, barras invertidas o saltos de línea). Corrija la entrada y vuelva a conectar.</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>El campo «%1» solo puede contener las letras de la A a la Z, dígitos, guiones y puntos. Corríjalo y vuelva a guardar.</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>El campo «%1» debe ser una dirección de cuatro números del 0 al 255 separados por puntos, como 10.0.0.1. Corríjalo y vuelva a guardar.</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>El campo «%1» debe contener seis números separados por comas, como 1,0,0,3,0,0. Vuelva a elegir el perfil en esa página y guarde de nuevo.</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>El servidor de actualizaciones envió una respuesta que no se puede leer. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>El servidor de actualizaciones ofreció un nombre que no es un nombre de archivo simple. Se rechazó la descarga.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>No hay suficiente espacio libre en disco para el archivo de actualización.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>El servidor de actualizaciones dejó de enviar datos. Se detuvo la descarga; inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>No se puede guardar el archivo de actualización en la carpeta de descargas.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>La conexión con el servidor de actualizaciones terminó antes de completarse el archivo. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>puerto AT principal</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>puerto AT secundario</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>puerto de datos</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>diagnóstico</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>no apto para marcar</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>Número de puerto:</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>Dispositivo:</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>Elija el puerto serie al que está conectado el teléfono o escriba el dispositivo de un teléfono Bluetooth, por ejemplo /dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>Este puerto es COM%1. Se mostrará como su teléfono.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>Elija o escriba el dispositivo al que está conectado el teléfono, por ejemplo /dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>El dispositivo debe indicarse con una ruta completa, como /dev/rfcomm0, sin ';' ni caracteres de control.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>Elija un número de puerto del 1 al 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 ya está en uso por %2. Elija otro número de puerto.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 está reservado para un dispositivo que no está conectado ahora. Elija otro número de puerto.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 ya figura como módem en COM%2.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 no se puede usar para un teléfono. Debe ser un puerto serie, un módem o un puerto Bluetooth. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 no existe. Conecte el teléfono o vincule su puerto Bluetooth y vuelva a agregarlo.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow connecte votre ordinateur à Internet via un téléphone mobile GPRS utilisé comme modem.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>Ajouter un modem...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow est déjà en cours d'exécution.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>Mémoriser le mot de passe</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>Le serveur de mise à jour est injoignable. Vérifiez votre connexion Internet et réessayez plus tard.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>Le port du téléphone est utilisé par %s. Fermez %s et réessayez.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>Version actuelle :</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>Nouveau...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>Nom de la connexion :</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>Nom du point d'accès (APN) :</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>Configuration du téléphone...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>Raccourci</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>Pays :</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>Opérateur réseau :</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>Numéro d'appel :</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>Propriétés...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>Entrées de connexion</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>Mode d'accès</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>Nom d'utilisateur :</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>Impossible d'ouvrir le port du téléphone. Vérifiez la configuration du téléphone.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow n'a pas pu écrire sur le port du téléphone.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>Le téléphone a refusé une commande ou n'a pas répondu. Vérifiez que le téléphone est allumé et connecté.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>Une entrée de connexion portant ce nom existe déjà. Veuillez choisir un autre nom.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>n'a pas pu se connecter.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>Identification</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>Le téléchargement est terminé. Installer la nouvelle version maintenant ?</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>Le serveur de mise à jour est occupé. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>Vous disposez déjà de la dernière version.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>Le serveur de mise à jour a signalé une erreur. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>Le fichier de mise à jour n'est pas disponible sur le serveur.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>Veuillez saisir un nom de connexion.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>Version disponible :</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>Ce téléphone n'offre pas les fonctions nécessaires à une connexion GPRS.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>Priorité souscrite</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>Classe de fiabilité souscrite</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>GTP, LLC et RLC acquittés ; données protégées</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>GTP non acquitté ; LLC et RLC acquittés, données protégées</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>GTP et LLC non acquittés ; RLC acquitté, données protégées</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>GTP, LLC et RLC non acquittés, données protégées</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>GTP, LLC et RLC non acquittés, données non protégées</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>Débit crête souscrit</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>Jusqu'à 1 000 octets/s</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>Jusqu'à 2 000 octets/s</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>Jusqu'à 4 000 octets/s</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>Priorité haute</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>Jusqu'à 8 000 octets/s</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>Jusqu'à 16 000 octets/s</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>Jusqu'à 32 000 octets/s</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>Jusqu'à 64 000 octets/s</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>Jusqu'à 128 000 octets/s</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>Jusqu'à 256 000 octets/s</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>Débit moyen souscrit</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 octets/h</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 octets/h</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 octets/h</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>Priorité normale</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 octets/h</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 octets/h</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 octets/h</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 octets/h</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 octets/h</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 octets/h</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 octets/h</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 octets/h</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 octets/h</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 octets/h</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>Priorité basse</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 octets/h</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 octets/h</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 octets/h</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 octets/h</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 octets/h</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>Au mieux (best effort)</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>Classe de délai souscrite</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>Classe de délai 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>Classe de délai 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>Classe de délai 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>Classe de délai 4 (au mieux)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>Classe de délai :</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>Débit moyen :</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>Débit crête :</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>Priorité :</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>Classe de fiabilité :</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>Obtenir les adresses des serveurs DNS automatiquement</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>Utiliser les adresses de serveurs DNS suivantes :</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>Obtenir une adresse IP automatiquement</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>Utiliser l'adresse IP suivante :</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>Serveur DNS auxiliaire :</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>Serveur DNS préféré :</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>Serveurs DNS</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>Adresse IP</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>Le nom du point d'accès fourni par votre opérateur, par exemple « internet ».</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>Un nom de votre choix pour cette entrée de connexion.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>Le pays de votre opérateur réseau. Choisissez [Others] pour afficher tous les pays.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>Le mot de passe de l'accès GPRS, si votre opérateur en exige un.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>Le numéro que le téléphone compose pour le GPRS, généralement *99# ou *99**1*1#. Le chiffre qui suit ** est le numéro de contexte.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>Votre opérateur réseau. Choisissez [Others] pour saisir vous-même tous les paramètres.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>Le nom d'utilisateur de l'accès GPRS, si votre opérateur en exige un.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>Connecter</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>Le téléphone n'a pas pu être préparé pour la connexion.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>La connexion est terminée.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>L'entrée d'accès à distance n'a pas pu être configurée.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>Le raccourci n'a pas pu être créé.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow est connecté. Se déconnecter maintenant ?</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>Pas prêt : l'entrée d'accès à distance n'a pas pu être créée. Vérifiez la configuration du téléphone.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>Entrées</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>QoS minimale</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>QoS demandée</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>Attente de la demande de rappel...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>Enregistrement de votre ordinateur sur le réseau...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>Mesure de la vitesse de liaison...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>Authentification confirmée...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>Nouvelle authentification...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>Authentifié</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>Préparation du rappel...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>Attente de la réinitialisation du téléphone...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>Négociation de la connexion...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>Ouverture de session sur le réseau...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>Liaison connectée</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>Liaison déconnectée</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>Ouverture du port...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>Aucune entrée de connexion n'a encore été sélectionnée. Fermer quand même la fenêtre ?</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>Supprimer l'entrée de connexion sélectionnée ?</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>Port ouvert</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>Connexion au téléphone...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>Téléphone connecté, établissement de la liaison...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>Vérification du nom d'utilisateur et du mot de passe...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>Nouvelle tentative d'authentification...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>Avancé...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;Entrée</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;Nouveau...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;Sélectionner</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>S&amp;upprimer</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>&amp;Propriétés...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>&amp;Raccourci</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>&amp;Configuration du téléphone...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>&amp;Vitesse du port</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>Rechercher des mises à &amp;jour...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Rubriques d'aide</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>À &amp;propos de Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>&amp;Afficher la fenêtre</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>Cette entrée de connexion ne peut pas être envoyée au téléphone : son champ « %1 » contient des caractères qu'un téléphone n'accepte pas dans une commande (guillemets, barres obliques inverses ou sauts de ligne, par exemple). Corrigez l'entrée, puis reconnectez-vous.</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>Le champ « %1 » ne peut contenir que les lettres A à Z, des chiffres, des tirets et des points. Corrigez-le, puis enregistrez de nouveau.</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>Le champ « %1 » doit être une adresse formée de quatre nombres de 0 à 255 séparés par des points, par exemple 10.0.0.1. Corrigez-le, puis enregistrez de nouveau.</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>Le champ « %1 » doit contenir six nombres séparés par des virgules, par exemple 1,0,0,3,0,0. Choisissez de nouveau le profil sur cette page, puis enregistrez.</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>Le serveur de mise à jour a envoyé une réponse illisible. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>Le serveur de mise à jour a proposé un nom de fichier qui n'est pas un simple nom de fichier. Le téléchargement a été refusé.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>L'espace disque disponible est insuffisant pour le fichier de mise à jour.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>Le serveur de mise à jour a cessé d'envoyer des données. Le téléchargement a été interrompu ; veuillez réessayer plus tard.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>Le fichier de mise à jour ne peut pas être enregistré dans le dossier de téléchargement.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>La connexion au serveur de mise à jour s'est interrompue avant la fin du fichier. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>port AT principal</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>port AT secondaire</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>port de données</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>diagnostic</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>pas pour la numérotation</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>Numéro de port :</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>Périphérique :</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>Choisissez le port série auquel votre téléphone est connecté, ou saisissez le périphérique d'un téléphone Bluetooth, par exemple /dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>Ce port est COM%1. Il sera répertorié comme votre téléphone.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>Choisissez ou saisissez le périphérique auquel votre téléphone est connecté, par exemple /dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>Le périphérique doit être indiqué par un chemin complet, par exemple /dev/rfcomm0, sans ';' ni caractères de contrôle.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>Choisissez un numéro de port entre 1 et 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 est déjà utilisé par %2. Choisissez un autre numéro de port.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 est réservé à un périphérique qui n'est pas connecté actuellement. Choisissez un autre numéro de port.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 est déjà répertorié comme modem sur COM%2.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 ne peut pas être utilisé pour un téléphone. Il doit s'agir d'un port série, d'un modem ou d'un port Bluetooth. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 n'existe pas. Connectez le téléphone ou liez son port Bluetooth, puis ajoutez-le de nouveau.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow collega il computer a Internet tramite un telefono cellulare GPRS usato come modem.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>Controlla aggiornamenti</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>Aggiungi modem...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow è già in esecuzione.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>Memorizza password</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>Impossibile raggiungere il server degli aggiornamenti. Controllare la connessione a Internet e riprovare più tardi.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>La porta del telefono è in uso da parte di %s. Chiudere %s e riprovare.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>Versione corrente:</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>Connessione</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>Nuova...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>Nome connessione:</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>Nome punto di accesso (APN):</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>Configurazione telefono...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>Collegamento</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>Paese:</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>Operatore di rete:</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>Numero da comporre:</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>Proprietà...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>Voci di connessione</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>Modalità di accesso</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>Nome utente:</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>Impossibile aprire la porta del telefono. Controllare la configurazione del telefono.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow non è riuscito a scrivere sulla porta del telefono.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>Il telefono ha rifiutato un comando o non ha risposto. Verificare che il telefono sia acceso e collegato.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>Esiste già una voce di connessione con questo nome. Scegliere un nome diverso.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>non è riuscito a connettersi.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>Accesso</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>Download completato. Installare ora la nuova versione?</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>Il server degli aggiornamenti è occupato. Riprovare più tardi.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>La versione in uso è già la più recente.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>Il server degli aggiornamenti ha segnalato un errore. Riprovare più tardi.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>Il file di aggiornamento non è disponibile sul server.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>Immettere un nome per la connessione.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>Versione disponibile:</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>Questo telefono non offre le funzioni necessarie per una connessione GPRS.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>Precedenza sottoscritta</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>Classe di affidabilità sottoscritta</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>GTP, LLC e RLC con conferma; dati protetti</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>GTP senza conferma; LLC e RLC con conferma, dati protetti</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>GTP e LLC senza conferma; RLC con conferma, dati protetti</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>GTP, LLC e RLC senza conferma, dati protetti</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>GTP, LLC e RLC senza conferma, dati non protetti</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>Throughput di picco sottoscritto</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>Fino a 1 000 ottetti/s</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>Fino a 2 000 ottetti/s</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>Fino a 4 000 ottetti/s</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>Priorità alta</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>Fino a 8 000 ottetti/s</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>Fino a 16 000 ottetti/s</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>Fino a 32 000 ottetti/s</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>Fino a 64 000 ottetti/s</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>Fino a 128 000 ottetti/s</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>Fino a 256 000 ottetti/s</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>Throughput medio sottoscritto</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 ottetti/h</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 ottetti/h</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 ottetti/h</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>Priorità normale</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 ottetti/h</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 ottetti/h</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 ottetti/h</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 ottetti/h</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 ottetti/h</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 ottetti/h</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 ottetti/h</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 ottetti/h</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 ottetti/h</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 ottetti/h</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>Priorità bassa</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 ottetti/h</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 ottetti/h</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 ottetti/h</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 ottetti/h</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 ottetti/h</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>Best effort</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>Classe di ritardo sottoscritta</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>Classe di ritardo 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>Classe di ritardo 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>Classe di ritardo 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>Classe di ritardo 4 (best effort)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>Classe di ritardo:</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>Throughput medio:</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>Throughput di picco:</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>Precedenza:</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>Classe di affidabilità:</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>Ottieni automaticamente indirizzi server DNS</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>Utilizza i seguenti indirizzi server DNS:</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>Ottieni automaticamente un indirizzo IP</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>Utilizza il seguente indirizzo IP:</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>Server DNS alternativo:</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>Server DNS preferito:</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>Indirizzo IP:</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>Server DNS</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>Indirizzo IP</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>Il nome del punto di accesso fornito dall'operatore, ad esempio "internet".</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>Un nome a scelta per questa voce di connessione.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>Il paese dell'operatore di rete. Scegliere [Others] per visualizzare tutti i paesi.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>La password per l'accesso GPRS, se richiesta dall'operatore.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>Il numero che il telefono compone per il GPRS, di solito *99# o *99**1*1#. La cifra dopo ** è il numero di contesto.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>L'operatore di rete. Scegliere [Others] per immettere manualmente tutte le impostazioni.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>Il nome utente per l'accesso GPRS, se richiesto dall'operatore.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>Impossibile preparare il telefono per la connessione.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>La connessione è terminata.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>Impossibile configurare la voce di connessione remota.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>Impossibile creare il collegamento.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow è connesso. Disconnettere ora?</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>Non pronto: impossibile creare la voce di connessione remota. Controllare la configurazione del telefono.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>Voci</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>QoS minima</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>QoS richiesta</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>Connesso</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>In attesa della richiesta di richiamata...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>Registrazione del computer in rete...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>Misurazione della velocità di collegamento...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>Autenticazione confermata...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>Nuova autenticazione...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>Autenticato</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>Preparazione della richiamata...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>In attesa del ripristino del telefono...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>Disconnesso</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>Negoziazione della connessione...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>Accesso alla rete...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>Collegamento stabilito</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>Collegamento interrotto</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>Apertura della porta...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>Nessuna voce di connessione è stata ancora selezionata. Chiudere comunque la finestra?</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>Eliminare la voce di connessione selezionata?</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>Porta aperta</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>Connessione al telefono...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>Telefono connesso, avvio del collegamento...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>Verifica di nome utente e password...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>Nuovo tentativo di autenticazione...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>Avanzate...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;Voce</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;Nuova...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;Seleziona</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>&amp;Proprietà...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>&amp;Collegamento</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>&amp;Configurazione telefono...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>&amp;Velocità porta</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>Controlla &amp;aggiornamenti...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Argomenti della Guida</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>&amp;Informazioni su Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>&amp;Mostra finestra</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>Impossibile inviare questa voce di connessione al telefono: il campo "%1" contiene caratteri che un telefono non accetta in un comando (come virgolette, barre rovesciate o interruzioni di riga). Correggere la voce, quindi connettersi di nuovo.</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>Il campo "%1" può contenere solo le lettere dalla A alla Z, cifre, trattini e punti. Correggerlo, quindi salvare di nuovo.</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>Il campo "%1" deve essere un indirizzo di quattro numeri da 0 a 255 separati da punti, ad esempio 10.0.0.1. Correggerlo, quindi salvare di nuovo.</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>Il campo "%1" deve contenere sei numeri separati da virgole, ad esempio 1,0,0,3,0,0. Scegliere di nuovo il profilo in quella pagina, quindi salvare di nuovo.</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>Il server degli aggiornamenti ha inviato una risposta illeggibile. Riprovare più tardi.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>Il server degli aggiornamenti ha proposto un nome che non è un semplice nome di file. Il download è stato rifiutato.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>Spazio libero su disco insufficiente per il file di aggiornamento.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>Il server degli aggiornamenti ha smesso di inviare dati. Il download è stato interrotto; riprovare più tardi.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>Impossibile salvare il file di aggiornamento nella cartella di download.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>La connessione al server degli aggiornamenti si è interrotta prima del completamento del file. Riprovare più tardi.</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>porta AT principale</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>porta AT secondaria</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>porta dati</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>diagnostica</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>non per la chiamata</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>Numero porta:</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>Dispositivo:</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>Scegliere la porta seriale a cui è collegato il telefono, oppure immettere il dispositivo di un telefono Bluetooth, ad esempio /dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>Questa porta è COM%1. Verrà elencata come telefono.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>Scegliere o immettere il dispositivo a cui è collegato il telefono, ad esempio /dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>Il dispositivo deve essere indicato con un percorso completo come /dev/rfcomm0, senza ';' né caratteri di controllo.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>Scegliere un numero di porta da 1 a 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 è già utilizzata da %2. Scegliere un altro numero di porta.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 è riservata a un dispositivo attualmente non collegato. Scegliere un altro numero di porta.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 è già elencato come modem su COM%2.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 non può essere usato per un telefono. Deve essere una porta seriale, un modem o una porta Bluetooth. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 non esiste. Collegare il telefono o eseguire il bind della sua porta Bluetooth, quindi aggiungerlo di nuovo.</translation>
+    </message>
+</context>
+</TS>

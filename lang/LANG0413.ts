@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow brengt uw computer online via een mobiele GPRS-telefoon die als modem wordt gebruikt.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>Controleren op updates</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>Modem toevoegen...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow wordt al uitgevoerd.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>Wachtwoord onthouden</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>De updateserver is niet bereikbaar. Controleer uw internetverbinding en probeer het later opnieuw.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>De poort van de telefoon wordt gebruikt door %s. Sluit %s en probeer het opnieuw.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>Huidige versie:</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>Verbinding</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>Nieuw...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>Verbindingsnaam:</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>Naam toegangspunt (APN):</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>Telefoon instellen...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>Snelkoppeling</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>Land:</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>Netwerkprovider:</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>Selecteren</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>Inbelnummer:</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>Eigenschappen...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>Verbindingsitems</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>Toegangsmodus</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>Gebruikersnaam:</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>De poort van de telefoon kan niet worden geopend. Controleer de telefooninstellingen.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow kan niet naar de poort van de telefoon schrijven.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>De telefoon heeft een opdracht geweigerd of niet geantwoord. Controleer of de telefoon is ingeschakeld en aangesloten.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>Er bestaat al een verbindingsitem met deze naam. Kies een andere naam.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>kon geen verbinding maken.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>Aanmelden</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>Het downloaden is voltooid. De nieuwe versie nu installeren?</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>De updateserver is bezet. Probeer het later opnieuw.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>U hebt al de nieuwste versie.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>De updateserver heeft een fout gemeld. Probeer het later opnieuw.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>Het updatebestand is niet beschikbaar op de server.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>Voer een verbindingsnaam in.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>Beschikbare versie:</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>Deze telefoon biedt niet de functies die nodig zijn voor een GPRS-verbinding.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>Downloaden</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>Geabonneerde prioriteit</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>Geabonneerde betrouwbaarheidsklasse</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>GTP, LLC en RLC bevestigd; beschermde gegevens</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>GTP onbevestigd; LLC en RLC bevestigd, beschermde gegevens</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>GTP en LLC onbevestigd; RLC bevestigd, beschermde gegevens</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>GTP, LLC en RLC onbevestigd, beschermde gegevens</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>GTP, LLC en RLC onbevestigd, onbeschermde gegevens</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>Geabonneerde piekdoorvoer</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>Tot 1 000 octetten/s</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>Tot 2 000 octetten/s</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>Tot 4 000 octetten/s</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>Hoge prioriteit</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>Tot 8 000 octetten/s</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>Tot 16 000 octetten/s</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>Tot 32 000 octetten/s</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>Tot 64 000 octetten/s</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>Tot 128 000 octetten/s</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>Tot 256 000 octetten/s</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>Geabonneerde gemiddelde doorvoer</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 octetten/h</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 octetten/h</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 octetten/h</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>Normale prioriteit</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 octetten/h</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 octetten/h</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 octetten/h</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 octetten/h</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 octetten/h</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 octetten/h</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 octetten/h</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 octetten/h</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 octetten/h</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 octetten/h</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>Lage prioriteit</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 octetten/h</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 octetten/h</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 octetten/h</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 octetten/h</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 octetten/h</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>Best effort</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>Geabonneerde vertragingsklasse</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>Vertragingsklasse 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>Vertragingsklasse 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>Vertragingsklasse 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>Vertragingsklasse 4 (best effort)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>Vertragingsklasse:</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>Gemiddelde doorvoer:</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>Piekdoorvoer:</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>Prioriteit:</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>Betrouwbaarheidsklasse:</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>Automatisch DNS-serveradressen laten toewijzen</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>De volgende DNS-serveradressen gebruiken:</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>Automatisch een IP-adres laten toewijzen</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>Het volgende IP-adres gebruiken:</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>Alternatieve DNS-server:</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>Voorkeurs-DNS-server:</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>IP-adres:</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>DNS-servers</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>IP-adres</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>De naam van het toegangspunt die u van uw provider hebt gekregen, bijvoorbeeld “internet”.</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>Een zelfgekozen naam voor dit verbindingsitem.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>Het land van uw netwerkprovider. Kies [Others] om alle landen te zien.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>Het wachtwoord voor de GPRS-toegang, als uw provider dat vereist.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>Het nummer dat de telefoon voor GPRS kiest, meestal *99# of *99**1*1#. Het cijfer na ** is het contextnummer.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>Uw netwerkprovider. Kies [Others] om alle instellingen zelf in te voeren.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>De gebruikersnaam voor de GPRS-toegang, als uw provider die vereist.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>Verbreken</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>De telefoon kan niet worden voorbereid op de verbinding.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>De verbinding is beëindigd.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>Het inbelitem kan niet worden ingesteld.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>De snelkoppeling kan niet worden gemaakt.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow is verbonden. Nu de verbinding verbreken?</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>Niet gereed: het inbelitem kan niet worden gemaakt. Controleer de telefooninstellingen.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>Gereed</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>Items</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>Minimale QoS</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>Gevraagde QoS</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>Verbonden</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>Wachten op het terugbelverzoek...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>Uw computer wordt op het netwerk geregistreerd...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>Verbindingssnelheid wordt gemeten...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>Verificatie bevestigd...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>Opnieuw verifiëren...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>Geverifieerd</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>Terugbellen wordt voorbereid...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>Wachten tot de telefoon opnieuw is opgestart...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>Verbinding wordt onderhandeld...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>Aanmelden bij het netwerk...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>Link verbonden</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>Link verbroken</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>Poort wordt geopend...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>Er is nog geen verbindingsitem geselecteerd. Venster toch sluiten?</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>Het geselecteerde verbindingsitem verwijderen?</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>Poort geopend</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>Verbinding maken met de telefoon...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>Telefoon verbonden, link wordt gestart...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>Gebruikersnaam en wachtwoord worden gecontroleerd...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>Verificatie wordt opnieuw geprobeerd...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>Geavanceerd...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;Item</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;Nieuw...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;Selecteren</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>&amp;Eigenschappen...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>Snel&amp;koppeling</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>Telefoon &amp;instellen...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>Poort&amp;snelheid</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>Controleren op &amp;updates...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Help-onderwerpen</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>&amp;Over Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>Venster &amp;weergeven</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>Dit verbindingsitem kan niet naar de telefoon worden verzonden: het veld “%1” bevat tekens die een telefoon in een opdracht niet accepteert (zoals aanhalingstekens, backslashes of regeleinden). Corrigeer het item en maak opnieuw verbinding.</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>Het veld “%1” mag alleen de letters A tot en met Z, cijfers, koppeltekens en punten bevatten. Corrigeer het en sla opnieuw op.</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>Het veld “%1” moet een adres zijn van vier getallen van 0 tot en met 255, gescheiden door punten, zoals 10.0.0.1. Corrigeer het en sla opnieuw op.</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>Het veld “%1” moet bestaan uit zes getallen, gescheiden door komma's, zoals 1,0,0,3,0,0. Kies het profiel opnieuw op die pagina en sla opnieuw op.</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>De updateserver heeft een antwoord gestuurd dat niet kan worden gelezen. Probeer het later opnieuw.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>De updateserver bood een bestandsnaam aan die geen gewone bestandsnaam is. Het downloaden is geweigerd.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>Er is onvoldoende vrije schijfruimte voor het updatebestand.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>De updateserver verzendt niets meer. Het downloaden is gestopt; probeer het later opnieuw.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>Het updatebestand kan niet in de downloadmap worden opgeslagen.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>De verbinding met de updateserver is verbroken voordat het bestand volledig was. Probeer het later opnieuw.</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>AT-hoofdpoort</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>tweede AT-poort</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>datapoort</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>diagnose</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>niet voor inbellen</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>Poortnummer:</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>Apparaat:</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>Kies de seriële poort waarop uw telefoon is aangesloten, of typ het apparaat van een Bluetooth-telefoon, bijvoorbeeld /dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>Deze poort is COM%1. Deze wordt als uw telefoon weergegeven.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>Kies of typ het apparaat waarop uw telefoon is aangesloten, bijvoorbeeld /dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>Het apparaat moet worden opgegeven als volledig pad, zoals /dev/rfcomm0, zonder ';' of stuurtekens.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>Kies een poortnummer van 1 tot en met 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 wordt al gebruikt door %2. Kies een ander poortnummer.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 is gereserveerd voor een apparaat dat nu niet is aangesloten. Kies een ander poortnummer.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 staat al als modem op COM%2.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 kan niet voor een telefoon worden gebruikt. Het moet een seriële poort, modem of Bluetooth-poort zijn. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 bestaat niet. Sluit de telefoon aan of koppel de Bluetooth-poort ervan, en voeg het daarna opnieuw toe.</translation>
+    </message>
+</context>
+</TS>

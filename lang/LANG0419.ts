@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow подключает компьютер к Интернету через GPRS-телефон, используемый как модем.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>Проверка обновлений</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>Добавить модем...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow уже запущен.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>Запомнить пароль</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>Сервер обновлений недоступен. Проверьте подключение к Интернету и повторите попытку позже.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>Порт телефона занят программой %s. Закройте %s и повторите попытку.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>Текущая версия:</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>Подключение</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>Создать...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>Имя подключения:</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>Точка доступа (APN):</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>Настройка телефона...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>Ярлык</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>Страна:</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>Оператор:</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>Номер дозвона:</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>Свойства...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>Записи подключений</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>Режим доступа</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>Имя пользователя:</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>Не удалось открыть порт телефона. Проверьте настройку телефона.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow не может записать данные в порт телефона.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>Телефон отклонил команду или не ответил. Убедитесь, что телефон включён и подключён.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>Запись подключения с таким именем уже существует. Выберите другое имя.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>не удалось подключиться.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>Вход</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>Загрузка завершена. Установить новую версию сейчас?</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>Сервер обновлений занят. Повторите попытку позже.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>У вас уже установлена последняя версия.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>Сервер обновлений сообщил об ошибке. Повторите попытку позже.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>Файл обновления отсутствует на сервере.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>Введите имя подключения.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>Доступная версия:</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>Этот телефон не поддерживает функции, необходимые для GPRS-подключения.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>Приоритет по подписке</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>Класс надёжности по подписке</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>GTP, LLC и RLC с подтверждением; защищённые данные</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>GTP без подтверждения; LLC и RLC с подтверждением, защищённые данные</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>GTP и LLC без подтверждения; RLC с подтверждением, защищённые данные</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>GTP, LLC и RLC без подтверждения, защищённые данные</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>GTP, LLC и RLC без подтверждения, незащищённые данные</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>Пиковая скорость по подписке</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>До 1 000 октет/с</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>До 2 000 октет/с</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>До 4 000 октет/с</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>Высокий приоритет</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>До 8 000 октет/с</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>До 16 000 октет/с</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>До 32 000 октет/с</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>До 64 000 октет/с</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>До 128 000 октет/с</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>До 256 000 октет/с</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>Средняя скорость по подписке</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 октет/ч</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 октет/ч</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 октет/ч</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>Обычный приоритет</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 октет/ч</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 октет/ч</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 октет/ч</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 октет/ч</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 октет/ч</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 октет/ч</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 октет/ч</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 октет/ч</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 октет/ч</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 октет/ч</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>Низкий приоритет</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 октет/ч</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 октет/ч</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 октет/ч</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 октет/ч</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 октет/ч</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>Без гарантий (best effort)</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>Класс задержки по подписке</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>Класс задержки 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>Класс задержки 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>Класс задержки 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>Класс задержки 4 (best effort)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>Класс задержки:</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>Средняя скорость:</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>Пиковая скорость:</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>Приоритет:</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>Класс надёжности:</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>Получить адреса DNS-серверов автоматически</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>Использовать следующие адреса DNS-серверов:</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>Получить IP-адрес автоматически</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>Использовать следующий IP-адрес:</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>Альтернативный DNS-сервер:</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>Предпочитаемый DNS-сервер:</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>IP-адрес:</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>DNS-серверы</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>Имя точки доступа, выданное оператором, например «internet».</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>Любое имя для этой записи подключения.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>Страна вашего оператора. Выберите [Others], чтобы увидеть все страны.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>Пароль для доступа к GPRS, если его требует оператор.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>Номер, который телефон набирает для GPRS, обычно *99# или *99**1*1#. Цифра после ** — номер контекста.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>Ваш оператор. Выберите [Others], чтобы ввести все параметры вручную.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>Имя пользователя для доступа к GPRS, если его требует оператор.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>Не удалось подготовить телефон к подключению.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>Подключение завершено.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>Не удалось настроить запись удалённого доступа.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>Не удалось создать ярлык.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow подключён. Отключиться сейчас?</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>Не готов: не удалось создать запись удалённого доступа. Проверьте настройку телефона.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>Готов</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>Записи</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>Минимальное QoS</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>Запрашиваемое QoS</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>Ожидание запроса обратного вызова...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>Регистрация компьютера в сети...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>Измерение скорости канала...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>Проверка подлинности подтверждена...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>Повторная проверка подлинности...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>Подлинность подтверждена</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>Подготовка к обратному вызову...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>Ожидание сброса телефона...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>Согласование параметров подключения...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>Вход в сеть...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>Канал подключён</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>Канал отключён</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>Открытие порта...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>Запись подключения ещё не выбрана. Всё равно закрыть окно?</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>Удалить выбранную запись подключения?</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>Порт открыт</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>Подключение к телефону...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>Телефон подключён, запуск канала...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>Проверка имени пользователя и пароля...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>Повтор проверки подлинности...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>Дополнительно...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;Запись</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;Создать...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;Выбрать</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>Сво&amp;йства...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>&amp;Ярлык</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;Параметры</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>&amp;Настройка телефона...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>&amp;Скорость порта</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>&amp;Язык</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>&amp;Проверить обновления...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Разделы справки</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>&amp;О программе Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>&amp;Показать окно</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>Эту запись подключения нельзя передать телефону: её поле «%1» содержит символы, которые телефон не принимает в командах (например, кавычки, обратные косые черты или переводы строк). Исправьте запись и подключитесь снова.</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>Поле «%1» может содержать только буквы от A до Z, цифры, дефисы и точки. Исправьте его и сохраните снова.</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>Поле «%1» должно содержать адрес из четырёх чисел от 0 до 255, разделённых точками, например 10.0.0.1. Исправьте его и сохраните снова.</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>Поле «%1» должно содержать шесть чисел, разделённых запятыми, например 1,0,0,3,0,0. Снова выберите профиль на этой странице и сохраните.</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>Сервер обновлений прислал ответ, который не удаётся прочитать. Повторите попытку позже.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>Сервер обновлений предложил имя файла, которое не является простым именем файла. Загрузка отклонена.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>Недостаточно свободного места на диске для файла обновления.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>Сервер обновлений перестал передавать данные. Загрузка остановлена; повторите попытку позже.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>Не удаётся сохранить файл обновления в папке загрузок.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>Подключение к серверу обновлений прервалось до получения всего файла. Повторите попытку позже.</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>основной AT-порт</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>второй AT-порт</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>порт данных</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>диагностика</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>не для дозвона</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>Номер порта:</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>Устройство:</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>Выберите последовательный порт, к которому подключён телефон, или введите устройство Bluetooth-телефона, например /dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>Это порт COM%1. Он будет указан как ваш телефон.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>Выберите или введите устройство, к которому подключён телефон, например /dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>Устройство нужно указать полным путём, например /dev/rfcomm0, без ';' и управляющих символов.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>Выберите номер порта от 1 до 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 уже используется устройством %2. Выберите другой номер порта.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 зарезервирован за устройством, которое сейчас не подключено. Выберите другой номер порта.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 уже указан как модем на COM%2.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 нельзя использовать для телефона. Это должен быть последовательный порт, модем или порт Bluetooth. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 не существует. Подключите телефон или привяжите его порт Bluetooth, затем добавьте снова.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id_ID" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>Tentang</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow menghubungkan komputer Anda ke internet melalui ponsel GPRS yang digunakan sebagai modem.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>Periksa Pembaruan</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>Tambah Modem...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow sudah berjalan.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>Ingat kata sandi</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>Server pembaruan tidak dapat dijangkau. Periksa koneksi internet Anda dan coba lagi nanti.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>Port ponsel sedang digunakan oleh %s. Tutup %s dan coba lagi.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>Versi saat ini:</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>Koneksi</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>Baru...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>Nama koneksi:</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>Nama titik akses (APN):</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>Pengaturan Ponsel...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>Pintasan</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>Negara:</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>Operator jaringan:</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>Pilih</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>Kata sandi:</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>Nomor panggil:</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>Properti...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>Entri Koneksi</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>Mode akses</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>Nama pengguna:</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>Port ponsel tidak dapat dibuka. Periksa pengaturan ponsel.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow tidak dapat menulis ke port ponsel.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>Ponsel menolak perintah atau tidak menjawab. Pastikan ponsel menyala dan terhubung.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>Entri koneksi dengan nama ini sudah ada. Silakan pilih nama lain.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>tidak dapat tersambung.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>Masuk</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>Unduhan selesai. Pasang versi baru sekarang?</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>Server pembaruan sedang sibuk. Silakan coba lagi nanti.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>Anda sudah memiliki versi terbaru.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>Server pembaruan melaporkan kesalahan. Silakan coba lagi nanti.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>Berkas pembaruan tidak tersedia di server.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>Silakan masukkan nama koneksi.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>Versi yang tersedia:</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>Ponsel ini tidak menyediakan fungsi yang diperlukan untuk koneksi GPRS.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>Unduh</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>Presedensi sesuai langganan</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>Kelas keandalan sesuai langganan</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>GTP, LLC, dan RLC terkonfirmasi; data terlindungi</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>GTP tanpa konfirmasi; LLC dan RLC terkonfirmasi, data terlindungi</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>GTP dan LLC tanpa konfirmasi; RLC terkonfirmasi, data terlindungi</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>GTP, LLC, dan RLC tanpa konfirmasi, data terlindungi</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>GTP, LLC, dan RLC tanpa konfirmasi, data tidak terlindungi</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>Throughput puncak sesuai langganan</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>Hingga 1 000 oktet/s</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>Hingga 2 000 oktet/s</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>Hingga 4 000 oktet/s</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>Prioritas tinggi</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>Hingga 8 000 oktet/s</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>Hingga 16 000 oktet/s</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>Hingga 32 000 oktet/s</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>Hingga 64 000 oktet/s</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>Hingga 128 000 oktet/s</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>Hingga 256 000 oktet/s</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>Throughput rata-rata sesuai langganan</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 oktet/h</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 oktet/h</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 oktet/h</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>Prioritas normal</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 oktet/h</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 oktet/h</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 oktet/h</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 oktet/h</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 oktet/h</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 oktet/h</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 oktet/h</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 oktet/h</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 oktet/h</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 oktet/h</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>Prioritas rendah</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 oktet/h</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 oktet/h</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 oktet/h</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 oktet/h</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 oktet/h</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>Best effort</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>Kelas tunda sesuai langganan</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>Kelas tunda 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>Kelas tunda 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>Kelas tunda 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>Kelas tunda 4 (best effort)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>Kelas tunda:</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>Throughput rata-rata:</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>Throughput puncak:</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>Presedensi:</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>Kelas keandalan:</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>Dapatkan alamat server DNS secara otomatis</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>Gunakan alamat server DNS berikut:</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>Dapatkan alamat IP secara otomatis</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>Gunakan alamat IP berikut:</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>Server DNS alternatif:</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>Server DNS pilihan:</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>Alamat IP:</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>Server DNS</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>Alamat IP</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>Nama titik akses yang diberikan operator Anda, misalnya "internet".</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>Nama pilihan Anda untuk entri koneksi ini.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>Negara operator jaringan Anda. Pilih [Others] untuk melihat semua negara.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>Kata sandi untuk akses GPRS, jika operator Anda memerlukannya.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>Nomor yang dipanggil ponsel untuk GPRS, biasanya *99# atau *99**1*1#. Angka setelah ** adalah nomor konteks.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>Operator jaringan Anda. Pilih [Others] untuk mengetik sendiri semua pengaturan.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>Nama pengguna untuk akses GPRS, jika operator Anda memerlukannya.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>Sambungkan</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>Putuskan</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>Keluar</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>Ponsel tidak dapat disiapkan untuk koneksi.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>Koneksi telah berakhir.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>Entri dial-up tidak dapat disiapkan.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>Pintasan tidak dapat dibuat.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow sedang tersambung. Putuskan sekarang?</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>Belum siap: entri dial-up tidak dapat dibuat. Periksa pengaturan ponsel.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>Siap</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>Entri</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>QoS minimum</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>QoS yang diminta</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>Tersambung</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>Menunggu permintaan panggilan balik...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>Mendaftarkan komputer Anda di jaringan...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>Mengukur kecepatan tautan...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>Autentikasi diterima...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>Mengautentikasi ulang...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>Terautentikasi</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>Menyiapkan panggilan balik...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>Menunggu ponsel diatur ulang...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>Terputus</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>Menegosiasikan koneksi...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>Masuk ke jaringan...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>Tautan tersambung</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>Tautan terputus</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>Membuka port...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>Belum ada entri koneksi yang dipilih. Tetap tutup jendela?</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>Hapus entri koneksi yang dipilih?</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>Port terbuka</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>Menghubungkan ke ponsel...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>Ponsel terhubung, memulai tautan...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>Memverifikasi nama pengguna dan kata sandi...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>Mencoba autentikasi lagi...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>Lanjutan...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;Entri</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;Baru...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;Pilih</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>&amp;Hapus</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>P&amp;roperti...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>Pinta&amp;san</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;Opsi</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>&amp;Pengaturan Ponsel...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>&amp;Kecepatan Port</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>&amp;Bahasa</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>Periksa Pemba&amp;ruan...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;Bantuan</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Topik Bantuan</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>Tent&amp;ang Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>&amp;Tampilkan Jendela</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>Entri koneksi ini tidak dapat dikirim ke ponsel: kolom "%1" berisi karakter yang tidak diterima ponsel dalam perintah (seperti tanda kutip, garis miring terbalik, atau pemisah baris). Perbaiki entri, lalu sambungkan lagi.</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>Kolom "%1" hanya boleh berisi huruf A sampai Z, angka, tanda hubung, dan titik. Perbaiki, lalu simpan lagi.</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>Kolom "%1" harus berupa alamat berisi empat angka dari 0 sampai 255 yang dipisahkan titik, misalnya 10.0.0.1. Perbaiki, lalu simpan lagi.</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>Kolom "%1" harus berupa enam angka yang dipisahkan koma, misalnya 1,0,0,3,0,0. Pilih ulang profil di halaman tersebut, lalu simpan lagi.</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>Server pembaruan mengirim jawaban yang tidak dapat dibaca. Silakan coba lagi nanti.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>Server pembaruan menawarkan nama berkas yang bukan nama berkas biasa. Unduhan ditolak.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>Ruang disk kosong tidak cukup untuk berkas pembaruan.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>Server pembaruan berhenti mengirim. Unduhan dihentikan; silakan coba lagi nanti.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>Berkas pembaruan tidak dapat disimpan di folder unduhan.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>Koneksi ke server pembaruan berakhir sebelum berkas selesai. Silakan coba lagi nanti.</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>port AT utama</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>port AT kedua</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>port data</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>diagnostik</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>bukan untuk panggilan</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>Nomor port:</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>Perangkat:</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>Pilih port serial tempat ponsel Anda terhubung, atau ketik perangkat ponsel Bluetooth, misalnya /dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>Port ini adalah COM%1. Port ini akan dicantumkan sebagai ponsel Anda.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>Pilih atau ketik perangkat tempat ponsel Anda terhubung, misalnya /dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>Perangkat harus ditulis sebagai path lengkap seperti /dev/rfcomm0, tanpa ';' atau karakter kontrol.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>Pilih nomor port dari 1 sampai 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 sudah digunakan oleh %2. Pilih nomor port lain.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 dicadangkan untuk perangkat yang saat ini tidak terhubung. Pilih nomor port lain.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 sudah tercantum sebagai modem di COM%2.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 tidak dapat digunakan untuk ponsel. Perangkat ini harus berupa port serial, modem, atau port Bluetooth. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 tidak ada. Hubungkan ponsel, atau ikat (bind) port Bluetooth-nya, lalu tambahkan lagi.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>Braxlow 通过用作调制解调器的 GPRS 手机将您的计算机连接到互联网。</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>添加调制解调器...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>Braxlow 已在运行。</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>记住密码</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>无法连接到更新服务器。请检查您的互联网连接，稍后再试。</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>手机端口正被 %s 占用。请关闭 %s 后重试。</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>当前版本：</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>连接</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>新建...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>连接名称：</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>接入点名称 (APN)：</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>手机设置...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>快捷方式</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>国家/地区：</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>网络运营商：</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>拨号号码：</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>属性...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>连接条目</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>接入方式</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>用户名：</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>无法打开手机端口。请检查手机设置。</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>Braxlow 无法写入手机端口。</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>手机拒绝了命令或没有应答。请检查手机是否已开机并已连接。</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>已存在同名的连接条目。请另选一个名称。</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>无法连接。</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>登录</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>下载已完成。现在安装新版本吗？</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>更新服务器繁忙。请稍后再试。</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>您使用的已是最新版本。</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>更新服务器报告了错误。请稍后再试。</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>服务器上没有该更新文件。</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>请输入连接名称。</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>可用版本：</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>此手机不具备 GPRS 连接所需的功能。</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>签约优先级</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>签约可靠性等级</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>确认模式 GTP、LLC 和 RLC；受保护数据</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>非确认模式 GTP；确认模式 LLC 和 RLC，受保护数据</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>非确认模式 GTP 和 LLC；确认模式 RLC，受保护数据</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>非确认模式 GTP、LLC 和 RLC，受保护数据</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>非确认模式 GTP、LLC 和 RLC，不受保护数据</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>签约峰值吞吐量</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>最高 1 000 八位组/秒</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>最高 2 000 八位组/秒</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>最高 4 000 八位组/秒</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>高优先级</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>最高 8 000 八位组/秒</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>最高 16 000 八位组/秒</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>最高 32 000 八位组/秒</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>最高 64 000 八位组/秒</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>最高 128 000 八位组/秒</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>最高 256 000 八位组/秒</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>签约平均吞吐量</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 八位组/小时</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 八位组/小时</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 八位组/小时</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>正常优先级</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 八位组/小时</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 八位组/小时</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 八位组/小时</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 八位组/小时</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 八位组/小时</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 八位组/小时</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 八位组/小时</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 八位组/小时</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 八位组/小时</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 八位组/小时</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>低优先级</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 八位组/小时</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 八位组/小时</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 八位组/小时</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 八位组/小时</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 八位组/小时</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>尽力而为</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>签约时延等级</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>时延等级 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>时延等级 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>时延等级 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>时延等级 4（尽力而为）</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>时延等级：</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>平均吞吐量：</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>峰值吞吐量：</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>优先级：</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>可靠性等级：</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>自动获得 DNS 服务器地址</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>使用下面的 DNS 服务器地址：</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>自动获得 IP 地址</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>使用下面的 IP 地址：</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>备用 DNS 服务器：</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>首选 DNS 服务器：</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>IP 地址：</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>DNS 服务器</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>IP 地址</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>运营商提供给您的接入点名称，例如“internet”。</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>您为此连接条目自取的名称。</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>您的网络运营商所在的国家/地区。选择 [Others] 可查看所有国家/地区。</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>GPRS 接入的密码（如果运营商要求）。</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>手机为 GPRS 拨打的号码，通常为 *99# 或 *99**1*1#。** 后面的数字是上下文编号。</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>您的网络运营商。选择 [Others] 可自行输入所有设置。</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>GPRS 接入的用户名（如果运营商要求）。</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>无法为连接准备手机。</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>连接已结束。</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>无法设置拨号条目。</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>无法创建快捷方式。</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>Braxlow 已连接。现在断开吗？</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>未就绪：无法创建拨号条目。请检查手机设置。</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>条目</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>最低 QoS</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>请求的 QoS</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>正在等待回拨请求...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>正在网络上注册您的计算机...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>正在测量链路速度...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>身份验证已确认...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>正在重新进行身份验证...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>已通过身份验证</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>正在准备回拨...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>正在等待手机复位...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>已断开</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>正在协商连接...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>正在登录网络...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>链路已连接</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>链路已断开</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>正在打开端口...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>尚未选择连接条目。仍要关闭窗口吗？</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>要删除所选的连接条目吗？</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>端口已打开</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>正在连接手机...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>手机已连接，正在启动链路...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>正在验证用户名和密码...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>正在重试身份验证...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>高级...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>条目(&amp;E)</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>新建(&amp;N)...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>选择(&amp;S)</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>属性(&amp;P)...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>快捷方式(&amp;C)</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>选项(&amp;O)</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>手机设置(&amp;P)...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>端口速度(&amp;S)</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>检查更新(&amp;U)...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>帮助主题(&amp;H)</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>关于 Braxlow(&amp;A)...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>显示窗口(&amp;S)</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>此连接条目无法发送到手机：其字段“%1”包含手机在命令中不接受的字符（如引号、反斜杠或换行符）。请更正该条目，然后重新连接。</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>字段“%1”只能包含字母 A 到 Z、数字、连字符和点。请更正后重新保存。</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>字段“%1”必须是由点分隔的四个 0 到 255 之间的数字组成的地址，例如 10.0.0.1。请更正后重新保存。</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>字段“%1”必须是由逗号分隔的六个数字，例如 1,0,0,3,0,0。请在该页上重新选择配置，然后重新保存。</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>更新服务器发送的应答无法读取。请稍后再试。</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>更新服务器提供的文件名不是普通文件名。已拒绝下载。</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>磁盘可用空间不足，无法存放更新文件。</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>更新服务器已停止发送。下载已中止，请稍后再试。</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>无法将更新文件保存到下载文件夹。</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>与更新服务器的连接在文件接收完成之前中断。请稍后再试。</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>主 AT 端口</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>辅助 AT 端口</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>数据端口</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>诊断</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>不用于拨号</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>端口号：</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>设备：</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>请选择手机所连接的串行端口，或者输入蓝牙手机的设备，例如 /dev/rfcomm0。</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>此端口为 COM%1。它将作为您的手机列出。</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>请选择或输入手机所连接的设备，例如 /dev/rfcomm0。</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>设备必须以完整路径给出，例如 /dev/rfcomm0，且不能包含 ';' 或控制字符。</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>请选择 1 到 255 之间的端口号。</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>COM%1 已被 %2 使用。请选择其他端口号。</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>COM%1 已保留给当前未连接的设备。请选择其他端口号。</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 已作为调制解调器列在 COM%2 上。</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 不能用于手机。它必须是串行端口、调制解调器或蓝牙端口。（%2）</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 不存在。请连接手机或绑定其蓝牙端口，然后重新添加。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,823 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="1000">
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message id="1001">
+        <source>Braxlow takes your computer online through a GPRS mobile phone used as a modem.</source>
+        <translation>O Braxlow liga o seu computador à Internet através de um telemóvel GPRS utilizado como modem.</translation>
+    </message>
+    <message id="1002">
+        <source>Check for Updates</source>
+        <translation>Procurar atualizações</translation>
+    </message>
+    <message id="1003">
+        <source>Add Modem...</source>
+        <translation>Adicionar modem...</translation>
+    </message>
+    <message id="1005">
+        <source>Braxlow is already running.</source>
+        <translation>O Braxlow já está em execução.</translation>
+    </message>
+    <message id="1007">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="1009">
+        <source>Remember password</source>
+        <translation>Memorizar palavra-passe</translation>
+    </message>
+    <message id="1010">
+        <source>The update server cannot be reached. Check your Internet connection and try again later.</source>
+        <translation>Não é possível contactar o servidor de atualizações. Verifique a sua ligação à Internet e tente novamente mais tarde.</translation>
+    </message>
+    <message id="1012">
+        <source>The phone's port is in use by %s. Close %s and try again.</source>
+        <translation>A porta do telemóvel está a ser utilizada por %s. Feche %s e tente novamente.</translation>
+    </message>
+    <message id="1013">
+        <source>Current version:</source>
+        <translation>Versão atual:</translation>
+    </message>
+    <message id="1015">
+        <source>Connection</source>
+        <translation>Ligação</translation>
+    </message>
+    <message id="1016">
+        <source>New...</source>
+        <translation>Nova...</translation>
+    </message>
+    <message id="1017">
+        <source>Connection name:</source>
+        <translation>Nome da ligação:</translation>
+    </message>
+    <message id="1018">
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message id="1019">
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="1020">
+        <source>Access point name (APN):</source>
+        <translation>Nome do ponto de acesso (APN):</translation>
+    </message>
+    <message id="1021">
+        <source>Phone Setup...</source>
+        <translation>Configurar telemóvel...</translation>
+    </message>
+    <message id="1022">
+        <source>Shortcut</source>
+        <translation>Atalho</translation>
+    </message>
+    <message id="1023">
+        <source>Country:</source>
+        <translation>País:</translation>
+    </message>
+    <message id="1024">
+        <source>Network provider:</source>
+        <translation>Operador de rede:</translation>
+    </message>
+    <message id="1025">
+        <source>Select</source>
+        <translation>Selecionar</translation>
+    </message>
+    <message id="1026">
+        <source>Password:</source>
+        <translation>Palavra-passe:</translation>
+    </message>
+    <message id="1027">
+        <source>Dial string:</source>
+        <translation>Número de marcação:</translation>
+    </message>
+    <message id="1028">
+        <source>Properties...</source>
+        <translation>Propriedades...</translation>
+    </message>
+    <message id="1029">
+        <source>Connection Entries</source>
+        <translation>Entradas de ligação</translation>
+    </message>
+    <message id="1030">
+        <source>Access mode</source>
+        <translation>Modo de acesso</translation>
+    </message>
+    <message id="1031">
+        <source>User name:</source>
+        <translation>Nome de utilizador:</translation>
+    </message>
+    <message id="1032">
+        <source>The phone's port could not be opened. Check the phone setup.</source>
+        <translation>Não foi possível abrir a porta do telemóvel. Verifique a configuração do telemóvel.</translation>
+    </message>
+    <message id="1033">
+        <source>Braxlow could not write to the phone's port.</source>
+        <translation>O Braxlow não conseguiu escrever na porta do telemóvel.</translation>
+    </message>
+    <message id="1034">
+        <source>The phone rejected a command or did not answer. Check that the phone is switched on and connected.</source>
+        <translation>O telemóvel rejeitou um comando ou não respondeu. Verifique se o telemóvel está ligado e conectado ao computador.</translation>
+    </message>
+    <message id="1035">
+        <source>A connection entry with this name already exists. Please choose another name.</source>
+        <translation>Já existe uma entrada de ligação com este nome. Escolha outro nome.</translation>
+    </message>
+    <message id="1036">
+        <source>could not connect.</source>
+        <translation>não conseguiu ligar.</translation>
+    </message>
+    <message id="1037">
+        <source>Log On</source>
+        <translation>Iniciar sessão</translation>
+    </message>
+    <message id="1039">
+        <source>The download is complete. Install the new version now?</source>
+        <translation>A transferência está concluída. Instalar agora a nova versão?</translation>
+    </message>
+    <message id="1040">
+        <source>The update server is busy. Please try again later.</source>
+        <translation>O servidor de atualizações está ocupado. Tente novamente mais tarde.</translation>
+    </message>
+    <message id="1041">
+        <source>You already have the latest version.</source>
+        <translation>Já tem a versão mais recente.</translation>
+    </message>
+    <message id="1042">
+        <source>The update server reported an error. Please try again later.</source>
+        <translation>O servidor de atualizações comunicou um erro. Tente novamente mais tarde.</translation>
+    </message>
+    <message id="1043">
+        <source>The update file is not available on the server.</source>
+        <translation>O ficheiro de atualização não está disponível no servidor.</translation>
+    </message>
+    <message id="1044">
+        <source>Please enter a connection name.</source>
+        <translation>Introduza um nome para a ligação.</translation>
+    </message>
+    <message id="1045">
+        <source>Available version:</source>
+        <translation>Versão disponível:</translation>
+    </message>
+    <message id="1046">
+        <source>This phone does not offer the functions needed for a GPRS connection.</source>
+        <translation>Este telemóvel não oferece as funções necessárias para uma ligação GPRS.</translation>
+    </message>
+    <message id="1047">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="1048">
+        <source>Download</source>
+        <translation>Transferir</translation>
+    </message>
+    <message id="1049">
+        <source>Subscribed precedence</source>
+        <translation>Precedência subscrita</translation>
+    </message>
+    <message id="1050">
+        <source>Subscribed reliability class</source>
+        <translation>Classe de fiabilidade subscrita</translation>
+    </message>
+    <message id="1051">
+        <source>Acknowledged GTP, LLC, and RLC; Protected data</source>
+        <translation>GTP, LLC e RLC confirmados; dados protegidos</translation>
+    </message>
+    <message id="1052">
+        <source>Unacknowledged GTP; Acknowledged LLC and RLC, Protected data</source>
+        <translation>GTP não confirmado; LLC e RLC confirmados, dados protegidos</translation>
+    </message>
+    <message id="1053">
+        <source>Unacknowledged GTP and LLC; Acknowledged RLC, Protected data</source>
+        <translation>GTP e LLC não confirmados; RLC confirmado, dados protegidos</translation>
+    </message>
+    <message id="1054">
+        <source>Unacknowledged GTP, LLC, and RLC, Protected data</source>
+        <translation>GTP, LLC e RLC não confirmados, dados protegidos</translation>
+    </message>
+    <message id="1055">
+        <source>Unacknowledged GTP, LLC, and RLC, Unprotected data</source>
+        <translation>GTP, LLC e RLC não confirmados, dados não protegidos</translation>
+    </message>
+    <message id="1056">
+        <source>Subscribed peak throughput</source>
+        <translation>Débito de pico subscrito</translation>
+    </message>
+    <message id="1057">
+        <source>Up to 1 000 octets/s</source>
+        <translation>Até 1 000 octetos/s</translation>
+    </message>
+    <message id="1058">
+        <source>Up to 2 000 octets/s</source>
+        <translation>Até 2 000 octetos/s</translation>
+    </message>
+    <message id="1059">
+        <source>Up to 4 000 octets/s</source>
+        <translation>Até 4 000 octetos/s</translation>
+    </message>
+    <message id="1060">
+        <source>High priority</source>
+        <translation>Prioridade alta</translation>
+    </message>
+    <message id="1061">
+        <source>Up to 8 000 octets/s</source>
+        <translation>Até 8 000 octetos/s</translation>
+    </message>
+    <message id="1062">
+        <source>Up to 16 000 octets/s</source>
+        <translation>Até 16 000 octetos/s</translation>
+    </message>
+    <message id="1063">
+        <source>Up to 32 000 octets/s</source>
+        <translation>Até 32 000 octetos/s</translation>
+    </message>
+    <message id="1064">
+        <source>Up to 64 000 octets/s</source>
+        <translation>Até 64 000 octetos/s</translation>
+    </message>
+    <message id="1065">
+        <source>Up to 128 000 octets/s</source>
+        <translation>Até 128 000 octetos/s</translation>
+    </message>
+    <message id="1066">
+        <source>Up to 256 000 octets/s</source>
+        <translation>Até 256 000 octetos/s</translation>
+    </message>
+    <message id="1067">
+        <source>Subscribed mean throughput</source>
+        <translation>Débito médio subscrito</translation>
+    </message>
+    <message id="1068">
+        <source>100 octets/h</source>
+        <translation>100 octetos/h</translation>
+    </message>
+    <message id="1069">
+        <source>200 octets/h</source>
+        <translation>200 octetos/h</translation>
+    </message>
+    <message id="1070">
+        <source>500 octets/h</source>
+        <translation>500 octetos/h</translation>
+    </message>
+    <message id="1071">
+        <source>Normal priority</source>
+        <translation>Prioridade normal</translation>
+    </message>
+    <message id="1072">
+        <source>1 000 octets/h</source>
+        <translation>1 000 octetos/h</translation>
+    </message>
+    <message id="1073">
+        <source>2 000 octets/h</source>
+        <translation>2 000 octetos/h</translation>
+    </message>
+    <message id="1074">
+        <source>5 000 octets/h</source>
+        <translation>5 000 octetos/h</translation>
+    </message>
+    <message id="1075">
+        <source>10 000 octets/h</source>
+        <translation>10 000 octetos/h</translation>
+    </message>
+    <message id="1076">
+        <source>20 000 octets/h</source>
+        <translation>20 000 octetos/h</translation>
+    </message>
+    <message id="1077">
+        <source>50 000 octets/h</source>
+        <translation>50 000 octetos/h</translation>
+    </message>
+    <message id="1078">
+        <source>100 000 octets/h</source>
+        <translation>100 000 octetos/h</translation>
+    </message>
+    <message id="1079">
+        <source>200 000 octets/h</source>
+        <translation>200 000 octetos/h</translation>
+    </message>
+    <message id="1080">
+        <source>500 000 octets/h</source>
+        <translation>500 000 octetos/h</translation>
+    </message>
+    <message id="1081">
+        <source>1 000 000 octets/h</source>
+        <translation>1 000 000 octetos/h</translation>
+    </message>
+    <message id="1082">
+        <source>Low priority</source>
+        <translation>Prioridade baixa</translation>
+    </message>
+    <message id="1083">
+        <source>2 000 000 octets/h</source>
+        <translation>2 000 000 octetos/h</translation>
+    </message>
+    <message id="1084">
+        <source>5 000 000 octets/h</source>
+        <translation>5 000 000 octetos/h</translation>
+    </message>
+    <message id="1085">
+        <source>10 000 000 octets/h</source>
+        <translation>10 000 000 octetos/h</translation>
+    </message>
+    <message id="1086">
+        <source>20 000 000 octets/h</source>
+        <translation>20 000 000 octetos/h</translation>
+    </message>
+    <message id="1087">
+        <source>50 000 000 octets/h</source>
+        <translation>50 000 000 octetos/h</translation>
+    </message>
+    <message id="1088">
+        <source>Best effort</source>
+        <translation>Melhor esforço</translation>
+    </message>
+    <message id="1089">
+        <source>Subscribed delay class</source>
+        <translation>Classe de atraso subscrita</translation>
+    </message>
+    <message id="1090">
+        <source>Delay class 1</source>
+        <translation>Classe de atraso 1</translation>
+    </message>
+    <message id="1091">
+        <source>Delay class 2</source>
+        <translation>Classe de atraso 2</translation>
+    </message>
+    <message id="1092">
+        <source>Delay class 3</source>
+        <translation>Classe de atraso 3</translation>
+    </message>
+    <message id="1093">
+        <source>Delay class 4 (best effort)</source>
+        <translation>Classe de atraso 4 (melhor esforço)</translation>
+    </message>
+    <message id="1094">
+        <source>Delay class:</source>
+        <translation>Classe de atraso:</translation>
+    </message>
+    <message id="1095">
+        <source>Mean throughput:</source>
+        <translation>Débito médio:</translation>
+    </message>
+    <message id="1096">
+        <source>Peak throughput:</source>
+        <translation>Débito de pico:</translation>
+    </message>
+    <message id="1097">
+        <source>Precedence:</source>
+        <translation>Precedência:</translation>
+    </message>
+    <message id="1098">
+        <source>Reliability class:</source>
+        <translation>Classe de fiabilidade:</translation>
+    </message>
+    <message id="1099">
+        <source>Obtain DNS server addresses automatically</source>
+        <translation>Obter endereços de servidor DNS automaticamente</translation>
+    </message>
+    <message id="1100">
+        <source>Use the following DNS server addresses:</source>
+        <translation>Utilizar os seguintes endereços de servidor DNS:</translation>
+    </message>
+    <message id="1101">
+        <source>Obtain an IP address automatically</source>
+        <translation>Obter um endereço IP automaticamente</translation>
+    </message>
+    <message id="1102">
+        <source>Use the following IP address:</source>
+        <translation>Utilizar o seguinte endereço IP:</translation>
+    </message>
+    <message id="1103">
+        <source>Alternate DNS server:</source>
+        <translation>Servidor DNS alternativo:</translation>
+    </message>
+    <message id="1104">
+        <source>Preferred DNS server:</source>
+        <translation>Servidor DNS preferido:</translation>
+    </message>
+    <message id="1105">
+        <source>IP address:</source>
+        <translation>Endereço IP:</translation>
+    </message>
+    <message id="1106">
+        <source>DNS servers</source>
+        <translation>Servidores DNS</translation>
+    </message>
+    <message id="1107">
+        <source>IP address</source>
+        <translation>Endereço IP</translation>
+    </message>
+    <message id="1108">
+        <source>The access point name your provider gave you, for example "internet".</source>
+        <translation>O nome do ponto de acesso indicado pelo seu operador, por exemplo «internet».</translation>
+    </message>
+    <message id="1109">
+        <source>A name of your choice for this connection entry.</source>
+        <translation>Um nome à sua escolha para esta entrada de ligação.</translation>
+    </message>
+    <message id="1110">
+        <source>The country of your network provider. Choose [Others] to see every country.</source>
+        <translation>O país do seu operador de rede. Escolha [Others] para ver todos os países.</translation>
+    </message>
+    <message id="1111">
+        <source>The password for the GPRS access, if your provider needs one.</source>
+        <translation>A palavra-passe do acesso GPRS, se o seu operador a exigir.</translation>
+    </message>
+    <message id="1112">
+        <source>The number the phone dials for GPRS, usually *99# or *99**1*1#. The digit after ** is the context number.</source>
+        <translation>O número que o telemóvel marca para GPRS, normalmente *99# ou *99**1*1#. O algarismo após ** é o número de contexto.</translation>
+    </message>
+    <message id="1113">
+        <source>Your network provider. Choose [Others] to type all settings yourself.</source>
+        <translation>O seu operador de rede. Escolha [Others] para introduzir todas as definições manualmente.</translation>
+    </message>
+    <message id="1114">
+        <source>The user name for the GPRS access, if your provider needs one.</source>
+        <translation>O nome de utilizador do acesso GPRS, se o seu operador o exigir.</translation>
+    </message>
+    <message id="1115">
+        <source>Connect</source>
+        <translation>Ligar</translation>
+    </message>
+    <message id="1116">
+        <source>Disconnect</source>
+        <translation>Desligar</translation>
+    </message>
+    <message id="1117">
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message id="1118">
+        <source>The phone could not be prepared for the connection.</source>
+        <translation>Não foi possível preparar o telemóvel para a ligação.</translation>
+    </message>
+    <message id="1120">
+        <source>The connection has ended.</source>
+        <translation>A ligação terminou.</translation>
+    </message>
+    <message id="1124">
+        <source>The dial-up entry could not be set up.</source>
+        <translation>Não foi possível configurar a entrada de acesso telefónico.</translation>
+    </message>
+    <message id="1127">
+        <source>The shortcut could not be created.</source>
+        <translation>Não foi possível criar o atalho.</translation>
+    </message>
+    <message id="1130">
+        <source>Braxlow is connected. Disconnect now?</source>
+        <translation>O Braxlow está ligado. Desligar agora?</translation>
+    </message>
+    <message id="1131">
+        <source>Not ready: the dial-up entry could not be made. Check the phone setup.</source>
+        <translation>Não está pronto: não foi possível criar a entrada de acesso telefónico. Verifique a configuração do telemóvel.</translation>
+    </message>
+    <message id="1132">
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message id="1133">
+        <source>Entries</source>
+        <translation>Entradas</translation>
+    </message>
+    <message id="1134">
+        <source>Minimum QoS</source>
+        <translation>QoS mínima</translation>
+    </message>
+    <message id="1135">
+        <source>Requested QoS</source>
+        <translation>QoS pedida</translation>
+    </message>
+    <message id="1136">
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message id="1137">
+        <source>Connected</source>
+        <translation>Ligado</translation>
+    </message>
+    <message id="1139">
+        <source>Waiting for the callback request...</source>
+        <translation>A aguardar o pedido de chamada de retorno...</translation>
+    </message>
+    <message id="1141">
+        <source>Registering your computer on the network...</source>
+        <translation>A registar o computador na rede...</translation>
+    </message>
+    <message id="1142">
+        <source>Measuring the link speed...</source>
+        <translation>A medir a velocidade da ligação...</translation>
+    </message>
+    <message id="1143">
+        <source>Authentication acknowledged...</source>
+        <translation>Autenticação confirmada...</translation>
+    </message>
+    <message id="1144">
+        <source>Authenticating again...</source>
+        <translation>A autenticar novamente...</translation>
+    </message>
+    <message id="1145">
+        <source>Authenticated</source>
+        <translation>Autenticado</translation>
+    </message>
+    <message id="1146">
+        <source>Preparing for callback...</source>
+        <translation>A preparar a chamada de retorno...</translation>
+    </message>
+    <message id="1147">
+        <source>Waiting for the phone to reset...</source>
+        <translation>A aguardar a reposição do telemóvel...</translation>
+    </message>
+    <message id="1148">
+        <source>Disconnected</source>
+        <translation>Desligado</translation>
+    </message>
+    <message id="1149">
+        <source>Negotiating the connection...</source>
+        <translation>A negociar a ligação...</translation>
+    </message>
+    <message id="1153">
+        <source>Logging on to the network...</source>
+        <translation>A iniciar sessão na rede...</translation>
+    </message>
+    <message id="1154">
+        <source>Link connected</source>
+        <translation>Canal ligado</translation>
+    </message>
+    <message id="1155">
+        <source>Link disconnected</source>
+        <translation>Canal desligado</translation>
+    </message>
+    <message id="1159">
+        <source>Opening the port...</source>
+        <translation>A abrir a porta...</translation>
+    </message>
+    <message id="1161">
+        <source>No connection entry has been selected yet. Close the window anyway?</source>
+        <translation>Ainda não foi selecionada nenhuma entrada de ligação. Fechar a janela mesmo assim?</translation>
+    </message>
+    <message id="1162">
+        <source>Delete the selected connection entry?</source>
+        <translation>Eliminar a entrada de ligação selecionada?</translation>
+    </message>
+    <message id="1163">
+        <source>Port opened</source>
+        <translation>Porta aberta</translation>
+    </message>
+    <message id="1164">
+        <source>Connecting to the phone...</source>
+        <translation>A ligar ao telemóvel...</translation>
+    </message>
+    <message id="1165">
+        <source>Phone connected, starting the link...</source>
+        <translation>Telemóvel conectado, a estabelecer a ligação...</translation>
+    </message>
+    <message id="1167">
+        <source>Verifying user name and password...</source>
+        <translation>A verificar utilizador e palavra-passe...</translation>
+    </message>
+    <message id="1168">
+        <source>Retrying authentication...</source>
+        <translation>A repetir a autenticação...</translation>
+    </message>
+    <message id="1169">
+        <source>Advanced...</source>
+        <translation>Avançadas...</translation>
+    </message>
+    <message id="1170">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="1172">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="2001">
+        <source>&amp;Entry</source>
+        <translation>&amp;Entrada</translation>
+    </message>
+    <message id="2002">
+        <source>&amp;New...</source>
+        <translation>&amp;Nova...</translation>
+    </message>
+    <message id="2003">
+        <source>&amp;Select</source>
+        <translation>&amp;Selecionar</translation>
+    </message>
+    <message id="2004">
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message id="2005">
+        <source>&amp;Properties...</source>
+        <translation>&amp;Propriedades...</translation>
+    </message>
+    <message id="2006">
+        <source>Short&amp;cut</source>
+        <translation>&amp;Atalho</translation>
+    </message>
+    <message id="2010">
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message id="2011">
+        <source>&amp;Phone Setup...</source>
+        <translation>&amp;Configurar telemóvel...</translation>
+    </message>
+    <message id="2012">
+        <source>Port &amp;Speed</source>
+        <translation>&amp;Velocidade da porta</translation>
+    </message>
+    <message id="2013">
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message id="2014">
+        <source>Check for &amp;Updates...</source>
+        <translation>Procurar &amp;atualizações...</translation>
+    </message>
+    <message id="2020">
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message id="2021">
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Tópicos de ajuda</translation>
+    </message>
+    <message id="2022">
+        <source>&amp;About Braxlow...</source>
+        <translation>&amp;Acerca do Braxlow...</translation>
+    </message>
+    <message id="2023">
+        <source>&amp;Show Window</source>
+        <translation>&amp;Mostrar janela</translation>
+    </message>
+    <message id="2030">
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message id="2031">
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message id="2032">
+        <source>中文(简体)</source>
+        <translation>中文(简体)</translation>
+    </message>
+    <message id="2033">
+        <source>中文(繁體)</source>
+        <translation>中文(繁體)</translation>
+    </message>
+    <message id="2034">
+        <source>Français</source>
+        <translation>Français</translation>
+    </message>
+    <message id="2035">
+        <source>Italiano</source>
+        <translation>Italiano</translation>
+    </message>
+    <message id="2036">
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message id="2037">
+        <source>Português</source>
+        <translation>Português</translation>
+    </message>
+    <message id="2038">
+        <source>Nederlands</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message id="2039">
+        <source>Português (Brasil)</source>
+        <translation>Português (Brasil)</translation>
+    </message>
+    <message id="2040">
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message id="2041">
+        <source>العربية</source>
+        <translation>العربية</translation>
+    </message>
+    <message id="2042">
+        <source>Svenska</source>
+        <translation>Svenska</translation>
+    </message>
+    <message id="3001">
+        <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
+        <translation>Esta entrada de ligação não pode ser enviada para o telemóvel: o campo «%1» contém caracteres que um telemóvel não aceita num comando (como aspas, barras invertidas ou quebras de linha). Corrija a entrada e volte a ligar.</translation>
+    </message>
+    <message id="3002">
+        <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
+        <translation>O campo «%1» só pode conter as letras A a Z, algarismos, hífenes e pontos. Corrija-o e guarde novamente.</translation>
+    </message>
+    <message id="3003">
+        <source>The field "%1" must be an address of four numbers from 0 to 255 joined by dots, such as 10.0.0.1. Correct it, then save again.</source>
+        <translation>O campo «%1» tem de ser um endereço de quatro números de 0 a 255 separados por pontos, como 10.0.0.1. Corrija-o e guarde novamente.</translation>
+    </message>
+    <message id="3004">
+        <source>The field "%1" must be six numbers joined by commas, such as 1,0,0,3,0,0. Choose the profile again on that page, then save again.</source>
+        <translation>O campo «%1» tem de ser composto por seis números separados por vírgulas, como 1,0,0,3,0,0. Escolha novamente o perfil nessa página e guarde novamente.</translation>
+    </message>
+    <message id="3010">
+        <source>The update server sent an answer that cannot be read. Please try again later.</source>
+        <translation>O servidor de atualizações enviou uma resposta que não pode ser lida. Tente novamente mais tarde.</translation>
+    </message>
+    <message id="3011">
+        <source>The update server offered a file name that is not a plain file name. The download was refused.</source>
+        <translation>O servidor de atualizações indicou um nome de ficheiro que não é um nome de ficheiro simples. A transferência foi recusada.</translation>
+    </message>
+    <message id="3012">
+        <source>There is not enough free disk space for the update file.</source>
+        <translation>Não há espaço livre suficiente no disco para o ficheiro de atualização.</translation>
+    </message>
+    <message id="3013">
+        <source>The update server stopped sending. The download was stopped; please try again later.</source>
+        <translation>O servidor de atualizações deixou de enviar dados. A transferência foi interrompida; tente novamente mais tarde.</translation>
+    </message>
+    <message id="3014">
+        <source>The update file cannot be saved in the download folder.</source>
+        <translation>Não é possível guardar o ficheiro de atualização na pasta de transferências.</translation>
+    </message>
+    <message id="3015">
+        <source>The connection to the update server ended before the file was complete. Please try again later.</source>
+        <translation>A ligação ao servidor de atualizações terminou antes de o ficheiro estar completo. Tente novamente mais tarde.</translation>
+    </message>
+    <message id="3020">
+        <source>main AT port</source>
+        <translation>porta AT principal</translation>
+    </message>
+    <message id="3021">
+        <source>second AT port</source>
+        <translation>segunda porta AT</translation>
+    </message>
+    <message id="3022">
+        <source>data port</source>
+        <translation>porta de dados</translation>
+    </message>
+    <message id="3023">
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message id="3024">
+        <source>diagnostics</source>
+        <translation>diagnóstico</translation>
+    </message>
+    <message id="3025">
+        <source>not for dialing</source>
+        <translation>não serve para marcar</translation>
+    </message>
+    <message id="3030">
+        <source>Port number:</source>
+        <translation>Número da porta:</translation>
+    </message>
+    <message id="3031">
+        <source>Device:</source>
+        <translation>Dispositivo:</translation>
+    </message>
+    <message id="3032">
+        <source>Choose the serial port your phone is connected to, or type the device of a Bluetooth phone, for example /dev/rfcomm0.</source>
+        <translation>Escolha a porta série à qual o telemóvel está ligado ou escreva o dispositivo de um telemóvel Bluetooth, por exemplo /dev/rfcomm0.</translation>
+    </message>
+    <message id="3033">
+        <source>This port is COM%1. It will be listed as your phone.</source>
+        <translation>Esta porta é a COM%1. Será apresentada como o seu telemóvel.</translation>
+    </message>
+    <message id="3040">
+        <source>Choose or type the device your phone is connected to, for example /dev/rfcomm0.</source>
+        <translation>Escolha ou escreva o dispositivo ao qual o telemóvel está ligado, por exemplo /dev/rfcomm0.</translation>
+    </message>
+    <message id="3041">
+        <source>The device must be given as a full path such as /dev/rfcomm0, without ';' or control characters.</source>
+        <translation>O dispositivo tem de ser indicado como caminho completo, como /dev/rfcomm0, sem ';' nem caracteres de controlo.</translation>
+    </message>
+    <message id="3042">
+        <source>Choose a port number from 1 to 255.</source>
+        <translation>Escolha um número de porta de 1 a 255.</translation>
+    </message>
+    <message id="3043">
+        <source>COM%1 is already used by %2. Choose another port number.</source>
+        <translation>A COM%1 já está a ser utilizada por %2. Escolha outro número de porta.</translation>
+    </message>
+    <message id="3044">
+        <source>COM%1 is kept for a device that is not connected now. Choose another port number.</source>
+        <translation>A COM%1 está reservada para um dispositivo que não está ligado neste momento. Escolha outro número de porta.</translation>
+    </message>
+    <message id="3045">
+        <source>%1 is already listed as a modem on COM%2.</source>
+        <translation>%1 já está listado como modem na COM%2.</translation>
+    </message>
+    <message id="3046">
+        <source>%1 cannot be used for a phone. It must be a serial port, modem or Bluetooth port. (%2)</source>
+        <translation>%1 não pode ser utilizado para um telemóvel. Tem de ser uma porta série, um modem ou uma porta Bluetooth. (%2)</translation>
+    </message>
+    <message id="3047">
+        <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
+        <translation>%1 não existe. Ligue o telemóvel ou associe a respetiva porta Bluetooth e, em seguida, adicione-o novamente.</translation>
+    </message>
+</context>
+</TS>
