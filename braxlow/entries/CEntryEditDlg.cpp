@@ -89,6 +89,10 @@ void CEntryEditDlg::showEvent(QShowEvent* event)
 void CEntryEditDlg::OnInitDialog()
 {
     ui_->edit1121->setMaxLength(EntryFieldSize::kName);
+    // Dial strings, access point names and log-on names read left to right in
+    // every language; in a right-to-left window "*99#" would show as "#99*".
+    for (QLineEdit* edit : {ui_->edit4475, ui_->edit1124, ui_->edit1122, ui_->edit4474})
+        edit->setLayoutDirection(Qt::LeftToRight);
     ShowFields();
     SetTexts();
     editor_.Open();

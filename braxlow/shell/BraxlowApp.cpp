@@ -19,6 +19,8 @@ BraxlowApp::BraxlowApp(const Options& options, Prompter& prompter)
     portStorage_ = std::make_unique<SettingsPortMapStorage>(*store_);
     ports_ = std::make_unique<PortMap>(portStorage_.get(), options_.scanRoots);
     data_ = std::make_unique<DataStore>(*settings_, prompter_);
+    // Fixed texts: known before the start-up builds them again in its turn.
+    product_ = ProductTexts::From(ProductRecord::Braxlow());
     if (!options_.programFilePath.isEmpty())
         settings_->SetProgramFileName(QFileInfo(options_.programFilePath).fileName());
     Quarrin::RegisterHost(this);

@@ -172,6 +172,8 @@ private Q_SLOTS:
         if (!language.isEmpty()) {
             RecordingPrompter silent;
             QVERIFY(LanguageLoader(fixture_->settings, silent).SwitchLanguage(language));
+            QGuiApplication::setLayoutDirection(language == QLatin1String("Arabic") ? Qt::RightToLeft
+                                                                                     : Qt::LeftToRight);
         }
         Open(EntryEditor::Mode::New);
         Shoot(dir + QStringLiteral("/editor-new.png"), dialog_.get());

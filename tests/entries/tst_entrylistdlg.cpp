@@ -208,6 +208,15 @@ private Q_SLOTS:
         QTest::qWait(300);
         Shoot(dir + QStringLiteral("/entrylist-menu.png"), 220);
         QApplication::closeAllWindows();
+        QTimer::singleShot(300, this, [dir] {
+            QWidget* about = QApplication::activeModalWidget();
+            QVERIFY(about);
+            const QRect area = about->frameGeometry().adjusted(-8, -8, 8, 8);
+            QVERIFY(about->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                        .save(dir + QStringLiteral("/about.png")));
+            about->close();
+        });
+        Action(32992)->trigger();
     }
 
 private:

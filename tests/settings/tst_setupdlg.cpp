@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CAddModemDlg.h"
 #include "CSetupDlg.h"
+#include "LanguageLoader.h"
 #include "SetupFixture.h"
 
 #include <QComboBox>
@@ -138,6 +139,13 @@ private Q_SLOTS:
         const QString dir = qEnvironmentVariable("BRAXLOW_SCREENSHOTS");
         if (dir.isEmpty())
             QSKIP("BRAXLOW_SCREENSHOTS names no folder");
+        const QString language = qEnvironmentVariable("BRAXLOW_SCREENSHOT_LANGUAGE");
+        if (!language.isEmpty()) {
+            RecordingPrompter silent;
+            QVERIFY(LanguageLoader(machine_->Settings(), silent).SwitchLanguage(language));
+            QGuiApplication::setLayoutDirection(language == QLatin1String("Arabic") ? Qt::RightToLeft
+                                                                                     : Qt::LeftToRight);
+        }
         machine_->Settings().SavePort(3);
         Open();
         Shoot(dir + QStringLiteral("/setup.png"), dialog_.get());
