@@ -7,6 +7,7 @@
 #include "CSelectDlg.h"
 #include "CSetupDlg.h"
 #include "ContextNumber.h"
+#include "DataStore.h"
 #include "LanguageLoader.h"
 #include "LanguageStrings.h"
 #include "LanguageTable.h"
@@ -109,7 +110,9 @@ void CEntryListDlg::OnInitDialog()
     ui_->button5057->SetBitmaps(445);
     ui_->button5054->SetBitmaps(513);
     ui_->button5055->SetBitmaps(515);
-    rows_.Fill(services_.app.Data().LoadEntries());
+    DataStore& store = services_.app.Data();
+    rows_.Fill(store.LoadEntries());
+    unreadable_ = !store.LastError().isEmpty();
     // The rest waits until the window is on screen, so that the editor of a first
     // entry opens over it.
     QTimer::singleShot(0, this, &CEntryListDlg::FillAndPreselect);
@@ -117,6 +120,15 @@ void CEntryListDlg::OnInitDialog()
 
 void CEntryListDlg::FillAndPreselect()
 {
+    if (unreadable_) {
+        // An empty list that only means "cannot read now" must not pass for no
+        // entries: the current entry stays as it was.
+        services_.app.UserPrompter().Show(services_.app.Data().LastError(), QString(), Prompter::Buttons::Ok,
+                                          Prompter::Icon::Stop);
+        UpdateLanguageChecks();
+        UpdateSpeedChecks();
+        return;
+    }
     if (rows_.Count() == 0)
         OnNew();
     const QString stored = services_.app.Settings().LoadConnectInfo().ConnectName;
@@ -141,6 +153,9 @@ QAction* CEntryListDlg::AddCommand(QMenu* menu, int command, const QString& text
 
 void CEntryListDlg::BuildMenu()
 {
+    // The bar does not own the menus it shows: without this the old ones (and
+    // their actions, which the check marks look up) would outlive a reload.
+    qDeleteAll(menuBar_->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly));
     menuBar_->clear();
     QMenu* entry = menuBar_->addMenu(Text(Str::MenuEntry));
     AddCommand(entry, oc::kNew, Text(Str::MenuNew));
@@ -355,7 +370,10 @@ void CEntryListDlg::OnProperties()
         entry.ID = stored.ID;
         if (app.Data().UpdateEntry(entry)) {
             rows_.Rewrite(row, entry);
-            StoreCurrentEntry(row);
+            // The copy in "ConnectInfo" follows its entry; editing another entry
+            // does not make it the one to connect with.
+            if (row == EntryList::MarkedRow() || entry.ID == app.Settings().LoadConnectInfo().CID)
+                StoreCurrentEntry(row);
         }
     }
     launcher_.Rename(stored.ConnectName, rows_.Columns(row).at(EntryList::Name));

@@ -85,4 +85,5 @@ private:
     DesktopLauncher launcher_;
     int current_ = 0;
     bool opened_ = false;
+    bool unreadable_ = false;
 };

@@ -100,7 +100,9 @@ DownloadSink::Status UpdateClient::PrepareDownload(const Response& fileResponse)
 
 void UpdateClient::StopDownload()
 {
-    if (streaming_)
+    // Also while a request is still unanswered: its answer would start the very
+    // download the user has just cancelled.
+    if (streaming_ || awaitingResponse_)
         Reset();
 }
 
@@ -167,7 +169,10 @@ void UpdateClient::CompleteResponse()
 void UpdateClient::ReadFile()
 {
     while (streaming_ && socket_ && socket_->bytesAvailable() > 0) {
-        const qint64 n = socket_->read(chunk_.data(), chunk_.size());
+        // Never past the announced size: what a server sends beyond it is not
+        // part of the file. (An announced size of 0 takes one chunk.)
+        const qint64 room = fileSize_ > 0 ? fileSize_ - received_ : qint64(chunk_.size());
+        const qint64 n = socket_->read(chunk_.data(), qMin(qint64(chunk_.size()), room));
         if (n <= 0)
             break;
         WriteChunk(chunk_.constData(), n);

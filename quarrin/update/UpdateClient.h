@@ -57,7 +57,8 @@ public:
     // After a 2011 response: prepares the file it announces. Failure values
     // UnsafeName, NoSpace or CannotWrite; Ok otherwise.
     DownloadSink::Status PrepareDownload(const UpdateProtocol::Response& fileResponse);
-    // Stops a running download: no more bytes are read and the file is discarded.
+    // Stops a running download, or one whose request is still unanswered: no more
+    // bytes are read and the file is discarded.
     void StopDownload();
 
     bool IsDownloading() const { return streaming_; }

@@ -162,6 +162,36 @@ private Q_SLOTS:
         QCOMPARE(app_->Data().LoadEntries().first().ConnectName, QStringLiteral("Office"));
     }
 
+    void unreadableDatabaseKeepsTheCurrentEntry()
+    {
+        Add({"Work"});
+        ConnectInfo work;
+        work.ConnectName = QStringLiteral("Work");
+        work.CID = 1;
+        app_->Settings().SaveConnectInfo(work);
+        QFile file(app_->Data().UserDatabasePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+        Open();
+        QTRY_COMPARE(prompter_.Messages().size(), 1); // told, and no editor for a "first" entry
+        QCOMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Work"));
+    }
+
+    void editingAnotherEntryLeavesTheCurrentOne()
+    {
+        Add({"Work", "Home"});
+        Open();
+        QTRY_COMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Work"));
+        auto* list = window_->findChild<QListView*>(QStringLiteral("list1117"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+        QCOMPARE(window_->CurrentRow(), 1);
+        WhenEditorOpens(this, [](CEntryEditDlg* editor) { Rename(editor, QStringLiteral("Holiday")); });
+        QTest::mouseClick(Button("button5054"), Qt::LeftButton);
+        QCOMPARE(window_->Rows().Columns(1).first(), QStringLiteral("Holiday"));
+        QCOMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Work"));
+    }
+
     void speedAndLanguageCommands()
     {
         Add({"Work"});
@@ -170,7 +200,7 @@ private Q_SLOTS:
         QTRY_VERIFY(Action(32995)->isChecked()); // English
         for (int command = 32983; command <= 32990; ++command)
             QVERIFY(!Action(command)->isChecked());
-        QVERIFY(!window_->findChild<QAction*>(QStringLiteral("action33006")));
+        QVERIFY(!Action(33006) && !Action(33007));
 
         Action(32988)->trigger();
         QCOMPARE(app_->Settings().Store().ReadString(AppSettings::kConfigKey, QStringLiteral("Speed")),
@@ -238,9 +268,20 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
     QPushButton* Button(const char* name) { return window_->findChild<QPushButton*>(QLatin1String(name)); }
+    // The action as the visible menu bar offers it.
     QAction* Action(int command)
     {
-        return window_->findChild<QAction*>(QStringLiteral("action%1").arg(command));
+        std::function<QAction*(const QList<QAction*>&)> find = [&](const QList<QAction*>& actions) -> QAction* {
+            for (QAction* a : actions) {
+                if (a->data().toInt() == command)
+                    return a;
+                if (a->menu())
+                    if (QAction* inner = find(a->menu()->actions()))
+                        return inner;
+            }
+            return nullptr;
+        };
+        return find(window_->findChild<QMenuBar*>()->actions());
     }
 
     RecordingPrompter prompter_;

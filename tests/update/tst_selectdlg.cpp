@@ -275,6 +275,34 @@ private Q_SLOTS:
         QCOMPARE(host_->messages, QStringList());
     }
 
+    void cancelBeforeTheFileArrivesDownloadsNothing()
+    {
+        Server server(files_.path(), {});
+        host_->port = server.port;
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text().isEmpty(), kWait);
+        dlg.OnOnOk(); // the request is on its way, its answer not read yet
+        QTest::mouseClick(dlg.findChild<SkinButton*>(QStringLiteral("button2")), Qt::LeftButton);
+        QTest::qWait(1000);
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(host_->messages, QStringList());
+        QCOMPARE(FilesUnder(host_->root.path()), QStringList());
+    }
+
+    void fileEndsAtItsAnnouncedSize()
+    {
+        Server server(files_.path(), {QStringLiteral("--announce-size"), QStringLiteral("3000")});
+        host_->port = server.port;
+        host_->startInstaller = false;
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text().isEmpty(), kWait);
+        dlg.OnOnOk();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), kWait);
+        QCOMPARE(QFileInfo(host_->DownloadFolder() + QLatin1Char('/') + kFileName).size(), 3000);
+    }
+
     void emptyAnnouncedFileStopsAfterTheFirstChunk()
     {
         Server server(files_.path(), {QStringLiteral("--announce-size"), QStringLiteral("0")});
