@@ -43,26 +43,9 @@ ConnectionEntry EntryList::EntryOf(const QStringList& c)
     return e;
 }
 
-ConnectInfo EntryList::InfoOf(const QStringList* c)
+ConnectInfo EntryList::InfoOf(const QStringList* columns)
 {
-    ConnectInfo info;
-    if (!c)
-        return info;
-    info.ConnectName = c->at(Name);
-    info.Country = c->at(Country);
-    info.Provider = c->at(Provider);
-    info.APNName = c->at(Apn);
-    info.PhoneNumber = c->at(Phone);
-    info.Username = c->at(User);
-    info.Password = c->at(Password);
-    info.CheckPassword = c->at(CheckPassword);
-    info.UserIPAddr = c->at(UserIp);
-    info.PrimaryDNS = c->at(PrimaryDns);
-    info.SecondDNS = c->at(SecondDns);
-    info.QoSMin = c->at(QosMin);
-    info.QoSRequest = c->at(QosRequest);
-    info.CID = DecimalPrefix(c->at(Id));
-    return info;
+    return columns ? ConnectInfoOf(EntryOf(*columns)) : ConnectInfo();
 }
 
 void EntryList::Fill(const QList<ConnectionEntry>& entries)

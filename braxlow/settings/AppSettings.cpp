@@ -2,7 +2,6 @@
 #include "AppSettings.h"
 
 #include "ConnectionEntry.h"
-
 #include "SettingsStore.h"
 
 #include <QTranslator>
@@ -192,4 +191,24 @@ void AppSettings::SaveConnectInfo(const ConnectInfo& c)
     // One write: a half-written copy would pair one entry's name with another's
     // credentials.
     store_.WriteValues(kConnectInfoKey, values);
+}
+
+ConnectInfo ConnectInfoOf(const ConnectionEntry& entry)
+{
+    ConnectInfo info;
+    info.ConnectName = entry.ConnectName;
+    info.Country = entry.Country;
+    info.Provider = entry.ProviderName;
+    info.APNName = entry.APNName;
+    info.PhoneNumber = entry.PhoneNumber;
+    info.Username = entry.UserName;
+    info.Password = entry.Password;
+    info.CheckPassword = QString::number(entry.CheckPasswd);
+    info.UserIPAddr = entry.UserIPAddr;
+    info.PrimaryDNS = entry.PrimaryDNS;
+    info.SecondDNS = entry.SecondDNS;
+    info.QoSMin = entry.QoSMin;
+    info.QoSRequest = entry.QoSRequest;
+    info.CID = entry.ID;
+    return info;
 }

@@ -67,22 +67,7 @@ bool BraxlowApp::SelectEntryFromArgument(const QString& argument)
     const std::optional<ConnectionEntry> entry = data_->FindEntryById(number.toInt());
     if (!entry)
         return false;
-    ConnectInfo info;
-    info.ConnectName = entry->ConnectName;
-    info.Country = entry->Country;
-    info.Provider = entry->ProviderName;
-    info.APNName = entry->APNName;
-    info.PhoneNumber = entry->PhoneNumber;
-    info.Username = entry->UserName;
-    info.Password = entry->Password;
-    info.CheckPassword = QString::number(entry->CheckPasswd);
-    info.UserIPAddr = entry->UserIPAddr;
-    info.PrimaryDNS = entry->PrimaryDNS;
-    info.SecondDNS = entry->SecondDNS;
-    info.QoSMin = entry->QoSMin;
-    info.QoSRequest = entry->QoSRequest;
-    info.CID = entry->ID;
-    settings_->SaveConnectInfo(info);
+    settings_->SaveConnectInfo(ConnectInfoOf(*entry));
     return true;
 }
 
