@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CEntryEditDlg.h"
 #include "CEntrySheet.h"
-#include "LanguageLoader.h"
+#include "Screenshots.h"
 #include "TestSupport.h"
 
 #include <QAbstractItemView>
@@ -165,28 +165,22 @@ private Q_SLOTS:
     // person to look at (scripts/screenshots runs it on a virtual display).
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("BRAXLOW_SCREENSHOTS");
+        const QString dir = Screenshots::Folder();
         if (dir.isEmpty())
             QSKIP("BRAXLOW_SCREENSHOTS names no folder");
-        const QString language = qEnvironmentVariable("BRAXLOW_SCREENSHOT_LANGUAGE");
-        if (!language.isEmpty()) {
-            RecordingPrompter silent;
-            QVERIFY(LanguageLoader(fixture_->settings, silent).SwitchLanguage(language));
-            QGuiApplication::setLayoutDirection(language == QLatin1String("Arabic") ? Qt::RightToLeft
-                                                                                     : Qt::LeftToRight);
-        }
+        QVERIFY(Screenshots::UseLanguage(fixture_->settings));
         Open(EntryEditor::Mode::New);
-        Shoot(dir + QStringLiteral("/editor-new.png"), dialog_.get());
+        QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/editor-new.png"), dialog_.get()));
         QLineEdit* dial = Edit("edit4475");
         QTest::mouseMove(dial, QPoint(12, 12));
         QHelpEvent tip(QEvent::ToolTip, QPoint(12, 12), dial->mapToGlobal(QPoint(12, 12)));
         QApplication::sendEvent(dial, &tip);
         QTRY_VERIFY(QToolTip::isVisible());
-        Shoot(dir + QStringLiteral("/editor-tooltip.png"), dialog_.get(), 40);
+        QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/editor-tooltip.png"), dialog_.get(), 40));
         QToolTip::hideText();
 
         Open(EntryEditor::Mode::Edit, Stored(QStringLiteral("Work")));
-        Shoot(dir + QStringLiteral("/editor-edit-others.png"), dialog_.get());
+        QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/editor-edit-others.png"), dialog_.get()));
         QTimer::singleShot(0, this, [this, dir] {
             auto* sheet = qobject_cast<CEntrySheet*>(QApplication::activeModalWidget());
             QVERIFY(sheet);
@@ -194,7 +188,7 @@ private Q_SLOTS:
             for (int i = 0; i < tabs->count(); ++i) {
                 tabs->setCurrentIndex(i);
                 QTest::qWait(200);
-                Shoot(dir + QStringLiteral("/sheet-page%1.png").arg(i), sheet);
+                QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/sheet-page%1.png").arg(i), sheet));
             }
             sheet->reject();
         });
@@ -202,14 +196,6 @@ private Q_SLOTS:
     }
 
 private:
-    static void Shoot(const QString& file, QWidget* window, int extraHeight = 0)
-    {
-        QTest::qWait(200);
-        const QRect area = window->frameGeometry().adjusted(-8, -8, 8, 8 + extraHeight);
-        const QPixmap shot = window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-        QVERIFY(shot.save(file));
-    }
-
     void Open(EntryEditor::Mode mode, const ConnectionEntry& entry = ConnectionEntry())
     {
         fixture_->prompter.Clear();

@@ -4,6 +4,7 @@
 #include "CEntryListDlg.h"
 #include "CRasDialer.h"
 #include "LanguageLoader.h"
+#include "Screenshots.h"
 #include "TestSupport.h"
 
 #include <QAbstractItemView>
@@ -217,44 +218,32 @@ private Q_SLOTS:
     // Not a check: pictures of the window for a person to look at (scripts/screenshots).
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("BRAXLOW_SCREENSHOTS");
+        const QString dir = Screenshots::Folder();
         if (dir.isEmpty())
             QSKIP("BRAXLOW_SCREENSHOTS names no folder");
-        const QString language = qEnvironmentVariable("BRAXLOW_SCREENSHOT_LANGUAGE");
-        if (!language.isEmpty()) {
-            QVERIFY(LanguageLoader(app_->Settings(), prompter_).SwitchLanguage(language));
-            QGuiApplication::setLayoutDirection(language == QLatin1String("Arabic") ? Qt::RightToLeft
-                                                                                     : Qt::LeftToRight);
-        }
+        QVERIFY(Screenshots::UseLanguage(app_->Settings()));
         Add({"Home Office", "Work GPRS", "Holiday roaming", "Backup SIM"});
         Open();
         QTest::qWait(300);
-        Shoot(dir + QStringLiteral("/entrylist.png"));
+        QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/entrylist.png"), window_.get()));
         window_->findChild<QMenuBar*>()->actions().at(1)->menu()->popup(window_->mapToGlobal(QPoint(60, 24)));
         QTest::qWait(300);
         auto* options = window_->findChild<QMenuBar*>()->actions().at(1)->menu();
         options->setActiveAction(options->actions().at(2));
         options->actions().at(2)->menu()->popup(options->mapToGlobal(QPoint(options->width(), 40)));
         QTest::qWait(300);
-        Shoot(dir + QStringLiteral("/entrylist-menu.png"), 220);
+        QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/entrylist-menu.png"), window_.get(), 220));
         QApplication::closeAllWindows();
         QTimer::singleShot(300, this, [dir] {
             QWidget* about = QApplication::activeModalWidget();
             QVERIFY(about);
-            const QRect area = about->frameGeometry().adjusted(-8, -8, 8, 8);
-            QVERIFY(about->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-                        .save(dir + QStringLiteral("/about.png")));
+            QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/about.png"), about));
             about->close();
         });
         Action(32992)->trigger();
     }
 
 private:
-    void Shoot(const QString& file, int extra = 0)
-    {
-        const QRect area = window_->frameGeometry().adjusted(-8, -8, 8 + extra, 8 + extra);
-        QVERIFY(window_->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file));
-    }
     void Add(std::initializer_list<const char*> names)
     {
         for (const char* name : names)

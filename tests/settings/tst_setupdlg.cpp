@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CAddModemDlg.h"
 #include "CSetupDlg.h"
-#include "LanguageLoader.h"
+#include "Screenshots.h"
 #include "SetupFixture.h"
 
 #include <QComboBox>
@@ -136,38 +136,24 @@ private Q_SLOTS:
     // (scripts/screenshots runs it on a virtual display).
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("BRAXLOW_SCREENSHOTS");
+        const QString dir = Screenshots::Folder();
         if (dir.isEmpty())
             QSKIP("BRAXLOW_SCREENSHOTS names no folder");
-        const QString language = qEnvironmentVariable("BRAXLOW_SCREENSHOT_LANGUAGE");
-        if (!language.isEmpty()) {
-            RecordingPrompter silent;
-            QVERIFY(LanguageLoader(machine_->Settings(), silent).SwitchLanguage(language));
-            QGuiApplication::setLayoutDirection(language == QLatin1String("Arabic") ? Qt::RightToLeft
-                                                                                     : Qt::LeftToRight);
-        }
+        QVERIFY(Screenshots::UseLanguage(machine_->Settings()));
         machine_->Settings().SavePort(3);
         Open();
-        Shoot(dir + QStringLiteral("/setup.png"), dialog_.get());
+        QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/setup.png"), dialog_.get()));
         QTimer::singleShot(0, this, [this, dir] {
             auto* add = qobject_cast<CAddModemDlg*>(QApplication::activeModalWidget());
             QVERIFY(add);
             add->findChild<QComboBox*>(QStringLiteral("comboDevice"))->setCurrentIndex(0);
-            Shoot(dir + QStringLiteral("/setup-add.png"), add);
+            QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/setup-add.png"), add));
             add->reject();
         });
         dialog_->OnAddModem();
     }
 
 private:
-    static void Shoot(const QString& file, QWidget* window)
-    {
-        QTest::qWait(200);
-        const QRect area = window->frameGeometry().adjusted(-8, -8, 8, 8);
-        const QPixmap shot = window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-        QVERIFY(shot.save(file));
-    }
-
     void Open()
     {
         machine_->prompter.Clear();
