@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 
 enum Column { ModemName, Comport, Device, ColumnCount };
@@ -123,6 +125,12 @@ void CSetupDlg::FillTree()
     root->setExpanded(true);
     ui_->tree1158->setCurrentItem(root);
     root->setSelected(true);
+    // As wide as its longest item in the current language (German and Russian
+    // run long), never narrower than the layout's 150.
+    QTreeWidget* tree = ui_->tree1158;
+    tree->resizeColumnToContents(0);
+    const int width = tree->columnWidth(0) + 2 * tree->frameWidth() + 8;
+    tree->setFixedWidth(std::max(150, width));
 }
 
 void CSetupDlg::ShowPage(const QString& itemText)
