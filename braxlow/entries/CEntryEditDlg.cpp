@@ -22,12 +22,11 @@ constexpr int kTipWidth = 300;
 void ShowItems(QComboBox* box, const ChoiceBox& choices)
 {
     const QSignalBlocker blocker(box);
-    if (box->count() != choices.Items().size() || [&] {
-            for (int i = 0; i < box->count(); ++i)
-                if (box->itemText(i) != choices.Items().at(i))
-                    return true;
-            return false;
-        }()) {
+    QStringList shown;
+    for (int i = 0; i < box->count(); ++i)
+        shown << box->itemText(i);
+    // Refilling an unchanged list would close it under the user's mouse.
+    if (shown != choices.Items()) {
         box->clear();
         box->addItems(choices.Items());
     }
