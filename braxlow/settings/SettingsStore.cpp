@@ -18,8 +18,8 @@ namespace {
 const QString kDefaultValueName = QStringLiteral("Default");
 } // namespace
 
-SettingsStore::SettingsStore(const QString& root)
-    : filePath_(QDir(root).filePath(QStringLiteral("KORVANE/Korvane Tessaly II.reg")))
+SettingsStore::SettingsStore(const QString& root, const QString& fileName)
+    : root_(root), filePath_(QDir(root).filePath(fileName))
 {
     settings_ = std::make_unique<QSettings>(filePath_, RegistryFormat::Format());
     settings_->setFallbacksEnabled(false);
@@ -71,7 +71,7 @@ QString SettingsStore::Join(const QString& key, const QString& name) const
 {
     // Registry names are case-insensitive but keep the case they were created
     // with: find the stored spelling, else use the one given.
-    const QString wanted = key + QLatin1Char('/') + name;
+    const QString wanted = key.isEmpty() ? name : key + QLatin1Char('/') + name;
     const QStringList keys = settings_->allKeys();
     for (const QString& existing : keys)
         if (existing.compare(wanted, Qt::CaseInsensitive) == 0)

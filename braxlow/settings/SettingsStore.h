@@ -19,8 +19,11 @@ class SettingsStore
 {
 public:
     // root is the folder that holds "KORVANE"; tests and the portable mode pass
-    // their own, the program passes DefaultRoot().
-    explicit SettingsStore(const QString& root);
+    // their own, the program passes DefaultRoot(). fileName, relative to root,
+    // names another store of the same format (a sibling program's settings).
+    explicit SettingsStore(
+        const QString& root,
+        const QString& fileName = QStringLiteral("KORVANE/Korvane Tessaly II.reg"));
     ~SettingsStore();
 
     SettingsStore(const SettingsStore&) = delete;
@@ -32,6 +35,7 @@ public:
     static QString DefaultRoot(const QString& programDirectory);
 
     QString FilePath() const { return filePath_; }
+    QString Root() const { return root_; }
     // Removes the temporary files of saves that a crash cut off.
     void RemoveLeftovers();
 
@@ -39,7 +43,8 @@ public:
     // store has ever been written.
     bool FamilyKeyExists() const;
 
-    // Reads give nothing when the value is absent or has another type.
+    // Reads give nothing when the value is absent or has another type; they never
+    // create the file or its folder. An empty key names the file's top level.
     std::optional<qint32> ReadDword(const QString& key, const QString& name) const;
     std::optional<QString> ReadString(const QString& key, const QString& name) const;
     // True when the value is on disk.
@@ -61,6 +66,7 @@ private:
     bool PrepareFile();
     QString Join(const QString& key, const QString& name) const;
 
+    QString root_;
     QString filePath_;
     std::unique_ptr<QSettings> settings_;
 };
