@@ -388,7 +388,7 @@ private Q_SLOTS:
         qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/") + transcript));
         qputenv("FAKE_PPPD_DIR", QFile::encodeName(record.path()));
         StandInDial dial(dir_->filePath(QStringLiteral("pbk")), *settings_,
-                         QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/fake-pppd.sh"));
+                         QStringLiteral(BRAXLOW_FAKE_PPPD));
         auto& [paths, dialer, prompter, irda, controller] = dial;
         QStringList statuses;
         connect(&controller, &DialupController::statusTextChanged, this,
@@ -491,7 +491,7 @@ private Q_SLOTS:
         QTemporaryDir record;
         qputenv("FAKE_PPPD_DIR", QFile::encodeName(record.path()));
         StandInDial dial(dir_->filePath(QStringLiteral("pbk")), *settings_,
-                         QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/fake-pppd.sh"));
+                         QStringLiteral(BRAXLOW_FAKE_PPPD));
         CRasDialer& dialer = dial.dialer;
         QVERIFY(dial.Prepare());
 

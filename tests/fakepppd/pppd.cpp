@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Stands in for pppd where the kernel has no PPP: records its arguments and the
+// password it got on fd 3, then replays a pppd log transcript on stderr
+// ("sleep N" pauses, "exit N" ends with that status, "#" lines are notes). The
+// transcripts are what pppd and chat said on real links in the PPP test guest.
+// It is a program named pppd, so the dialer finds it among the running links
+// by its name and command line as it finds the real one; SIGTERM ends it the
+// way it ends pppd.
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t g_terminate = 0;
+
+void OnTerminate(int)
+{
+    g_terminate = 1;
+}
+
+[[noreturn]] void Terminate()
+{
+    std::fputs("Terminating on signal 15\nConnection terminated.\n", stderr);
+    std::fflush(stderr);
+    std::_Exit(5);
+}
+
+void Pause(double seconds)
+{
+    timespec left{time_t(seconds), long((seconds - double(time_t(seconds))) * 1e9)};
+    while (!g_terminate && nanosleep(&left, &left) != 0 && errno == EINTR) {
+    }
+    if (g_terminate)
+        Terminate();
+}
+
+std::string Environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    struct sigaction action = {};
+    action.sa_handler = OnTerminate;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+
+    const std::string record = Environment("FAKE_PPPD_DIR");
+    if (!record.empty()) {
+        std::ofstream args(record + "/args");
+        for (int i = 1; i < argc; ++i)
+            args << argv[i] << '\n';
+        std::ofstream password(record + "/password", std::ios::binary);
+        char buffer[512];
+        ssize_t n = 0;
+        while ((n = read(3, buffer, sizeof buffer)) > 0)
+            password.write(buffer, n);
+    }
+    std::ifstream transcript(Environment("FAKE_PPPD_TRANSCRIPT"));
+    std::string line;
+    while (std::getline(transcript, line)) {
+        if (g_terminate)
+            Terminate();
+        if (line.rfind("sleep ", 0) == 0)
+            Pause(std::atof(line.c_str() + 6));
+        else if (line.rfind("exit ", 0) == 0)
+            return std::atoi(line.c_str() + 5);
+        else if (!line.empty() && line[0] == '#')
+            continue;
+        else {
+            std::fprintf(stderr, "%s\n", line.c_str());
+            std::fflush(stderr);
+        }
+    }
+    return 0;
+}
