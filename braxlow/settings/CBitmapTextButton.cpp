@@ -67,10 +67,17 @@ void CBitmapTextButton::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), QColor(255, 255, 255, 22));
 
     if (!label_.isEmpty()) {
-        painter.setFont(Skin::Font(QStringLiteral("MS Sans Serif"), 15, 700));
+        // The faces keep their right end for a glyph; a long label (another
+        // language's) gets a smaller font rather than running over it.
+        const int room = width() - labelX_ - (width() >= 80 ? 28 : 0);
+        QFont font = Skin::Font(QStringLiteral("MS Sans Serif"), 15, 700);
+        while (font.pixelSize() > 10 && QFontMetrics(font).horizontalAdvance(label_) > room)
+            font.setPixelSize(font.pixelSize() - 1);
+        painter.setFont(font);
         painter.setPen(isEnabled() ? textColor_ : QColor(textColor_.red(), textColor_.green(), textColor_.blue(), 110));
+        const QString shown = QFontMetrics(font).elidedText(label_, Qt::ElideRight, room);
         painter.drawText(QRect(labelX_, labelY_, width() - labelX_, height() - labelY_),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label_);
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
     }
     if (hasFocus()) {
         QPen pen(QColor(255, 255, 255, 170), 1, Qt::DotLine);

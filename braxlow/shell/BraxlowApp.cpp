@@ -2,7 +2,9 @@
 #include "BraxlowApp.h"
 
 #include "LanguageLoader.h"
+#include "LanguageStrings.h"
 #include "Prompter.h"
+#include "StringIds.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -54,6 +56,12 @@ bool BraxlowApp::Startup(const QString& argument)
     if (!data_->InitializeDataStore())
         return false;
     product_ = ProductTexts::From(ProductRecord::Braxlow());
+    // The running copy is neither activated nor told: it goes on as it was.
+    instance_ = std::make_unique<NamedLock>(QStringLiteral("Braxlow"), options_.lockDirectory);
+    if (!instance_->Create()) {
+        prompter_.Message(LoadLanguageString(settings_->LanguageModule(), Str::AlreadyRunning));
+        return false;
+    }
     return true;
 }
 

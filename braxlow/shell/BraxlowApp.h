@@ -3,6 +3,7 @@
 
 #include "AppSettings.h"
 #include "DataStore.h"
+#include "NamedLock.h"
 #include "PortMap.h"
 #include "ProductInfo.h"
 #include "QuarrinHost.h"
@@ -26,6 +27,7 @@ public:
         QString programFilePath; // full path of the running program file
         QString settingsRoot;    // empty: SettingsStore::DefaultRoot()
         SerialScanRoots scanRoots; // where the serial devices are looked for
+        QString lockDirectory;   // empty: NamedLock::DefaultDirectory()
     };
 
     BraxlowApp(const Options& options, Prompter& prompter);
@@ -35,7 +37,8 @@ public:
     BraxlowApp& operator=(const BraxlowApp&) = delete;
 
     // The start-up steps that come before the main window, with the program's
-    // first argument (argv[1], empty when none). False ends the program.
+    // first argument (argv[1], empty when none), up to the single-instance
+    // lock "Braxlow", held from then on. False ends the program.
     bool Startup(const QString& argument = QString());
 
     // "/ID:n": makes entry n the current one (written to "ConnectInfo"). Only the
@@ -76,4 +79,5 @@ private:
     std::unique_ptr<PortMap> ports_;
     std::unique_ptr<DataStore> data_;
     ProductTexts product_;
+    std::unique_ptr<NamedLock> instance_;
 };

@@ -6,6 +6,7 @@
 // guest's routes, resolver and /etc/ppp, so it refuses to run anywhere else.
 #include "AppSettings.h"
 #include "AtSession.h"
+#include "BraxlowApp.h"
 #include "CComm.h"
 #include "CIrDASock.h"
 #include "CRasDialer.h"
@@ -14,6 +15,7 @@
 #include "LanguageStrings.h"
 #include "PhoneFixtures.h"
 #include "PortMap.h"
+#include "PppLinks.h"
 #include "StringIds.h"
 #include "TestSupport.h"
 
@@ -55,6 +57,38 @@ bool Eventually(F condition, int ms = 5000)
         QThread::msleep(50);
     }
     return true;
+}
+
+// Runs a program of the X session, with its output kept.
+struct XProgram
+{
+    QProcess process;
+    QByteArray output;
+    bool Start(const QString& program, const QStringList& args)
+    {
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        QObject::connect(&process, &QProcess::readyRead, [this] { output += process.readAll(); });
+        process.start(program, args);
+        return process.waitForStarted(10000);
+    }
+    ~XProgram()
+    {
+        process.terminate();
+        if (!process.waitForFinished(5000))
+            process.kill();
+    }
+};
+
+// The program's main window on the X display: 408 by 240, named Braxlow.
+QString MainWindowId(bool visible)
+{
+    const QStringList ids = Run(QStringLiteral("xdotool search %1 --name '^Braxlow$'")
+                                    .arg(visible ? QStringLiteral("--onlyvisible") : QString()))
+                                .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& id : ids)
+        if (Run(QStringLiteral("xdotool getwindowgeometry %1").arg(id)).contains(QLatin1String("408x240")))
+            return id;
+    return QString();
 }
 
 } // namespace
@@ -294,7 +328,136 @@ private Q_SLOTS:
         QVERIFY(Eventually([] { return Run(QStringLiteral("ip route show default")).contains(kWifiRoute); }, 3000));
     }
 
+    // The installed program as a user runs it, on an X display with a tray:
+    // a stored entry whose password is asked, the prompt answered, the phone
+    // prepared, the dial, the tray; the network drops the line and the window
+    // is back; a second connection is ended from the tray's menu.
+    void realProgramConnectsDropsAndDisconnects()
+    {
+        QTemporaryDir home;
+        const QString program = home.filePath(QStringLiteral("bin"));
+        QCOMPARE(Run(QStringLiteral("cp -a '%1' '%2' && echo ok").arg(TestSupport::ProgramDirectory(), program)).trimmed(),
+                 QStringLiteral("ok"));
+        QFile::remove(program + QStringLiteral("/BXUSER.mdb"));
+        const QString config = home.filePath(QStringLiteral("config"));
+        const QString link = home.filePath(QStringLiteral("phone"));
+        QVERIFY(StartLinkedPhone(link, {"--network-drop-after", "15"}));
+        int id = 0;
+        {
+            RecordingPrompter yes;
+            BraxlowApp::Options options;
+            options.programFilePath = program + QStringLiteral("/braxlow");
+            options.settingsRoot = config;
+            options.lockDirectory = home.path();
+            BraxlowApp app(options, yes);
+            QVERIFY(app.Startup());
+            ConnectionEntry entry;
+            entry.ConnectName = QStringLiteral("Guest network");
+            entry.APNName = QStringLiteral("internet");
+            entry.PhoneNumber = QStringLiteral("*99#");
+            entry.UserName = QStringLiteral("web");
+            entry.CheckPasswd = 0;
+            const std::optional<int> added = app.Data().AddEntry(entry);
+            QVERIFY(added);
+            id = *added;
+            QVERIFY(app.SerialPorts().AddExplicit(7, link, DialupController::kDeviceName));
+            app.Settings().SavePort(7);
+        }
+
+        qputenv("DISPLAY", ":9");
+        XProgram x, tray, braxlow;
+        QVERIFY(x.Start(QStringLiteral("Xvfb"), {QStringLiteral(":9"), QStringLiteral("-screen"), QStringLiteral("0"),
+                                                 QStringLiteral("800x600x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")}));
+        QVERIFY(Eventually([] { return QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X9")); }, 20000));
+        QVERIFY(tray.Start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
+                                                      QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+                                                      QStringLiteral("--width"), QStringLiteral("120"), QStringLiteral("--height"),
+                                                      QStringLiteral("24")}));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("BRAXLOW_CONFIG_HOME"), config);
+        braxlow.process.setProcessEnvironment(env);
+        QVERIFY(braxlow.Start(program + QStringLiteral("/braxlow"), {QStringLiteral("/ID:%1").arg(id), QStringLiteral("--verbose")}));
+        auto said = [&braxlow, this](int text) { return braxlow.output.contains(("status: " + Text(text)).toUtf8()); };
+        auto pump = [](int ms) { QTest::qWait(ms); };
+        QString window;
+        QVERIFY2(Eventually([&] { pump(100); window = MainWindowId(true); return !window.isEmpty(); }, 60000),
+                 braxlow.output.constData());
+        const QString shots = qEnvironmentVariable("BRAXLOW_SCREENSHOTS");
+        if (!shots.isEmpty())
+            Run(QStringLiteral("import -window root '%1/main-window.png'").arg(shots));
+
+        auto connectWithPassword = [&] {
+            Run(QStringLiteral("xdotool mousemove --window %1 72 215 click 1").arg(window));
+            QString prompt;
+            if (!Eventually([&] { pump(100); prompt = Run(QStringLiteral("xdotool search --onlyvisible --name '^Log On'")).trimmed(); return !prompt.isEmpty(); }, 30000))
+                return false;
+            Run(QStringLiteral("xdotool windowfocus --sync %1 type --delay 50 secret; xdotool key Return").arg(prompt.section(QLatin1Char('\n'), 0, 0)));
+            return Eventually([&] { pump(100); return said(Str::StateConnected); }, 60000);
+        };
+        QVERIFY2(connectWithPassword(), braxlow.output.constData());
+        QVERIFY(Run(QStringLiteral("ip -4 addr show ppp0")).contains(QLatin1String("inet ")));
+        QVERIFY(Eventually([&] { pump(100); return MainWindowId(true).isEmpty(); }, 10000));
+        if (!shots.isEmpty())
+            Run(QStringLiteral("import -window root '%1/tray-connected.png'").arg(shots));
+
+        // The network drops the line: the window is back with its text.
+        QVERIFY(Eventually([&] { pump(50); return Run(QStringLiteral("ip link show ppp0 2>&1")).contains(QLatin1String("not exist")); }, 40000));
+        QElapsedTimer sinceDrop;
+        sinceDrop.start();
+        const bool back = Eventually([&] { pump(50); return said(Str::StatusConnectionEnded) && !MainWindowId(true).isEmpty(); }, 10000);
+        if (!back)
+            Run(QStringLiteral("(ps -ef; ls -l /run /run/lock) > '%1/debug.txt' 2>&1").arg(shots));
+        QVERIFY2(back, braxlow.output.constData());
+        qInfo() << "the window was back" << sinceDrop.elapsed() << "ms after the link went";
+        QVERIFY(sinceDrop.elapsed() < 3000);
+
+        // Again, and this time the user ends it from the tray's menu.
+        braxlow.output.clear();
+        QVERIFY(Eventually([this] { return !phone_->Running(); }, 10000));
+        QVERIFY(StartLinkedPhone(link, {}));
+        QVERIFY2(connectWithPassword(), braxlow.output.constData());
+        // The only icon sits at the right end of the tray, in the screen's corner.
+        Run(QStringLiteral("xdotool mousemove 788 588 click 3"));
+        pump(1000);
+        Run(QStringLiteral("xdotool key Down Down Return"));
+        // "Disconnect now?": yes.
+        QString question;
+        QVERIFY2(Eventually([&] {
+            pump(100);
+            const QStringList shown = Run(QStringLiteral("xdotool search --onlyvisible --name '^Braxlow$'")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            for (const QString& shownId : shown)
+                if (!Run(QStringLiteral("xdotool getwindowgeometry %1").arg(shownId)).contains(QLatin1String("408x240")))
+                    question = shownId;
+            return !question.isEmpty();
+        }, 10000), braxlow.output.constData());
+        Run(QStringLiteral("xdotool windowfocus --sync %1 key Return").arg(question));
+        QVERIFY(Eventually([&] { pump(100); return !MainWindowId(true).isEmpty(); }, 10000));
+        QVERIFY2(Eventually([&] { pump(100); return said(Str::StatusConnectionEnded); }, 10000), braxlow.output.constData());
+        QVERIFY(Eventually([] { return PppLinks(DialerPaths()).Find(kName).isEmpty(); }, 10000));
+        // The port is free again: the link opens it.
+        CComm probe;
+        const StInitCommInfo info = AtSession::LinkParameters(7, 115200);
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, link, DialupController::kDeviceName));
+        QVERIFY(probe.CreateComm(&info) != 0);
+        QVERIFY(probe.OpenConnection() != 0);
+        probe.CloseConnection();
+        probe.DestroyComm();
+        qunsetenv("DISPLAY");
+    }
+
 private:
+    // A phone the port map reaches through a link that stays when the phone
+    // is started again.
+    bool StartLinkedPhone(const QString& link, const QStringList& more)
+    {
+        phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--network"), QStringLiteral("--network-auth"),
+                                                            QStringLiteral("pap"), QStringLiteral("--network-user"),
+                                                            QStringLiteral("web"), QStringLiteral("--network-password"),
+                                                            QStringLiteral("secret"), QStringLiteral("--link"), link} + more);
+        return phone_->Start();
+    }
+
     QString Text(int id) const { return LoadLanguageString(settings_->LanguageModule(), id); }
 
     bool StartPhone(const QStringList& network)

@@ -281,9 +281,10 @@ private Q_SLOTS:
             QVERIFY2(!app.SelectEntryFromArgument(ignored), qPrintable(ignored));
         QCOMPARE(app.Settings().LoadConnectInfo().ConnectName, QStringLiteral("first"));
 
-        // A second start with /ID: changes the entry as part of its start-up.
+        // A second start with /ID: changes the entry as part of its start-up,
+        // before it finds the first one running.
         BraxlowApp again(Options(program.ProgramFile(), dir_->path()), prompter);
-        QVERIFY(again.Startup(QStringLiteral("/ID:%1").arg(second)));
+        QVERIFY(!again.Startup(QStringLiteral("/ID:%1").arg(second)));
         QCOMPARE(again.Settings().LoadConnectInfo().CID, second);
     }
 

@@ -1,0 +1,389 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CMainDlg.h"
+#include "ui_CMainDlg.h"
+
+#include "BraxlowApp.h"
+#include "CAboutDlg.h"
+#include "CComm.h"
+#include "CEntryListDlg.h"
+#include "CIrDASock.h"
+#include "CPasswordDlg.h"
+#include "CRasDialer.h"
+#include "LanguageStrings.h"
+#include "ShellTexts.h"
+#include "SkinPictures.h"
+#include "StringIds.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QEventLoop>
+#include <QMenu>
+#include <QPainter>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+const QColor kStatusColor(50, 50, 50);
+const QColor kCaptionColor(255, 255, 255);
+
+} // namespace
+
+CMainDlg::CMainDlg(const Services& services, QWidget* parent)
+    : QDialog(parent), services_(services), ui_(std::make_unique<Ui::CMainDlg>()),
+      irda_(std::make_unique<CIrDASock>()),
+      dialer_(std::make_unique<CRasDialer>(services.phoneBookPath, &services.app.Settings(),
+                                           services.dialerPaths)),
+      link_(std::make_unique<CComm>())
+{
+    ui_->setupUi(this);
+    // The face is the window: no frame of the desktop's, but a task bar
+    // button that minimizes.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowSystemMenuHint);
+    setFixedSize(Skin::PictureSize(899));
+    sequence_ = std::make_unique<ConnectSequence>(services.app.Settings(), services.app.UserPrompter(),
+                                                  *dialer_, *link_, *irda_, *this, services.platformKind,
+                                                  services.conflictSources);
+    connect(ui_->button4464, &QAbstractButton::clicked, this, &CMainDlg::OnConnect);
+    connect(ui_->button4478, &QAbstractButton::clicked, this, &CMainDlg::OnDisconnect);
+    connect(ui_->button3, &QAbstractButton::clicked, this, &CMainDlg::OnEntrySetup);
+    connect(ui_->button2, &QAbstractButton::clicked, this, &CMainDlg::OnCancel);
+    connect(ui_->button1157, &QAbstractButton::clicked, this, &CMainDlg::OnClose);
+    connect(ui_->button1158, &QAbstractButton::clicked, this, &CMainDlg::OnMinimize);
+}
+
+CMainDlg::~CMainDlg()
+{
+    sequence_->WindowClosing();
+    RemoveTrayIcon();
+    sequence_.reset(); // waits for the workers, which use the dialer
+    SetBusy(false);
+}
+
+QString CMainDlg::Text(int id) const
+{
+    return LoadLanguageString(services_.app.Settings().LanguageModule(), id);
+}
+
+int CMainDlg::RunModal()
+{
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    loop.exec(QEventLoop::DialogExec);
+    return result();
+}
+
+void CMainDlg::showEvent(QShowEvent* event)
+{
+    if (!initialised_) {
+        initialised_ = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+    // With no entry selected there is nothing to connect: the list opens by
+    // itself, once the window is on screen.
+    if (services_.app.Settings().LoadConnectInfo().ConnectName.isEmpty())
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                OnEntrySetup();
+        });
+}
+
+void CMainDlg::OnInitDialog()
+{
+    setWindowTitle(QStringLiteral("Braxlow"));
+    setWindowIcon(Skin::Icon(214));
+    captionFont_ = Skin::Font(QStringLiteral("Arial"), 20, 700);
+    statusFont_ = Skin::Font(QStringLiteral("Arial"), 15, 700);
+    RefreshLabels();
+    sequence_->Dialup().BindEntryToModem();
+    sequence_->Session().PrepareConnection();
+}
+
+void CMainDlg::RefreshLabels()
+{
+    const QColor white(255, 255, 255);
+    struct Face
+    {
+        CBitmapTextButton* button;
+        int normal, pressed, text, x;
+    };
+    const Face faces[] = {{ui_->button4464, 1015, 1016, Str::Connect, 20},
+                          {ui_->button4478, 1017, 1018, Str::Disconnect, 20},
+                          {ui_->button3, 1021, 1022, Str::EntrySetup, 15},
+                          {ui_->button2, 1019, 1020, Str::Exit, 20}};
+    for (const Face& face : faces) {
+        face.button->SetBitmaps(face.normal, face.pressed);
+        face.button->SetLabel(face.x, 7, Text(face.text), white);
+    }
+    ui_->button1158->SetBitmaps(934, 933);
+    ui_->button1157->SetBitmaps(932, 935);
+    ui_->button1157->setAccessibleName(Text(Str::Close));
+
+    // A connect on its way owns the status line and the dial-up entry.
+    if (!sequence_->Running()) {
+        const bool made = sequence_->Dialup().EnsureDialupEntry(sequence_->Session().PhoneNumber());
+        ShowStatus(Text(made ? Str::StatusReady : Str::StatusNotReady));
+    }
+    caption_ = ShellTexts::EntryCaption(services_.app.Settings().LoadConnectInfo().ConnectName);
+    update();
+}
+
+void CMainDlg::RefreshStatus()
+{
+    update(ui_->static4479->geometry());
+}
+
+void CMainDlg::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(rect(), Skin::Picture(899, size(), devicePixelRatioF()));
+    // Without a frame the window names itself.
+    painter.drawPixmap(QRect(12, 10, 16, 16), Skin::Picture(214, QSize(16, 16), devicePixelRatioF()));
+    painter.setPen(kCaptionColor);
+    painter.setFont(Skin::Font(QStringLiteral("Arial"), 13, 700));
+    painter.drawText(QRect(34, 8, 200, 20), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+
+    painter.setFont(statusFont_);
+    painter.setPen(kStatusColor);
+    painter.drawText(ui_->static4479->geometry(), Qt::AlignCenter | Qt::TextWordWrap, status_);
+    // drawText knows no mnemonics: an "&" in a name shows as it is.
+    painter.setFont(captionFont_);
+    painter.setPen(kCaptionColor);
+    painter.drawText(ui_->static1159->geometry(), Qt::AlignLeft | Qt::AlignVCenter, caption_);
+}
+
+void CMainDlg::mousePressEvent(QMouseEvent* event)
+{
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    QDialog::mousePressEvent(event);
+}
+
+void CMainDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    // The whole face is the title bar.
+    if (event->buttons() == Qt::LeftButton) {
+        QWindow* window = windowHandle();
+        if (!window || !window->startSystemMove())
+            move(event->globalPosition().toPoint() - dragOffset_);
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void CMainDlg::keyPressEvent(QKeyEvent* event)
+{
+    // The buttons cannot be the default one: Enter is the dialog's OK.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CMainDlg::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    OnCancel();
+}
+
+void CMainDlg::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && initialised_)
+        RefreshLabels();
+    QDialog::changeEvent(event);
+}
+
+void CMainDlg::accept()
+{
+    sequence_->EndWithoutQuestion();
+}
+
+void CMainDlg::reject()
+{
+    OnCancel();
+}
+
+void CMainDlg::EndDialog(int result)
+{
+    QDialog::done(result == ConnectSequence::kDialogOk ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void CMainDlg::OnConnect()
+{
+    sequence_->Connect();
+}
+
+void CMainDlg::OnDisconnect()
+{
+    sequence_->Disconnect();
+}
+
+void CMainDlg::OnEntrySetup()
+{
+    if (sequence_->Running() || sequence_->IsActive())
+        return;
+    CEntryListDlg list(CEntryListDlg::Services{services_.app, *dialer_, services_.help, QString(), QString()},
+                       this);
+    list.exec();
+    RefreshLabels();
+    sequence_->Session().PrepareConnection();
+}
+
+void CMainDlg::OnCancel()
+{
+    sequence_->CloseRequest();
+}
+
+void CMainDlg::OnClose()
+{
+    sequence_->CloseRequest();
+}
+
+void CMainDlg::OnMinimize()
+{
+    if (sequence_->IsActive())
+        HideToTray();
+    else
+        showMinimized();
+}
+
+void CMainDlg::OnAbout()
+{
+    CAboutDlg about(services_.app.Settings().LanguageModule(), services_.app.Product(),
+                    services_.app.UserPrompter(), this);
+    about.exec();
+}
+
+void CMainDlg::OnCommand(int command)
+{
+    switch (command) {
+    case ShellCommand::Connect: OnConnect(); break;
+    case ShellCommand::Disconnect: OnDisconnect(); break;
+    case ShellCommand::EntrySetup: OnEntrySetup(); break;
+    case ShellCommand::Exit: OnCancel(); break;
+    case ShellCommand::Close: OnClose(); break;
+    case ShellCommand::Minimize: OnMinimize(); break;
+    case ShellCommand::About: OnAbout(); break;
+    case ShellCommand::ShowWindow: OnTrayNotify(QSystemTrayIcon::DoubleClick); break;
+    default: break;
+    }
+}
+
+void CMainDlg::OnTrayNotify(QSystemTrayIcon::ActivationReason reason)
+{
+    // A click that arrives after the line has gone: the watcher removes the
+    // icon within a second.
+    if (!sequence_->IsActive())
+        return;
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        showMinimized();
+        hide();
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        showNormal();
+        raise();
+        activateWindow();
+        break;
+    case QSystemTrayIcon::Context:
+        activateWindow();
+        ShowTrayMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainDlg::ShowTrayMenu()
+{
+    delete trayMenu_;
+    trayMenu_ = new QMenu(this);
+    for (const ShellTexts::MenuItem& item : ShellTexts::TrayMenu()) {
+        if (item.stringId == 0) {
+            trayMenu_->addSeparator();
+            continue;
+        }
+        QAction* action = trayMenu_->addAction(Text(item.stringId));
+        action->setData(item.command);
+        connect(action, &QAction::triggered, this, [this, command = item.command] { OnCommand(command); });
+    }
+    trayMenu_->popup(QCursor::pos());
+}
+
+bool CMainDlg::TrayIconShown() const
+{
+    return tray_ && tray_->isVisible();
+}
+
+void CMainDlg::AddTrayIcon()
+{
+    if (!tray_) {
+        tray_ = new QSystemTrayIcon(this);
+        connect(tray_, &QSystemTrayIcon::activated, this, &CMainDlg::OnTrayNotify);
+    }
+    const QIcon icon = Skin::Icon(214);
+    tray_->setIcon(icon);
+    tray_->setToolTip(ShellTexts::TrayTip(windowTitle()));
+    tray_->show();
+    setWindowIcon(icon);
+}
+
+void CMainDlg::RemoveTrayIcon()
+{
+    if (tray_)
+        tray_->hide();
+}
+
+bool CMainDlg::AskPassword(QString& userName, QString& password)
+{
+    CPasswordDlg prompt(services_.app.Settings().LanguageModule(), userName, this);
+    if (prompt.exec() != QDialog::Accepted)
+        return false;
+    userName = prompt.UserName();
+    password = prompt.Password();
+    return true;
+}
+
+void CMainDlg::ShowStatus(const QString& text)
+{
+    if (text == status_)
+        return;
+    status_ = text;
+    RefreshStatus();
+    Q_EMIT statusTextChanged(text);
+}
+
+void CMainDlg::EnableButtons(bool enabled)
+{
+    ui_->button4464->setEnabled(enabled);
+    ui_->button4478->setEnabled(enabled);
+    ui_->button3->setEnabled(enabled);
+}
+
+void CMainDlg::SetBusy(bool busy)
+{
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void CMainDlg::HideToTray()
+{
+    showMinimized();
+    hide();
+    AddTrayIcon();
+}
+
+void CMainDlg::RestoreFromTray()
+{
+    showNormal();
+    raise();
+    RemoveTrayIcon();
+}

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ConnectSequence.h"
+#include "PppdCommand.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QPoint>
+#include <QSystemTrayIcon>
+
+#include <memory>
+
+class BraxlowApp;
+class CComm;
+class CIrDASock;
+class CRasDialer;
+class DocumentOpener;
+class QMenu;
+
+namespace Ui {
+class CMainDlg;
+}
+
+// The program's window: the selected entry's name, one status line and the
+// connect, disconnect, entry setup and exit buttons on the program's own
+// face. While connected it waits as a tray icon. It owns what a connection
+// needs at run time: the phone link, the infrared lookup, the dial-up object
+// and the connect sequence.
+class CMainDlg : public QDialog, public ShellWindow
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        BraxlowApp& app;
+        DocumentOpener& help;
+        QString phoneBookPath;
+        DialerPaths dialerPaths = DialerPaths();
+        int platformKind = 5;
+        PortConflictSources conflictSources = PortConflictSources();
+    };
+
+    explicit CMainDlg(const Services& services, QWidget* parent = nullptr);
+    // Hangs up an active connection and waits for the workers.
+    ~CMainDlg() override;
+
+    // Shows the window and runs until it ends (Enter, exit, close): not
+    // QDialog::exec(), which ends as soon as the window hides in the tray.
+    int RunModal();
+
+    // The commands.
+    void OnConnect();
+    void OnDisconnect();
+    void OnEntrySetup();
+    void OnCancel();
+    void OnClose();
+    void OnMinimize();
+    void OnAbout();
+    void OnCommand(int command);
+    void OnTrayNotify(QSystemTrayIcon::ActivationReason reason);
+
+    void RefreshLabels();
+    void RefreshStatus();
+
+    QString StatusText() const { return status_; }
+    QString EntryCaption() const { return caption_; }
+    bool TrayIconShown() const;
+    // The tray icon's menu as it was last built (for its texts and items).
+    QMenu* TrayMenu() const { return trayMenu_; }
+    ConnectSequence& Sequence() { return *sequence_; }
+    CRasDialer& Dialer() { return *dialer_; }
+
+    // ShellWindow
+    bool AskPassword(QString& userName, QString& password) override;
+    void ShowStatus(const QString& text) override;
+    void EnableButtons(bool enabled) override;
+    void SetBusy(bool busy) override;
+    void HideToTray() override;
+    void RestoreFromTray() override;
+    void EndDialog(int result) override;
+
+Q_SIGNALS:
+    void statusTextChanged(const QString& text);
+
+public Q_SLOTS:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+    void ShowTrayMenu();
+    QString Text(int id) const;
+
+    Services services_;
+    std::unique_ptr<Ui::CMainDlg> ui_;
+    QFont captionFont_;
+    QFont statusFont_;
+    QString caption_;
+    QString status_;
+    std::unique_ptr<CIrDASock> irda_;
+    std::unique_ptr<CRasDialer> dialer_;
+    std::unique_ptr<CComm> link_;
+    std::unique_ptr<ConnectSequence> sequence_;
+    QSystemTrayIcon* tray_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    bool initialised_ = false;
+    bool busy_ = false;
+    QPoint dragOffset_;
+};

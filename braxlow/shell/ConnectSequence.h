@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "AtSession.h"
+#include "DialupController.h"
+#include "PortConflict.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+class AppSettings;
+class CComm;
+class CIrDASock;
+class CRasDialer;
+class Prompter;
+
+// What the connect sequence asks of the main window. Called on the
+// user-interface thread only.
+class ShellWindow
+{
+public:
+    virtual ~ShellWindow();
+    // The password prompt, opened with the stored user name; false when it was
+    // not confirmed.
+    virtual bool AskPassword(QString& userName, QString& password) = 0;
+    // The status line's text, shown at once.
+    virtual void ShowStatus(const QString& text) = 0;
+    // The connect, disconnect and entry setup buttons (exit stays usable).
+    virtual void EnableButtons(bool enabled) = 0;
+    virtual void SetBusy(bool busy) = 0;
+    // Out of the way while connected: minimized, hidden, the tray icon shown.
+    virtual void HideToTray() = 0;
+    // Back on screen in its normal size, the tray icon gone.
+    virtual void RestoreFromTray() = 0;
+    // Ends the window's modal run; never called while a connect is running.
+    virtual void EndDialog(int result) = 0;
+};
+
+// The connect and disconnect sequence of the main window and the two worker
+// threads that follow a connection: the watcher, which notices within about a
+// second that the link has gone, and the hang-up worker.
+//
+// The workers share only the flags below with the user-interface thread, and
+// hand every change of the window to it through queued calls. The connect
+// command waits for the phone and the dial with one-pass event dispatches, so
+// any command can arrive in the middle of it; those that would end the window
+// are deferred until the command returns.
+class ConnectSequence : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kDialogCancel = 0;
+    static constexpr int kDialogOk = 1;
+
+    ConnectSequence(AppSettings& settings, Prompter& prompter, CRasDialer& dialer, CComm& link,
+                    CIrDASock& irda, ShellWindow& window, int platformKind,
+                    const PortConflictSources& conflictSources = PortConflictSources(),
+                    QObject* parent = nullptr);
+    // Waits for the workers.
+    ~ConnectSequence() override;
+
+    AtSession& Session() { return session_; }
+    DialupController& Dialup() { return dialup_; }
+
+    // The connect command: prompt, phone preparation, dial, tray.
+    void Connect();
+    // The disconnect command: after a yes, hangs up on the worker and restores
+    // the window at once.
+    void Disconnect();
+    // The exit and close commands. Asks before it hangs up an active
+    // connection; "no" keeps everything. Ends the window, later when a connect
+    // is running.
+    void CloseRequest();
+    // Ends the window without a question (the Enter key, a signal to quit); the
+    // window's end then hangs up.
+    void EndWithoutQuestion();
+    // When the window goes: hangs up an active connection. True when it did.
+    bool WindowClosing();
+
+    // Whether a connection named "Braxlow" is up or dialing.
+    bool IsActive();
+    bool Running() const { return depth_ > 0; }
+    bool Connected() const { return connected_ != 0; }
+    bool Closing() const { return closing_ != 0; }
+    bool HangingUp() const { return hangingUp_ != 0; }
+
+Q_SIGNALS:
+    // The watcher saw the link go: the window is back with string 1120.
+    void connectionEnded();
+
+private:
+    QString Text(int id) const;
+    bool AskDisconnect();
+    void RequestEnd(int result);
+    void StartWatch();
+    void WatchConnection(unsigned generation);
+    void HangUpWorker();
+    void OnConnectionEnded();
+    void StopWorkers();
+    // Sleeps up to `ms`; false when the workers are told to stop or, for a
+    // watcher, a newer one has taken over.
+    bool Nap(int ms, unsigned generation = 0);
+
+    AppSettings& settings_;
+    Prompter& prompter_;
+    CRasDialer& dialer_;
+    ShellWindow& window_;
+    AtSession session_;
+    DialupController dialup_;
+    PortConflict conflict_;
+
+    std::atomic<int> connected_{0};
+    std::atomic<int> closing_{0};
+    std::atomic<int> alive_{1};
+    std::atomic<int> hangingUp_{0};
+
+    int depth_ = 0;            // connect commands on the stack (never more than one)
+    int pendingEnd_ = -1;      // the window's end, waiting for the connect to return
+    bool inCloseRequest_ = false;
+
+    std::mutex napMutex_;
+    std::condition_variable napWake_;
+    bool stopping_ = false;
+    std::atomic<unsigned> watchGeneration_{0};
+    std::thread watcher_;
+    std::thread hangUp_;
+};

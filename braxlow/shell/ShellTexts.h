@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The main window's commands, as its buttons and the tray menu send them.
+namespace ShellCommand {
+constexpr int Exit = 2;
+constexpr int EntrySetup = 3;
+constexpr int Close = 1157;
+constexpr int Minimize = 1158;
+constexpr int Connect = 4464;
+constexpr int Disconnect = 4478;
+constexpr int About = 32992;
+// Not a button: the tray menu's "show the window" item.
+constexpr int ShowWindow = 32993;
+} // namespace ShellCommand
+
+namespace ShellTexts {
+
+// "[ name ]" with the name cut to 25 characters and "..."; empty for no name.
+QString EntryCaption(const QString& connectName);
+// A tray tip holds at most 63 characters.
+QString TrayTip(const QString& title);
+
+struct MenuItem
+{
+    int stringId;  // 0: a separator
+    int command;
+};
+// The tray icon's menu. Connect is left out: while the icon shows, the phone's
+// port belongs to the running link.
+QList<MenuItem> TrayMenu();
+
+} // namespace ShellTexts

@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The main window with everything real but the network: the AT session talks
+// to the virtual phone, the dial runs pppd's stand-in, which replays what pppd
+// said on real links.
+#include "BraxlowApp.h"
+#include "CComm.h"
+#include "CMainDlg.h"
+#include "CPasswordDlg.h"
+#include "CRasDialer.h"
+#include "LanguageLoader.h"
+#include "LanguageStrings.h"
+#include "PhoneFixtures.h"
+#include "PortMap.h"
+#include "Screenshots.h"
+#include "ShellTexts.h"
+#include "StringIds.h"
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+class NoHelp : public DocumentOpener
+{
+public:
+    bool Open(const QString&) override { return true; }
+};
+
+// Runs `answer` on the first modal window of that class.
+template <typename Dialog>
+void WhenModal(QObject* context, std::function<void(Dialog*)> answer)
+{
+    auto* poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, answer] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        }
+    });
+    poll->start(10);
+}
+
+// pppd's words on a real link up to the moment it is up, then `tail`; a slow
+// one takes its time before it dials.
+QString Transcript(const QString& folder, const QString& name, const QString& tail, bool slow = false)
+{
+    QFile success(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/ppp-success.log"));
+    if (!success.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray text = success.readAll();
+    text.truncate(text.indexOf("sleep 1\nTerminating"));
+    if (slow)
+        text.replace("send (ATD", "sleep 1.5\nsend (ATD");
+    const QString path = folder + QLatin1Char('/') + name;
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return QString();
+    out.write(text + tail.toUtf8());
+    return path;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        folder_ = std::make_unique<TestSupport::ProgramFolder>();
+        QVERIFY(dir_.isValid());
+        app_ = NewApp();
+        QVERIFY(app_->Startup());
+        CComm::SetLockDirectory(dir_.filePath(QStringLiteral("lock")));
+        QDir().mkpath(dir_.filePath(QStringLiteral("lock")));
+        QDir().mkpath(dir_.filePath(QStringLiteral("run")));
+        ConnectInfo info;
+        info.ConnectName = QStringLiteral("Web & Mail");
+        info.APNName = QStringLiteral("internet");
+        info.PhoneNumber = QStringLiteral("*99#");
+        info.Username = QStringLiteral("web");
+        info.Password = QStringLiteral("stored");
+        info.CheckPassword = QStringLiteral("1");
+        info.QoSMin = info.QoSRequest = QStringLiteral("1,0,0,0,0,0");
+        app_->Settings().SaveConnectInfo(info);
+        phone_ = std::make_unique<VirtualPhone>();
+        QVERIFY(phone_->Start());
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone_->Path(), QStringLiteral("Korvane GPRS MODEM")));
+        app_->Settings().SavePort(7);
+        qputenv("FAKE_PPPD_DIR", QFile::encodeName(dir_.path()));
+        prompter_.Clear();
+    }
+
+    void cleanup()
+    {
+        window_.reset();
+        phone_.reset();
+        app_.reset();
+        Quarrin::CurrentPortMap().Remove(7);
+        qunsetenv("FAKE_PPPD_TRANSCRIPT");
+    }
+
+    void captionIsCutAfter25Characters()
+    {
+        QCOMPARE(ShellTexts::EntryCaption(QString(25, QLatin1Char('a'))), QStringLiteral("[ %1 ]").arg(QString(25, QLatin1Char('a'))));
+        QCOMPARE(ShellTexts::EntryCaption(QString(26, QLatin1Char('a'))), QStringLiteral("[ %1... ]").arg(QString(25, QLatin1Char('a'))));
+        QCOMPARE(ShellTexts::EntryCaption(QString()), QString());
+        // A character outside the basic plane is not split at the cut.
+        const QString emoji = QString(24, QLatin1Char('a')) + QString::fromUtf8("\xF0\x9F\x93\xB6") + QStringLiteral("b");
+        QCOMPARE(ShellTexts::EntryCaption(emoji), QStringLiteral("[ %1... ]").arg(QString(24, QLatin1Char('a'))));
+        QCOMPARE(ShellTexts::TrayTip(QString(70, QLatin1Char('x'))).size(), 63);
+
+        Open();
+        QCOMPARE(window_->EntryCaption(), QStringLiteral("[ Web & Mail ]"));
+        QCOMPARE(window_->StatusText(), Text(Str::StatusReady));
+        QVERIFY(!window_->TrayIconShown());
+    }
+
+    // Waiting in the tray is no end of the window's run.
+    void runEndsWithTheWindowNotWhenItHides()
+    {
+        Open();
+        window_->hide();
+        QElapsedTimer ran;
+        QTimer::singleShot(0, window_.get(), [this] {
+            window_->HideToTray();
+            QTimer::singleShot(300, window_.get(), [this] {
+                window_->RestoreFromTray();
+                QTest::keyClick(window_.get(), Qt::Key_Return); // ends without a question
+            });
+        });
+        ran.start();
+        QCOMPARE(window_->RunModal(), int(QDialog::Accepted));
+        QVERIFY(ran.elapsed() >= 300);
+        QVERIFY(prompter_.Messages().isEmpty());
+    }
+
+    // A second copy changes the current entry, says the first one runs, and
+    // leaves that one as it was.
+    void secondCopyReportsTheFirstAndStillSelects()
+    {
+        ConnectionEntry entry;
+        entry.ConnectName = QStringLiteral("Second");
+        entry.PhoneNumber = QStringLiteral("*99#");
+        const std::optional<int> id = app_->Data().AddEntry(entry);
+        QVERIFY(id);
+        Open();
+        RecordingPrompter secondPrompter;
+        BraxlowApp::Options options = Options();
+        BraxlowApp second(options, secondPrompter);
+        QVERIFY(!second.Startup(QStringLiteral("/ID:%1").arg(*id)));
+        QCOMPARE(secondPrompter.Messages().size(), 1);
+        QCOMPARE(secondPrompter.Messages().at(0).text, Text(Str::AlreadyRunning));
+        QCOMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Second"));
+        QVERIFY(window_->isVisible());
+        QCOMPARE(window_->EntryCaption(), QStringLiteral("[ Web & Mail ]"));
+    }
+
+    void cancelledPasswordPromptChangesNothing()
+    {
+        ConnectInfo info = app_->Settings().LoadConnectInfo();
+        info.CheckPassword = QStringLiteral("0");
+        app_->Settings().SaveConnectInfo(info);
+        Open();
+        QString shownName;
+        WhenModal<CPasswordDlg>(this, [&shownName](CPasswordDlg* prompt) {
+            shownName = prompt->UserName();
+            prompt->reject();
+        });
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QCOMPARE(shownName, QStringLiteral("web"));
+        QCOMPARE(window_->StatusText(), Text(Str::StatusReady));
+        for (const char* name : {"button4464", "button4478", "button3", "button2"})
+            QVERIFY(Button(name)->isEnabled());
+        QVERIFY(!phone_->Received().contains("AT"));
+    }
+
+    // The prompt's password goes to pppd; the window waits in the tray and is
+    // back within about a second of the line dropping.
+    void droppedLineIsNoticedWithinASecond()
+    {
+        ConnectInfo info = app_->Settings().LoadConnectInfo();
+        info.CheckPassword = QStringLiteral("0");
+        app_->Settings().SaveConnectInfo(info);
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(Transcript(dir_.path(), QStringLiteral("drop"),
+                                                                     QStringLiteral("sleep 2\nModem hangup\nexit 16\n"))));
+        Open();
+        WhenModal<CPasswordDlg>(this, [](CPasswordDlg* prompt) {
+            prompt->findChild<QLineEdit*>(QStringLiteral("edit1012"))->setText(QStringLiteral("typed"));
+            prompt->accept();
+        });
+        QStringList statuses;
+        connect(window_.get(), &CMainDlg::statusTextChanged, this, [&statuses](const QString& s) { statuses << s; });
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QCOMPARE(statuses.value(0), Text(Str::StateConnecting));
+        QCOMPARE(window_->StatusText(), Text(Str::StateConnected));
+        QVERIFY(!window_->isVisible());
+        QVERIFY(window_->TrayIconShown());
+        QVERIFY(prompter_.Messages().isEmpty());
+        QCOMPARE(Recorded("password"), QByteArray("typed"));
+
+        QVERIFY(QTest::qWaitFor([this] { return !Active(); }, 10000));
+        QElapsedTimer sinceDrop;
+        sinceDrop.start();
+        QTRY_VERIFY_WITH_TIMEOUT(window_->isVisible(), 5000);
+        qInfo() << "window back" << sinceDrop.elapsed() << "ms after the line dropped";
+        QVERIFY(sinceDrop.elapsed() < 3000);
+        QCOMPARE(window_->StatusText(), Text(Str::StatusConnectionEnded));
+        QVERIFY(!window_->TrayIconShown());
+        QVERIFY(Button("button4464")->isEnabled());
+    }
+
+    void disconnectRestoresAtOnceAndSaysSoLater()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(Transcript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY(window_->TrayIconShown());
+        QCOMPARE(Recorded("password"), QByteArray("stored"));
+        // Entry setup does nothing while connected.
+        QTest::mouseClick(Button("button3"), Qt::LeftButton);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QCOMPARE(prompter_.Messages().size(), 1);
+        QCOMPARE(prompter_.Messages().at(0).text, Text(Str::ConfirmDisconnect));
+        QVERIFY(window_->isVisible());
+        QVERIFY(!window_->TrayIconShown());
+        QCOMPARE(window_->StatusText(), Text(Str::StateConnected));
+        QTRY_COMPARE_WITH_TIMEOUT(window_->StatusText(), Text(Str::StatusConnectionEnded), 5000);
+        QVERIFY(!Active());
+        QVERIFY(window_->Dialer().WaitForExit(5000));
+    }
+
+    // Exit during the dial: the window goes once the dial has ended, and the
+    // link with it. Whatever else arrives inside the dial's waits (a second
+    // connect, a language switch, a request to quit) leaves the running
+    // connect alone.
+    void exitDuringDialingClosesAfterTheDialAndHangsUp()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT",
+                QFile::encodeName(Transcript(dir_.path(), QStringLiteral("slow"), QStringLiteral("sleep 120\n"), true)));
+        Open();
+        bool asked = false;
+        connect(window_.get(), &CMainDlg::statusTextChanged, this, [&](const QString& s) {
+            if (s != Text(Str::StateOpenPort) || asked)
+                return;
+            asked = true;
+            window_->OnConnect();                             // a second connect
+            QEvent languageChange(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(window_.get(), &languageChange);
+            QCoreApplication::postEvent(qApp, new QEvent(QEvent::Quit));
+            QTest::mouseClick(Button("button2"), Qt::LeftButton); // exit
+        });
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY(asked);
+        QVERIFY(prompter_.Messages().isEmpty()); // nothing asked: the user had said it
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(window_->result(), int(QDialog::Rejected));
+        QVERIFY(window_->Dialer().WaitForExit(5000));
+        QVERIFY(!Active());
+        QVERIFY(Recorded("args").contains("linkname") || Recorded("args").contains("call"));
+    }
+
+    // The maker's suite holds the phone's port: one explanation naming it.
+    void suiteHoldingThePortIsNamed()
+    {
+        NamedLock suite(QStringLiteral("Korvane Tessaly II 2.0"), dir_.filePath(QStringLiteral("locks")));
+        QDir().mkpath(dir_.filePath(QStringLiteral("locks")));
+        QVERIFY(suite.Create());
+        SettingsStore suiteSettings(dir_.filePath(QStringLiteral("config")),
+                                    QStringLiteral("KORVANE/Korvane Tessaly II 2.0.reg"));
+        QVERIFY(suiteSettings.WriteDword(QStringLiteral("Cardamel/Config"), QStringLiteral("Port"), 7));
+        QProcess holder;
+        holder.start(QStringLiteral("flock"), {phone_->Path(), QStringLiteral("sleep"), QStringLiteral("60")});
+        QVERIFY(holder.waitForStarted());
+        QTest::qWait(300);
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QCOMPARE(window_->StatusText(), Text(Str::StatusPortNotOpened));
+        QCOMPARE(prompter_.Messages().size(), 1);
+        QVERIFY2(prompter_.Messages().at(0).text.contains(QLatin1String("Korvane Tessaly II 2.0")),
+                 qPrintable(prompter_.Messages().at(0).text));
+        QVERIFY(Button("button4464")->isEnabled());
+        holder.kill();
+        holder.waitForFinished();
+    }
+
+    void screenshots()
+    {
+        const QString folder = Screenshots::Folder();
+        if (folder.isEmpty())
+            QSKIP("BRAXLOW_SCREENSHOTS names no folder");
+        QVERIFY(Screenshots::UseLanguage(app_->Settings()));
+        ConnectInfo info = app_->Settings().LoadConnectInfo();
+        info.ConnectName = QStringLiteral("Vodafone DE Web & Internet");
+        info.CheckPassword = QStringLiteral("0");
+        app_->Settings().SaveConnectInfo(info);
+        Open();
+        window_->move(40, 40);
+        QVERIFY(Screenshots::Shoot(folder + QStringLiteral("/main.png"), window_.get()));
+        bool shot = false;
+        WhenModal<CPasswordDlg>(this, [&](CPasswordDlg* prompt) {
+            prompt->move(60, 60);
+            shot = Screenshots::Shoot(folder + QStringLiteral("/password.png"), prompt);
+            prompt->reject();
+        });
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY(shot);
+
+        // Connected: the icon in the tray host (scripts/screenshots starts one)
+        // and its menu.
+        if (!QSystemTrayIcon::isSystemTrayAvailable())
+            QSKIP("no tray host on this display");
+        info.CheckPassword = QStringLiteral("1");
+        app_->Settings().SaveConnectInfo(info);
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(Transcript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY(window_->TrayIconShown());
+        QTest::qWait(500);
+        const QRect screen = window_->screen()->geometry();
+        const QRect corner(screen.right() - 320, screen.bottom() - 220, 321, 221);
+        QVERIFY(window_->screen()->grabWindow(0, corner.x(), corner.y(), corner.width(), corner.height())
+                    .save(folder + QStringLiteral("/tray.png")));
+        QCursor::setPos(screen.right() - 200, screen.bottom() - 30);
+        window_->OnTrayNotify(QSystemTrayIcon::Context);
+        QTest::qWait(300);
+        QVERIFY(window_->screen()->grabWindow(0, corner.x(), corner.y(), corner.width(), corner.height())
+                    .save(folder + QStringLiteral("/tray-menu.png")));
+        window_->TrayMenu()->close();
+    }
+
+private:
+    BraxlowApp::Options Options() const
+    {
+        BraxlowApp::Options options;
+        options.programFilePath = folder_->ProgramFile();
+        options.settingsRoot = dir_.filePath(QStringLiteral("config"));
+        options.lockDirectory = dir_.filePath(QStringLiteral("locks"));
+        return options;
+    }
+
+    std::unique_ptr<BraxlowApp> NewApp()
+    {
+        QDir().mkpath(dir_.filePath(QStringLiteral("locks")));
+        return std::make_unique<BraxlowApp>(Options(), prompter_);
+    }
+
+    void Open()
+    {
+        DialerPaths paths;
+        paths.pppd = QStringLiteral(BRAXLOW_FAKE_PPPD);
+        paths.peersFile = QStringLiteral("/dev/null");
+        paths.runDirs = {dir_.filePath(QStringLiteral("run"))};
+        paths.runtimeDir = dir_.path();
+        PortConflictSources sources;
+        sources.userSettingsRoot = dir_.filePath(QStringLiteral("config"));
+        sources.machineSettingsRoot = dir_.filePath(QStringLiteral("machine"));
+        sources.lockDirectory = dir_.filePath(QStringLiteral("locks"));
+        sources.uucpLockDirectory = dir_.filePath(QStringLiteral("lock"));
+        window_ = std::make_unique<CMainDlg>(CMainDlg::Services{*app_, help_, dir_.filePath(QStringLiteral("braxlow.pbk")),
+                                                                paths, 5, sources});
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    QAbstractButton* Button(const char* name) const
+    {
+        return window_->findChild<QAbstractButton*>(QLatin1String(name));
+    }
+
+    bool Active() const { return window_->Sequence().IsActive(); }
+
+    QByteArray Recorded(const char* name) const
+    {
+        QFile f(dir_.filePath(QLatin1String(name)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QString Text(int id) const { return LoadLanguageString(app_->Settings().LanguageModule(), id); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TestSupport::ProgramFolder> folder_;
+    RecordingPrompter prompter_;
+    NoHelp help_;
+    std::unique_ptr<BraxlowApp> app_;
+    std::unique_ptr<VirtualPhone> phone_;
+    std::unique_ptr<CMainDlg> window_;
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
