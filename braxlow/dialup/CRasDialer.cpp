@@ -192,6 +192,10 @@ int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& 
         const bool denied = started.error == EACCES || started.error == EPERM;
         return Fail(notifier, denied ? Ras::kNoPermission : Ras::kServiceCannotStart, started.error);
     }
+    {
+        std::lock_guard<std::mutex> lock(dialedMutex_);
+        dialedName_ = name;
+    }
     handle_ = quint32(started.pid);
     Ras::ConnStatus initial;
     initial.deviceType = entry.deviceType;
@@ -252,6 +256,17 @@ int CRasDialer::PollStatus(QString& text, bool& connected)
 
 bool CRasDialer::FindConnection(const QString& name, quint32& handle)
 {
+    // Our own dial, still running, is the latest link of its name: found
+    // without reading every process's command line, which a watcher asking
+    // once a second could not afford.
+    const quint32 own = handle_;
+    if (own != 0 && monitor_.FollowedAlive()) {
+        std::lock_guard<std::mutex> lock(dialedMutex_);
+        if (dialedName_.compare(name, Qt::CaseInsensitive) == 0) {
+            handle = own;
+            return true;
+        }
+    }
     const QList<quint32> links = PppLinks(paths_).Find(name);
     if (links.isEmpty())
         return false;

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <atomic>
+#include <mutex>
 
 class AppSettings;
 
@@ -65,5 +66,7 @@ private:
     AppSettings* settings_;
     DialerPaths paths_;
     std::atomic<quint32> handle_{0};
+    std::mutex dialedMutex_; // guards dialedName_ against the watcher's lookups
+    QString dialedName_;
     DialMonitor monitor_;
 };

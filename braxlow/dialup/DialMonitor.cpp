@@ -122,6 +122,15 @@ void DialMonitor::Run(pid_t pid, int output, QString chatScript, RasDialFunc1 no
     running_ = false;
 }
 
+bool DialMonitor::FollowedAlive()
+{
+    std::lock_guard<std::mutex> lock(pidMutex_);
+    if (pid_ == 0)
+        return false;
+    siginfo_t info{};
+    return ::waitid(P_PID, id_t(pid_), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0;
+}
+
 bool DialMonitor::Signal(int signal)
 {
     std::lock_guard<std::mutex> lock(pidMutex_);

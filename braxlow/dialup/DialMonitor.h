@@ -39,6 +39,8 @@ public:
     void Reset();
 
     bool Running() const { return running_; }
+    // Whether the followed pppd still runs: not ended, let alone reaped.
+    bool FollowedAlive();
     // Signals the followed pppd while it has not been reaped, so the number
     // can never belong to another process by then. False when it is gone.
     bool Signal(int signal);

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -156,6 +157,15 @@ bool SettingsStore::WriteValues(const QString& key,
     if (!PrepareFile())
         return false;
     settings_->sync();
+    // Every save rewrites the whole file and waits for the disk: values that
+    // are already stored (the start-up writes its defaults back every time)
+    // cost nothing.
+    const bool unchanged = std::all_of(values.cbegin(), values.cend(), [this, &key](const auto& value) {
+        const QVariant stored = settings_->value(Join(key, value.first));
+        return stored.typeId() == value.second.typeId() && stored == value.second;
+    });
+    if (unchanged && settings_->status() == QSettings::NoError)
+        return true;
     for (const auto& [name, value] : values)
         settings_->setValue(Join(key, name), value);
     // QSettings writes the whole file to a temporary and renames it over the old

@@ -3,8 +3,10 @@
 
 #include <QBitmap>
 #include <QFile>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -27,6 +29,52 @@ QString PathOf(int number, const char* suffix)
     return QStringLiteral(":/pictures/%1.%2").arg(number).arg(QLatin1String(suffix));
 }
 
+// Renders an icon's picture only at the sizes that are asked for, when they
+// are: a window icon or a tray icon needs one or two of them.
+class PictureIconEngine : public QIconEngine
+{
+public:
+    explicit PictureIconEngine(int number) : number_(number) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, Render(rect.size(), ratio, mode, state));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Render(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return Render(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {20, 20}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+    QIconEngine* clone() const override { return new PictureIconEngine(number_); }
+    QString key() const override { return QStringLiteral("braxlow-picture"); }
+
+private:
+    QPixmap Render(const QSize& size, qreal ratio, QIcon::Mode mode, QIcon::State)
+    {
+        QPixmap pixmap = Picture(number_, size, ratio);
+        if (mode != QIcon::Disabled || pixmap.isNull())
+            return pixmap;
+        QImage faded = pixmap.toImage();
+        QPainter painter(&faded);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.fillRect(faded.rect(), QColor(0, 0, 0, 110));
+        painter.end();
+        QPixmap result = QPixmap::fromImage(faded);
+        result.setDevicePixelRatio(ratio);
+        return result;
+    }
+
+    int number_;
+};
+
 } // namespace
 
 QSize PictureSize(int number)
@@ -43,6 +91,16 @@ QPixmap Picture(int number, QSize size, qreal devicePixelRatio, const QColor& tr
         return QPixmap();
     const QSize device(int(std::ceil(size.width() * devicePixelRatio)),
                        int(std::ceil(size.height() * devicePixelRatio)));
+    // Windows repaint their faces often; a picture is rendered once per size.
+    const QString cacheKey = QStringLiteral("skin/%1/%2x%3/%4/%5")
+                                 .arg(number)
+                                 .arg(device.width())
+                                 .arg(device.height())
+                                 .arg(devicePixelRatio)
+                                 .arg(transparent.isValid() ? transparent.rgba() : 0u);
+    QPixmap cached;
+    if (QPixmapCache::find(cacheKey, &cached))
+        return cached;
     QSvgRenderer svg(PathOf(number, "svg"));
     QImage image;
     if (svg.isValid()) {
@@ -70,19 +128,15 @@ QPixmap Picture(int number, QSize size, qreal devicePixelRatio, const QColor& tr
     }
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(cacheKey, pixmap);
     return pixmap;
 }
 
 QIcon Icon(int number)
 {
-    QIcon icon;
-    for (int side : {16, 20, 24, 32, 48, 64, 128, 256}) {
-        const QPixmap pixmap = Picture(number, QSize(side, side), 1.0);
-        if (pixmap.isNull())
-            break;
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    if (!QFile::exists(PathOf(number, "svg")) && !QFile::exists(PathOf(number, "png")))
+        return QIcon();
+    return QIcon(new PictureIconEngine(number));
 }
 
 QFont Font(const QString& face, int height, int weight)

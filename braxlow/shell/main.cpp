@@ -12,6 +12,32 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <functional>
+
+namespace {
+
+// Tells once when a window has been painted for the first time.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget& window, std::function<void()> then) : then_(std::move(then))
+    {
+        window.installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && then_) {
+            // After the paint itself: the frame is complete.
+            QTimer::singleShot(0, this, std::exchange(then_, nullptr));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -57,8 +83,13 @@ int main(int argc, char* argv[])
                          qPrintable(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"))),
                          text.toLocal8Bit().constData());
         });
-    if (quitWhenShown)
-        QTimer::singleShot(0, &window, [&window] { window.EndDialog(ConnectSequence::kDialogCancel); });
+    FirstPaint shown(window, [&window, quitWhenShown] {
+        if (!quitWhenShown)
+            return;
+        std::fputs("shown\n", stdout);
+        std::fflush(stdout);
+        window.EndDialog(ConnectSequence::kDialogCancel);
+    });
     window.RunModal();
     return 0;
 }

@@ -48,25 +48,6 @@ void WhenModal(QObject* context, std::function<void(Dialog*)> answer)
     poll->start(10);
 }
 
-// pppd's words on a real link up to the moment it is up, then `tail`; a slow
-// one takes its time before it dials.
-QString Transcript(const QString& folder, const QString& name, const QString& tail, bool slow = false)
-{
-    QFile success(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/ppp-success.log"));
-    if (!success.open(QIODevice::ReadOnly))
-        return QString();
-    QByteArray text = success.readAll();
-    text.truncate(text.indexOf("sleep 1\nTerminating"));
-    if (slow)
-        text.replace("send (ATD", "sleep 1.5\nsend (ATD");
-    const QString path = folder + QLatin1Char('/') + name;
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return QString();
-    out.write(text + tail.toUtf8());
-    return path;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -85,7 +66,6 @@ private Q_SLOTS:
         QVERIFY(app_->Startup());
         CComm::SetLockDirectory(dir_.filePath(QStringLiteral("lock")));
         QDir().mkpath(dir_.filePath(QStringLiteral("lock")));
-        QDir().mkpath(dir_.filePath(QStringLiteral("run")));
         ConnectInfo info;
         info.ConnectName = QStringLiteral("Web & Mail");
         info.APNName = QStringLiteral("internet");
@@ -194,7 +174,7 @@ private Q_SLOTS:
         ConnectInfo info = app_->Settings().LoadConnectInfo();
         info.CheckPassword = QStringLiteral("0");
         app_->Settings().SaveConnectInfo(info);
-        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(Transcript(dir_.path(), QStringLiteral("drop"),
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("drop"),
                                                                      QStringLiteral("sleep 2\nModem hangup\nexit 16\n"))));
         Open();
         WhenModal<CPasswordDlg>(this, [](CPasswordDlg* prompt) {
@@ -224,7 +204,7 @@ private Q_SLOTS:
 
     void disconnectRestoresAtOnceAndSaysSoLater()
     {
-        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(Transcript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
         Open();
         QTest::mouseClick(Button("button4464"), Qt::LeftButton);
         QVERIFY(window_->TrayIconShown());
@@ -252,7 +232,7 @@ private Q_SLOTS:
     void exitDuringDialingClosesAfterTheDialAndHangsUp()
     {
         qputenv("FAKE_PPPD_TRANSCRIPT",
-                QFile::encodeName(Transcript(dir_.path(), QStringLiteral("slow"), QStringLiteral("sleep 120\n"), true)));
+                QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("slow"), QStringLiteral("sleep 120\n"), true)));
         Open();
         bool asked = false;
         connect(window_.get(), &CMainDlg::statusTextChanged, this, [&](const QString& s) {
@@ -327,7 +307,7 @@ private Q_SLOTS:
             QSKIP("no tray host on this display");
         info.CheckPassword = QStringLiteral("1");
         app_->Settings().SaveConnectInfo(info);
-        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(Transcript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
         QTest::mouseClick(Button("button4464"), Qt::LeftButton);
         QVERIFY(window_->TrayIconShown());
         QTest::qWait(500);
@@ -361,11 +341,7 @@ private:
 
     void Open()
     {
-        DialerPaths paths;
-        paths.pppd = QStringLiteral(BRAXLOW_FAKE_PPPD);
-        paths.peersFile = QStringLiteral("/dev/null");
-        paths.runDirs = {dir_.filePath(QStringLiteral("run"))};
-        paths.runtimeDir = dir_.path();
+        const DialerPaths paths = StandInPppd(dir_.path());
         PortConflictSources sources;
         sources.userSettingsRoot = dir_.filePath(QStringLiteral("config"));
         sources.machineSettingsRoot = dir_.filePath(QStringLiteral("machine"));

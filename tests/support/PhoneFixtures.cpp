@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PhoneFixtures.h"
 
+#include <QDir>
+
 #include "TestSupport.h"
 
 #include <QFile>
@@ -114,4 +116,33 @@ void PtyPair::CloseMaster()
     if (master_ >= 0)
         ::close(master_);
     keep_ = master_ = -1;
+}
+
+QString PppTranscript(const QString& folder, const QString& name, const QString& tail, bool slow)
+{
+    QFile success(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/ppp-success.log"));
+    if (!success.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray text = success.readAll();
+    text.truncate(text.indexOf("sleep 1\nTerminating"));
+    if (slow)
+        text.replace("send (ATD", "sleep 1.5\nsend (ATD");
+    const QString path = folder + QLatin1Char('/') + name;
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return QString();
+    out.write(text + tail.toUtf8());
+    return path;
+}
+
+
+DialerPaths StandInPppd(const QString& folder)
+{
+    DialerPaths paths;
+    paths.pppd = QStringLiteral(BRAXLOW_FAKE_PPPD);
+    paths.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
+    paths.runDirs = {folder + QStringLiteral("/run")};
+    paths.runtimeDir = folder;
+    QDir().mkpath(folder + QStringLiteral("/run"));
+    return paths;
 }

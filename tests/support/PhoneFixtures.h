@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PppdCommand.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
@@ -49,3 +51,13 @@ private:
     int keep_ = -1;
     QString slavePath_;
 };
+
+// What pppd said on a real link (tests/data/ppp-success.log) up to the moment
+// the link is up, then `tail` ("sleep 120", "Modem hangup\nexit 16"), written
+// as a transcript for pppd's stand-in (tests/fakepppd); a slow one waits 1.5 s
+// before it dials. Its path, empty when it could not be written.
+QString PppTranscript(const QString& folder, const QString& name, const QString& tail, bool slow = false);
+
+// The dialer's paths with pppd's stand-in for pppd, its run and runtime
+// folders under `folder`.
+DialerPaths StandInPppd(const QString& folder);
