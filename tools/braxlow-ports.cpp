@@ -5,6 +5,7 @@
 //   braxlow-ports                      list ports and modems
 //   braxlow-ports add [--absent] COM7 /dev/pts/5 ["Korvane GPRS MODEM"]
 //   braxlow-ports remove COM7
+//   braxlow-ports use COM7             Braxlow talks to the phone on COM7
 #include "BraxlowApp.h"
 #include "ModemRegistry.h"
 #include "PortMap.h"
@@ -118,8 +119,25 @@ int main(int argc, char* argv[])
         }
         return List(map);
     }
+    if (args.at(0) == QLatin1String("use") && args.size() == 2) {
+        const int number = PortMap::ComNumber(args.at(1));
+        if (number < 0) {
+            err << "Not a port name: " << args.at(1) << " (use COM1 to COM255)\n";
+            return 2;
+        }
+        // What the phone setup does when the user picks a cable port.
+        app.Settings().LoadAll();
+        app.Settings().SavePort(number);
+        if (app.Settings().Store().ReadDword(AppSettings::kConfigKey, QStringLiteral("Port")) != number) {
+            err << "The settings could not be written: " << app.Settings().Store().FilePath() << '\n';
+            return 2;
+        }
+        QTextStream(stdout) << "Braxlow uses " << PortMap::ComName(number) << " for the phone.\n";
+        return 0;
+    }
     err << "usage: braxlow-ports [list]\n"
            "       braxlow-ports add [--absent] COMn DEVICE [MODEM-NAME]\n"
-           "       braxlow-ports remove COMn\n";
+           "       braxlow-ports remove COMn\n"
+           "       braxlow-ports use COMn\n";
     return 2;
 }

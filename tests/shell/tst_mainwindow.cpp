@@ -12,6 +12,7 @@
 #include "LanguageStrings.h"
 #include "PhoneFixtures.h"
 #include "PortMap.h"
+#include "PppLinks.h"
 #include "Screenshots.h"
 #include "ShellTexts.h"
 #include "StringIds.h"
@@ -200,6 +201,34 @@ private Q_SLOTS:
         QCOMPARE(window_->StatusText(), Text(Str::StatusConnectionEnded));
         QVERIFY(!window_->TrayIconShown());
         QVERIFY(Button("button4464")->isEnabled());
+        // A late right click on the icon opens nothing.
+        window_->OnTrayNotify(QSystemTrayIcon::Context);
+        QVERIFY(!window_->TrayMenu());
+    }
+
+    // Exit asks while connected and "no" keeps everything; minimize goes to the
+    // tray; Enter ends at once, and the window's end hangs up.
+    void exitAsksMinimizeHidesEnterEndsAndHangsUp()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY(!window_->isVisible());
+        window_->OnTrayNotify(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window_->isVisible());
+        prompter_.QueueAnswer(Prompter::Answer::No);
+        QTest::mouseClick(Button("button2"), Qt::LeftButton);
+        QCOMPARE(prompter_.Messages().size(), 1);
+        QVERIFY(window_->isVisible() && Active());
+        QTest::mouseClick(Button("button1158"), Qt::LeftButton);
+        QVERIFY(!window_->isVisible() && window_->TrayIconShown());
+        window_->OnTrayNotify(QSystemTrayIcon::DoubleClick);
+        QTest::keyClick(window_.get(), Qt::Key_Return);
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(window_->result(), int(QDialog::Accepted));
+        QCOMPARE(prompter_.Messages().size(), 1);
+        window_.reset();
+        QVERIFY(QTest::qWaitFor([this] { return PppLinks(StandInPppd(dir_.path())).Find(QStringLiteral("Braxlow")).isEmpty(); }, 5000));
     }
 
     void disconnectRestoresAtOnceAndSaysSoLater()
