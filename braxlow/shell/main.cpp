@@ -3,6 +3,7 @@
 #include "CMainDlg.h"
 #include "LanguageTable.h"
 #include "PlatformInfo.h"
+#include "QuitSignals.h"
 #include "SkinButton.h"
 #include "WidgetPrompter.h"
 
@@ -83,6 +84,11 @@ int main(int argc, char* argv[])
                          qPrintable(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"))),
                          text.toLocal8Bit().constData());
         });
+    // Ended from outside (the session closing): as on Enter, the window's end
+    // hangs the link up; a connect on its way finishes first.
+    QuitSignals quit;
+    QObject::connect(&quit, &QuitSignals::quitRequested, &window,
+                     [&window] { window.Sequence().EndWithoutQuestion(); });
     FirstPaint shown(window, [&window, quitWhenShown] {
         if (!quitWhenShown)
             return;
