@@ -11,6 +11,7 @@
 #include "PhoneFixtures.h"
 #include "PortMap.h"
 #include "TestSupport.h"
+#include "WindowTests.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,11 +23,6 @@
 
 namespace {
 
-class NoHelp : public DocumentOpener
-{
-public:
-    bool Open(const QString&) override { return true; }
-};
 
 double CpuMs()
 {
@@ -70,7 +66,7 @@ int main(int argc, char* argv[])
     app.Settings().SavePort(7);
     qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir.path(), QStringLiteral("up"),
                                                                     QStringLiteral("sleep 3600\n"))));
-    NoHelp help;
+    TestSupport::NoHelp help;
     CMainDlg window(CMainDlg::Services{app, help, dir.filePath(QStringLiteral("braxlow.pbk")),
                                        StandInPppd(dir.path()), 5, PortConflictSources()});
     window.show();

@@ -6,6 +6,7 @@
 #include "LanguageLoader.h"
 #include "Screenshots.h"
 #include "TestSupport.h"
+#include "WindowTests.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -21,12 +22,6 @@
 
 namespace {
 
-class NoHelp : public DocumentOpener
-{
-public:
-    bool Open(const QString&) override { return true; }
-};
-
 ConnectionEntry Entry(const QString& name)
 {
     ConnectionEntry e;
@@ -37,20 +32,6 @@ ConnectionEntry Entry(const QString& name)
     e.PhoneNumber = QStringLiteral("*99#");
     e.QoSMin = e.QoSRequest = QStringLiteral("1,0,0,3,0,0");
     return e;
-}
-
-// Runs `answer` on the entry editor as soon as it is the modal window.
-void WhenEditorOpens(QObject* context, std::function<void(CEntryEditDlg*)> answer)
-{
-    auto* poll = new QTimer(context);
-    QObject::connect(poll, &QTimer::timeout, context, [poll, answer] {
-        if (auto* editor = qobject_cast<CEntryEditDlg*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            answer(editor);
-        }
-    });
-    poll->start(10);
 }
 
 void Rename(CEntryEditDlg* editor, const QString& name)
@@ -98,7 +79,7 @@ private Q_SLOTS:
         stale.ConnectName = QStringLiteral("Long gone");
         stale.CID = 5;
         app_->Settings().SaveConnectInfo(stale);
-        WhenEditorOpens(this, [](CEntryEditDlg* editor) { editor->reject(); });
+        TestSupport::WhenModal<CEntryEditDlg>(this, [](CEntryEditDlg* editor) { editor->reject(); });
         Open();
         QTRY_COMPARE(app_->Settings().LoadConnectInfo(), ConnectInfo());
 
@@ -127,7 +108,7 @@ private Q_SLOTS:
     {
         Add({"Home Office"});
         Open();
-        WhenEditorOpens(this, [](CEntryEditDlg* editor) { Rename(editor, QStringLiteral("Home")); });
+        TestSupport::WhenModal<CEntryEditDlg>(this, [](CEntryEditDlg* editor) { Rename(editor, QStringLiteral("Home")); });
         QTest::mouseClick(Button("button5058"), Qt::LeftButton);
         QCOMPARE(window_->Rows().Count(), 2);
         QCOMPARE(window_->CurrentRow(), 0);
@@ -156,7 +137,7 @@ private Q_SLOTS:
         QTRY_COMPARE(window_->CurrentRow(), 0);
         QTest::mouseClick(Button("button5055"), Qt::LeftButton);
         QVERIFY(QFileInfo::exists(desktop_.filePath(QStringLiteral("Work.desktop"))));
-        WhenEditorOpens(this, [](CEntryEditDlg* editor) { Rename(editor, QStringLiteral("Office")); });
+        TestSupport::WhenModal<CEntryEditDlg>(this, [](CEntryEditDlg* editor) { Rename(editor, QStringLiteral("Office")); });
         QTest::mouseClick(Button("button5054"), Qt::LeftButton);
         QVERIFY(!QFileInfo::exists(desktop_.filePath(QStringLiteral("Work.desktop"))));
         QVERIFY(QFileInfo::exists(desktop_.filePath(QStringLiteral("Office.desktop"))));
@@ -187,7 +168,7 @@ private Q_SLOTS:
         auto* list = window_->findChild<QListView*>(QStringLiteral("list1117"));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
         QCOMPARE(window_->CurrentRow(), 1);
-        WhenEditorOpens(this, [](CEntryEditDlg* editor) { Rename(editor, QStringLiteral("Holiday")); });
+        TestSupport::WhenModal<CEntryEditDlg>(this, [](CEntryEditDlg* editor) { Rename(editor, QStringLiteral("Holiday")); });
         QTest::mouseClick(Button("button5054"), Qt::LeftButton);
         QCOMPARE(window_->Rows().Columns(1).first(), QStringLiteral("Holiday"));
         QCOMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Work"));
@@ -274,7 +255,7 @@ private:
     }
 
     RecordingPrompter prompter_;
-    NoHelp help_;
+    TestSupport::NoHelp help_;
     QTemporaryDir desktop_;
     std::unique_ptr<TestSupport::ProgramFolder> folder_;
     std::unique_ptr<QTemporaryDir> settingsDir_;

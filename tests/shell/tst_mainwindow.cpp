@@ -18,6 +18,7 @@
 #include "ShellTexts.h"
 #include "StringIds.h"
 #include "TestSupport.h"
+#include "WindowTests.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -28,30 +29,8 @@
 #include <csignal>
 #include <functional>
 
-namespace {
-
-class NoHelp : public DocumentOpener
-{
-public:
-    bool Open(const QString&) override { return true; }
-};
-
-// Runs `answer` on the first modal window of that class.
-template <typename Dialog>
-void WhenModal(QObject* context, std::function<void(Dialog*)> answer)
-{
-    auto* poll = new QTimer(context);
-    QObject::connect(poll, &QTimer::timeout, context, [poll, answer] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start(10);
-}
-
-} // namespace
+using TestSupport::NoHelp;
+using TestSupport::WhenModal;
 
 class TestMainWindow : public QObject
 {
