@@ -56,9 +56,11 @@ bool BraxlowApp::Startup(const QString& argument)
     if (!data_->InitializeDataStore())
         return false;
     product_ = ProductTexts::From(ProductRecord::Braxlow());
-    // The running copy is neither activated nor told: it goes on as it was.
+    // The running copy is neither activated nor told: it goes on as it was. A
+    // lock that cannot be made at all (no usable runtime folder) is no reason
+    // to refuse to start.
     instance_ = std::make_unique<NamedLock>(QStringLiteral("Braxlow"), options_.lockDirectory);
-    if (!instance_->Create()) {
+    if (!instance_->Create() && instance_->HeldElsewhere()) {
         prompter_.Message(LoadLanguageString(settings_->LanguageModule(), Str::AlreadyRunning));
         return false;
     }

@@ -272,6 +272,17 @@ void CMainDlg::OnCommand(int command)
     }
 }
 
+void CMainDlg::OnQuitRequest()
+{
+    for (int open = 0; open < 8; ++open) {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!modal || modal == this)
+            break;
+        modal->QDialog::done(QDialog::Rejected);
+    }
+    sequence_->EndWithoutQuestion();
+}
+
 void CMainDlg::OnTrayNotify(QSystemTrayIcon::ActivationReason reason)
 {
     // A click that arrives after the line has gone: the watcher removes the
@@ -280,8 +291,7 @@ void CMainDlg::OnTrayNotify(QSystemTrayIcon::ActivationReason reason)
         return;
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        showMinimized();
-        hide();
+        HideToTray();
         break;
     case QSystemTrayIcon::DoubleClick:
         showNormal();
@@ -377,7 +387,10 @@ void CMainDlg::SetBusy(bool busy)
 void CMainDlg::HideToTray()
 {
     showMinimized();
-    hide();
+    // Without a tray on the desktop the icon would never show: the window
+    // stays on the task bar, minimized, rather than out of reach.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        hide();
     AddTrayIcon();
 }
 

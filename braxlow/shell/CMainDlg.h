@@ -60,6 +60,9 @@ public:
     void OnAbout();
     void OnCommand(int command);
     void OnTrayNotify(QSystemTrayIcon::ActivationReason reason);
+    // Ended from outside (the session closing): a question or prompt open
+    // then is closed unanswered, and the program ends as on Enter.
+    void OnQuitRequest();
 
     void RefreshLabels();
     void RefreshStatus();

@@ -66,6 +66,12 @@ void ConnectSequence::Connect()
     // the window was asked to close.
     if (depth_ > 0 || inCloseRequest_ || closing_)
         return;
+    // Our link is up: the phone's port is pppd's, and preparing the phone
+    // again could only fail.
+    if (connected_ && IsActive()) {
+        window_.ShowStatus(Text(Str::StateConnected));
+        return;
+    }
     ++depth_;
     struct Leave
     {
@@ -73,7 +79,11 @@ void ConnectSequence::Connect()
         ~Leave()
         {
             s.window_.SetBusy(false);
-            if (--s.depth_ == 0 && s.pendingEnd_ >= 0) {
+            if (--s.depth_ > 0)
+                return;
+            if (std::exchange(s.endedMeanwhile_, false))
+                s.OnConnectionEnded();
+            if (s.pendingEnd_ >= 0) {
                 const int result = std::exchange(s.pendingEnd_, -1);
                 s.window_.EndDialog(result);
             }
@@ -86,7 +96,8 @@ void ConnectSequence::Connect()
         QString userName = info.Username;
         QString password;
         window_.SetBusy(false);
-        if (!window_.AskPassword(userName, password))
+        // A quit arriving while the prompt was open leaves nothing to do.
+        if (!window_.AskPassword(userName, password) || closing_)
             return;
         window_.SetBusy(true);
         session_.SetCredentials(userName, password);
@@ -122,6 +133,10 @@ void ConnectSequence::Connect()
             StartWatch();
         }
     }
+    // Sent to the tray (minimize) while it dialed, a window whose dial failed
+    // comes back: no icon would be left to bring it.
+    if (!connected_ && !closing_)
+        window_.RestoreFromTray();
     // The user asked to leave while the dial ran: the question was not asked
     // then, as there was nothing to disconnect yet, and the answer is known.
     if (closing_) {
@@ -137,9 +152,9 @@ void ConnectSequence::Disconnect()
     if (!IsActive() || !AskDisconnect())
         return;
     window_.SetBusy(true);
-    hangingUp_ = 1;
     if (hangUp_.joinable())
         hangUp_.join();
+    hangingUp_ = 1;
     hangUp_ = std::thread(&ConnectSequence::HangUpWorker, this);
     window_.RestoreFromTray();
     window_.EnableButtons(true);
@@ -183,6 +198,12 @@ void ConnectSequence::CloseRequest()
 void ConnectSequence::EndWithoutQuestion()
 {
     closing_ = 1;
+    // Hung up now, not only when the window goes: a session that ends may
+    // not wait for that.
+    if (depth_ == 0) {
+        connected_ = 0;
+        dialer_.HangUp(DialupController::kEntryName);
+    }
     RequestEnd(kDialogOk);
 }
 
@@ -218,12 +239,17 @@ void ConnectSequence::StartWatch()
 
 void ConnectSequence::WatchConnection(unsigned generation)
 {
-    while (connected_ || closing_) {
+    // Only a link that is gone ends the watch: after a hang-up pppd takes a
+    // moment to end and keeps the phone's port until it has.
+    for (;;) {
         if (!Nap(1000, generation))
             return;
         quint32 handle = 0;
-        if (connected_ && !dialer_.FindConnection(DialupController::kEntryName, handle))
-            connected_ = 0;
+        if (dialer_.FindConnection(DialupController::kEntryName, handle))
+            continue;
+        connected_ = 0;
+        if (!closing_)
+            break;
     }
     if (alive_)
         QMetaObject::invokeMethod(this, &ConnectSequence::OnConnectionEnded, Qt::QueuedConnection);
@@ -231,8 +257,13 @@ void ConnectSequence::WatchConnection(unsigned generation)
 
 void ConnectSequence::OnConnectionEnded()
 {
-    // A new connection, or a connect on its way, owns the window by now.
-    if (connected_ || depth_ > 0)
+    // A connect on its way owns the window; the end is shown when it returns,
+    // unless it made a new connection.
+    if (depth_ > 0) {
+        endedMeanwhile_ = true;
+        return;
+    }
+    if (connected_)
         return;
     dialer_.ResetLastState();
     window_.RestoreFromTray();
@@ -244,6 +275,13 @@ void ConnectSequence::OnConnectionEnded()
 void ConnectSequence::HangUpWorker()
 {
     dialer_.HangUp(DialupController::kEntryName);
+    // Done when pppd has gone (it lets the port go then), or after a while.
+    quint32 handle = 0;
+    for (int waited = 0; waited < 5000 && dialer_.FindConnection(DialupController::kEntryName, handle);
+         waited += 50) {
+        if (!Nap(50))
+            break;
+    }
     connected_ = 0;
     hangingUp_ = 0;
     if (Nap(500))

@@ -28,6 +28,9 @@ public:
     // all (no usable folder). A lock left by a dead process is taken over.
     bool Create();
     bool Held() const;
+    // After a failed Create(): whether another live process holds the lock, as
+    // opposed to the lock not being possible here at all.
+    bool HeldElsewhere() const { return error_ == QLockFile::LockFailedError; }
 
     // $XDG_RUNTIME_DIR when set and usable, else a folder /tmp/braxlow-<uid> made
     // with mode 0700. A folder owned by another user or writable by others is

@@ -12,6 +12,7 @@ namespace {
 
 int g_pipe[2] = {-1, -1};
 const int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+struct sigaction g_before[3];
 
 void OnSignal(int signal)
 {
@@ -38,14 +39,16 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent)
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : kSignals)
-        ::sigaction(signal, &action, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        // Started with nohup (SIGHUP ignored): it stays so.
+        if (::sigaction(kSignals[i], nullptr, &g_before[i]) == 0 && g_before[i].sa_handler == SIG_IGN)
+            continue;
+        ::sigaction(kSignals[i], &action, nullptr);
+    }
 }
 
 QuitSignals::~QuitSignals()
 {
-    struct sigaction action = {};
-    action.sa_handler = SIG_DFL;
-    for (int signal : kSignals)
-        ::sigaction(signal, &action, nullptr);
+    for (int i = 0; i < 3; ++i)
+        ::sigaction(kSignals[i], &g_before[i], nullptr);
 }

@@ -87,8 +87,7 @@ int main(int argc, char* argv[])
     // Ended from outside (the session closing): as on Enter, the window's end
     // hangs the link up; a connect on its way finishes first.
     QuitSignals quit;
-    QObject::connect(&quit, &QuitSignals::quitRequested, &window,
-                     [&window] { window.Sequence().EndWithoutQuestion(); });
+    QObject::connect(&quit, &QuitSignals::quitRequested, &window, &CMainDlg::OnQuitRequest);
     FirstPaint shown(window, [&window, quitWhenShown] {
         if (!quitWhenShown)
             return;

@@ -415,7 +415,7 @@ private Q_SLOTS:
             Run(QStringLiteral("(ps -ef; ls -l /run /run/lock) > '%1/debug.txt' 2>&1").arg(shots));
         QVERIFY2(back, braxlow.output.constData());
         qInfo() << "the window was back" << sinceDrop.elapsed() << "ms after the link went";
-        QVERIFY(sinceDrop.elapsed() < 3000);
+        QVERIFY(sinceDrop.elapsed() < 5000);
 
         // Again, and this time the user ends it from the tray's menu.
         braxlow.output.clear();
@@ -426,18 +426,22 @@ private Q_SLOTS:
         Run(QStringLiteral("xdotool mousemove 788 588 click 3"));
         pump(1000);
         Run(QStringLiteral("xdotool key Down Down Return"));
-        // "Disconnect now?": yes.
-        QString question;
-        QVERIFY2(Eventually([&] {
-            pump(100);
+        // "Disconnect now?": yes. The menu may still be closing when the
+        // question opens, so every small window named Braxlow gets the key
+        // until the main window is back.
+        const bool restored = Eventually([&] {
+            pump(200);
+            if (!MainWindowId(true).isEmpty())
+                return true;
             const QStringList shown = Run(QStringLiteral("xdotool search --onlyvisible --name '^Braxlow$'")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             for (const QString& shownId : shown)
                 if (!Run(QStringLiteral("xdotool getwindowgeometry %1").arg(shownId)).contains(QLatin1String("408x240")))
-                    question = shownId;
-            return !question.isEmpty();
-        }, 10000), braxlow.output.constData());
-        Run(QStringLiteral("xdotool windowfocus --sync %1 key Return").arg(question));
-        QVERIFY(Eventually([&] { pump(100); return !MainWindowId(true).isEmpty(); }, 10000));
+                    Run(QStringLiteral("xdotool windowfocus --sync %1 key Return").arg(shownId));
+            return false;
+        }, 15000);
+        if (!restored && !shots.isEmpty())
+            Run(QStringLiteral("import -window root '%1/not-restored.png'").arg(shots));
+        QVERIFY2(restored, braxlow.output.constData());
         QVERIFY2(Eventually([&] { pump(100); return said(Str::StatusConnectionEnded); }, 10000), braxlow.output.constData());
         QVERIFY(Eventually([] { return PppLinks(DialerPaths()).Find(kName).isEmpty(); }, 10000));
         // The port is free again: the link opens it.
