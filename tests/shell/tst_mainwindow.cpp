@@ -265,6 +265,26 @@ private Q_SLOTS:
         QVERIFY(Recorded("args").contains("linkname") || Recorded("args").contains("call"));
     }
 
+    // Minimized to the tray while it dials, a window whose dial then fails
+    // comes back: no icon would be left to reach it.
+    void failedDialBringsTheMinimizedWindowBack()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/ppp-no-carrier.log")));
+        Open();
+        bool minimized = false;
+        connect(window_.get(), &CMainDlg::statusTextChanged, this, [&](const QString& s) {
+            if (!minimized && s == Text(Str::StateOpenPort)) {
+                minimized = true;
+                QTest::mouseClick(Button("button1158"), Qt::LeftButton);
+            }
+        });
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY(minimized);
+        QCOMPARE(prompter_.Messages().size(), 1); // the dial's error
+        QVERIFY(Shown());
+        QVERIFY(!window_->TrayIconShown());
+    }
+
     // The maker's suite holds the phone's port: one explanation naming it.
     void suiteHoldingThePortIsNamed()
     {
