@@ -129,6 +129,7 @@ void CMainDlg::RefreshLabels()
         ShowStatus(Text(made ? Str::StatusReady : Str::StatusNotReady));
     }
     caption_ = ShellTexts::EntryCaption(services_.app.Settings().LoadConnectInfo().ConnectName);
+    setAccessibleName(caption_.isEmpty() ? windowTitle() : windowTitle() + QLatin1Char(' ') + caption_);
     update();
 }
 
@@ -362,6 +363,8 @@ void CMainDlg::ShowStatus(const QString& text)
     if (text == status_)
         return;
     status_ = text;
+    // Painted, the line is no text a screen reader finds: the window tells it.
+    setAccessibleDescription(text);
     RefreshStatus();
     Q_EMIT statusTextChanged(text);
 }

@@ -87,6 +87,7 @@ private Q_SLOTS:
         Open();
         QCOMPARE(window_->EntryCaption(), QStringLiteral("[ Web & Mail ]"));
         QCOMPARE(window_->StatusText(), Text(Str::StatusReady));
+        QCOMPARE(window_->accessibleDescription(), Text(Str::StatusReady));
         QVERIFY(!window_->TrayIconShown());
     }
 
