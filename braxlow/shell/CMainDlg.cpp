@@ -26,7 +26,7 @@
 namespace {
 
 const QColor kStatusColor(50, 50, 50);
-const QColor kCaptionColor(255, 255, 255);
+const QColor kWhite(255, 255, 255);
 
 } // namespace
 
@@ -105,7 +105,6 @@ void CMainDlg::OnInitDialog()
 
 void CMainDlg::RefreshLabels()
 {
-    const QColor white(255, 255, 255);
     struct Face
     {
         CBitmapTextButton* button;
@@ -117,7 +116,7 @@ void CMainDlg::RefreshLabels()
                           {ui_->button2, 1019, 1020, Str::Exit, 20}};
     for (const Face& face : faces) {
         face.button->SetBitmaps(face.normal, face.pressed);
-        face.button->SetLabel(face.x, 7, Text(face.text), white);
+        face.button->SetLabel(face.x, 7, Text(face.text), kWhite);
     }
     ui_->button1158->SetBitmaps(934, 933);
     ui_->button1157->SetBitmaps(932, 935);
@@ -144,7 +143,7 @@ void CMainDlg::paintEvent(QPaintEvent*)
     painter.drawPixmap(rect(), Skin::Picture(899, size(), devicePixelRatioF()));
     // Without a frame the window names itself.
     painter.drawPixmap(QRect(12, 10, 16, 16), Skin::Picture(214, QSize(16, 16), devicePixelRatioF()));
-    painter.setPen(kCaptionColor);
+    painter.setPen(kWhite);
     painter.setFont(Skin::Font(QStringLiteral("Arial"), 13, 700));
     painter.drawText(QRect(34, 8, 200, 20), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
 
@@ -153,7 +152,7 @@ void CMainDlg::paintEvent(QPaintEvent*)
     painter.drawText(ui_->static4479->geometry(), Qt::AlignCenter | Qt::TextWordWrap, status_);
     // drawText knows no mnemonics: an "&" in a name shows as it is.
     painter.setFont(captionFont_);
-    painter.setPen(kCaptionColor);
+    painter.setPen(kWhite);
     painter.drawText(ui_->static1159->geometry(), Qt::AlignLeft | Qt::AlignVCenter, caption_);
 }
 
