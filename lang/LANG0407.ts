@@ -819,5 +819,125 @@
         <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
         <translation>%1 ist nicht vorhanden. Schließen Sie das Telefon an oder binden Sie seinen Bluetooth-Anschluss, und fügen Sie es dann erneut hinzu.</translation>
     </message>
+    <message id="3050">
+        <source>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</source>
+        <translation>Die SIM-Karte verlangt ihre PIN. Verbinden Sie erneut und geben Sie die PIN ein, wenn Sie danach gefragt werden.</translation>
+    </message>
+    <message id="3051">
+        <source>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</source>
+        <translation>Die SIM-Karte ist nach drei falschen PINs gesperrt und verlangt ihre PUK. Entsperren Sie sie in einem Telefon mit der PUK Ihres Anbieters; Braxlow sendet nie eine PUK.</translation>
+    </message>
+    <message id="3052">
+        <source>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</source>
+        <translation>Das Telefon hat keine SIM-Karte oder kann sie nicht lesen. Setzen Sie die SIM-Karte ein, starten Sie das Telefon neu und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="3053">
+        <source>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</source>
+        <translation>Das Telefon ist in keinem Netz angemeldet und sucht auch keines. Prüfen Sie, ob sein Funk eingeschaltet ist (kein Flugmodus).</translation>
+    </message>
+    <message id="3054">
+        <source>The phone is still looking for a network. Wait a moment and try again.</source>
+        <translation>Das Telefon sucht noch ein Netz. Warten Sie einen Moment und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="3055">
+        <source>The network refused to register the phone. Ask your provider whether the SIM card is active.</source>
+        <translation>Das Netz hat die Anmeldung des Telefons abgelehnt. Fragen Sie Ihren Anbieter, ob die SIM-Karte freigeschaltet ist.</translation>
+    </message>
+    <message id="3056">
+        <source>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</source>
+        <translation>Das Netz lässt diese SIM-Karte hier nicht zu (Roaming nicht erlaubt). Wählen Sie am Telefon ein anderes Netz oder fragen Sie Ihren Anbieter.</translation>
+    </message>
+    <message id="3057">
+        <source>The phone has no signal. Move to a place with better reception and try again.</source>
+        <translation>Das Telefon hat keinen Empfang. Gehen Sie an einen Ort mit besserem Empfang und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="3058">
+        <source>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</source>
+        <translation>Das Telefon ist angemeldet, aber nicht für Paketdaten (GPRS) bereit. Prüfen Sie, ob Ihr Vertrag mobile Daten umfasst.</translation>
+    </message>
+    <message id="3059">
+        <source>The phone does not know the QoS commands; the network's defaults apply.</source>
+        <translation>Das Telefon kennt die QoS-Befehle nicht; es gelten die Vorgaben des Netzes.</translation>
+    </message>
+    <message id="3060">
+        <source>SIM PIN</source>
+        <translation>SIM-PIN</translation>
+    </message>
+    <message id="3061">
+        <source>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</source>
+        <translation>Die SIM-Karte im Telefon ist gesperrt. Geben Sie ihre PIN ein (4 bis 8 Ziffern):</translation>
+    </message>
+    <message id="3062">
+        <source>Attempts left: %1</source>
+        <translation>Verbleibende Versuche: %1</translation>
+    </message>
+    <message id="3063">
+        <source>Remember the PIN for this entry</source>
+        <translation>PIN für diesen Eintrag speichern</translation>
+    </message>
+    <message id="3064">
+        <source>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</source>
+        <translation>Das Telefon hat die PIN nicht angenommen. Braxlow versucht es nicht von selbst erneut, damit die SIM-Karte nicht gesperrt wird: Prüfen Sie die PIN und verbinden Sie erneut.</translation>
+    </message>
+    <message id="3065">
+        <source>The SIM card did not become ready after the PIN. Wait a moment and connect again.</source>
+        <translation>Die SIM-Karte wurde nach der PIN nicht bereit. Warten Sie einen Moment und verbinden Sie erneut.</translation>
+    </message>
+    <message id="3066">
+        <source>Unlocking the SIM card...</source>
+        <translation>SIM-Karte wird entsperrt...</translation>
+    </message>
+    <message id="3067">
+        <source>Asking the phone what is wrong...</source>
+        <translation>Das Telefon wird nach der Ursache gefragt...</translation>
+    </message>
+    <message id="3068">
+        <source>Only one attempt is left: a wrong PIN now blocks the SIM card.</source>
+        <translation>Nur noch ein Versuch: Eine falsche PIN sperrt jetzt die SIM-Karte.</translation>
+    </message>
+    <message id="3069">
+        <source>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</source>
+        <translation>Das Telefon selbst ist gesperrt (ein Telefoncode, nicht die SIM-PIN). Entsperren Sie es am Telefon und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="3070">
+        <source>Check Balance...</source>
+        <translation>Guthaben abfragen...</translation>
+    </message>
+    <message id="3071">
+        <source>Prepaid Balance</source>
+        <translation>Prepaid-Guthaben</translation>
+    </message>
+    <message id="3072">
+        <source>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</source>
+        <translation>Dieser Eintrag hat keinen Guthabencode. Geben Sie den Code Ihres Anbieters (zum Beispiel *100#) in den Einstellungen des Eintrags ein.</translation>
+    </message>
+    <message id="3073">
+        <source>Asking the network...</source>
+        <translation>Das Netz wird gefragt...</translation>
+    </message>
+    <message id="3074">
+        <source>The network did not answer. Try again later.</source>
+        <translation>Das Netz hat nicht geantwortet. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message id="3075">
+        <source>Reply:</source>
+        <translation>Antwort:</translation>
+    </message>
+    <message id="3076">
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message id="3077">
+        <source>The network does not support this code.</source>
+        <translation>Das Netz unterstützt diesen Code nicht.</translation>
+    </message>
+    <message id="3078">
+        <source>The network has ended the session.</source>
+        <translation>Das Netz hat die Sitzung beendet.</translation>
+    </message>
+    <message id="3079">
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
 </context>
 </TS>

@@ -819,5 +819,125 @@
         <source>%1 does not exist. Connect the phone, or bind its Bluetooth port, then add it again.</source>
         <translation>%1 不存在。请连接手机或绑定其蓝牙端口，然后重新添加。</translation>
     </message>
+    <message id="3050">
+        <source>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</source>
+        <translation>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</translation>
+    </message>
+    <message id="3051">
+        <source>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</source>
+        <translation>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</translation>
+    </message>
+    <message id="3052">
+        <source>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</source>
+        <translation>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</translation>
+    </message>
+    <message id="3053">
+        <source>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</source>
+        <translation>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</translation>
+    </message>
+    <message id="3054">
+        <source>The phone is still looking for a network. Wait a moment and try again.</source>
+        <translation>The phone is still looking for a network. Wait a moment and try again.</translation>
+    </message>
+    <message id="3055">
+        <source>The network refused to register the phone. Ask your provider whether the SIM card is active.</source>
+        <translation>The network refused to register the phone. Ask your provider whether the SIM card is active.</translation>
+    </message>
+    <message id="3056">
+        <source>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</source>
+        <translation>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</translation>
+    </message>
+    <message id="3057">
+        <source>The phone has no signal. Move to a place with better reception and try again.</source>
+        <translation>The phone has no signal. Move to a place with better reception and try again.</translation>
+    </message>
+    <message id="3058">
+        <source>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</source>
+        <translation>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</translation>
+    </message>
+    <message id="3059">
+        <source>The phone does not know the QoS commands; the network's defaults apply.</source>
+        <translation>The phone does not know the QoS commands; the network's defaults apply.</translation>
+    </message>
+    <message id="3060">
+        <source>SIM PIN</source>
+        <translation>SIM PIN</translation>
+    </message>
+    <message id="3061">
+        <source>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</source>
+        <translation>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</translation>
+    </message>
+    <message id="3062">
+        <source>Attempts left: %1</source>
+        <translation>Attempts left: %1</translation>
+    </message>
+    <message id="3063">
+        <source>Remember the PIN for this entry</source>
+        <translation>Remember the PIN for this entry</translation>
+    </message>
+    <message id="3064">
+        <source>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</source>
+        <translation>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</translation>
+    </message>
+    <message id="3065">
+        <source>The SIM card did not become ready after the PIN. Wait a moment and connect again.</source>
+        <translation>The SIM card did not become ready after the PIN. Wait a moment and connect again.</translation>
+    </message>
+    <message id="3066">
+        <source>Unlocking the SIM card...</source>
+        <translation>Unlocking the SIM card...</translation>
+    </message>
+    <message id="3067">
+        <source>Asking the phone what is wrong...</source>
+        <translation>Asking the phone what is wrong...</translation>
+    </message>
+    <message id="3068">
+        <source>Only one attempt is left: a wrong PIN now blocks the SIM card.</source>
+        <translation>Only one attempt is left: a wrong PIN now blocks the SIM card.</translation>
+    </message>
+    <message id="3069">
+        <source>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</source>
+        <translation>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</translation>
+    </message>
+    <message id="3070">
+        <source>Check Balance...</source>
+        <translation>Check Balance...</translation>
+    </message>
+    <message id="3071">
+        <source>Prepaid Balance</source>
+        <translation>Prepaid Balance</translation>
+    </message>
+    <message id="3072">
+        <source>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</source>
+        <translation>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</translation>
+    </message>
+    <message id="3073">
+        <source>Asking the network...</source>
+        <translation>Asking the network...</translation>
+    </message>
+    <message id="3074">
+        <source>The network did not answer. Try again later.</source>
+        <translation>The network did not answer. Try again later.</translation>
+    </message>
+    <message id="3075">
+        <source>Reply:</source>
+        <translation>Reply:</translation>
+    </message>
+    <message id="3076">
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message id="3077">
+        <source>The network does not support this code.</source>
+        <translation>The network does not support this code.</translation>
+    </message>
+    <message id="3078">
+        <source>The network has ended the session.</source>
+        <translation>The network has ended the session.</translation>
+    </message>
+    <message id="3079">
+        <source>Save...</source>
+        <translation>Save...</translation>
+    </message>
 </context>
 </TS>

@@ -20,6 +20,8 @@
 #include <cstring>
 #include <ctime>
 
+SimPinSource::~SimPinSource() = default;
+
 const QString AtSession::kWriteError = QStringLiteral("Write Error or Can't Open Port");
 const QString AtSession::kEntryName = QStringLiteral("Braxlow");
 
@@ -134,17 +136,23 @@ StInitCommInfo AtSession::LinkParameters(int port, quint32 speed, void* owner)
 
 bool AtSession::OpenPhoneLink()
 {
-    int port = settings_.Port();
+    const int port = settings_.Port();
     if (port == 0) {
         if (settings_.IrPort() == 0)
             return false;
         irda_.IrDAOpen();
-        port = irda_.IrPortSearch();
-        if (port == -1)
+        const int found = irda_.IrPortSearch();
+        if (found == -1)
             return false;
-        settings_.SaveIrPort(port);
+        settings_.SaveIrPort(found);
         settings_.SavePort(0);
+        return OpenPort(found);
     }
+    return OpenPort(port);
+}
+
+bool AtSession::OpenPort(int port)
+{
     if (port < 1 || port > 255)
         return false;
     const StInitCommInfo info =
@@ -256,8 +264,98 @@ QString AtSession::SendAtCommand(const QString& line)
     return answer;
 }
 
+void AtSession::Fail(const QString& text)
+{
+    ClosePhoneLink();
+    Q_EMIT statusTextChanged(text);
+    prompter_.Show(text, QString(), Prompter::Buttons::Ok, Prompter::Icon::None);
+}
+
+bool AtSession::KnowsCommand(const QString& testLine)
+{
+    const QString answer = SendAtCommand(testLine);
+    if (answer.isEmpty() || answer == kWriteError)
+        return true; // no evidence: the refusal stands
+    const int code = PhoneStatus::CmeError(answer);
+    return AtAnswer::Accepted(answer) || (code >= 0 && code != 4 /* operation not supported */);
+}
+
+int AtSession::SendPreparedCommands(QString& refusal)
+{
+    bool qosSkipped = false;
+    // The last line, the dial, is left to the dial-up service.
+    for (int i = 0; i < 5 && i < commands_.size(); ++i) {
+        const QString answer = SendAtCommand(commands_.at(i));
+        if (AtAnswer::Accepted(answer))
+            continue;
+        // A phone that does not know the old QoS commands at all (its test form
+        // is refused too) gets the network's defaults; one that knows them and
+        // refuses the values still fails.
+        const bool qos = commands_.at(i).startsWith(QLatin1String("AT+CGQ"));
+        if (qos && !answer.isEmpty() && answer != kWriteError &&
+            !KnowsCommand(commands_.at(i).section(QLatin1Char('='), 0, 0) + QStringLiteral("=?\r"))) {
+            if (!qosSkipped)
+                Q_EMIT statusTextChanged(Text(Str::QosSkipped));
+            qosSkipped = true;
+            continue;
+        }
+        refusal = answer;
+        return i;
+    }
+    return -1;
+}
+
+int AtSession::Explain(const QString& refusal)
+{
+    lastFacts_ = PhoneStatus::Facts();
+    // A phone that is gone, or a line that cannot be written, has nothing to
+    // tell, and every question would cost a time-out or another message.
+    if (refusal == kWriteError || link_.GetConnectStatus() == 0)
+        return 0;
+    Q_EMIT statusTextChanged(Text(Str::AskingPhone));
+    lastFacts_ = PhoneStatus::Ask([this](const QString& line) { return SendAtCommand(line); },
+                                  PhoneStatus::Questions::Diagnosis);
+    return PhoneStatus::Diagnose(lastFacts_, refusal);
+}
+
+AtSession::Unlock AtSession::UnlockSim()
+{
+    QString pin = pinSource_->Remembered();
+    // A remembered PIN is not risked on the last attempt: it may be outdated.
+    const bool remembered = PhoneStatus::ValidPin(pin) && lastFacts_.pinAttempts != 1;
+    bool remember = false;
+    if (!remembered) {
+        const std::optional<SimPinSource::Entered> entered = pinSource_->Ask(lastFacts_.pinAttempts);
+        if (!entered || !PhoneStatus::ValidPin(entered->pin))
+            return Unlock::Cancelled;
+        pin = entered->pin;
+        remember = entered->remember;
+    }
+    Q_EMIT statusTextChanged(Text(Str::UnlockingSim));
+    const QString answer = SendAtCommand(QStringLiteral("AT+CPIN=\"") + pin + QStringLiteral("\"\r"));
+    if (!AtAnswer::Accepted(answer)) {
+        if (remembered)
+            pinSource_->Forget();
+        return Unlock::Refused;
+    }
+    if (remember)
+        pinSource_->Remember(pin);
+    // The SIM reads its files after the PIN; packet commands fail until then.
+    const std::time_t start = std::time(nullptr);
+    while (std::time(nullptr) - start < 15) {
+        if (PhoneStatus::ParseSim(SendAtCommand(QStringLiteral("AT+CPIN?\r"))) == PhoneStatus::Sim::Ready)
+            return Unlock::Unlocked;
+        for (int i = 0; i < 50; ++i) {
+            PumpOneMessage();
+            QThread::msleep(10);
+        }
+    }
+    return Unlock::NotReady;
+}
+
 int AtSession::RunAtSession()
 {
+    lastFacts_ = PhoneStatus::Facts();
     if (unsafeField_ != 0) {
         // Refused before the port is opened: nothing of it reaches the phone.
         const QString message =
@@ -275,16 +373,34 @@ int AtSession::RunAtSession()
                        Prompter::Icon::None);
         return 0;
     }
-    // The last line, the dial, is left to the dial-up service.
-    for (int i = 0; i < 5 && i < commands_.size(); ++i) {
-        if (!AtAnswer::Accepted(SendAtCommand(commands_.at(i)))) {
+    bool pinSent = false;
+    for (;;) {
+        QString refusal;
+        if (SendPreparedCommands(refusal) < 0) {
             ClosePhoneLink();
-            Q_EMIT statusTextChanged(Text(Str::PhoneRejectedCommand));
-            prompter_.Show(Text(Str::PhoneRejectedCommand), QString(), Prompter::Buttons::Ok,
-                           Prompter::Icon::None);
-            return 0;
+            return -1;
         }
+        const int reason = Explain(refusal);
+        // One PIN per session: after a refused one the user decides, never a
+        // loop that would lock the SIM.
+        if (reason == Str::SimPinRequired && pinSource_ != nullptr && !pinSent) {
+            pinSent = true;
+            switch (UnlockSim()) {
+            case Unlock::Unlocked:
+                continue; // the whole session again, from the reset
+            case Unlock::Cancelled:
+                ClosePhoneLink();
+                Q_EMIT statusTextChanged(Text(Str::SimPinRequired));
+                return 0;
+            case Unlock::Refused:
+                Fail(Text(Str::PinRefused));
+                return 0;
+            case Unlock::NotReady:
+                Fail(Text(Str::PinNotReady));
+                return 0;
+            }
+        }
+        Fail(Text(reason != 0 ? reason : Str::PhoneRejectedCommand));
+        return 0;
     }
-    ClosePhoneLink();
-    return -1;
 }

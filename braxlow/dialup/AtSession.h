@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PhoneStatus.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class AppSettings;
 class CComm;
@@ -11,6 +15,27 @@ class CIrDASock;
 class CRasDialer;
 class Prompter;
 struct StInitCommInfo;
+
+// Where the SIM's PIN comes from when the phone asks for it: remembered for
+// the entry, or typed by the user.
+class SimPinSource
+{
+public:
+    struct Entered
+    {
+        QString pin;
+        bool remember = false;
+    };
+    virtual ~SimPinSource();
+    // The PIN remembered for the current entry; empty when there is none.
+    virtual QString Remembered() = 0;
+    // Nothing when the user cancels. `attemptsLeft` is -1 when unknown.
+    virtual std::optional<Entered> Ask(int attemptsLeft) = 0;
+    // Called only after the phone has accepted the PIN.
+    virtual void Remember(const QString& pin) = 0;
+    // The remembered PIN was refused: it must never be sent again by itself.
+    virtual void Forget() = 0;
+};
 
 // The AT command dialogue that prepares the phone before the dial-up service
 // dials it: builds the six command lines from the selected entry, opens the
@@ -35,8 +60,17 @@ public:
     // dial-up entry.
     void PrepareConnection();
     // -1 all commands accepted; 1 the phone link could not be opened; 0 the phone
-    // refused (a message has been shown).
+    // refused (a message has been shown, or the user cancelled the PIN).
+    //
+    // When a command fails, the phone is asked why (SIM, registration, signal,
+    // packet attach) and the message says it. A SIM that wants its PIN gets it
+    // once per session, from the PIN source; a PUK is never sent.
     int RunAtSession();
+    void SetPinSource(SimPinSource* source) { pinSource_ = source; }
+    // What the phone said when the last session failed.
+    const PhoneStatus::Facts& LastFacts() const { return lastFacts_; }
+    // Opens the given port as the session does (locks honoured).
+    bool OpenPort(int port);
     bool OpenPhoneLink();
     void ClosePhoneLink();
     bool CheckPhoneFunction();
@@ -73,6 +107,13 @@ Q_SIGNALS:
     void busyChanged(bool busy); // show or end the wait cursor
 
 private:
+    enum class Unlock { Unlocked, Cancelled, Refused, NotReady };
+    // The index of the command that failed and its answer; -1 when all passed.
+    int SendPreparedCommands(QString& refusal);
+    bool KnowsCommand(const QString& testLine);
+    int Explain(const QString& refusal);
+    Unlock UnlockSim();
+    void Fail(const QString& text);
     void WakePhone();
     bool PollForOk();
     QString Text(int id) const;
@@ -84,6 +125,8 @@ private:
     Prompter& prompter_;
     QStringList commands_;
     int unsafeField_ = 0;
+    SimPinSource* pinSource_ = nullptr;
+    PhoneStatus::Facts lastFacts_;
     QString phoneNumber_;
     QString userName_;
     QString password_;

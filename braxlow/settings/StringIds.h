@@ -214,6 +214,36 @@ constexpr int AddModemNumberKept = 3044;
 constexpr int AddModemAlreadyListed = 3045;
 constexpr int AddModemNotTerminal = 3046;
 constexpr int AddModemMissing = 3047;
+constexpr int SimPinRequired = 3050;
+constexpr int SimPukRequired = 3051;
+constexpr int SimMissing = 3052;
+constexpr int PhoneNotRegistered = 3053;
+constexpr int PhoneSearching = 3054;
+constexpr int RegistrationDenied = 3055;
+constexpr int RoamingNotAllowed = 3056;
+constexpr int NoSignal = 3057;
+constexpr int NotAttached = 3058;
+constexpr int QosSkipped = 3059;
+constexpr int PinTitle = 3060;
+constexpr int PinPrompt = 3061;
+constexpr int PinAttemptsLeft = 3062;
+constexpr int PinRemember = 3063;
+constexpr int PinRefused = 3064;
+constexpr int PinNotReady = 3065;
+constexpr int UnlockingSim = 3066;
+constexpr int AskingPhone = 3067;
+constexpr int PinLastAttempt = 3068;
+constexpr int PhoneLocked = 3069;
+constexpr int BalanceCommand = 3070;
+constexpr int BalanceTitle = 3071;
+constexpr int BalanceNoCode = 3072;
+constexpr int BalanceAsking = 3073;
+constexpr int BalanceNoAnswer = 3074;
+constexpr int BalanceReplyLabel = 3075;
+constexpr int BalanceSend = 3076;
+constexpr int BalanceNotSupported = 3077;
+constexpr int BalanceEnded = 3078;
+constexpr int BalanceSave = 3079;
 
 inline constexpr std::array kAllStringIds = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
@@ -250,6 +280,11 @@ inline constexpr std::array kAllStringIds = {
     AddModemDeviceLabel, AddModemExplain, AddModemMarksPort, AddModemNoDevice, AddModemBadPath,
     AddModemBadNumber, AddModemNumberTaken, AddModemNumberKept, AddModemAlreadyListed,
     AddModemNotTerminal, AddModemMissing,
+    SimPinRequired, SimPukRequired, SimMissing, PhoneNotRegistered, PhoneSearching,
+    RegistrationDenied, RoamingNotAllowed, NoSignal, NotAttached, QosSkipped, PinTitle, PinPrompt,
+    PinAttemptsLeft, PinRemember, PinRefused, PinNotReady, UnlockingSim, AskingPhone,
+    PinLastAttempt, PhoneLocked, BalanceCommand, BalanceTitle, BalanceNoCode, BalanceAsking,
+    BalanceNoAnswer, BalanceReplyLabel, BalanceSend, BalanceNotSupported, BalanceEnded, BalanceSave,
     UpdateBadResponse, UpdateUnsafeFileName,
     UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost,
 };

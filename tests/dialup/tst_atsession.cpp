@@ -14,6 +14,28 @@
 
 #include <QtTest>
 
+// Answers the PIN prompt from a script and records what the session did.
+class ScriptedPin : public SimPinSource
+{
+public:
+    QString remembered;
+    std::optional<Entered> answer;
+    int asked = 0;
+    int lastAttempts = -2;
+    QStringList remember;
+    int forgotten = 0;
+
+    QString Remembered() override { return remembered; }
+    std::optional<Entered> Ask(int attemptsLeft) override
+    {
+        ++asked;
+        lastAttempts = attemptsLeft;
+        return answer;
+    }
+    void Remember(const QString& pin) override { remember << pin; }
+    void Forget() override { ++forgotten; }
+};
+
 class TestAtSession : public QObject
 {
     Q_OBJECT
@@ -232,7 +254,7 @@ private Q_SLOTS:
         QCOMPARE(session_->RunAtSession(), 0);
         // The link's first hold plus a little, not that and the 8-second time-out.
         QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed())));
-        QCOMPARE(statuses, QStringList{LoadLanguageString(settings_->LanguageModule(), Str::PhoneRejectedCommand)});
+        QCOMPARE(statuses.last(), LoadLanguageString(settings_->LanguageModule(), Str::PhoneRejectedCommand));
         QCOMPARE(prompter_->Messages().size(), 1);
         ExpectLinkClosed();
     }
@@ -272,6 +294,107 @@ private Q_SLOTS:
         QCOMPARE(session_->RunAtSession(), 0);
         QVERIFY2(t.elapsed() < 10000, qPrintable(QString::number(t.elapsed()))); // not after a time-out
         ExpectLinkClosed();
+    }
+
+    // A failed command is explained by what the phone says about itself; the
+    // Part's generic message only stays when the phone tells nothing.
+    void failureIsExplained_data()
+    {
+        QTest::addColumn<QString>("phone");
+        QTest::addColumn<int>("message");
+        QTest::newRow("puk") << "--sim puk" << int(Str::SimPukRequired);
+        QTest::newRow("no sim") << "--sim absent" << int(Str::SimMissing);
+        QTest::newRow("radio off") << "--registration 0" << int(Str::PhoneNotRegistered);
+        QTest::newRow("searching") << "--registration 2" << int(Str::PhoneSearching);
+        QTest::newRow("denied") << "--registration 3" << int(Str::RegistrationDenied);
+        QTest::newRow("no signal") << "--signal 99" << int(Str::NoSignal);
+        QTest::newRow("roaming") << "--cme-error-on AT+CGDCONT:113" << int(Str::RoamingNotAllowed);
+        QTest::newRow("detached") << "--detached --error-on AT+CGDCONT" << int(Str::NotAttached);
+        QTest::newRow("tells nothing") << "--error-on AT+C" << int(Str::PhoneRejectedCommand);
+        QTest::newRow("knows QoS, refuses values") << "--cme-error-on AT+CGQMIN=:3" << int(Str::PhoneRejectedCommand);
+    }
+
+    void failureIsExplained()
+    {
+        QFETCH(QString, phone);
+        QFETCH(int, message);
+        StartPhone(phone.split(QLatin1Char(' ')));
+        ScriptedPin pin;
+        pin.remembered = QStringLiteral("1234");
+        session_->SetPinSource(&pin);
+        session_->PrepareConnection();
+        QStringList statuses;
+        connect(session_.get(), &AtSession::statusTextChanged, this, [&statuses](const QString& t) { statuses << t; });
+        QCOMPARE(session_->RunAtSession(), 0);
+        const QString text = LoadLanguageString(settings_->LanguageModule(), message);
+        QCOMPARE(prompter_->Messages().size(), 1);
+        QCOMPARE(prompter_->Messages().at(0).text, text);
+        QCOMPARE(statuses.last(), text);
+        QCOMPARE(pin.asked, 0);
+        QVERIFY(!phone_->Received().contains("AT+CPIN=")); // neither a PIN nor a PUK
+        ExpectLinkClosed();
+    }
+
+    void pinUnlocksTheSimOnce()
+    {
+        StartPhone({QStringLiteral("--sim"), QStringLiteral("pin"), QStringLiteral("--pin"), QStringLiteral("4711")});
+        ScriptedPin pin;
+        pin.answer = SimPinSource::Entered{QStringLiteral("4711"), true};
+        session_->SetPinSource(&pin);
+        session_->PrepareConnection();
+        QCOMPARE(session_->RunAtSession(), -1);
+        QCOMPARE(pin.asked, 1);
+        QCOMPARE(pin.lastAttempts, 3);
+        QCOMPARE(pin.remember, QStringList{QStringLiteral("4711")});
+        QVERIFY(prompter_->Messages().isEmpty());
+        // After the PIN, the unchanged lines again from the reset.
+        const QByteArray wire = phone_->Received();
+        QCOMPARE(wire.count("AT+CPIN=\"4711\"\r"), 1);
+        QVERIFY(wire.endsWith("AT+CPIN?\rATZ\rAT+CGMI\rAT+CGDCONT=1,\"IP\",,,0,0\r"
+                              "AT+CGQMIN=\rAT+CGQREQ=\r"));
+        ExpectLinkClosed();
+    }
+
+    // A SIM must never be locked by the program: one wrong PIN ends the
+    // session, and a remembered PIN that was refused is forgotten.
+    void wrongPinIsNeverRetried()
+    {
+        StartPhone({QStringLiteral("--sim"), QStringLiteral("pin")});
+        ScriptedPin pin;
+        pin.answer = SimPinSource::Entered{QStringLiteral("1111"), true};
+        session_->SetPinSource(&pin);
+        session_->PrepareConnection();
+        QCOMPARE(session_->RunAtSession(), 0);
+        QCOMPARE(prompter_->Messages().size(), 1);
+        QCOMPARE(prompter_->Messages().at(0).text, LoadLanguageString(settings_->LanguageModule(), Str::PinRefused));
+        QVERIFY(pin.remember.isEmpty());
+
+        pin.remembered = QStringLiteral("2222");
+        QCOMPARE(session_->RunAtSession(), 0);
+        QCOMPARE(pin.asked, 1); // the remembered one was used, not the prompt
+        QCOMPARE(pin.forgotten, 1);
+        QCOMPARE(phone_->Received().count("AT+CPIN=\""), 2);
+
+        // One attempt left: the remembered PIN is not risked; a cancel sends nothing.
+        pin.answer.reset();
+        QCOMPARE(session_->RunAtSession(), 0);
+        QCOMPARE(pin.asked, 2);
+        QCOMPARE(pin.lastAttempts, 1);
+        QCOMPARE(phone_->Received().count("AT+CPIN=\""), 2);
+        QCOMPARE(prompter_->Messages().size(), 2); // a cancel shows no box
+        ExpectLinkClosed();
+    }
+
+    void phoneWithoutQosCommandsGoesOn()
+    {
+        StartPhone({QStringLiteral("--no-qos")});
+        session_->PrepareConnection();
+        QStringList statuses;
+        connect(session_.get(), &AtSession::statusTextChanged, this, [&statuses](const QString& t) { statuses << t; });
+        QCOMPARE(session_->RunAtSession(), -1);
+        QCOMPARE(statuses, QStringList{LoadLanguageString(settings_->LanguageModule(), Str::QosSkipped)});
+        QVERIFY(phone_->Received().endsWith("AT+CGQMIN=\rAT+CGQMIN=?\rAT+CGQREQ=\rAT+CGQREQ=?\r"));
+        QVERIFY(prompter_->Messages().isEmpty());
     }
 
 private:
