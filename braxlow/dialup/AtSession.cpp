@@ -353,6 +353,22 @@ AtSession::Unlock AtSession::UnlockSim()
     return Unlock::NotReady;
 }
 
+QString AtSession::ReadUntil(const std::function<bool(const QString&)>& complete, int seconds)
+{
+    Q_EMIT busyChanged(true);
+    const std::time_t start = std::time(nullptr);
+    QString received;
+    while (std::time(nullptr) - start <= seconds && link_.GetConnectStatus() != 0) {
+        link_.ReadFromInternalBuffer(received);
+        if (complete(received))
+            break;
+        PumpOneMessage();
+        QThread::msleep(10);
+    }
+    Q_EMIT busyChanged(false);
+    return complete(received) ? received : QString();
+}
+
 int AtSession::RunAtSession()
 {
     lastFacts_ = PhoneStatus::Facts();

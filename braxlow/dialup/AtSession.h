@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class AppSettings;
@@ -71,6 +72,12 @@ public:
     const PhoneStatus::Facts& LastFacts() const { return lastFacts_; }
     // Opens the given port as the session does (locks honoured).
     bool OpenPort(int port);
+    // The language string that explains a refused command, from what the phone
+    // says about itself; 0 when it tells nothing.
+    int ExplainFailure(const QString& refusal) { return Explain(refusal); }
+    // Everything the phone has sent since the last command, once `complete`
+    // accepts it; empty after `seconds` or when the line drops.
+    QString ReadUntil(const std::function<bool(const QString&)>& complete, int seconds);
     bool OpenPhoneLink();
     void ClosePhoneLink();
     bool CheckPhoneFunction();
