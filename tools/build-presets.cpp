@@ -143,7 +143,9 @@ Apn ReadApn(QXmlStreamReader& xml)
         const auto tag = xml.name();
         if (tag == QLatin1String("usage")) {
             sawUsage = true;
-            internetUsage = internetUsage || xml.attributes().value(QStringLiteral("type")) == QLatin1String("internet");
+            // Combined uses such as "mms-internet-hipri" (AT&T's only APNs) serve internet too.
+            const QStringList uses = xml.attributes().value(QStringLiteral("type")).toString().split(QLatin1Char('-'));
+            internetUsage = internetUsage || uses.contains(QLatin1String("internet"));
             xml.skipCurrentElement();
         } else if (tag == QLatin1String("plan")) {
             apn.plan = xml.attributes().value(QStringLiteral("type")).toString();
