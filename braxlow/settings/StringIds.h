@@ -214,6 +214,16 @@ constexpr int AddModemNumberKept = 3044;
 constexpr int AddModemAlreadyListed = 3045;
 constexpr int AddModemNotTerminal = 3046;
 constexpr int AddModemMissing = 3047;
+constexpr int FromSim = 3090;
+constexpr int BalanceCodeLabel = 3091;
+constexpr int SimPortNotOpened = 3092;
+constexpr int SimPinRequired = 3093;
+constexpr int SimPukRequired = 3094;
+constexpr int SimMissing = 3095;
+constexpr int SimNoIdentity = 3096;
+constexpr int SimNetworkUnknown = 3097;
+constexpr int SimChooseProvider = 3098;
+constexpr int BadBalanceCode = 3099;
 
 inline constexpr std::array kAllStringIds = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
@@ -252,6 +262,8 @@ inline constexpr std::array kAllStringIds = {
     AddModemNotTerminal, AddModemMissing,
     UpdateBadResponse, UpdateUnsafeFileName,
     UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost,
+    FromSim, BalanceCodeLabel, SimPortNotOpened, SimPinRequired, SimPukRequired, SimMissing,
+    SimNoIdentity, SimNetworkUnknown, SimChooseProvider, BadBalanceCode,
 };
 
 } // namespace Str
