@@ -939,5 +939,45 @@
         <source>Save...</source>
         <translation>Speichern...</translation>
     </message>
+    <message id="3090">
+        <source>From SIM</source>
+        <translation>Von SIM</translation>
+    </message>
+    <message id="3091">
+        <source>Balance code:</source>
+        <translation>Guthabencode:</translation>
+    </message>
+    <message id="3092">
+        <source>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</source>
+        <translation>Der Anschluss des Telefons kann nicht geöffnet werden. Prüfen Sie, ob das Telefon angeschlossen ist und kein anderes Programm seinen Anschluss verwendet.</translation>
+    </message>
+    <message id="3093">
+        <source>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</source>
+        <translation>Die SIM-Karte verlangt ihre PIN. Geben Sie die PIN am Telefon ein und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message id="3094">
+        <source>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</source>
+        <translation>Die SIM-Karte ist gesperrt und verlangt ihre PUK. Entsperren Sie sie am Telefon und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message id="3095">
+        <source>The phone has no SIM card. Insert the SIM card, then try again.</source>
+        <translation>Im Telefon steckt keine SIM-Karte. Setzen Sie die SIM-Karte ein und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message id="3096">
+        <source>The phone did not tell the SIM's identity. Choose the country and provider yourself.</source>
+        <translation>Das Telefon hat die Kennung der SIM-Karte nicht mitgeteilt. Wählen Sie Land und Anbieter selbst.</translation>
+    </message>
+    <message id="3097">
+        <source>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</source>
+        <translation>Der Netzcode %1 der SIM-Karte steht nicht in der Anbieterliste. Wählen Sie Land und Anbieter selbst.</translation>
+    </message>
+    <message id="3098">
+        <source>The SIM's network has several presets. Choose one:</source>
+        <translation>Für das Netz der SIM-Karte gibt es mehrere Vorgaben. Wählen Sie eine:</translation>
+    </message>
+    <message id="3099">
+        <source>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</source>
+        <translation>Das Feld „%1“ darf nur Ziffern, *, # und + enthalten, höchstens 32 Zeichen, etwa *100#. Korrigieren Sie es und speichern Sie erneut.</translation>
+    </message>
 </context>
 </TS>

@@ -939,5 +939,45 @@
         <source>Save...</source>
         <translation>Save...</translation>
     </message>
+    <message id="3090">
+        <source>From SIM</source>
+        <translation>From SIM</translation>
+    </message>
+    <message id="3091">
+        <source>Balance code:</source>
+        <translation>Balance code:</translation>
+    </message>
+    <message id="3092">
+        <source>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</source>
+        <translation>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</translation>
+    </message>
+    <message id="3093">
+        <source>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</source>
+        <translation>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</translation>
+    </message>
+    <message id="3094">
+        <source>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</source>
+        <translation>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</translation>
+    </message>
+    <message id="3095">
+        <source>The phone has no SIM card. Insert the SIM card, then try again.</source>
+        <translation>The phone has no SIM card. Insert the SIM card, then try again.</translation>
+    </message>
+    <message id="3096">
+        <source>The phone did not tell the SIM's identity. Choose the country and provider yourself.</source>
+        <translation>The phone did not tell the SIM's identity. Choose the country and provider yourself.</translation>
+    </message>
+    <message id="3097">
+        <source>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</source>
+        <translation>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</translation>
+    </message>
+    <message id="3098">
+        <source>The SIM's network has several presets. Choose one:</source>
+        <translation>The SIM's network has several presets. Choose one:</translation>
+    </message>
+    <message id="3099">
+        <source>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</source>
+        <translation>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</translation>
+    </message>
 </context>
 </TS>

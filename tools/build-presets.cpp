@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// braxlow-presets: builds the system database BXSYS.mdb (table "APN Info") from
+// braxlow-presets: builds the system database BXSYS.mdb (tables "APN Info" and
+// "Network Codes") from
 // the public mobile broadband provider database (serviceproviders.xml, public
 // domain) and the ISO 3166 country names of iso-codes.
 //
 //   braxlow-presets SERVICEPROVIDERS.XML ISO_3166-1.JSON OUTPUT.mdb
 //
 // One row per provider and internet APN (GSM only), one "[Others]" row per
-// country holding the usual dial string; see README.md for the mapping.
+// country holding the usual dial string; see README.md for the mapping. "Network
+// Codes" ties each network code (MCC, MNC) of a provider to the country and
+// provider names of its "APN Info" rows, so that a SIM can pick its own preset.
 #include "CountryList.h"
 #include "DataStore.h"
 
@@ -114,10 +117,16 @@ struct Apn
     bool internet = true;
 };
 
+struct NetworkCode
+{
+    QString mcc, mnc;
+};
+
 struct Provider
 {
     QString name;
     QList<Apn> apns;
+    QList<NetworkCode> codes;
 };
 
 QString ReadText(QXmlStreamReader& xml)
@@ -134,7 +143,9 @@ Apn ReadApn(QXmlStreamReader& xml)
         const auto tag = xml.name();
         if (tag == QLatin1String("usage")) {
             sawUsage = true;
-            internetUsage = internetUsage || xml.attributes().value(QStringLiteral("type")) == QLatin1String("internet");
+            // Combined uses such as "mms-internet-hipri" (AT&T's only APNs) serve internet too.
+            const QStringList uses = xml.attributes().value(QStringLiteral("type")).toString().split(QLatin1Char('-'));
+            internetUsage = internetUsage || uses.contains(QLatin1String("internet"));
             xml.skipCurrentElement();
         } else if (tag == QLatin1String("plan")) {
             apn.plan = xml.attributes().value(QStringLiteral("type")).toString();
@@ -171,10 +182,20 @@ Provider ReadProvider(QXmlStreamReader& xml)
             }
         } else if (xml.name() == QLatin1String("gsm")) {
             while (xml.readNextStartElement()) {
-                if (xml.name() == QLatin1String("apn"))
+                if (xml.name() == QLatin1String("apn")) {
                     p.apns << ReadApn(xml);
-                else
+                } else if (xml.name() == QLatin1String("network-id")) {
+                    // Only well-formed codes: a program looks them up by exact text.
+                    static const QRegularExpression mcc(QStringLiteral("^[0-9]{3}$"));
+                    static const QRegularExpression mnc(QStringLiteral("^[0-9]{2,3}$"));
+                    const NetworkCode code{xml.attributes().value(QStringLiteral("mcc")).toString().trimmed(),
+                                           xml.attributes().value(QStringLiteral("mnc")).toString().trimmed()};
+                    if (mcc.match(code.mcc).hasMatch() && mnc.match(code.mnc).hasMatch())
+                        p.codes << code;
                     xml.skipCurrentElement();
+                } else {
+                    xml.skipCurrentElement();
+                }
             }
         } else {
             xml.skipCurrentElement();
@@ -209,7 +230,7 @@ int main(int argc, char* argv[])
     const QString output = args.at(3);
     const QString temporary = output + QStringLiteral(".new");
     QFile::remove(temporary);
-    int rows = 0, countries = 0, skipped = 0;
+    int rows = 0, countries = 0, skipped = 0, codes = 0;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("presets"));
         db.setDatabaseName(temporary);
@@ -224,6 +245,13 @@ int main(int argc, char* argv[])
             "\"ConnectName\" TEXT, \"Provider Name\" TEXT, \"APNName\" TEXT, \"UserName\" TEXT, "
             "\"Password\" TEXT, \"PrimaryDNS\" TEXT, \"SecondDNS\" TEXT, \"PhoneNumber\" TEXT, "
             "\"QoSMin\" TEXT, \"QoSRequest\" TEXT)"));
+        QSqlQuery c(db);
+        c.exec(QStringLiteral("CREATE TABLE \"Network Codes\" (\"Country\" TEXT, \"Provider Name\" TEXT, "
+                              "\"MCC\" TEXT, \"MNC\" TEXT)"));
+        c.exec(QStringLiteral("CREATE INDEX \"Network Codes MCC MNC\" ON \"Network Codes\" (\"MCC\", \"MNC\")"));
+        c.prepare(QStringLiteral("INSERT INTO \"Network Codes\" (\"Country\", \"Provider Name\", \"MCC\", \"MNC\") "
+                                 "VALUES (?, ?, ?, ?)"));
+        QSet<QString> codesSeen; // several providers of a country may list a code twice
         q.prepare(QStringLiteral(
             "INSERT INTO \"APN Info\" (\"Country\", \"ConnectName\", \"Provider Name\", \"APNName\", "
             "\"UserName\", \"Password\", \"PrimaryDNS\", \"SecondDNS\", \"PhoneNumber\", \"QoSMin\", "
@@ -252,6 +280,26 @@ int main(int argc, char* argv[])
                 return false;
             }
             ++rows;
+            return true;
+        };
+        // The names exactly as "APN Info" got them, so that a match selects them.
+        auto insertCodes = [&](const QString& country, const QString& provider, const QList<NetworkCode>& list) {
+            for (const NetworkCode& code : list) {
+                const QString name = provider.left(DataStore::kNameSize);
+                const QString key = QStringList{country, name, code.mcc, code.mnc}.join(QChar(0));
+                if (codesSeen.contains(key))
+                    continue;
+                codesSeen.insert(key);
+                c.addBindValue(country);
+                c.addBindValue(name);
+                c.addBindValue(code.mcc);
+                c.addBindValue(code.mnc);
+                if (!c.exec()) {
+                    err << "braxlow-presets: " << c.lastError().text() << '\n';
+                    return false;
+                }
+                ++codes;
+            }
             return true;
         };
 
@@ -296,7 +344,7 @@ int main(int argc, char* argv[])
                                                                  : a.value;
                         name += QStringLiteral(" (%1)").arg(plan);
                     }
-                    if (!insert(country, name, a))
+                    if (!insert(country, name, a) || !insertCodes(country, name, p.codes))
                         return 1;
                     any = true;
                 }
@@ -324,6 +372,6 @@ int main(int argc, char* argv[])
         return 1;
     }
     QTextStream(stdout) << "BXSYS.mdb: " << rows << " presets in " << countries << " countries ("
-                        << skipped << " APNs too long for an entry left out)\n";
+                        << skipped << " APNs too long for an entry left out), " << codes << " network codes\n";
     return 0;
 }

@@ -399,14 +399,14 @@ int AtSession::RunAtSession()
         const int reason = Explain(refusal);
         // One PIN per session: after a refused one the user decides, never a
         // loop that would lock the SIM.
-        if (reason == Str::SimPinRequired && pinSource_ != nullptr && !pinSent) {
+        if (reason == Str::SimAsksPin && pinSource_ != nullptr && !pinSent) {
             pinSent = true;
             switch (UnlockSim()) {
             case Unlock::Unlocked:
                 continue; // the whole session again, from the reset
             case Unlock::Cancelled:
                 ClosePhoneLink();
-                Q_EMIT statusTextChanged(Text(Str::SimPinRequired));
+                Q_EMIT statusTextChanged(Text(Str::SimAsksPin));
                 return 0;
             case Unlock::Refused:
                 Fail(Text(Str::PinRefused));

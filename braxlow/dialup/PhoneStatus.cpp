@@ -244,9 +244,9 @@ int Diagnose(const Facts& facts, const QString& refusal)
     if (sim == Sim::Unknown) // the refusal itself may say it
         sim = ParseSim(refusal);
     switch (sim) {
-    case Sim::Absent: return Str::SimMissing;
-    case Sim::Puk: return Str::SimPukRequired;
-    case Sim::Pin: return Str::SimPinRequired;
+    case Sim::Absent: return Str::SimNotInserted;
+    case Sim::Puk: return Str::SimAsksPuk;
+    case Sim::Pin: return Str::SimAsksPin;
     case Sim::OtherLock: return Str::PhoneLocked;
     case Sim::Ready:
     case Sim::Unknown: break;

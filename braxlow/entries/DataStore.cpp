@@ -3,6 +3,7 @@
 
 #include "AppSettings.h"
 #include "CountryList.h"
+#include "EntryChecks.h"
 #include "LanguageLoader.h"
 #include "Prompter.h"
 
@@ -19,6 +20,7 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -600,14 +602,26 @@ bool DataStore::DeleteEntry(int id)
 {
     lastError_.clear();
     CMorrowEntryDataSet set(UserDatabasePath());
-    QSqlQuery q(set.Db());
-    if (!set.Prepare(q, QStringLiteral("DELETE FROM [EntryInfo] WHERE [ID] = ?"))) {
-        lastError_ = Friendly(kUserDatabase, set.Error());
+    if (!BeginWrite(set, kUserDatabase, lastError_))
         return false;
+    // The entry's extras go with it, in the same transaction: a SIM PIN must not
+    // outlive the entry it was given for.
+    const bool extras = !set.Connection::Columns(QStringLiteral("EntryExtra")).isEmpty();
+    QStringList statements{QStringLiteral("DELETE FROM [EntryInfo] WHERE [ID] = ?")};
+    if (extras)
+        statements << QStringLiteral("DELETE FROM [EntryExtra] WHERE [EntryID] = ?");
+    for (const QString& sql : std::as_const(statements)) {
+        QSqlQuery q(set.Db());
+        if (set.Prepare(q, sql)) {
+            q.addBindValue(id);
+            set.Exec(q);
+        }
+        if (!set.Ok())
+            break;
     }
-    q.addBindValue(id);
-    if (!set.Exec(q)) {
-        lastError_ = Friendly(kUserDatabase, set.Error());
+    if (!set.Ok() || !set.Db().commit()) {
+        lastError_ = Friendly(kUserDatabase, set.Ok() ? set.Db().lastError().text() : set.Error());
+        set.Db().rollback();
         return false;
     }
     return true;
@@ -736,4 +750,173 @@ DataStore::PresetLookup DataStore::FindPreset(const QString& provider, const QSt
     if (!set.Ok())
         lastError_ = Friendly(kSystemDatabase, set.Error());
     return result;
+}
+
+bool DataStore::IsImsi(const QString& text)
+{
+    return text.size() >= 6 && text.size() <= 15 && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+               return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+           });
+}
+
+QList<DataStore::NetworkProvider> DataStore::FindProvidersByImsi(const QString& imsi)
+{
+    lastError_.clear();
+    QList<NetworkProvider> found;
+    if (!IsImsi(imsi))
+        return found;
+    Connection set(SystemDatabasePath(), true);
+    if (!set.Ok()) {
+        lastError_ = Friendly(kSystemDatabase, set.Error());
+        return found;
+    }
+    // Files built before the table existed, or of another shape, know no codes.
+    const QStringList codeColumns = set.Columns(QStringLiteral("Network Codes"));
+    const QStringList presetColumns = set.Columns(QStringLiteral("APN Info"));
+    for (const QString& column : {QStringLiteral("Country"), QStringLiteral("Provider Name"), QStringLiteral("MCC"),
+                                  QStringLiteral("MNC")}) {
+        if (!codeColumns.contains(column, Qt::CaseInsensitive))
+            return found;
+    }
+    if (!presetColumns.contains(QStringLiteral("Country"), Qt::CaseInsensitive) ||
+        !presetColumns.contains(QStringLiteral("Provider Name"), Qt::CaseInsensitive))
+        return found;
+    // Only names the preset lists really have: anything else could not be selected.
+    QSqlQuery q(set.Db());
+    q.setForwardOnly(true);
+    if (!set.Prepare(q, QStringLiteral("SELECT n.[Country], n.[Provider Name] FROM [Network Codes] n "
+                                       "WHERE n.[MCC] = ? AND n.[MNC] = ? AND EXISTS (SELECT 1 FROM [APN Info] a "
+                                       "WHERE a.[Country] = n.[Country] COLLATE NOCASE "
+                                       "AND a.[Provider Name] = n.[Provider Name] COLLATE NOCASE) "
+                                       "GROUP BY n.[Country], n.[Provider Name] ORDER BY MIN(n.rowid)"))) {
+        lastError_ = Friendly(kSystemDatabase, set.Error());
+        return found;
+    }
+    for (const int mncLength : {3, 2}) {
+        q.addBindValue(imsi.left(3));
+        q.addBindValue(imsi.mid(3, mncLength));
+        if (!set.Exec(q)) {
+            lastError_ = Friendly(kSystemDatabase, set.Error());
+            return {};
+        }
+        while (q.next()) {
+            const NetworkProvider match{q.value(0).toString(), q.value(1).toString()};
+            if (!match.country.isEmpty() && !match.provider.isEmpty())
+                found << match;
+        }
+        if (!found.isEmpty())
+            break;
+    }
+    return found;
+}
+
+std::optional<DataStore::EntryExtras> DataStore::LoadExtras(int entryId)
+{
+    lastError_.clear();
+    CMorrowEntryDataSet set(UserDatabasePath());
+    if (!Usable(set, kUserDatabase, lastError_))
+        return std::nullopt;
+    EntryExtras extras;
+    const QStringList columns = set.Connection::Columns(QStringLiteral("EntryExtra"));
+    if (!set.Ok()) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return std::nullopt;
+    }
+    if (columns.isEmpty())
+        return extras; // a file from before the table: nothing kept yet
+    QSqlQuery q(set.Db());
+    if (!set.Prepare(q, QStringLiteral("SELECT [BalanceCode], [SimPin] FROM [EntryExtra] WHERE [EntryID] = ?"))) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return std::nullopt;
+    }
+    q.addBindValue(entryId);
+    if (!set.Exec(q)) {
+        lastError_ = Friendly(kUserDatabase, set.Error());
+        return std::nullopt;
+    }
+    if (q.next()) {
+        // The code goes to the phone and the PIN unlocks the SIM: anything else
+        // in the file is not passed on.
+        const QString code = q.value(0).toString();
+        const QString pin = q.value(1).toString();
+        if (EntryChecks::IsBalanceCode(code))
+            extras.balanceCode = code;
+        if (EntryChecks::IsSimPin(pin))
+            extras.simPin = pin;
+    }
+    return extras;
+}
+
+bool DataStore::SaveBalanceCode(int entryId, const QString& code)
+{
+    if (!EntryChecks::IsBalanceCode(code)) {
+        lastError_ = QStringLiteral("\"%1\" is not a balance code.").arg(code);
+        return false;
+    }
+    return SaveExtra(entryId, QStringLiteral("BalanceCode"), code);
+}
+
+bool DataStore::SaveSimPin(int entryId, const QString& pin)
+{
+    if (!pin.isEmpty() && !EntryChecks::IsSimPin(pin)) {
+        lastError_ = QStringLiteral("A SIM PIN has 4 to 8 digits.");
+        return false;
+    }
+    return SaveExtra(entryId, QStringLiteral("SimPin"), pin);
+}
+
+bool DataStore::SaveExtra(int entryId, const QString& column, const QString& value)
+{
+    lastError_.clear();
+    CMorrowEntryDataSet set(UserDatabasePath());
+    if (!BeginWrite(set, kUserDatabase, lastError_))
+        return false;
+    auto fail = [&] {
+        lastError_ = Friendly(kUserDatabase, set.Ok() ? set.Db().lastError().text() : set.Error());
+        set.Db().rollback();
+        return false;
+    };
+    const bool hasTable = !set.Connection::Columns(QStringLiteral("EntryExtra")).isEmpty();
+    if (!set.Ok())
+        return fail();
+    if (value.isEmpty() && !hasTable) {
+        set.Db().rollback();
+        return true; // nothing kept, nothing to clear
+    }
+    if (!value.isEmpty()) {
+        QSqlQuery exists(set.Db());
+        if (!set.Prepare(exists, QStringLiteral("SELECT 1 FROM [EntryInfo] WHERE [ID] = ?")))
+            return fail();
+        exists.addBindValue(entryId);
+        if (!set.Exec(exists))
+            return fail();
+        if (!exists.next()) {
+            set.Db().rollback();
+            lastError_ = QStringLiteral("The connection entry %1 no longer exists.").arg(entryId);
+            return false;
+        }
+    }
+    // The file is the user's existing one: the table is made in it the first time
+    // something is kept (the file keeps its owner-only mode).
+    if (!hasTable && !set.Check(QStringLiteral("CREATE TABLE [EntryExtra] ([EntryID] INTEGER PRIMARY KEY, "
+                                               "[BalanceCode] TEXT, [SimPin] TEXT)")))
+        return fail();
+    QSqlQuery q(set.Db());
+    if (!set.Prepare(q, QStringLiteral("INSERT INTO [EntryExtra] ([EntryID], [%1]) VALUES (?, ?) "
+                                       "ON CONFLICT ([EntryID]) DO UPDATE SET [%1] = excluded.[%1]")
+                            .arg(column)))
+        return fail();
+    q.addBindValue(entryId);
+    q.addBindValue(value.isNull() ? QStringLiteral("") : value);
+    if (!set.Exec(q))
+        return fail();
+    // A row with nothing left in it is removed, so that a forgotten PIN leaves no trace.
+    QSqlQuery empty(set.Db());
+    if (!set.Prepare(empty, QStringLiteral("DELETE FROM [EntryExtra] WHERE [EntryID] = ? AND "
+                                           "COALESCE([BalanceCode], '') = '' AND COALESCE([SimPin], '') = ''")))
+        return fail();
+    empty.addBindValue(entryId);
+    if (!set.Exec(empty) || !set.Db().commit())
+        return fail();
+    return true;
 }

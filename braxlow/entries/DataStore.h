@@ -71,6 +71,33 @@ public:
     };
     PresetLookup FindPreset(const QString& provider, const QString& country);
 
+    // The presets a SIM's network belongs to, from its IMSI (the SIM's identity:
+    // country code MCC, network code MNC of two or three digits, subscriber
+    // number). Three-digit network codes are tried first. Empty for anything but
+    // 6 to 15 digits, for an unknown network and for a file without the table.
+    struct NetworkProvider
+    {
+        QString country;
+        QString provider;
+        bool operator==(const NetworkProvider& o) const { return country == o.country && provider == o.provider; }
+    };
+    QList<NetworkProvider> FindProvidersByImsi(const QString& imsi);
+    static bool IsImsi(const QString& text);
+
+    // What an entry keeps beside its "EntryInfo" row, in table "EntryExtra".
+    struct EntryExtras
+    {
+        QString balanceCode; // the USSD code that asks for the balance
+        QString simPin;
+    };
+    // Defaults (empty) when the entry has no row; nothing when the file cannot be read.
+    std::optional<EntryExtras> LoadExtras(int entryId);
+    bool SaveBalanceCode(int entryId, const QString& code); // empty clears it
+    bool SaveSimPin(int entryId, const QString& pin);       // empty forgets it
+
+    // The settings part, for the windows that reach the phone on the configured port.
+    AppSettings& Settings() { return settings_; }
+
     QString UserDatabasePath() const;
     QString SystemDatabasePath() const;
     // Why the last operation failed; empty after one that succeeded, so that
@@ -82,6 +109,7 @@ public:
 
 private:
     QString PathOf(const QString& file) const;
+    bool SaveExtra(int entryId, const QString& column, const QString& value);
     bool MoveAside(const QString& path);
     void RemoveCreationLeftovers();
 

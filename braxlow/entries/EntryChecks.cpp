@@ -39,6 +39,19 @@ bool IsDottedQuad(const QString& address)
            });
 }
 
+bool IsBalanceCode(const QString& code)
+{
+    return code.size() <= 32 && std::all_of(code.cbegin(), code.cend(), [](QChar c) {
+               const char16_t u = c.unicode();
+               return (u >= '0' && u <= '9') || u == '*' || u == '#' || u == '+';
+           });
+}
+
+bool IsSimPin(const QString& pin)
+{
+    return pin.size() >= 4 && IsAsciiDigits(pin, 8);
+}
+
 bool IsQosText(const QString& qos)
 {
     const QStringList parts = qos.split(QLatin1Char(','));

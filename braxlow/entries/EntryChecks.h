@@ -14,6 +14,11 @@ namespace EntryChecks {
 bool IsAccessPointName(const QString& apn);
 // Four numbers 0 to 255 joined by '.', such as 10.0.0.1.
 bool IsDottedQuad(const QString& address);
+// A USSD code such as *100#: digits, '*', '#' and '+', at most 32 characters
+// (empty allowed).
+bool IsBalanceCode(const QString& code);
+// A SIM PIN: 4 to 8 digits.
+bool IsSimPin(const QString& pin);
 // Six numbers joined by ',' that fit the 20 characters of the column.
 bool IsQosText(const QString& qos);
 

@@ -223,6 +223,65 @@ void EntryEditor::OnCountryChanged()
     fields_.UserIPAddr.clear();
 }
 
+EntryEditor::SimMatch EntryEditor::SelectFromImsi(const QString& imsi)
+{
+    SimMatch match;
+    if (!DataStore::IsImsi(imsi)) {
+        match.kind = SimMatch::Kind::BadImsi;
+        return match;
+    }
+    // North American networks have three-digit codes; most others two.
+    const QString mcc = imsi.left(3);
+    const bool threeDigits = (mcc >= QLatin1String("302") && mcc <= QLatin1String("316")) || mcc == QLatin1String("334");
+    match.networkCode = mcc + QLatin1Char(' ') + imsi.mid(3, threeDigits ? 3 : 2);
+    match.candidates = data_.FindProvidersByImsi(imsi);
+    if (match.candidates.isEmpty()) {
+        match.kind = SimMatch::Kind::None;
+    } else if (match.candidates.size() > 1) {
+        match.kind = SimMatch::Kind::Several;
+    } else if (SelectProvider(match.candidates.first())) {
+        match.kind = SimMatch::Kind::Selected;
+    } else {
+        match.kind = SimMatch::Kind::None;
+    }
+    return match;
+}
+
+bool EntryEditor::SelectProvider(const DataStore::NetworkProvider& choice)
+{
+    auto exactly = [](const ChoiceBox& box, const QString& text) {
+        const QStringList& items = box.Items();
+        for (qsizetype i = 0; i < items.size(); ++i)
+            if (items.at(i).compare(text, Qt::CaseInsensitive) == 0)
+                return int(i);
+        return -1;
+    };
+    // Decide before touching anything, so that a choice the lists cannot show
+    // leaves the fields as they were.
+    const std::optional<QStringList> providers = data_.LoadProviders(choice.country);
+    if (!providers || !providers->contains(choice.provider, Qt::CaseInsensitive))
+        return false;
+    if (exactly(countries_, choice.country) < 0 || countries_.Items().contains(kBackToPresets)) {
+        // The full country list, or a preset list without the country: the
+        // preset countries again, with the entry's own country if it is missing.
+        countries_.Clear();
+        fields_.Country = choice.country;
+        FillPresetCountries();
+        apnEditable_ = false;
+    }
+    const int country = exactly(countries_, choice.country);
+    if (country < 0)
+        return false;
+    countries_.Select(country);
+    providers_.Clear();
+    ReadFields();
+    FillProviders(QString());
+    // Exactly this provider: a prefix would take "O2" for "O2 (Contract)".
+    providers_.Select(exactly(providers_, choice.provider));
+    OnProviderChanged();
+    return true;
+}
+
 void EntryEditor::OnDialStringEdited()
 {
     const int cid = ContextNumberOf(fields_.PhoneNumber);
@@ -254,6 +313,8 @@ EntryEditor::SaveOutcome EntryEditor::OnSave()
     done.QoSRequest = CompleteQosText(cid, done.QoSRequest);
     if (const EntryChecks::Problem problem = EntryChecks::FindProblem(done))
         return {Kind::BadValue, problem};
+    if (!EntryChecks::IsBalanceCode(balanceCode_))
+        return {Kind::BadValue, {Str::BadBalanceCode, Str::BalanceCodeLabel}};
     fields_ = done;
     return {};
 }

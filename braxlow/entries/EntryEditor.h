@@ -2,12 +2,12 @@
 #pragma once
 
 #include "ConnectionEntry.h"
+#include "DataStore.h"
 #include "EntryChecks.h"
 
 #include <QCollator>
 #include <QStringList>
 
-class DataStore;
 class QTranslator;
 
 // A selection box as the entry editor fills it: its items and the selected one.
@@ -55,6 +55,9 @@ public:
 
     ConnectionEntry& Fields() { return fields_; }
     const ConnectionEntry& Fields() const { return fields_; }
+    // Kept beside the entry's row (DataStore::EntryExtras), not in it.
+    QString& BalanceCode() { return balanceCode_; }
+    const QString& BalanceCode() const { return balanceCode_; }
     Mode EditMode() const { return mode_; }
     void SetEditMode(Mode mode) { mode_ = mode; }
 
@@ -94,6 +97,20 @@ public:
     // from the ones the editor opened with, under the new context number.
     void OnDialStringEdited();
 
+    // Chooses the country and provider of the SIM's network as the user would in
+    // the two boxes, switching back to the preset countries when needed. With
+    // several candidates nothing changes until SelectProvider gets the one the
+    // user took; with none the fields stay as they are.
+    struct SimMatch
+    {
+        enum class Kind { Selected, Several, None, BadImsi };
+        Kind kind = Kind::None;
+        QList<DataStore::NetworkProvider> candidates;
+        QString networkCode; // "MCC MNC" as the user may look it up
+    };
+    SimMatch SelectFromImsi(const QString& imsi);
+    bool SelectProvider(const DataStore::NetworkProvider& choice);
+
     struct SaveOutcome
     {
         enum class Kind { Saved, NameEmpty, NameTaken, BadValue };
@@ -115,6 +132,7 @@ public:
 private:
     DataStore& data_;
     ConnectionEntry fields_;
+    QString balanceCode_;
     Mode mode_ = Mode::Edit;
     ChoiceBox countries_{ChoiceBox::Order::Sorted};
     ChoiceBox providers_{ChoiceBox::Order::Insertion};

@@ -214,9 +214,9 @@ constexpr int AddModemNumberKept = 3044;
 constexpr int AddModemAlreadyListed = 3045;
 constexpr int AddModemNotTerminal = 3046;
 constexpr int AddModemMissing = 3047;
-constexpr int SimPinRequired = 3050;
-constexpr int SimPukRequired = 3051;
-constexpr int SimMissing = 3052;
+constexpr int SimAsksPin = 3050;
+constexpr int SimAsksPuk = 3051;
+constexpr int SimNotInserted = 3052;
 constexpr int PhoneNotRegistered = 3053;
 constexpr int PhoneSearching = 3054;
 constexpr int RegistrationDenied = 3055;
@@ -244,6 +244,16 @@ constexpr int BalanceSend = 3076;
 constexpr int BalanceNotSupported = 3077;
 constexpr int BalanceEnded = 3078;
 constexpr int BalanceSave = 3079;
+constexpr int FromSim = 3090;
+constexpr int BalanceCodeLabel = 3091;
+constexpr int SimPortNotOpened = 3092;
+constexpr int SimPinRequired = 3093;
+constexpr int SimPukRequired = 3094;
+constexpr int SimMissing = 3095;
+constexpr int SimNoIdentity = 3096;
+constexpr int SimNetworkUnknown = 3097;
+constexpr int SimChooseProvider = 3098;
+constexpr int BadBalanceCode = 3099;
 
 inline constexpr std::array kAllStringIds = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
@@ -280,13 +290,15 @@ inline constexpr std::array kAllStringIds = {
     AddModemDeviceLabel, AddModemExplain, AddModemMarksPort, AddModemNoDevice, AddModemBadPath,
     AddModemBadNumber, AddModemNumberTaken, AddModemNumberKept, AddModemAlreadyListed,
     AddModemNotTerminal, AddModemMissing,
-    SimPinRequired, SimPukRequired, SimMissing, PhoneNotRegistered, PhoneSearching,
+    SimAsksPin, SimAsksPuk, SimNotInserted, PhoneNotRegistered, PhoneSearching,
     RegistrationDenied, RoamingNotAllowed, NoSignal, NotAttached, QosSkipped, PinTitle, PinPrompt,
     PinAttemptsLeft, PinRemember, PinRefused, PinNotReady, UnlockingSim, AskingPhone,
     PinLastAttempt, PhoneLocked, BalanceCommand, BalanceTitle, BalanceNoCode, BalanceAsking,
     BalanceNoAnswer, BalanceReplyLabel, BalanceSend, BalanceNotSupported, BalanceEnded, BalanceSave,
     UpdateBadResponse, UpdateUnsafeFileName,
     UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost,
+    FromSim, BalanceCodeLabel, SimPortNotOpened, SimPinRequired, SimPukRequired, SimMissing,
+    SimNoIdentity, SimNetworkUnknown, SimChooseProvider, BadBalanceCode,
 };
 
 } // namespace Str

@@ -302,8 +302,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("phone");
         QTest::addColumn<int>("message");
-        QTest::newRow("puk") << "--sim puk" << int(Str::SimPukRequired);
-        QTest::newRow("no sim") << "--sim absent" << int(Str::SimMissing);
+        QTest::newRow("puk") << "--sim puk" << int(Str::SimAsksPuk);
+        QTest::newRow("no sim") << "--sim absent" << int(Str::SimNotInserted);
         QTest::newRow("radio off") << "--registration 0" << int(Str::PhoneNotRegistered);
         QTest::newRow("searching") << "--registration 2" << int(Str::PhoneSearching);
         QTest::newRow("denied") << "--registration 3" << int(Str::RegistrationDenied);

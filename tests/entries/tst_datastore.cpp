@@ -471,6 +471,112 @@ private Q_SLOTS:
                  QStringLiteral("orangeciweb"));
     }
 
+    void networkCodesFindTheirPresets_data()
+    {
+        QTest::addColumn<QString>("imsi");
+        QTest::addColumn<QString>("country");
+        QTest::addColumn<QString>("provider");
+        QTest::newRow("262/01") << "262019876543210" << "Germany" << "Telekom";
+        QTest::newRow("234/10") << "234101234567" << "United Kingdom" << "O2";
+        QTest::newRow("310/410 before 310/41") << "310410123456789" << "United States" << "AT&T";
+    }
+    void networkCodesFindTheirPresets()
+    {
+        QVERIFY(QFile::copy(TestSupport::ProgramDirectory() + QStringLiteral("/BXSYS.mdb"),
+                            data_->SystemDatabasePath()));
+        QFETCH(QString, imsi);
+        QFETCH(QString, country);
+        QFETCH(QString, provider);
+        const QList<DataStore::NetworkProvider> found = data_->FindProvidersByImsi(imsi);
+        QVERIFY(!found.isEmpty());
+        bool named = false;
+        for (const DataStore::NetworkProvider& p : found) {
+            QCOMPARE(p.country, country);
+            named = named || p.provider.contains(provider);
+            // Every match is a preset the editor's lists can select.
+            QVERIFY2(data_->FindPreset(p.provider, p.country).preset, qPrintable(p.provider));
+        }
+        QVERIFY(named);
+        QCOMPARE(Sql(data_->SystemDatabasePath(),
+                     QStringLiteral("SELECT group_concat(name) FROM pragma_index_info("
+                                    "(SELECT name FROM pragma_index_list('Network Codes')))")),
+                 QVariantList{QStringLiteral("MCC,MNC")});
+    }
+
+    void networkCodesOfJunkOrOldFilesMatchNothing()
+    {
+        const QString path = data_->SystemDatabasePath();
+        QVERIFY(QFile::copy(TestSupport::ProgramDirectory() + QStringLiteral("/BXSYS.mdb"), path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        for (const char* junk : {"", "26201", "2620198765432101", "26201987654321x", " 26201987654",
+                                 "262-01-987654", "262019876\n54", "99999123456"})
+            QVERIFY2(data_->FindProvidersByImsi(QString::fromLatin1(junk)).isEmpty(), junk);
+        QVERIFY(data_->FindProvidersByImsi(QStringLiteral("٢٦٢٠١٩٨٧٦٥٤٣")).isEmpty()); // Arabic-Indic digits
+
+        Sql(path, QStringLiteral("DROP TABLE \"Network Codes\""));
+        QVERIFY(data_->FindProvidersByImsi(QStringLiteral("262019876543210")).isEmpty());
+        QCOMPARE(data_->LastError(), QString());
+        QVERIFY(prompter_->Messages().isEmpty());
+        // Presets still read as before.
+        QVERIFY(data_->FindPreset(QStringLiteral("E-Plus"), QStringLiteral("Germany")).preset);
+    }
+
+    void extrasLiveBesideTheirEntry()
+    {
+        QVERIFY(data_->CreateUserDatabase());
+        const QString path = data_->UserDatabasePath();
+        const int id = *data_->AddEntry(Entry(QStringLiteral("one")));
+        const int other = *data_->AddEntry(Entry(QStringLiteral("two")));
+
+        // A file from before the table: defaults, and clearing creates nothing.
+        QVERIFY(data_->LoadExtras(id) && data_->LoadExtras(id)->balanceCode.isEmpty());
+        QVERIFY(data_->SaveSimPin(id, QString()));
+        QVERIFY(Sql(path, QStringLiteral("SELECT name FROM sqlite_master WHERE name = 'EntryExtra'")).isEmpty());
+
+        QVERIFY(data_->SaveBalanceCode(id, QStringLiteral("*100#")));
+        QVERIFY(data_->SaveSimPin(id, QStringLiteral("1234")));
+        QVERIFY(data_->SaveBalanceCode(other, QStringLiteral("*#101#")));
+        auto extras = data_->LoadExtras(id);
+        QVERIFY(extras);
+        QCOMPARE(extras->balanceCode, QStringLiteral("*100#"));
+        QCOMPARE(extras->simPin, QStringLiteral("1234"));
+        QVERIFY(data_->SaveSimPin(id, QString()));
+        QCOMPARE(data_->LoadExtras(id)->simPin, QString());
+        QCOMPARE(data_->LoadExtras(id)->balanceCode, QStringLiteral("*100#"));
+
+        // Refused: values that are no code or PIN, an entry that does not exist.
+        QVERIFY(!data_->SaveBalanceCode(id, QStringLiteral("*100#\rATD123")));
+        QVERIFY(!data_->SaveBalanceCode(id, QString(33, QLatin1Char('1'))));
+        QVERIFY(!data_->SaveSimPin(id, QStringLiteral("12a4")));
+        QVERIFY(!data_->SaveBalanceCode(9999, QStringLiteral("*100#")));
+        QCOMPARE(data_->LoadExtras(id)->balanceCode, QStringLiteral("*100#"));
+
+        // What another program wrote into the file is not passed on.
+        Sql(path, QStringLiteral("UPDATE EntryExtra SET BalanceCode = '*100#;AT+CGATT=0', SimPin = '12' "
+                                 "WHERE EntryID = %1").arg(other));
+        QCOMPARE(data_->LoadExtras(other)->balanceCode, QString());
+        QCOMPARE(data_->LoadExtras(other)->simPin, QString());
+
+        // Deleting the entry deletes its extras; "EntryInfo" keeps its shape and
+        // the file its owner-only mode.
+        QVERIFY(data_->SaveSimPin(id, QStringLiteral("4321")));
+        QVERIFY(data_->DeleteEntry(id));
+        QVERIFY(Sql(path, QStringLiteral("SELECT EntryID FROM EntryExtra WHERE EntryID = %1").arg(id)).isEmpty());
+        QCOMPARE(Sql(path, QStringLiteral("SELECT count(*) FROM pragma_table_info('EntryInfo')")), QVariantList{14});
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+
+        // A file that cannot be read gives nothing rather than defaults.
+        QVERIFY(QFile::remove(path));
+        QFile junk(path);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(4096, 'x'));
+        junk.close();
+        QVERIFY(!data_->LoadExtras(other));
+        QVERIFY(!data_->LastError().isEmpty());
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> programDir_;
     std::unique_ptr<QTemporaryDir> settingsDir_;

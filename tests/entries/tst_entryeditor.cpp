@@ -151,6 +151,85 @@ private Q_SLOTS:
         QCOMPARE(f.PhoneNumber, QStringLiteral("*99***4#"));
     }
 
+    void simChoosesCountryAndProvider()
+    {
+        using Kind = EntryEditor::SimMatch::Kind;
+        EntryData fixture({Preset("Austria", "A1", "A1 Internet", "a1.net", "*99***2#"),
+                           Preset("Germany", "Congstar", "Congstar", "internet.t-mobile", "*99#"),
+                           Preset("Germany", "Telekom", "Telekom", "internet.telekom", "*99#"),
+                           Preset("Germany", "Telekom (IPv6)", "Telekom v6", "internet.v6.telekom", "*99#"),
+                           Preset("United States", "AT&T", "AT&T", "broadband", "*99***1#")});
+        TestSupport::AddNetworkCodes(fixture.data.SystemDatabasePath(),
+                                     {{"Germany", "Telekom", "262", "02"},
+                                      {"Germany", "Telekom (IPv6)", "262", "01"},
+                                      {"Germany", "Congstar", "262", "01"},
+                                      {"United States", "AT&T", "310", "410"},
+                                      {"United States", "Gone", "310", "410"}, // no preset: never offered
+                                      {"United States", "AT&T", "310", "41"}});
+        EntryEditor editor(fixture.data);
+        editor.Fields().Country = QStringLiteral("Austria");
+        editor.Fields().ProviderName = QStringLiteral("A1");
+        editor.Open();
+        // From the full country list, where the user left it.
+        editor.Countries().Select(editor.Countries().FindPrefix(QStringLiteral("[Others]")));
+        editor.OnCountryChanged();
+        editor.Fields().UserIPAddr = QStringLiteral("10.0.0.9");
+
+        EntryEditor::SimMatch match = editor.SelectFromImsi(QStringLiteral("262021234567890"));
+        QCOMPARE(match.kind, Kind::Selected);
+        QCOMPARE(editor.Countries().Items(), (QStringList{"Austria", "Germany", "United States", "[Others]"}));
+        QCOMPARE(editor.Fields().Country, QStringLiteral("Germany"));
+        QCOMPARE(editor.Fields().ProviderName, QStringLiteral("Telekom"));
+        QCOMPARE(editor.Fields().APNName, QStringLiteral("internet.telekom"));
+        QVERIFY(editor.Fields().UserIPAddr.isEmpty());
+        QVERIFY(!editor.ApnEditable() && editor.FieldMode() == 0);
+
+        // The three-digit network code before the two-digit one.
+        QCOMPARE(editor.SelectFromImsi(QStringLiteral("310410123456789")).kind, Kind::Selected);
+        QCOMPARE(editor.Fields().ProviderName, QStringLiteral("AT&T"));
+        QCOMPARE(editor.Fields().PhoneNumber, QStringLiteral("*99***1#"));
+
+        // Several: nothing changes until one is chosen, and exactly that one is
+        // selected, not the first that begins with its name.
+        match = editor.SelectFromImsi(QStringLiteral("262019876543210"));
+        QCOMPARE(match.kind, Kind::Several);
+        QCOMPARE(match.candidates.size(), 2);
+        QCOMPARE(editor.Fields().ProviderName, QStringLiteral("AT&T"));
+        QVERIFY(editor.SelectProvider(match.candidates.first()));
+        QCOMPARE(editor.Fields().ProviderName, QStringLiteral("Telekom (IPv6)"));
+        QCOMPARE(editor.Fields().APNName, QStringLiteral("internet.v6.telekom"));
+
+        // None, or no IMSI at all: the fields stay as they are.
+        const ConnectionEntry before = editor.Fields();
+        match = editor.SelectFromImsi(QStringLiteral("23410123456"));
+        QCOMPARE(match.kind, Kind::None);
+        QCOMPARE(match.networkCode, QStringLiteral("234 10"));
+        QCOMPARE(editor.SelectFromImsi(QStringLiteral("26201'; DROP")).kind, Kind::BadImsi);
+        QVERIFY(!editor.SelectProvider({QStringLiteral("Germany"), QStringLiteral("Nobody")}));
+        QCOMPARE(editor.Fields(), before);
+        QCOMPARE(editor.Fields().Country, QStringLiteral("Germany"));
+    }
+
+    void balanceCodeIsCheckedOnSave()
+    {
+        EntryData fixture({Preset("Austria", "A1", "A1 Internet", "a1.net", "*99***2#")});
+        EntryEditor editor(fixture.data);
+        editor.SetEditMode(EntryEditor::Mode::New);
+        editor.Open();
+        editor.BalanceCode() = QStringLiteral("*100#\r\nAT+CFUN=0");
+        const EntryEditor::SaveOutcome refused = editor.OnSave();
+        QCOMPARE(refused.kind, EntryEditor::SaveOutcome::Kind::BadValue);
+        QCOMPARE(EntryChecks::ProblemText(fixture.settings.LanguageModule(), refused.problem),
+                 QStringLiteral("The field \"Balance code\" may hold only digits, *, # and +, at most 32 "
+                                "characters, such as *100#. Correct it, then save again."));
+        for (const char* good : {"", "*100#", "*#100#", "+491234"}) {
+            editor.BalanceCode() = QString::fromLatin1(good);
+            QCOMPARE(editor.OnSave().kind, EntryEditor::SaveOutcome::Kind::Saved);
+        }
+        editor.BalanceCode() = QString(33, QLatin1Char('1'));
+        QCOMPARE(editor.OnSave().kind, EntryEditor::SaveOutcome::Kind::BadValue);
+    }
+
     void withoutPresetsEveryCountryIsOffered()
     {
         EntryData fixture({});

@@ -118,3 +118,22 @@ ApnPreset Preset(const QString& country, const QString& provider, const QString&
 }
 
 } // namespace TestSupport
+
+void TestSupport::AddNetworkCodes(const QString& systemDatabase, const QList<QStringList>& rows)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("codes"));
+        db.setDatabaseName(systemDatabase);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("CREATE TABLE [Network Codes] (Country TEXT, [Provider Name] TEXT, MCC TEXT, MNC TEXT)"));
+        for (const QStringList& row : rows) {
+            q.prepare(QStringLiteral("INSERT INTO [Network Codes] VALUES (?, ?, ?, ?)"));
+            for (const QString& v : row)
+                q.addBindValue(v);
+            QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("codes"));
+}

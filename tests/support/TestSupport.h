@@ -94,4 +94,8 @@ struct EntryData
 ApnPreset Preset(const QString& country, const QString& provider, const QString& connectName,
                  const QString& apn, const QString& dial, const QStringList& more = {});
 
+// Adds table "Network Codes" to a system database, one row per {country,
+// provider, MCC, MNC}.
+void AddNetworkCodes(const QString& systemDatabase, const QList<QStringList>& rows);
+
 } // namespace TestSupport
