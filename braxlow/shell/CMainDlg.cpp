@@ -4,6 +4,10 @@
 
 #include "BraxlowApp.h"
 #include "CAboutDlg.h"
+#include "CBalanceDlg.h"
+#include "CPinDlg.h"
+#include "EntrySimPin.h"
+#include "Prompter.h"
 #include "CComm.h"
 #include "CEntryListDlg.h"
 #include "CIrDASock.h"
@@ -18,6 +22,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QEventLoop>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QTimer>
@@ -46,6 +51,11 @@ CMainDlg::CMainDlg(const Services& services, QWidget* parent)
     sequence_ = std::make_unique<ConnectSequence>(services.app.Settings(), services.app.UserPrompter(),
                                                   *dialer_, *link_, *irda_, *this, services.platformKind,
                                                   services.conflictSources);
+    simPin_ = std::make_unique<EntrySimPin>(
+        services.app.Settings(), services.app.Data(), [this](int attemptsLeft) {
+            return CPinDlg::Ask(services_.app.Settings().LanguageModule(), attemptsLeft, this);
+        });
+    sequence_->Session().SetPinSource(simPin_.get());
     connect(ui_->button4464, &QAbstractButton::clicked, this, &CMainDlg::OnConnect);
     connect(ui_->button4478, &QAbstractButton::clicked, this, &CMainDlg::OnDisconnect);
     connect(ui_->button3, &QAbstractButton::clicked, this, &CMainDlg::OnEntrySetup);
@@ -257,6 +267,22 @@ void CMainDlg::OnAbout()
     about.exec();
 }
 
+void CMainDlg::OnCheckBalance()
+{
+    if (sequence_->Running() || sequence_->IsActive())
+        return;
+    const int entry = services_.app.Settings().LoadConnectInfo().CID;
+    const std::optional<DataStore::EntryExtras> extras =
+        entry > 0 ? services_.app.Data().LoadExtras(entry) : std::nullopt;
+    if (!extras || extras->balanceCode.isEmpty()) {
+        services_.app.UserPrompter().Show(Text(Str::BalanceNoCode), QString(), Prompter::Buttons::Ok,
+                                          Prompter::Icon::Information);
+        return;
+    }
+    CBalanceDlg balance(services_.app.Settings().LanguageModule(), sequence_->Session(), extras->balanceCode, this);
+    balance.exec();
+}
+
 void CMainDlg::OnCommand(int command)
 {
     switch (command) {
@@ -267,6 +293,7 @@ void CMainDlg::OnCommand(int command)
     case ShellCommand::Close: OnClose(); break;
     case ShellCommand::Minimize: OnMinimize(); break;
     case ShellCommand::About: OnAbout(); break;
+    case ShellCommand::CheckBalance: OnCheckBalance(); break;
     case ShellCommand::ShowWindow: OnTrayNotify(QSystemTrayIcon::DoubleClick); break;
     default: break;
     }
@@ -307,20 +334,43 @@ void CMainDlg::OnTrayNotify(QSystemTrayIcon::ActivationReason reason)
     }
 }
 
-void CMainDlg::ShowTrayMenu()
+QMenu* CMainDlg::BuildMenu(const QList<ShellTexts::MenuItem>& items)
 {
-    delete trayMenu_;
-    trayMenu_ = new QMenu(this);
-    for (const ShellTexts::MenuItem& item : ShellTexts::TrayMenu()) {
+    auto* menu = new QMenu(this);
+    for (const ShellTexts::MenuItem& item : items) {
         if (item.stringId == 0) {
-            trayMenu_->addSeparator();
+            menu->addSeparator();
             continue;
         }
-        QAction* action = trayMenu_->addAction(Text(item.stringId));
+        QAction* action = menu->addAction(Text(item.stringId));
         action->setData(item.command);
         connect(action, &QAction::triggered, this, [this, command = item.command] { OnCommand(command); });
     }
+    return menu;
+}
+
+void CMainDlg::ShowTrayMenu()
+{
+    delete trayMenu_;
+    trayMenu_ = BuildMenu(ShellTexts::TrayMenu());
     trayMenu_->popup(QCursor::pos());
+}
+
+void CMainDlg::ShowWindowMenu(const QPoint& at)
+{
+    delete windowMenu_;
+    windowMenu_ = BuildMenu(ShellTexts::WindowMenu());
+    // The balance needs the phone's port, which a connection holds.
+    const bool portFree = !sequence_->Running() && !sequence_->IsActive();
+    for (QAction* action : windowMenu_->actions())
+        if (action->data().toInt() == ShellCommand::CheckBalance)
+            action->setEnabled(portFree);
+    windowMenu_->popup(at);
+}
+
+void CMainDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    ShowWindowMenu(event->globalPos());
 }
 
 bool CMainDlg::TrayIconShown() const

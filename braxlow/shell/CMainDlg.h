@@ -3,6 +3,7 @@
 
 #include "ConnectSequence.h"
 #include "PppdCommand.h"
+#include "ShellTexts.h"
 
 #include <QDialog>
 #include <QFont>
@@ -17,6 +18,7 @@ class CIrDASock;
 class CRasDialer;
 class DocumentOpener;
 class QMenu;
+class EntrySimPin;
 
 namespace Ui {
 class CMainDlg;
@@ -58,6 +60,9 @@ public:
     void OnClose();
     void OnMinimize();
     void OnAbout();
+    // Sends the entry's balance code; only while not connected, when the
+    // phone's port is free.
+    void OnCheckBalance();
     void OnCommand(int command);
     void OnTrayNotify(QSystemTrayIcon::ActivationReason reason);
     // Ended from outside (the session closing): a question or prompt open
@@ -72,6 +77,9 @@ public:
     bool TrayIconShown() const;
     // The tray icon's menu as it was last built (for its texts and items).
     QMenu* TrayMenu() const { return trayMenu_; }
+    // The window's own menu as it was last opened.
+    QMenu* WindowMenu() const { return windowMenu_; }
+    void ShowWindowMenu(const QPoint& at);
     ConnectSequence& Sequence() { return *sequence_; }
     CRasDialer& Dialer() { return *dialer_; }
 
@@ -97,6 +105,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -105,6 +114,7 @@ private:
     void AddTrayIcon();
     void RemoveTrayIcon();
     void ShowTrayMenu();
+    QMenu* BuildMenu(const QList<ShellTexts::MenuItem>& items);
     QString Text(int id) const;
 
     Services services_;
@@ -119,6 +129,8 @@ private:
     std::unique_ptr<ConnectSequence> sequence_;
     QSystemTrayIcon* tray_ = nullptr;
     QMenu* trayMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    std::unique_ptr<EntrySimPin> simPin_;
     bool initialised_ = false;
     bool busy_ = false;
     QPoint dragOffset_;

@@ -41,4 +41,9 @@ QList<MenuItem> TrayMenu()
             {Str::Exit, ShellCommand::Exit}};
 }
 
+QList<MenuItem> WindowMenu()
+{
+    return {{Str::BalanceCommand, ShellCommand::CheckBalance}, {0, 0}, {Str::MenuAbout, ShellCommand::About}};
+}
+
 } // namespace ShellTexts

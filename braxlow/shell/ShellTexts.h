@@ -15,6 +15,8 @@ constexpr int Disconnect = 4478;
 constexpr int About = 32992;
 // Not a button: the tray menu's "show the window" item.
 constexpr int ShowWindow = 32993;
+// The window menu's prepaid balance.
+constexpr int CheckBalance = 33010;
 } // namespace ShellCommand
 
 namespace ShellTexts {
@@ -32,5 +34,7 @@ struct MenuItem
 // The tray icon's menu. Connect is left out: while the icon shows, the phone's
 // port belongs to the running link.
 QList<MenuItem> TrayMenu();
+// The window's own menu (right button on its face).
+QList<MenuItem> WindowMenu();
 
 } // namespace ShellTexts

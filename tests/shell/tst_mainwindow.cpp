@@ -4,9 +4,11 @@
 // to the virtual phone, the dial runs pppd's stand-in, which replays what pppd
 // said on real links.
 #include "BraxlowApp.h"
+#include "CBalanceDlg.h"
 #include "CComm.h"
 #include "CMainDlg.h"
 #include "CPasswordDlg.h"
+#include "CPinDlg.h"
 #include "CRasDialer.h"
 #include "LanguageLoader.h"
 #include "LanguageStrings.h"
@@ -21,6 +23,8 @@
 #include "WindowTests.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -308,6 +312,69 @@ private Q_SLOTS:
         QVERIFY(Button("button4464")->isEnabled());
         holder.kill();
         holder.waitForFinished();
+    }
+
+    // A locked SIM: its PIN is asked in the connect and remembered when the
+    // user says so. The window's menu sends the entry's balance code, but
+    // only while the phone's port is free.
+    void simPinAndBalance()
+    {
+        phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--sim"), QStringLiteral("pin"),
+                                                            QStringLiteral("--ussd"), QStringLiteral("gsm7")});
+        QVERIFY(phone_->Start());
+        Quarrin::CurrentPortMap().Remove(7);
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone_->Path(), QStringLiteral("Korvane GPRS MODEM")));
+        ConnectionEntry entry;
+        entry.ConnectName = QStringLiteral("Prepaid");
+        entry.PhoneNumber = QStringLiteral("*99#");
+        const std::optional<int> id = app_->Data().AddEntry(entry);
+        QVERIFY(id);
+        ConnectInfo info = app_->Settings().LoadConnectInfo();
+        info.CID = *id;
+        app_->Settings().SaveConnectInfo(info);
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        Open();
+
+        QString attempts;
+        WhenModal<CPinDlg>(this, [&attempts](CPinDlg* prompt) {
+            attempts = prompt->findChild<QLabel*>(QStringLiteral("attempts"))->text();
+            prompt->findChild<QLineEdit*>(QStringLiteral("pin"))->setText(QStringLiteral("1234"));
+            prompt->findChild<QCheckBox*>(QStringLiteral("remember"))->setChecked(true);
+            prompt->accept();
+        });
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        QCOMPARE(attempts, Text(Str::PinAttemptsLeft).arg(3));
+        QCOMPARE(app_->Data().LoadExtras(*id)->simPin, QStringLiteral("1234"));
+        window_->ShowWindowMenu(QPoint(0, 0));
+        QVERIFY(!window_->WindowMenu()->actions().at(0)->isEnabled());
+        window_->WindowMenu()->close();
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);
+        QVERIFY(window_->Dialer().WaitForExit(5000));
+
+        window_->OnCheckBalance();
+        QCOMPARE(prompter_.Messages().last().text, Text(Str::BalanceNoCode));
+        QVERIFY(app_->Data().SaveBalanceCode(*id, QStringLiteral("*100#")));
+        window_->ShowWindowMenu(QPoint(0, 0));
+        QAction* balance = window_->WindowMenu()->actions().at(0);
+        QCOMPARE(balance->text(), Text(Str::BalanceCommand));
+        QVERIFY(balance->isEnabled());
+        QString shown;
+        const QString asking = Text(Str::BalanceAsking);
+        WhenModal<CBalanceDlg>(this, [&shown, asking](CBalanceDlg* dialog) {
+            auto* answered = new QTimer(dialog);
+            connect(answered, &QTimer::timeout, dialog, [dialog, &shown, asking] {
+                if (dialog->AnswerText() != asking) {
+                    shown = dialog->AnswerText();
+                    dialog->reject();
+                }
+            });
+            answered->start(20);
+        });
+        balance->trigger();
+        QCOMPARE(shown, QString::fromUtf8("Guthaben: 12,34 EUR, gültig bis 31.12."));
     }
 
     void screenshots()
