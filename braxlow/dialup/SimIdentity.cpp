@@ -25,12 +25,18 @@ Outcome ErrorOutcome(const QString& answer)
     const qsizetype at = answer.indexOf(QLatin1String("+CME ERROR:"), 0, Qt::CaseInsensitive);
     if (at < 0)
         return Outcome::NoIdentity;
-    const QString error = answer.mid(at + 11).section(QLatin1Char('\r'), 0, 0).section(QLatin1Char('\n'), 0, 0).trimmed();
-    if (error == QLatin1String("10") || error.compare(QLatin1String("SIM not inserted"), Qt::CaseInsensitive) == 0)
+    const QString error = answer.mid(at + 11)
+                              .section(QLatin1Char('\r'), 0, 0)
+                              .section(QLatin1Char('\n'), 0, 0)
+                              .trimmed();
+    if (error == QLatin1String("10") ||
+        error.compare(QLatin1String("SIM not inserted"), Qt::CaseInsensitive) == 0)
         return Outcome::NoSim;
-    if (error == QLatin1String("11") || error.compare(QLatin1String("SIM PIN required"), Qt::CaseInsensitive) == 0)
+    if (error == QLatin1String("11") ||
+        error.compare(QLatin1String("SIM PIN required"), Qt::CaseInsensitive) == 0)
         return Outcome::PinRequired;
-    if (error == QLatin1String("12") || error.compare(QLatin1String("SIM PUK required"), Qt::CaseInsensitive) == 0)
+    if (error == QLatin1String("12") ||
+        error.compare(QLatin1String("SIM PUK required"), Qt::CaseInsensitive) == 0)
         return Outcome::PukRequired;
     return Outcome::NoIdentity;
 }
@@ -39,7 +45,8 @@ Outcome ErrorOutcome(const QString& answer)
 
 QString ImsiOf(const QString& answer)
 {
-    const QStringList lines = answer.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
+    const QStringList lines =
+        answer.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         const QString candidate = line.trimmed();
         if (DataStore::IsImsi(candidate))

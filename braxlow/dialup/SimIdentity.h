@@ -13,14 +13,15 @@ namespace SimIdentity {
 
 struct Reading
 {
-    enum class Outcome {
+    enum class Outcome
+    {
         Read,          // imsi holds 6 to 15 digits
         PortNotOpened, // no port configured, or it cannot be opened
         PinRequired,
         PukRequired,
         NoSim,
-        NoIdentity,    // no answer, an error, or nothing that is an IMSI
-        Reported,      // the line could not be written; the session has said so
+        NoIdentity, // no answer, an error, or nothing that is an IMSI
+        Reported,   // the line could not be written; the session has said so
     };
     Outcome outcome = Outcome::NoIdentity;
     QString imsi;

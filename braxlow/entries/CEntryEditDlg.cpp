@@ -6,11 +6,14 @@
 #include "LanguageStrings.h"
 #include "Prompter.h"
 #include "QosPage.h"
+#include "SimIdentity.h"
 #include "SkinPictures.h"
 #include "StringIds.h"
 #include "ui_CEntryEditDlg.h"
 
+#include <QApplication>
 #include <QHelpEvent>
+#include <QInputDialog>
 #include <QSignalBlocker>
 #include <QToolTip>
 
@@ -45,6 +48,7 @@ CEntryEditDlg::CEntryEditDlg(DataStore& store, const QTranslator* module, Prompt
                              const QString& productName, QWidget* parent)
     : QDialog(parent)
     , ui_(std::make_unique<Ui::CEntryEditDlg>())
+    , settings_(store.Settings())
     , editor_(store)
     , module_(module)
     , prompter_(prompter)
@@ -57,6 +61,7 @@ CEntryEditDlg::CEntryEditDlg(DataStore& store, const QTranslator* module, Prompt
     connect(ui_->check5010, &QCheckBox::clicked, this, &CEntryEditDlg::OnCheckPasswd);
     connect(ui_->button5011, &QPushButton::clicked, this, &CEntryEditDlg::OnAdvanced);
     connect(ui_->button1, &QPushButton::clicked, this, &CEntryEditDlg::OnSave);
+    connect(ui_->button5014, &QPushButton::clicked, this, &CEntryEditDlg::OnFromSim);
     connect(ui_->button2, &QPushButton::clicked, this, &QDialog::reject);
     for (QWidget* w : {static_cast<QWidget*>(ui_->combo1119), static_cast<QWidget*>(ui_->combo1120),
                        static_cast<QWidget*>(ui_->edit1121), static_cast<QWidget*>(ui_->edit1124),
@@ -90,7 +95,7 @@ void CEntryEditDlg::OnInitDialog()
     ui_->edit1121->setMaxLength(EntryFieldSize::kName);
     // Dial strings, access point names and log-on names read left to right in
     // every language; in a right-to-left window "*99#" would show as "#99*".
-    for (QLineEdit* edit : {ui_->edit4475, ui_->edit1124, ui_->edit1122, ui_->edit4474})
+    for (QLineEdit* edit : {ui_->edit4475, ui_->edit1124, ui_->edit1122, ui_->edit4474, ui_->edit5013})
         edit->setLayoutDirection(Qt::LeftToRight);
     ShowFields();
     SetTexts();
@@ -101,6 +106,8 @@ void CEntryEditDlg::OnInitDialog()
     ui_->edit1122->setMaxLength(EntryFieldSize::kName);
     ui_->edit4474->setMaxLength(EntryFieldSize::kName);
     ui_->edit4475->setMaxLength(EntryFieldSize::kShort);
+    ui_->edit5013->setMaxLength(32);
+    ui_->edit5013->setPlaceholderText(QStringLiteral("*100#"));
     ui_->button5011->SetBitmaps(514);
     ui_->button1->SetBitmaps(462);
     ui_->button2->SetBitmaps(516);
@@ -121,6 +128,8 @@ void CEntryEditDlg::SetTexts()
     ui_->label5008->setText(Text(Str::UserNameLabel));
     ui_->label5009->setText(Text(Str::PasswordLabel));
     ui_->check5010->setText(Text(Str::RememberPassword));
+    ui_->label5012->setText(Text(Str::BalanceCodeLabel));
+    ui_->button5014->setText(Text(Str::FromSim));
     ui_->button5011->setText(Text(Str::Advanced));
     ui_->button1->setText(Text(Str::Save));
     ui_->button2->setText(Text(Str::Cancel));
@@ -143,6 +152,7 @@ void CEntryEditDlg::ReadFields()
     f.UserName = ui_->edit1122->text();
     f.APNName = ui_->edit1124->text();
     f.CheckPasswd = ui_->check5010->isChecked() ? 1 : 0;
+    editor_.BalanceCode() = ui_->edit5013->text();
     editor_.Countries().Select(ui_->combo1119->currentIndex());
     editor_.Providers().Select(ui_->combo1120->currentIndex());
     editor_.ReadFields();
@@ -158,6 +168,7 @@ void CEntryEditDlg::ShowFields()
     ShowText(ui_->edit4475, f.PhoneNumber);
     ShowText(ui_->edit1122, f.UserName);
     ShowText(ui_->edit1124, f.APNName);
+    ShowText(ui_->edit5013, editor_.BalanceCode());
     ui_->check5010->setChecked(f.CheckPasswd != 0);
     ShowItems(ui_->combo1119, editor_.Countries());
     ShowItems(ui_->combo1120, editor_.Providers());
@@ -166,7 +177,7 @@ void CEntryEditDlg::ShowFields()
     const bool enabled = editor_.ControlsEnabled();
     for (QWidget* w : {static_cast<QWidget*>(ui_->button1), static_cast<QWidget*>(ui_->combo1119),
                        static_cast<QWidget*>(ui_->combo1120), static_cast<QWidget*>(ui_->button5011),
-                       static_cast<QWidget*>(ui_->check5010)})
+                       static_cast<QWidget*>(ui_->check5010), static_cast<QWidget*>(ui_->button5014)})
         w->setEnabled(enabled);
 }
 
@@ -245,9 +256,53 @@ void CEntryEditDlg::OnSave()
         if (outcome.problem.field == Str::ApnLabel && !ui_->edit1124->isReadOnly()) {
             ui_->edit1124->setFocus();
             ui_->edit1124->selectAll();
+        } else if (outcome.problem.field == Str::BalanceCodeLabel) {
+            ui_->edit5013->setFocus();
+            ui_->edit5013->selectAll();
         }
         return;
     }
+}
+
+void CEntryEditDlg::OnFromSim()
+{
+    ReadFields();
+    // The phone answers within seconds; the window waits with it.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ui_->button5014->setEnabled(false);
+    const SimIdentity::Reading reading = SimIdentity::ReadImsi(settings_, prompter_);
+    ui_->button5014->setEnabled(editor_.ControlsEnabled());
+    QApplication::restoreOverrideCursor();
+    if (reading.outcome != SimIdentity::Reading::Outcome::Read) {
+        if (const int message = SimIdentity::MessageOf(reading.outcome))
+            prompter_.Show(Text(message), QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
+        return;
+    }
+    using Kind = EntryEditor::SimMatch::Kind;
+    const EntryEditor::SimMatch match = editor_.SelectFromImsi(reading.imsi);
+    switch (match.kind) {
+    case Kind::Selected:
+        break;
+    case Kind::Several: {
+        QStringList items;
+        for (const DataStore::NetworkProvider& p : match.candidates)
+            items << QStringLiteral("%1 (%2)").arg(p.provider, p.country);
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(this, Text(Str::FromSim).remove(QLatin1Char('&')),
+                                                     Text(Str::SimChooseProvider), items, 0, false, &ok);
+        const qsizetype at = items.indexOf(chosen);
+        if (!ok || at < 0 || !editor_.SelectProvider(match.candidates.at(at)))
+            return;
+        break;
+    }
+    case Kind::None:
+    case Kind::BadImsi:
+        prompter_.Show(match.kind == Kind::None ? Text(Str::SimNetworkUnknown).arg(match.networkCode)
+                                                : Text(Str::SimNoIdentity),
+                       QString(), Prompter::Buttons::Ok, Prompter::Icon::Information);
+        return;
+    }
+    ShowFields();
 }
 
 bool CEntryEditDlg::eventFilter(QObject* watched, QEvent* event)

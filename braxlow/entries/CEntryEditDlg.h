@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class AppSettings;
 class DataStore;
 class Prompter;
 class QTranslator;
@@ -29,6 +30,8 @@ public:
     ~CEntryEditDlg() override;
 
     ConnectionEntry& Fields() { return editor_.Fields(); }
+    // Kept beside the entry; the owner loads and saves it with the entry.
+    QString& BalanceCode() { return editor_.BalanceCode(); }
     void SetEditMode(EntryEditor::Mode mode) { editor_.SetEditMode(mode); }
     const EntryEditor& Editor() const { return editor_; }
 
@@ -39,6 +42,8 @@ public Q_SLOTS:
     void OnCheckPasswd();
     void OnAdvanced();
     void OnSave();
+    // Reads the SIM's identity from the phone and chooses its country and provider.
+    void OnFromSim();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,6 +58,7 @@ private:
     QString Text(int id) const;
 
     std::unique_ptr<Ui::CEntryEditDlg> ui_;
+    AppSettings& settings_;
     EntryEditor editor_;
     const QTranslator* module_;
     Prompter& prompter_;

@@ -345,6 +345,9 @@ void CEntryListDlg::OnNew()
         return;
     }
     entry.ID = *id;
+    // The entry stands without its balance code; a code that cannot be kept is said.
+    if (!editor.BalanceCode().isEmpty() && !app.Data().SaveBalanceCode(entry.ID, editor.BalanceCode()))
+        app.UserPrompter().Show(app.Data().LastError(), QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
     rows_.Append(entry);
     int row = rows_.FindPrefix(entry.ConnectName);
     if (row < 0)
@@ -364,11 +367,19 @@ void CEntryListDlg::OnProperties()
     CEntryEditDlg editor(app.Data(), app.Settings().LanguageModule(), app.UserPrompter(),
                          app.Product().ProductDisplayName, this);
     editor.Fields() = stored;
+    const std::optional<DataStore::EntryExtras> extras = app.Data().LoadExtras(stored.ID);
+    const QString storedCode = extras ? extras->balanceCode : QString();
+    editor.BalanceCode() = storedCode;
     editor.SetEditMode(EntryEditor::Mode::Edit);
     if (editor.exec() == QDialog::Accepted && !editor.Fields().Country.isEmpty()) {
         ConnectionEntry entry = WorkingCopy(editor.Fields());
         entry.ID = stored.ID;
         if (app.Data().UpdateEntry(entry)) {
+            // Only a changed code is written: a code that could not be read is
+            // not wiped by a save that never showed it.
+            if (editor.BalanceCode() != storedCode && !app.Data().SaveBalanceCode(entry.ID, editor.BalanceCode()))
+                app.UserPrompter().Show(app.Data().LastError(), QString(), Prompter::Buttons::Ok,
+                                        Prompter::Icon::Warning);
             rows_.Rewrite(row, entry);
             // The copy in "ConnectInfo" follows its entry; editing another entry
             // does not make it the one to connect with.

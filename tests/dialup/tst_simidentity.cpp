@@ -28,10 +28,13 @@ private Q_SLOTS:
     void imsiIsTheFirstLineOfDigits()
     {
         using SimIdentity::ImsiOf;
-        QCOMPARE(ImsiOf(QStringLiteral("AT+CIMI\r\r\n262019876543210\r\n\r\nOK\r\n")), QStringLiteral("262019876543210"));
-        QCOMPARE(ImsiOf(QStringLiteral("\r\n+CIMI: 1\r\n 234101234567 \r\n310410123456789\r\nOK\r\n")),
-                 QStringLiteral("234101234567"));
-        for (const char* none : {"", "\r\nOK\r\n", "\r\n12345\r\n", "\r\n2620198765432101\r\n", "\r\n26201 98765\r\n"})
+        QCOMPARE(ImsiOf(QStringLiteral("AT+CIMI\r\r\n262019876543210\r\n\r\nOK\r\n")),
+                 QStringLiteral("262019876543210"));
+        QCOMPARE(
+            ImsiOf(QStringLiteral("\r\n+CIMI: 1\r\n 234101234567 \r\n310410123456789\r\nOK\r\n")),
+            QStringLiteral("234101234567"));
+        for (const char* none :
+             {"", "\r\nOK\r\n", "\r\n12345\r\n", "\r\n2620198765432101\r\n", "\r\n26201 98765\r\n"})
             QVERIFY2(ImsiOf(QString::fromLatin1(none)).isEmpty(), none);
     }
 
@@ -40,11 +43,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("phone");
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("imsi");
-        QTest::newRow("ready") << QStringList{"--imsi", "310410123456789"} << int(Outcome::Read) << "310410123456789";
+        QTest::newRow("ready") << QStringList{"--imsi", "310410123456789"} << int(Outcome::Read)
+                               << "310410123456789";
         QTest::newRow("pin") << QStringList{"--sim", "pin"} << int(Outcome::PinRequired) << "";
         QTest::newRow("puk") << QStringList{"--sim", "puk"} << int(Outcome::PukRequired) << "";
         QTest::newRow("absent") << QStringList{"--sim", "absent"} << int(Outcome::NoSim) << "";
-        QTest::newRow("junk") << QStringList{"--imsi", "26201;ATD1"} << int(Outcome::NoIdentity) << "";
+        QTest::newRow("junk") << QStringList{"--imsi", "26201;ATD1"} << int(Outcome::NoIdentity)
+                              << "";
     }
     void readFromThePhone()
     {

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "CComm.h"
 #include "CEntryEditDlg.h"
 #include "CEntrySheet.h"
+#include "PhoneFixtures.h"
+#include "PortMap.h"
 #include "Screenshots.h"
 #include "TestSupport.h"
+#include "WindowTests.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHelpEvent>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -25,7 +30,9 @@ QList<ApnPreset> Presets()
     return {Preset("Austria", "Drei", "Drei Internet", "drei.at", "*99#"),
             Preset("Austria", "A1", "A1 Internet", "a1.net", "*99***2#", {"ppp@a1plus.at", "ppp"}),
             Preset("Austria", "[Others]", "", "web", "*99#"),
-            Preset("Germany", "E-Plus", "E-Plus", "internet.eplus.de", "*99#")};
+            Preset("Germany", "E-Plus", "E-Plus", "internet.eplus.de", "*99#"),
+            Preset("Germany", "Telekom", "Telekom", "internet.telekom", "*99#"),
+            Preset("Germany", "Congstar", "Congstar", "internet.t-mobile", "*99#")};
 }
 
 ConnectionEntry Stored(const QString& name)
@@ -57,6 +64,8 @@ private Q_SLOTS:
     void cleanup()
     {
         dialog_.reset();
+        phone_.reset();
+        Quarrin::CurrentPortMap().Remove(7);
         fixture_.reset();
     }
 
@@ -161,6 +170,70 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), Edit("edit1124"));
     }
 
+    void fromSimChoosesTheProvider()
+    {
+        QTemporaryDir locks;
+        CComm::SetLockDirectory(locks.path());
+        TestSupport::AddNetworkCodes(fixture_->data.SystemDatabasePath(),
+                                     {{"Germany", "Telekom", "262", "01"}, {"Germany", "Congstar", "262", "01"}});
+        Open(EntryEditor::Mode::Edit, Stored(QStringLiteral("Work")));
+        QPushButton* fromSim = Button("button5014");
+        QCOMPARE(fromSim->text(), QStringLiteral("From SIM"));
+
+        // A SIM that wants its PIN: said so, nothing changed.
+        UsePhone({"--sim", "pin"});
+        QTest::mouseClick(fromSim, Qt::LeftButton);
+        QCOMPARE(fixture_->prompter.Messages().size(), 1);
+        QCOMPARE(fixture_->prompter.Messages().first().text,
+                 QStringLiteral("The SIM asks for its PIN. Enter the PIN on the phone, then try again."));
+        QCOMPARE(Combo("combo1119")->currentText(), QStringLiteral("Austria"));
+        QCOMPARE(Edit("edit1124")->text(), QStringLiteral("web"));
+
+        // Two presets for the network: the user picks the second.
+        UsePhone({"--imsi", "262019876543210"});
+        QStringList offered;
+        TestSupport::WhenModal<QInputDialog>(this, [&offered](QInputDialog* choice) {
+            offered = choice->comboBoxItems();
+            choice->setTextValue(QStringLiteral("Congstar (Germany)"));
+            choice->accept();
+        });
+        QTest::mouseClick(fromSim, Qt::LeftButton);
+        QCOMPARE(offered, (QStringList{"Telekom (Germany)", "Congstar (Germany)"}));
+        QCOMPARE(Combo("combo1119")->currentText(), QStringLiteral("Germany"));
+        QCOMPARE(Combo("combo1120")->currentText(), QStringLiteral("Congstar"));
+        QCOMPARE(Edit("edit1124")->text(), QStringLiteral("internet.t-mobile"));
+        QVERIFY(Edit("edit1124")->isReadOnly());
+
+        // An unknown network: said so, the choice stays.
+        fixture_->prompter.Clear();
+        UsePhone({"--imsi", "99999123456"});
+        QTest::mouseClick(fromSim, Qt::LeftButton);
+        QCOMPARE(fixture_->prompter.Messages().size(), 1);
+        QVERIFY(fixture_->prompter.Messages().first().text.startsWith(
+            QLatin1String("The SIM's network code 999 99 is not in the provider list.")));
+        QCOMPARE(Combo("combo1120")->currentText(), QStringLiteral("Congstar"));
+        phone_.reset();
+        Quarrin::CurrentPortMap().Remove(7);
+    }
+
+    void balanceCodeIsShownCheckedAndTakenBack()
+    {
+        Open(EntryEditor::Mode::Edit, Stored(QStringLiteral("Work")), QStringLiteral("*100#"));
+        QLineEdit* code = Edit("edit5013");
+        QCOMPARE(code->text(), QStringLiteral("*100#"));
+        code->selectAll();
+        QTest::keyClicks(code, QStringLiteral("*100#;x"));
+        QTest::mouseClick(Button("button1"), Qt::LeftButton);
+        QVERIFY(dialog_->isVisible());
+        QVERIFY(fixture_->prompter.Messages().first().text.startsWith(QLatin1String("The field \"Balance code\"")));
+        QCOMPARE(QApplication::focusWidget(), code);
+        code->selectAll();
+        QTest::keyClicks(code, QStringLiteral("*101#"));
+        QTest::mouseClick(Button("button1"), Qt::LeftButton);
+        QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog_->BalanceCode(), QStringLiteral("*101#"));
+    }
+
     // Not a check: pictures of the editor and its sheet as a user sees them, for a
     // person to look at (scripts/screenshots runs it on a virtual display).
     void screenshots()
@@ -196,17 +269,28 @@ private Q_SLOTS:
     }
 
 private:
-    void Open(EntryEditor::Mode mode, const ConnectionEntry& entry = ConnectionEntry())
+    void Open(EntryEditor::Mode mode, const ConnectionEntry& entry = ConnectionEntry(),
+              const QString& balanceCode = QString())
     {
         fixture_->prompter.Clear();
         dialog_ = std::make_unique<CEntryEditDlg>(fixture_->data, fixture_->settings.LanguageModule(),
                                                   fixture_->prompter, QStringLiteral("Braxlow"));
         if (mode == EntryEditor::Mode::Edit)
             dialog_->Fields() = entry;
+        dialog_->BalanceCode() = balanceCode;
         dialog_->SetEditMode(mode);
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
         dialog_->activateWindow();
+    }
+    // A virtual phone on COM7, the configured port.
+    void UsePhone(const QStringList& arguments)
+    {
+        phone_ = std::make_unique<VirtualPhone>(arguments);
+        QVERIFY(phone_->Start());
+        Quarrin::CurrentPortMap().Remove(7);
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone_->Path()));
+        fixture_->settings.SavePort(7);
     }
     QComboBox* Combo(const char* name) { return dialog_->findChild<QComboBox*>(QLatin1String(name)); }
     QLineEdit* Edit(const char* name) { return dialog_->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -214,6 +298,7 @@ private:
 
     std::unique_ptr<EntryData> fixture_;
     std::unique_ptr<CEntryEditDlg> dialog_;
+    std::unique_ptr<VirtualPhone> phone_;
 };
 
 QTEST_MAIN(TestEntryEditDlg)
