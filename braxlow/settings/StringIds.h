@@ -244,6 +244,26 @@ constexpr int BalanceSend = 3076;
 constexpr int BalanceNotSupported = 3077;
 constexpr int BalanceEnded = 3078;
 constexpr int BalanceSave = 3079;
+constexpr int TestPhone = 3100;
+constexpr int ReportMaker = 3101;
+constexpr int ReportModel = 3102;
+constexpr int ReportFirmware = 3103;
+constexpr int ReportNetworkCode = 3104;
+constexpr int ReportSim = 3105;
+constexpr int ReportCircuit = 3106;
+constexpr int ReportPacket = 3107;
+constexpr int ReportOperator = 3108;
+constexpr int ReportSignal = 3109;
+constexpr int ReportAttach = 3110;
+constexpr int ReportResult = 3111;
+constexpr int ReportSignalValue = 3112;
+constexpr int ReportSimStates = 3113;
+constexpr int ReportRegistrationStates = 3114;
+constexpr int ReportAttachStates = 3115;
+constexpr int PhoneReady = 3116;
+constexpr int PhoneSilent = 3117;
+constexpr int PortHeldBy = 3118;
+constexpr int RegistrationUnknown = 3119;
 
 inline constexpr std::array kAllStringIds = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
@@ -287,6 +307,10 @@ inline constexpr std::array kAllStringIds = {
     BalanceNoAnswer, BalanceReplyLabel, BalanceSend, BalanceNotSupported, BalanceEnded, BalanceSave,
     UpdateBadResponse, UpdateUnsafeFileName,
     UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost,
+    TestPhone, ReportMaker, ReportModel, ReportFirmware, ReportNetworkCode, ReportSim,
+    ReportCircuit, ReportPacket, ReportOperator, ReportSignal, ReportAttach, ReportResult,
+    ReportSignalValue, ReportSimStates, ReportRegistrationStates, ReportAttachStates, PhoneReady,
+    PhoneSilent, PortHeldBy, RegistrationUnknown,
 };
 
 } // namespace Str
