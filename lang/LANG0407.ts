@@ -973,7 +973,7 @@
     </message>
     <message id="3108">
         <source>Operator:</source>
-        <translation>Netzbetreiber:</translation>
+        <translation>Aktuelles Netz:</translation>
     </message>
     <message id="3109">
         <source>Signal:</source>
