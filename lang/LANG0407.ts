@@ -979,5 +979,85 @@
         <source>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</source>
         <translation>Das Feld „%1“ darf nur Ziffern, *, # und + enthalten, höchstens 32 Zeichen, etwa *100#. Korrigieren Sie es und speichern Sie erneut.</translation>
     </message>
+    <message id="3100">
+        <source>Test the Phone</source>
+        <translation>Telefon testen</translation>
+    </message>
+    <message id="3101">
+        <source>Maker:</source>
+        <translation>Hersteller:</translation>
+    </message>
+    <message id="3102">
+        <source>Model:</source>
+        <translation>Modell:</translation>
+    </message>
+    <message id="3103">
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message id="3104">
+        <source>Network code (MCC/MNC):</source>
+        <translation>Netzkennung (MCC/MNC):</translation>
+    </message>
+    <message id="3105">
+        <source>SIM card:</source>
+        <translation>SIM-Karte:</translation>
+    </message>
+    <message id="3106">
+        <source>Network registration:</source>
+        <translation>Netzanmeldung:</translation>
+    </message>
+    <message id="3107">
+        <source>Packet data registration:</source>
+        <translation>Anmeldung für Paketdaten:</translation>
+    </message>
+    <message id="3108">
+        <source>Operator:</source>
+        <translation>Aktuelles Netz:</translation>
+    </message>
+    <message id="3109">
+        <source>Signal:</source>
+        <translation>Signal:</translation>
+    </message>
+    <message id="3110">
+        <source>Packet data (GPRS):</source>
+        <translation>Paketdaten (GPRS):</translation>
+    </message>
+    <message id="3111">
+        <source>Result:</source>
+        <translation>Ergebnis:</translation>
+    </message>
+    <message id="3112">
+        <source>%1 dBm (%2 of 4 bars)</source>
+        <translation>%1 dBm (%2 von 4 Balken)</translation>
+    </message>
+    <message id="3113">
+        <source>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</source>
+        <translation>Unbekannt|Bereit|PIN erforderlich|PUK erforderlich|Keine SIM-Karte|Gesperrt</translation>
+    </message>
+    <message id="3114">
+        <source>Not registered|Home network|Searching|Refused|Unknown|Roaming</source>
+        <translation>Nicht angemeldet|Heimatnetz|Sucht ein Netz|Abgelehnt|Unbekannt|Roaming</translation>
+    </message>
+    <message id="3115">
+        <source>Not attached|Attached</source>
+        <translation>Nicht verbunden|Verbunden</translation>
+    </message>
+    <message id="3116">
+        <source>The phone is ready for a connection.</source>
+        <translation>Das Telefon ist bereit für eine Verbindung.</translation>
+    </message>
+    <message id="3117">
+        <source>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</source>
+        <translation>Das Telefon hat nicht geantwortet. Prüfen Sie, ob es eingeschaltet und angeschlossen ist und ob der richtige Anschluss gewählt ist.</translation>
+    </message>
+    <message id="3118">
+        <source>%1 (%2) is in use by %3 (process %4).</source>
+        <translation>%1 (%2) wird von %3 (Prozess %4) benutzt.</translation>
+    </message>
+    <message id="3119">
+        <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
+        <translation>Das Telefon gibt nicht an, ob es in einem Netz angemeldet ist; eine Verbindung kann scheitern.</translation>
+    </message>
 </context>
 </TS>

@@ -979,5 +979,85 @@
         <source>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</source>
         <translation>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</translation>
     </message>
+    <message id="3100">
+        <source>Test the Phone</source>
+        <translation>Test the Phone</translation>
+    </message>
+    <message id="3101">
+        <source>Maker:</source>
+        <translation>Maker:</translation>
+    </message>
+    <message id="3102">
+        <source>Model:</source>
+        <translation>Model:</translation>
+    </message>
+    <message id="3103">
+        <source>Firmware:</source>
+        <translation>Firmware:</translation>
+    </message>
+    <message id="3104">
+        <source>Network code (MCC/MNC):</source>
+        <translation>Network code (MCC/MNC):</translation>
+    </message>
+    <message id="3105">
+        <source>SIM card:</source>
+        <translation>SIM card:</translation>
+    </message>
+    <message id="3106">
+        <source>Network registration:</source>
+        <translation>Network registration:</translation>
+    </message>
+    <message id="3107">
+        <source>Packet data registration:</source>
+        <translation>Packet data registration:</translation>
+    </message>
+    <message id="3108">
+        <source>Operator:</source>
+        <translation>Operator:</translation>
+    </message>
+    <message id="3109">
+        <source>Signal:</source>
+        <translation>Signal:</translation>
+    </message>
+    <message id="3110">
+        <source>Packet data (GPRS):</source>
+        <translation>Packet data (GPRS):</translation>
+    </message>
+    <message id="3111">
+        <source>Result:</source>
+        <translation>Result:</translation>
+    </message>
+    <message id="3112">
+        <source>%1 dBm (%2 of 4 bars)</source>
+        <translation>%1 dBm (%2 of 4 bars)</translation>
+    </message>
+    <message id="3113">
+        <source>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</source>
+        <translation>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</translation>
+    </message>
+    <message id="3114">
+        <source>Not registered|Home network|Searching|Refused|Unknown|Roaming</source>
+        <translation>Not registered|Home network|Searching|Refused|Unknown|Roaming</translation>
+    </message>
+    <message id="3115">
+        <source>Not attached|Attached</source>
+        <translation>Not attached|Attached</translation>
+    </message>
+    <message id="3116">
+        <source>The phone is ready for a connection.</source>
+        <translation>The phone is ready for a connection.</translation>
+    </message>
+    <message id="3117">
+        <source>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</source>
+        <translation>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</translation>
+    </message>
+    <message id="3118">
+        <source>%1 (%2) is in use by %3 (process %4).</source>
+        <translation>%1 (%2) is in use by %3 (process %4).</translation>
+    </message>
+    <message id="3119">
+        <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
+        <translation>The phone does not say whether it is registered with a network; a connection may fail.</translation>
+    </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@
 #include "StringIds.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <algorithm>
@@ -136,6 +137,8 @@ StInitCommInfo AtSession::LinkParameters(int port, quint32 speed, void* owner)
 
 bool AtSession::OpenPhoneLink()
 {
+    if (portOverride_ != 0)
+        return OpenPort(portOverride_);
     const int port = settings_.Port();
     if (port == 0) {
         if (settings_.IrPort() == 0)
@@ -216,6 +219,13 @@ bool AtSession::CheckPhoneFunction()
     return answer.mid(at + 6).contains(QLatin1Char('6'));
 }
 
+QString AtSession::MaskPin(const QString& text)
+{
+    static const QRegularExpression pin(QStringLiteral("(AT\\+CPIN=)[^\r\n]*"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    return QString(text).replace(pin, QStringLiteral("\\1\"****\""));
+}
+
 QString AtSession::SendAtCommand(const QString& line)
 {
     const bool longRunning = line.left(5).compare(QLatin1String("at+cm"), Qt::CaseInsensitive) == 0 ||
@@ -223,9 +233,13 @@ QString AtSession::SendAtCommand(const QString& line)
     Q_EMIT busyChanged(true);
     link_.SetEmptyInternalBuffer();
     const QByteArray bytes = line.toLatin1();
+    if (transcript_)
+        transcript_(Direction::Sent, MaskPin(line));
     if (link_.WriteCommBlock(bytes.constData(), static_cast<unsigned long>(bytes.size())) == 0) {
         prompter_.Show(Text(Str::WriteError), QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
         Q_EMIT busyChanged(false);
+        if (transcript_)
+            transcript_(Direction::Received, kWriteError);
         return kWriteError;
     }
 
@@ -261,6 +275,8 @@ QString AtSession::SendAtCommand(const QString& line)
             break;
     }
     Q_EMIT busyChanged(false);
+    if (transcript_)
+        transcript_(Direction::Received, MaskPin(answer));
     return answer;
 }
 

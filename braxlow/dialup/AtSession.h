@@ -68,6 +68,9 @@ public:
     // once per session, from the PIN source; a PUK is never sent.
     int RunAtSession();
     void SetPinSource(SimPinSource* source) { pinSource_ = source; }
+    // The session opens this port instead of the settings' (a test of one
+    // port); 0 goes back to the settings.
+    void UsePort(int port) { portOverride_ = port; }
     // What the phone said when the last session failed.
     const PhoneStatus::Facts& LastFacts() const { return lastFacts_; }
     // Opens the given port as the session does (locks honoured).
@@ -85,6 +88,15 @@ public:
     // be written.
     QString SendAtCommand(const QString& line);
     static void PumpOneMessage();
+
+    // Sees every line written and every answer read (empty: a time-out), with
+    // a SIM PIN already masked. For diagnostics; unset costs nothing.
+    enum class Direction { Sent, Received };
+    using Transcript = std::function<void(Direction direction, const QString& text)>;
+    void SetTranscript(Transcript transcript) { transcript_ = std::move(transcript); }
+    // The text with the value of every AT+CPIN= line replaced by "****" (a
+    // phone that echoes repeats the PIN in its answer).
+    static QString MaskPin(const QString& text);
 
     const QStringList& AtCommandList() const { return commands_; }
     QString PhoneNumber() const { return phoneNumber_; }
@@ -133,6 +145,8 @@ private:
     QStringList commands_;
     int unsafeField_ = 0;
     SimPinSource* pinSource_ = nullptr;
+    Transcript transcript_;
+    int portOverride_ = 0;
     PhoneStatus::Facts lastFacts_;
     QString phoneNumber_;
     QString userName_;

@@ -2,13 +2,21 @@
 #include "CSetupDlg.h"
 
 #include "AppSettings.h"
+#include "AtSession.h"
 #include "CAddModemDlg.h"
+#include "CComm.h"
+#include "DataStore.h"
+#include "PhoneReport.h"
+#include "PortMap.h"
 #include "LanguageStrings.h"
 #include "SkinPictures.h"
 #include "StringIds.h"
 #include "ui_CSetupDlg.h"
 
+#include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -17,6 +25,53 @@
 namespace {
 
 enum Column { ModemName, Comport, Device, ColumnCount };
+
+// The facts of one phone test as a table under its one-line verdict.
+void ShowPhoneReport(QWidget* parent, const PhoneReport& report, const QTranslator* language)
+{
+    QDialog window(parent);
+    window.setObjectName(QStringLiteral("phoneReport"));
+    window.setWindowTitle(LoadLanguageString(language, Str::TestPhone));
+    auto* layout = new QVBoxLayout(&window);
+    auto* verdict = new QLabel(report.ResultText(language), &window);
+    verdict->setObjectName(QStringLiteral("labelResult"));
+    verdict->setWordWrap(true);
+    QFont bold = verdict->font();
+    bold.setBold(true);
+    verdict->setFont(bold);
+    layout->addWidget(verdict);
+
+    // The verdict stands above; the table holds the facts.
+    QList<QPair<QString, QString>> rows = report.Rows(language);
+    rows.removeLast();
+    auto* table = new QTableWidget(int(rows.size()), 2, &window);
+    table->setObjectName(QStringLiteral("tableReport"));
+    table->horizontalHeader()->hide();
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setShowGrid(false);
+    table->setFocusPolicy(Qt::NoFocus);
+    for (int i = 0; i < rows.size(); ++i) {
+        table->setItem(i, 0, new QTableWidgetItem(rows.at(i).first));
+        table->setItem(i, 1, new QTableWidgetItem(rows.at(i).second));
+    }
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    int height = 2 * table->frameWidth();
+    for (int i = 0; i < table->rowCount(); ++i)
+        height += table->rowHeight(i);
+    table->setMinimumSize(std::max(420, table->columnWidth(0) + table->columnWidth(1) + 24), height);
+    layout->addWidget(table);
+
+    auto* buttons = new QDialogButtonBox(&window);
+    QPushButton* close = buttons->addButton(LoadLanguageString(language, Str::Close), QDialogButtonBox::AcceptRole);
+    close->setObjectName(QStringLiteral("buttonClose"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &window, &QDialog::accept);
+    layout->addWidget(buttons);
+    window.exec();
+}
 
 } // namespace
 
@@ -47,6 +102,7 @@ CSetupDlg::CSetupDlg(AppSettings& settings, PortMap& ports, CRasDialer& dialer, 
     connect(ui_->button1, &QPushButton::clicked, this, &CSetupDlg::OnOK);
     connect(ui_->button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->button3, &QPushButton::clicked, this, &CSetupDlg::OnAddModem);
+    connect(ui_->buttonTestPhone, &QPushButton::clicked, this, &CSetupDlg::OnTestPhone);
     connect(ui_->tree1158, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item == nullptr)
             return;
@@ -104,6 +160,7 @@ void CSetupDlg::OnInitDialog()
     ui_->button1->setText(Text(Str::Ok));
     ui_->button2->setText(Text(Str::Cancel));
     ui_->button3->setText(Text(Str::SetupAddModem));
+    ui_->buttonTestPhone->setText(Text(Str::TestPhone));
     ui_->button1->SetBitmaps(518);
     ui_->button2->SetBitmaps(516);
 
@@ -294,4 +351,22 @@ void CSetupDlg::OnAddModem()
         }
     }
     timer_.start();
+}
+
+void CSetupDlg::OnTestPhone()
+{
+    const int row = SelectedRow();
+    const int chosen = row >= 0 && row < rows_.size() ? PortMap::ComNumber(rows_.at(row).port) : -1;
+    // The test's waits dispatch events: nothing in the window may start
+    // another test or close it meanwhile.
+    setEnabled(false);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    CComm link;
+    AtSession session(settings_, link, irda_, dialer_, prompter_);
+    DataStore presets(settings_, prompter_);
+    const PhoneReport report = PhoneReport::Probe(session, chosen > 0 ? chosen : settings_.LoadPort(),
+                                                  PhoneReport::PresetNames(presets));
+    QGuiApplication::restoreOverrideCursor();
+    setEnabled(true);
+    ShowPhoneReport(this, report, settings_.LanguageModule());
 }

@@ -54,6 +54,9 @@ public Q_SLOTS:
     void OnTimer();
     // The tree's second item and button 3.
     void OnAddModem();
+    // Asks the phone on the chosen port (or the stored one) what it is and
+    // whether it is ready, and shows the answer in a window of its own.
+    void OnTestPhone();
 
 protected:
     void showEvent(QShowEvent* event) override;

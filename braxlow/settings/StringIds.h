@@ -254,6 +254,26 @@ constexpr int SimNoIdentity = 3096;
 constexpr int SimNetworkUnknown = 3097;
 constexpr int SimChooseProvider = 3098;
 constexpr int BadBalanceCode = 3099;
+constexpr int TestPhone = 3100;
+constexpr int ReportMaker = 3101;
+constexpr int ReportModel = 3102;
+constexpr int ReportFirmware = 3103;
+constexpr int ReportNetworkCode = 3104;
+constexpr int ReportSim = 3105;
+constexpr int ReportCircuit = 3106;
+constexpr int ReportPacket = 3107;
+constexpr int ReportOperator = 3108;
+constexpr int ReportSignal = 3109;
+constexpr int ReportAttach = 3110;
+constexpr int ReportResult = 3111;
+constexpr int ReportSignalValue = 3112;
+constexpr int ReportSimStates = 3113;
+constexpr int ReportRegistrationStates = 3114;
+constexpr int ReportAttachStates = 3115;
+constexpr int PhoneReady = 3116;
+constexpr int PhoneSilent = 3117;
+constexpr int PortHeldBy = 3118;
+constexpr int RegistrationUnknown = 3119;
 
 inline constexpr std::array kAllStringIds = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
@@ -299,6 +319,10 @@ inline constexpr std::array kAllStringIds = {
     UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost,
     FromSim, BalanceCodeLabel, SimPortNotOpened, SimPinRequired, SimPukRequired, SimMissing,
     SimNoIdentity, SimNetworkUnknown, SimChooseProvider, BadBalanceCode,
+    TestPhone, ReportMaker, ReportModel, ReportFirmware, ReportNetworkCode, ReportSim,
+    ReportCircuit, ReportPacket, ReportOperator, ReportSignal, ReportAttach, ReportResult,
+    ReportSignalValue, ReportSimStates, ReportRegistrationStates, ReportAttachStates, PhoneReady,
+    PhoneSilent, PortHeldBy, RegistrationUnknown,
 };
 
 } // namespace Str

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CAddModemDlg.h"
+#include "CComm.h"
 #include "CSetupDlg.h"
+#include "PhoneFixtures.h"
 #include "Screenshots.h"
 #include "SetupFixture.h"
 
@@ -132,6 +134,33 @@ private Q_SLOTS:
         QCOMPARE(List()->item(Selected(), 2)->text(), cable);
     }
 
+    void testPhoneShowsWhatThePhoneSaid()
+    {
+        VirtualPhone phone({QStringLiteral("--sim"), QStringLiteral("pin")});
+        QVERIFY(phone.Start());
+        CComm::SetLockDirectory(machine_->dir.path());
+        QVERIFY(machine_->Ports().AddExplicit(11, phone.Path(), QStringLiteral("Korvane GPRS MODEM")));
+        Open();
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, Centre(RowOf("COM11")));
+        QStringList shown;
+        WhenReportShows([&](QWidget* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Test the Phone"));
+            auto* table = window->findChild<QTableWidget*>(QStringLiteral("tableReport"));
+            for (int i = 0; i < table->rowCount(); ++i)
+                shown << table->item(i, 0)->text() + QLatin1Char(' ') + table->item(i, 1)->text();
+            shown << window->findChild<QLabel*>(QStringLiteral("labelResult"))->text();
+            QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("buttonClose")), Qt::LeftButton);
+        });
+        QTest::mouseClick(Button("buttonTestPhone"), Qt::LeftButton);
+        QVERIFY2(shown.contains(QStringLiteral("Port number: COM11")), qPrintable(shown.join(QLatin1Char('\n'))));
+        QVERIFY(shown.contains(QStringLiteral("Maker: Korvane")));
+        QVERIFY(shown.contains(QStringLiteral("SIM card: PIN required")));
+        QVERIFY(shown.last().startsWith(QLatin1String("The SIM card asks for its PIN.")));
+        QVERIFY(dialog_->isEnabled() && dialog_->isVisible());
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        CComm::SetLockDirectory(QString());
+    }
+
     // Not a check: pictures of the window for a person to look at
     // (scripts/screenshots runs it on a virtual display).
     void screenshots()
@@ -151,9 +180,38 @@ private Q_SLOTS:
             add->reject();
         });
         dialog_->OnAddModem();
+
+        VirtualPhone phone;
+        QVERIFY(phone.Start());
+        CComm::SetLockDirectory(machine_->dir.path());
+        QVERIFY(machine_->Ports().AddExplicit(11, phone.Path(), QStringLiteral("Korvane GPRS MODEM")));
+        Open();
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, Centre(RowOf("COM11")));
+        WhenReportShows([dir](QWidget* report) {
+            QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/setup-test-phone.png"), report));
+        });
+        QTest::mouseClick(Button("buttonTestPhone"), Qt::LeftButton);
+        CComm::SetLockDirectory(QString());
     }
 
 private:
+    // The test's waits dispatch events, so the window is looked for until it
+    // is there; a test that never gets it fails at the end.
+    void WhenReportShows(const std::function<void(QWidget*)>& act)
+    {
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [poll, act] {
+            QWidget* window = QApplication::activeModalWidget();
+            if (window == nullptr || window->objectName() != QStringLiteral("phoneReport"))
+                return;
+            poll->deleteLater();
+            poll->stop();
+            act(window);
+            window->close();
+        });
+        poll->start(50);
+    }
+
     void Open()
     {
         machine_->prompter.Clear();

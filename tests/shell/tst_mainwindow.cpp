@@ -399,6 +399,20 @@ private Q_SLOTS:
         QTest::mouseClick(Button("button4464"), Qt::LeftButton);
         QVERIFY(shot);
 
+        CPinDlg pin(app_->Settings().LanguageModule(), 1, window_.get());
+        pin.move(60, 60);
+        pin.show();
+        QVERIFY(Screenshots::Shoot(folder + QStringLiteral("/sim-pin.png"), &pin));
+        pin.close();
+        // A network menu waiting for its answer.
+        CBalanceDlg balance(app_->Settings().LanguageModule(), window_->Sequence().Session(), QStringLiteral("*101#"),
+                            window_.get());
+        balance.move(60, 60);
+        balance.show();
+        QTRY_VERIFY_WITH_TIMEOUT(balance.WaitsForReply(), 15000);
+        QVERIFY(Screenshots::Shoot(folder + QStringLiteral("/balance.png"), &balance));
+        balance.reject();
+
         // Connected: the icon in the tray host (scripts/screenshots starts one)
         // and its menu.
         if (!QSystemTrayIcon::isSystemTrayAvailable())
