@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CBalanceDlg.h"
 
-#include "CBitmapTextButton.h"
+#include "SkinButton.h"
 #include "LanguageStrings.h"
 #include "SkinPictures.h"
 #include "StringIds.h"
@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
@@ -39,19 +40,20 @@ CBalanceDlg::CBalanceDlg(const QTranslator* module, AtSession& at, const QString
     reply_->setMaxLength(32);
     reply_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Za-z*#+ ]{0,32}")), reply_));
     replyLabel_->setBuddy(reply_);
-    send_ = new CBitmapTextButton(this);
+    send_ = new SkinButton(this);
     send_->setObjectName(QStringLiteral("send"));
     send_->setText(Text(Str::BalanceSend));
-    send_->SetBitmaps(518, 518);
+    send_->setAutoDefault(false);
 
-    save_ = new CBitmapTextButton(this);
+    save_ = new SkinButton(this);
     save_->setObjectName(QStringLiteral("save"));
     save_->setText(Text(Str::BalanceSave));
-    save_->SetBitmaps(518, 518);
-    close_ = new CBitmapTextButton(this);
+    save_->setAutoDefault(false);
+    close_ = new SkinButton(this);
     close_->setObjectName(QStringLiteral("close"));
     close_->setText(Text(Str::Close));
-    close_->SetBitmaps(516, 516);
+    close_->SetBitmaps(516);
+    close_->setAutoDefault(false);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(answer_, 0, 0, 1, 3);
@@ -137,8 +139,8 @@ void CBalanceDlg::OnSave()
     if (path.isEmpty())
         return;
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(answer_->text().toUtf8() + '\n');
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(answer_->text().toUtf8() + '\n') < 0)
+        QMessageBox::warning(this, windowTitle(), file.errorString());
 }
 
 void CBalanceDlg::reject()

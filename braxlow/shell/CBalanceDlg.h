@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-class CBitmapTextButton;
+class SkinButton;
 class QLabel;
 class QLineEdit;
 class QTranslator;
@@ -43,7 +43,7 @@ private:
     QLabel* answer_ = nullptr;
     QLabel* replyLabel_ = nullptr;
     QLineEdit* reply_ = nullptr;
-    CBitmapTextButton* send_ = nullptr;
-    CBitmapTextButton* save_ = nullptr;
-    CBitmapTextButton* close_ = nullptr;
+    SkinButton* send_ = nullptr;
+    SkinButton* save_ = nullptr;
+    SkinButton* close_ = nullptr;
 };

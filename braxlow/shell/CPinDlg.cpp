@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CPinDlg.h"
 
-#include "CBitmapTextButton.h"
+#include "SkinButton.h"
 #include "LanguageStrings.h"
 #include "PhoneStatus.h"
 #include "SkinPictures.h"
@@ -48,14 +48,16 @@ CPinDlg::CPinDlg(const QTranslator* module, int attemptsLeft, QWidget* parent) :
     remember_ = new QCheckBox(text(Str::PinRemember), this);
     remember_->setObjectName(QStringLiteral("remember"));
 
-    ok_ = new CBitmapTextButton(this);
+    ok_ = new SkinButton(this);
     ok_->setObjectName(QStringLiteral("ok"));
     ok_->setText(text(Str::Ok));
-    ok_->SetBitmaps(518, 518);
-    auto* cancel = new CBitmapTextButton(this);
+    ok_->SetBitmaps(518);
+    ok_->setDefault(true);
+    auto* cancel = new SkinButton(this);
     cancel->setObjectName(QStringLiteral("cancel"));
     cancel->setText(text(Str::Cancel));
-    cancel->SetBitmaps(516, 516);
+    cancel->SetBitmaps(516);
+    cancel->setAutoDefault(false);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
@@ -74,10 +76,7 @@ CPinDlg::CPinDlg(const QTranslator* module, int attemptsLeft, QWidget* parent) :
     connect(pin_, &QLineEdit::textChanged, this,
             [this](const QString& pin) { ok_->setEnabled(PhoneStatus::ValidPin(pin)); });
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
-    connect(pin_, &QLineEdit::returnPressed, this, [this] {
-        if (ok_->isEnabled())
-            accept();
-    });
+
     connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     pin_->setFocus();
     setFixedSize(sizeHint());

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-class CBitmapTextButton;
+class SkinButton;
 class QCheckBox;
 class QLineEdit;
 class QTranslator;
@@ -29,5 +29,5 @@ public:
 private:
     QLineEdit* pin_ = nullptr;
     QCheckBox* remember_ = nullptr;
-    CBitmapTextButton* ok_ = nullptr;
+    SkinButton* ok_ = nullptr;
 };
