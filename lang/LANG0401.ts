@@ -821,163 +821,163 @@
     </message>
     <message id="3050">
         <source>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</source>
-        <translation>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</translation>
+        <translation>تطلب بطاقة SIM رمز PIN الخاص بها. أعد الاتصال وأدخل رمز PIN عند طلبه.</translation>
     </message>
     <message id="3051">
         <source>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</source>
-        <translation>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</translation>
+        <translation>حُظرت بطاقة SIM بعد إدخال ثلاثة رموز PIN خاطئة، وهي تطلب رمز PUK. ألغِ حظرها في هاتف باستخدام رمز PUK الذي يوفره مشغل الشبكة؛ لا يرسل Braxlow رمز PUK أبدًا.</translation>
     </message>
     <message id="3052">
         <source>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</source>
-        <translation>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</translation>
+        <translation>لا توجد بطاقة SIM في الهاتف، أو يتعذر عليه قراءتها. أدخل بطاقة SIM، وأعد تشغيل الهاتف، ثم أعد المحاولة.</translation>
     </message>
     <message id="3053">
         <source>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</source>
-        <translation>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</translation>
+        <translation>الهاتف غير مسجل في أي شبكة ولا يبحث عن شبكة. تحقق من أن الاتصال اللاسلكي للهاتف قيد التشغيل (وأنه ليس في وضع الطيران).</translation>
     </message>
     <message id="3054">
         <source>The phone is still looking for a network. Wait a moment and try again.</source>
-        <translation>The phone is still looking for a network. Wait a moment and try again.</translation>
+        <translation>لا يزال الهاتف يبحث عن شبكة. انتظر قليلًا ثم أعد المحاولة.</translation>
     </message>
     <message id="3055">
         <source>The network refused to register the phone. Ask your provider whether the SIM card is active.</source>
-        <translation>The network refused to register the phone. Ask your provider whether the SIM card is active.</translation>
+        <translation>رفضت الشبكة تسجيل الهاتف. اسأل مشغل الشبكة عما إذا كانت بطاقة SIM مفعّلة.</translation>
     </message>
     <message id="3056">
         <source>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</source>
-        <translation>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</translation>
+        <translation>لا تسمح الشبكة باستخدام بطاقة SIM هذه هنا (التجوال غير مسموح به). اختر شبكة أخرى على الهاتف، أو اسأل مشغل الشبكة.</translation>
     </message>
     <message id="3057">
         <source>The phone has no signal. Move to a place with better reception and try again.</source>
-        <translation>The phone has no signal. Move to a place with better reception and try again.</translation>
+        <translation>لا توجد إشارة في الهاتف. انتقل إلى مكان ذي استقبال أفضل ثم أعد المحاولة.</translation>
     </message>
     <message id="3058">
         <source>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</source>
-        <translation>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</translation>
+        <translation>الهاتف مسجل ولكنه غير مرتبط بخدمة البيانات بالحزم (GPRS). تحقق من أن اشتراكك يتضمن بيانات الجوال.</translation>
     </message>
     <message id="3059">
         <source>The phone does not know the QoS commands; the network's defaults apply.</source>
-        <translation>The phone does not know the QoS commands; the network's defaults apply.</translation>
+        <translation>لا يعرف الهاتف أوامر QoS؛ تُطبَّق الإعدادات الافتراضية للشبكة.</translation>
     </message>
     <message id="3060">
         <source>SIM PIN</source>
-        <translation>SIM PIN</translation>
+        <translation>رمز PIN لبطاقة SIM</translation>
     </message>
     <message id="3061">
         <source>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</source>
-        <translation>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</translation>
+        <translation>بطاقة SIM في الهاتف مقفلة. أدخل رمز PIN الخاص بها (من 4 إلى 8 أرقام):</translation>
     </message>
     <message id="3062">
         <source>Attempts left: %1</source>
-        <translation>Attempts left: %1</translation>
+        <translation>المحاولات المتبقية: %1</translation>
     </message>
     <message id="3063">
         <source>Remember the PIN for this entry</source>
-        <translation>Remember the PIN for this entry</translation>
+        <translation>تذكّر رمز PIN لهذا الإدخال</translation>
     </message>
     <message id="3064">
         <source>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</source>
-        <translation>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</translation>
+        <translation>لم يقبل الهاتف رمز PIN. لا يعيد Braxlow المحاولة من تلقاء نفسه، لذا لا تُحظر بطاقة SIM: تحقق من رمز PIN ثم أعد الاتصال.</translation>
     </message>
     <message id="3065">
         <source>The SIM card did not become ready after the PIN. Wait a moment and connect again.</source>
-        <translation>The SIM card did not become ready after the PIN. Wait a moment and connect again.</translation>
+        <translation>لم تصبح بطاقة SIM جاهزة بعد إدخال رمز PIN. انتظر قليلًا ثم أعد الاتصال.</translation>
     </message>
     <message id="3066">
         <source>Unlocking the SIM card...</source>
-        <translation>Unlocking the SIM card...</translation>
+        <translation>جارٍ إلغاء قفل بطاقة SIM...</translation>
     </message>
     <message id="3067">
         <source>Asking the phone what is wrong...</source>
-        <translation>Asking the phone what is wrong...</translation>
+        <translation>جارٍ سؤال الهاتف عن سبب المشكلة...</translation>
     </message>
     <message id="3068">
         <source>Only one attempt is left: a wrong PIN now blocks the SIM card.</source>
-        <translation>Only one attempt is left: a wrong PIN now blocks the SIM card.</translation>
+        <translation>تبقّت محاولة واحدة فقط: إدخال رمز PIN خاطئ الآن سيحظر بطاقة SIM.</translation>
     </message>
     <message id="3069">
         <source>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</source>
-        <translation>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</translation>
+        <translation>الهاتف نفسه مقفل (برمز الهاتف، وليس برمز PIN لبطاقة SIM). ألغِ قفله على الهاتف ثم أعد المحاولة.</translation>
     </message>
     <message id="3070">
         <source>Check Balance...</source>
-        <translation>Check Balance...</translation>
+        <translation>التحقق من الرصيد...</translation>
     </message>
     <message id="3071">
         <source>Prepaid Balance</source>
-        <translation>Prepaid Balance</translation>
+        <translation>رصيد الدفع المسبق</translation>
     </message>
     <message id="3072">
         <source>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</source>
-        <translation>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</translation>
+        <translation>لا يحتوي هذا الإدخال على رمز للرصيد. أدخل رمز مشغل الشبكة (مثل ‎*100#) في إعدادات الإدخال.</translation>
     </message>
     <message id="3073">
         <source>Asking the network...</source>
-        <translation>Asking the network...</translation>
+        <translation>جارٍ الاستعلام من الشبكة...</translation>
     </message>
     <message id="3074">
         <source>The network did not answer. Try again later.</source>
-        <translation>The network did not answer. Try again later.</translation>
+        <translation>لم تستجب الشبكة. أعد المحاولة لاحقًا.</translation>
     </message>
     <message id="3075">
         <source>Reply:</source>
-        <translation>Reply:</translation>
+        <translation>الرد:</translation>
     </message>
     <message id="3076">
         <source>Send</source>
-        <translation>Send</translation>
+        <translation>إرسال</translation>
     </message>
     <message id="3077">
         <source>The network does not support this code.</source>
-        <translation>The network does not support this code.</translation>
+        <translation>لا تدعم الشبكة هذا الرمز.</translation>
     </message>
     <message id="3078">
         <source>The network has ended the session.</source>
-        <translation>The network has ended the session.</translation>
+        <translation>أنهت الشبكة الجلسة.</translation>
     </message>
     <message id="3079">
         <source>Save...</source>
-        <translation>Save...</translation>
+        <translation>حفظ...</translation>
     </message>
     <message id="3090">
         <source>From SIM</source>
-        <translation>From SIM</translation>
+        <translation>من بطاقة SIM</translation>
     </message>
     <message id="3091">
         <source>Balance code:</source>
-        <translation>Balance code:</translation>
+        <translation>رمز الرصيد:</translation>
     </message>
     <message id="3092">
         <source>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</source>
-        <translation>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</translation>
+        <translation>يتعذر فتح منفذ الهاتف. تأكد من أن الهاتف متصل ومن عدم استخدام أي برنامج آخر لمنفذه.</translation>
     </message>
     <message id="3093">
         <source>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</source>
-        <translation>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</translation>
+        <translation>تطلب بطاقة SIM رمز PIN الخاص بها. أدخل رمز PIN على الهاتف، ثم أعد المحاولة.</translation>
     </message>
     <message id="3094">
         <source>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</source>
-        <translation>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</translation>
+        <translation>بطاقة SIM مقفلة وتطلب رمز PUK. ألغِ قفلها على الهاتف، ثم أعد المحاولة.</translation>
     </message>
     <message id="3095">
         <source>The phone has no SIM card. Insert the SIM card, then try again.</source>
-        <translation>The phone has no SIM card. Insert the SIM card, then try again.</translation>
+        <translation>لا توجد بطاقة SIM في الهاتف. أدخل بطاقة SIM، ثم أعد المحاولة.</translation>
     </message>
     <message id="3096">
         <source>The phone did not tell the SIM's identity. Choose the country and provider yourself.</source>
-        <translation>The phone did not tell the SIM's identity. Choose the country and provider yourself.</translation>
+        <translation>لم يُبلغ الهاتف عن هوية بطاقة SIM. اختر البلد ومشغل الشبكة بنفسك.</translation>
     </message>
     <message id="3097">
         <source>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</source>
-        <translation>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</translation>
+        <translation>رمز الشبكة %1 الخاص ببطاقة SIM غير موجود في قائمة مشغلي الشبكات. اختر البلد ومشغل الشبكة بنفسك.</translation>
     </message>
     <message id="3098">
         <source>The SIM's network has several presets. Choose one:</source>
-        <translation>The SIM's network has several presets. Choose one:</translation>
+        <translation>لشبكة بطاقة SIM عدة إعدادات مسبقة. اختر واحدًا منها:</translation>
     </message>
     <message id="3099">
         <source>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</source>
-        <translation>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</translation>
+        <translation>لا يجوز أن يحتوي الحقل «%1» إلا على الأرقام والرموز * و# و+، بحد أقصى 32 حرفًا، مثل ‎*100#. صحّحه ثم احفظ مجددًا.</translation>
     </message>
     <message id="3100">
         <source>Test the Phone</source>

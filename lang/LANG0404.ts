@@ -821,163 +821,163 @@
     </message>
     <message id="3050">
         <source>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</source>
-        <translation>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</translation>
+        <translation>SIM 卡要求輸入 PIN 碼。請重新連線，並在提示時輸入 PIN 碼。</translation>
     </message>
     <message id="3051">
         <source>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</source>
-        <translation>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</translation>
+        <translation>連續三次輸入錯誤的 PIN 碼後，SIM 卡已被鎖住，需要輸入 PUK 碼。請將它裝入手機，使用電信業者提供的 PUK 碼解除鎖定；Braxlow 絕不會傳送 PUK 碼。</translation>
     </message>
     <message id="3052">
         <source>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</source>
-        <translation>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</translation>
+        <translation>手機中沒有 SIM 卡，或無法讀取 SIM 卡。請插入 SIM 卡，重新啟動手機後再試一次。</translation>
     </message>
     <message id="3053">
         <source>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</source>
-        <translation>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</translation>
+        <translation>手機未在任何網路上註冊，也沒有在搜尋網路。請確認手機的無線電功能已開啟（未處於飛航模式）。</translation>
     </message>
     <message id="3054">
         <source>The phone is still looking for a network. Wait a moment and try again.</source>
-        <translation>The phone is still looking for a network. Wait a moment and try again.</translation>
+        <translation>手機仍在搜尋網路。請稍候，然後再試一次。</translation>
     </message>
     <message id="3055">
         <source>The network refused to register the phone. Ask your provider whether the SIM card is active.</source>
-        <translation>The network refused to register the phone. Ask your provider whether the SIM card is active.</translation>
+        <translation>網路拒絕了手機的註冊。請向您的電信業者詢問 SIM 卡是否已啟用。</translation>
     </message>
     <message id="3056">
         <source>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</source>
-        <translation>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</translation>
+        <translation>網路不允許此 SIM 卡在此處使用（不允許漫遊）。請在手機上選擇其他網路，或洽詢您的電信業者。</translation>
     </message>
     <message id="3057">
         <source>The phone has no signal. Move to a place with better reception and try again.</source>
-        <translation>The phone has no signal. Move to a place with better reception and try again.</translation>
+        <translation>手機沒有訊號。請移到收訊較好的地方後再試一次。</translation>
     </message>
     <message id="3058">
         <source>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</source>
-        <translation>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</translation>
+        <translation>手機已註冊，但未附加到封包數據 (GPRS)。請確認您的資費方案包含行動數據。</translation>
     </message>
     <message id="3059">
         <source>The phone does not know the QoS commands; the network's defaults apply.</source>
-        <translation>The phone does not know the QoS commands; the network's defaults apply.</translation>
+        <translation>手機不認得 QoS 指令；將採用網路的預設值。</translation>
     </message>
     <message id="3060">
         <source>SIM PIN</source>
-        <translation>SIM PIN</translation>
+        <translation>SIM 卡 PIN 碼</translation>
     </message>
     <message id="3061">
         <source>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</source>
-        <translation>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</translation>
+        <translation>手機中的 SIM 卡已鎖定。請輸入其 PIN 碼（4 到 8 位數字）：</translation>
     </message>
     <message id="3062">
         <source>Attempts left: %1</source>
-        <translation>Attempts left: %1</translation>
+        <translation>剩餘嘗試次數：%1</translation>
     </message>
     <message id="3063">
         <source>Remember the PIN for this entry</source>
-        <translation>Remember the PIN for this entry</translation>
+        <translation>為此項目記住 PIN 碼</translation>
     </message>
     <message id="3064">
         <source>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</source>
-        <translation>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</translation>
+        <translation>手機不接受此 PIN 碼。Braxlow 不會自行重試，因此 SIM 卡不會被鎖住：請檢查 PIN 碼，然後再連線一次。</translation>
     </message>
     <message id="3065">
         <source>The SIM card did not become ready after the PIN. Wait a moment and connect again.</source>
-        <translation>The SIM card did not become ready after the PIN. Wait a moment and connect again.</translation>
+        <translation>輸入 PIN 碼後 SIM 卡未能就緒。請稍候，然後再連線一次。</translation>
     </message>
     <message id="3066">
         <source>Unlocking the SIM card...</source>
-        <translation>Unlocking the SIM card...</translation>
+        <translation>正在解除 SIM 卡鎖定...</translation>
     </message>
     <message id="3067">
         <source>Asking the phone what is wrong...</source>
-        <translation>Asking the phone what is wrong...</translation>
+        <translation>正在詢問手機發生了什麼問題...</translation>
     </message>
     <message id="3068">
         <source>Only one attempt is left: a wrong PIN now blocks the SIM card.</source>
-        <translation>Only one attempt is left: a wrong PIN now blocks the SIM card.</translation>
+        <translation>只剩一次嘗試機會：現在輸入錯誤的 PIN 碼將鎖住 SIM 卡。</translation>
     </message>
     <message id="3069">
         <source>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</source>
-        <translation>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</translation>
+        <translation>手機本身已鎖定（是手機密碼，而不是 SIM 卡 PIN 碼）。請在手機上解除鎖定後再試一次。</translation>
     </message>
     <message id="3070">
         <source>Check Balance...</source>
-        <translation>Check Balance...</translation>
+        <translation>查詢餘額...</translation>
     </message>
     <message id="3071">
         <source>Prepaid Balance</source>
-        <translation>Prepaid Balance</translation>
+        <translation>預付餘額</translation>
     </message>
     <message id="3072">
         <source>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</source>
-        <translation>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</translation>
+        <translation>此項目沒有餘額查詢代碼。請在項目設定中輸入電信業者的代碼（例如 *100#）。</translation>
     </message>
     <message id="3073">
         <source>Asking the network...</source>
-        <translation>Asking the network...</translation>
+        <translation>正在查詢網路...</translation>
     </message>
     <message id="3074">
         <source>The network did not answer. Try again later.</source>
-        <translation>The network did not answer. Try again later.</translation>
+        <translation>網路沒有回應。請稍後再試一次。</translation>
     </message>
     <message id="3075">
         <source>Reply:</source>
-        <translation>Reply:</translation>
+        <translation>回覆：</translation>
     </message>
     <message id="3076">
         <source>Send</source>
-        <translation>Send</translation>
+        <translation>傳送</translation>
     </message>
     <message id="3077">
         <source>The network does not support this code.</source>
-        <translation>The network does not support this code.</translation>
+        <translation>網路不支援此代碼。</translation>
     </message>
     <message id="3078">
         <source>The network has ended the session.</source>
-        <translation>The network has ended the session.</translation>
+        <translation>網路已結束工作階段。</translation>
     </message>
     <message id="3079">
         <source>Save...</source>
-        <translation>Save...</translation>
+        <translation>儲存...</translation>
     </message>
     <message id="3090">
         <source>From SIM</source>
-        <translation>From SIM</translation>
+        <translation>從 SIM 卡取得</translation>
     </message>
     <message id="3091">
         <source>Balance code:</source>
-        <translation>Balance code:</translation>
+        <translation>餘額查詢代碼：</translation>
     </message>
     <message id="3092">
         <source>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</source>
-        <translation>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</translation>
+        <translation>無法開啟手機的連接埠。請確認手機已連接，且沒有其他程式正在使用其連接埠。</translation>
     </message>
     <message id="3093">
         <source>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</source>
-        <translation>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</translation>
+        <translation>SIM 卡要求輸入 PIN 碼。請在手機上輸入 PIN 碼，然後再試一次。</translation>
     </message>
     <message id="3094">
         <source>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</source>
-        <translation>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</translation>
+        <translation>SIM 卡已鎖住，需要輸入 PUK 碼。請在手機上解除鎖定，然後再試一次。</translation>
     </message>
     <message id="3095">
         <source>The phone has no SIM card. Insert the SIM card, then try again.</source>
-        <translation>The phone has no SIM card. Insert the SIM card, then try again.</translation>
+        <translation>手機中沒有 SIM 卡。請插入 SIM 卡，然後再試一次。</translation>
     </message>
     <message id="3096">
         <source>The phone did not tell the SIM's identity. Choose the country and provider yourself.</source>
-        <translation>The phone did not tell the SIM's identity. Choose the country and provider yourself.</translation>
+        <translation>手機未提供 SIM 卡的識別資訊。請自行選擇國家/地區和電信業者。</translation>
     </message>
     <message id="3097">
         <source>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</source>
-        <translation>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</translation>
+        <translation>SIM 卡的網路代碼 %1 不在電信業者清單中。請自行選擇國家/地區和電信業者。</translation>
     </message>
     <message id="3098">
         <source>The SIM's network has several presets. Choose one:</source>
-        <translation>The SIM's network has several presets. Choose one:</translation>
+        <translation>SIM 卡的網路有多個預設設定。請選擇一個：</translation>
     </message>
     <message id="3099">
         <source>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</source>
-        <translation>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</translation>
+        <translation>欄位「%1」只能包含數字、*、# 和 +，最多 32 個字元，例如 *100#。請修正後再儲存一次。</translation>
     </message>
     <message id="3100">
         <source>Test the Phone</source>

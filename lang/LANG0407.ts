@@ -825,7 +825,7 @@
     </message>
     <message id="3051">
         <source>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</source>
-        <translation>Die SIM-Karte ist nach drei falschen PINs gesperrt und verlangt ihre PUK. Entsperren Sie sie in einem Telefon mit der PUK Ihres Anbieters; Braxlow sendet nie eine PUK.</translation>
+        <translation>Die SIM-Karte ist nach drei falschen PINs gesperrt und verlangt ihre PUK. Entsperren Sie sie in einem Telefon mit der PUK Ihres Netzbetreibers; Braxlow sendet nie eine PUK.</translation>
     </message>
     <message id="3052">
         <source>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</source>
@@ -841,11 +841,11 @@
     </message>
     <message id="3055">
         <source>The network refused to register the phone. Ask your provider whether the SIM card is active.</source>
-        <translation>Das Netz hat die Anmeldung des Telefons abgelehnt. Fragen Sie Ihren Anbieter, ob die SIM-Karte freigeschaltet ist.</translation>
+        <translation>Das Netz hat die Anmeldung des Telefons abgelehnt. Fragen Sie Ihren Netzbetreiber, ob die SIM-Karte freigeschaltet ist.</translation>
     </message>
     <message id="3056">
         <source>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</source>
-        <translation>Das Netz lässt diese SIM-Karte hier nicht zu (Roaming nicht erlaubt). Wählen Sie am Telefon ein anderes Netz oder fragen Sie Ihren Anbieter.</translation>
+        <translation>Das Netz lässt diese SIM-Karte hier nicht zu (Roaming nicht erlaubt). Wählen Sie am Telefon ein anderes Netz oder fragen Sie Ihren Netzbetreiber.</translation>
     </message>
     <message id="3057">
         <source>The phone has no signal. Move to a place with better reception and try again.</source>
@@ -909,7 +909,7 @@
     </message>
     <message id="3072">
         <source>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</source>
-        <translation>Dieser Eintrag hat keinen Guthabencode. Geben Sie den Code Ihres Anbieters (zum Beispiel *100#) in den Einstellungen des Eintrags ein.</translation>
+        <translation>Dieser Eintrag hat keinen Guthabencode. Geben Sie den Code Ihres Netzbetreibers (zum Beispiel *100#) in den Einstellungen des Eintrags ein.</translation>
     </message>
     <message id="3073">
         <source>Asking the network...</source>
@@ -965,11 +965,11 @@
     </message>
     <message id="3096">
         <source>The phone did not tell the SIM's identity. Choose the country and provider yourself.</source>
-        <translation>Das Telefon hat die Kennung der SIM-Karte nicht mitgeteilt. Wählen Sie Land und Anbieter selbst.</translation>
+        <translation>Das Telefon hat die Kennung der SIM-Karte nicht mitgeteilt. Wählen Sie Land und Netzbetreiber selbst.</translation>
     </message>
     <message id="3097">
         <source>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</source>
-        <translation>Der Netzcode %1 der SIM-Karte steht nicht in der Anbieterliste. Wählen Sie Land und Anbieter selbst.</translation>
+        <translation>Der Netzcode %1 der SIM-Karte steht nicht in der Liste der Netzbetreiber. Wählen Sie Land und Netzbetreiber selbst.</translation>
     </message>
     <message id="3098">
         <source>The SIM's network has several presets. Choose one:</source>

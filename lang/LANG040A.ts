@@ -821,163 +821,163 @@
     </message>
     <message id="3050">
         <source>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</source>
-        <translation>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</translation>
+        <translation>La tarjeta SIM solicita su PIN. Vuelva a conectar e introduzca el PIN cuando se le pida.</translation>
     </message>
     <message id="3051">
         <source>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</source>
-        <translation>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</translation>
+        <translation>La tarjeta SIM está bloqueada tras tres PIN incorrectos y solicita su PUK. Desbloquéela en un teléfono con el PUK de su operador; Braxlow nunca envía un PUK.</translation>
     </message>
     <message id="3052">
         <source>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</source>
-        <translation>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</translation>
+        <translation>El teléfono no tiene tarjeta SIM o no puede leerla. Inserte la tarjeta SIM, reinicie el teléfono e inténtelo de nuevo.</translation>
     </message>
     <message id="3053">
         <source>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</source>
-        <translation>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</translation>
+        <translation>El teléfono no está registrado en ninguna red y no está buscando ninguna. Compruebe que la radio del teléfono está activada (no en modo avión).</translation>
     </message>
     <message id="3054">
         <source>The phone is still looking for a network. Wait a moment and try again.</source>
-        <translation>The phone is still looking for a network. Wait a moment and try again.</translation>
+        <translation>El teléfono todavía está buscando una red. Espere un momento e inténtelo de nuevo.</translation>
     </message>
     <message id="3055">
         <source>The network refused to register the phone. Ask your provider whether the SIM card is active.</source>
-        <translation>The network refused to register the phone. Ask your provider whether the SIM card is active.</translation>
+        <translation>La red ha rechazado el registro del teléfono. Pregunte a su operador si la tarjeta SIM está activa.</translation>
     </message>
     <message id="3056">
         <source>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</source>
-        <translation>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</translation>
+        <translation>La red no permite esta tarjeta SIM aquí (itinerancia no permitida). Elija otra red en el teléfono o consulte a su operador.</translation>
     </message>
     <message id="3057">
         <source>The phone has no signal. Move to a place with better reception and try again.</source>
-        <translation>The phone has no signal. Move to a place with better reception and try again.</translation>
+        <translation>El teléfono no tiene señal. Desplácese a un lugar con mejor cobertura e inténtelo de nuevo.</translation>
     </message>
     <message id="3058">
         <source>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</source>
-        <translation>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</translation>
+        <translation>El teléfono está registrado, pero no está conectado a datos por paquetes (GPRS). Compruebe que su contrato incluye datos móviles.</translation>
     </message>
     <message id="3059">
         <source>The phone does not know the QoS commands; the network's defaults apply.</source>
-        <translation>The phone does not know the QoS commands; the network's defaults apply.</translation>
+        <translation>El teléfono no reconoce los comandos de QoS; se aplican los valores predeterminados de la red.</translation>
     </message>
     <message id="3060">
         <source>SIM PIN</source>
-        <translation>SIM PIN</translation>
+        <translation>PIN de la SIM</translation>
     </message>
     <message id="3061">
         <source>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</source>
-        <translation>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</translation>
+        <translation>La tarjeta SIM del teléfono está bloqueada. Introduzca su PIN (de 4 a 8 dígitos):</translation>
     </message>
     <message id="3062">
         <source>Attempts left: %1</source>
-        <translation>Attempts left: %1</translation>
+        <translation>Intentos restantes: %1</translation>
     </message>
     <message id="3063">
         <source>Remember the PIN for this entry</source>
-        <translation>Remember the PIN for this entry</translation>
+        <translation>Recordar el PIN para esta entrada</translation>
     </message>
     <message id="3064">
         <source>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</source>
-        <translation>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</translation>
+        <translation>El teléfono no ha aceptado el PIN. Braxlow no vuelve a intentarlo por sí solo, por lo que la tarjeta SIM no se bloquea: compruebe el PIN y vuelva a conectar.</translation>
     </message>
     <message id="3065">
         <source>The SIM card did not become ready after the PIN. Wait a moment and connect again.</source>
-        <translation>The SIM card did not become ready after the PIN. Wait a moment and connect again.</translation>
+        <translation>La tarjeta SIM no está lista después de introducir el PIN. Espere un momento y vuelva a conectar.</translation>
     </message>
     <message id="3066">
         <source>Unlocking the SIM card...</source>
-        <translation>Unlocking the SIM card...</translation>
+        <translation>Desbloqueando la tarjeta SIM...</translation>
     </message>
     <message id="3067">
         <source>Asking the phone what is wrong...</source>
-        <translation>Asking the phone what is wrong...</translation>
+        <translation>Preguntando al teléfono qué ocurre...</translation>
     </message>
     <message id="3068">
         <source>Only one attempt is left: a wrong PIN now blocks the SIM card.</source>
-        <translation>Only one attempt is left: a wrong PIN now blocks the SIM card.</translation>
+        <translation>Solo queda un intento: ahora un PIN incorrecto bloqueará la tarjeta SIM.</translation>
     </message>
     <message id="3069">
         <source>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</source>
-        <translation>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</translation>
+        <translation>El propio teléfono está bloqueado (un código del teléfono, no el PIN de la SIM). Desbloquéelo en el teléfono e inténtelo de nuevo.</translation>
     </message>
     <message id="3070">
         <source>Check Balance...</source>
-        <translation>Check Balance...</translation>
+        <translation>Consultar saldo...</translation>
     </message>
     <message id="3071">
         <source>Prepaid Balance</source>
-        <translation>Prepaid Balance</translation>
+        <translation>Saldo de prepago</translation>
     </message>
     <message id="3072">
         <source>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</source>
-        <translation>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</translation>
+        <translation>Esta entrada no tiene código de saldo. Introduzca el código de su operador (por ejemplo *100#) en los ajustes de la entrada.</translation>
     </message>
     <message id="3073">
         <source>Asking the network...</source>
-        <translation>Asking the network...</translation>
+        <translation>Consultando a la red...</translation>
     </message>
     <message id="3074">
         <source>The network did not answer. Try again later.</source>
-        <translation>The network did not answer. Try again later.</translation>
+        <translation>La red no ha respondido. Inténtelo de nuevo más tarde.</translation>
     </message>
     <message id="3075">
         <source>Reply:</source>
-        <translation>Reply:</translation>
+        <translation>Respuesta:</translation>
     </message>
     <message id="3076">
         <source>Send</source>
-        <translation>Send</translation>
+        <translation>Enviar</translation>
     </message>
     <message id="3077">
         <source>The network does not support this code.</source>
-        <translation>The network does not support this code.</translation>
+        <translation>La red no admite este código.</translation>
     </message>
     <message id="3078">
         <source>The network has ended the session.</source>
-        <translation>The network has ended the session.</translation>
+        <translation>La red ha finalizado la sesión.</translation>
     </message>
     <message id="3079">
         <source>Save...</source>
-        <translation>Save...</translation>
+        <translation>Guardar...</translation>
     </message>
     <message id="3090">
         <source>From SIM</source>
-        <translation>From SIM</translation>
+        <translation>Desde la SIM</translation>
     </message>
     <message id="3091">
         <source>Balance code:</source>
-        <translation>Balance code:</translation>
+        <translation>Código de saldo:</translation>
     </message>
     <message id="3092">
         <source>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</source>
-        <translation>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</translation>
+        <translation>No se puede abrir el puerto del teléfono. Compruebe que el teléfono está conectado y que ningún otro programa usa su puerto.</translation>
     </message>
     <message id="3093">
         <source>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</source>
-        <translation>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</translation>
+        <translation>La tarjeta SIM solicita su PIN. Introduzca el PIN en el teléfono e inténtelo de nuevo.</translation>
     </message>
     <message id="3094">
         <source>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</source>
-        <translation>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</translation>
+        <translation>La tarjeta SIM está bloqueada y solicita su PUK. Desbloquéela en el teléfono e inténtelo de nuevo.</translation>
     </message>
     <message id="3095">
         <source>The phone has no SIM card. Insert the SIM card, then try again.</source>
-        <translation>The phone has no SIM card. Insert the SIM card, then try again.</translation>
+        <translation>El teléfono no tiene tarjeta SIM. Inserte la tarjeta SIM e inténtelo de nuevo.</translation>
     </message>
     <message id="3096">
         <source>The phone did not tell the SIM's identity. Choose the country and provider yourself.</source>
-        <translation>The phone did not tell the SIM's identity. Choose the country and provider yourself.</translation>
+        <translation>El teléfono no ha indicado la identidad de la SIM. Elija usted mismo el país y el operador de red.</translation>
     </message>
     <message id="3097">
         <source>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</source>
-        <translation>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</translation>
+        <translation>El código de red %1 de la SIM no figura en la lista de operadores. Elija usted mismo el país y el operador de red.</translation>
     </message>
     <message id="3098">
         <source>The SIM's network has several presets. Choose one:</source>
-        <translation>The SIM's network has several presets. Choose one:</translation>
+        <translation>La red de la SIM tiene varios ajustes predefinidos. Elija uno:</translation>
     </message>
     <message id="3099">
         <source>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</source>
-        <translation>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</translation>
+        <translation>El campo «%1» solo puede contener dígitos, *, # y +, 32 caracteres como máximo, como *100#. Corríjalo y vuelva a guardar.</translation>
     </message>
     <message id="3100">
         <source>Test the Phone</source>

@@ -821,163 +821,163 @@
     </message>
     <message id="3050">
         <source>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</source>
-        <translation>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</translation>
+        <translation>La carte SIM demande son code PIN. Reconnectez-vous et saisissez le code PIN lorsqu'il vous est demandé.</translation>
     </message>
     <message id="3051">
         <source>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</source>
-        <translation>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</translation>
+        <translation>La carte SIM est bloquée après trois codes PIN erronés et demande son code PUK. Débloquez-la dans un téléphone avec le code PUK fourni par votre opérateur ; Braxlow n'envoie jamais de code PUK.</translation>
     </message>
     <message id="3052">
         <source>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</source>
-        <translation>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</translation>
+        <translation>Le téléphone n'a pas de carte SIM ou ne peut pas la lire. Insérez la carte SIM, redémarrez le téléphone et réessayez.</translation>
     </message>
     <message id="3053">
         <source>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</source>
-        <translation>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</translation>
+        <translation>Le téléphone n'est enregistré sur aucun réseau et n'en recherche aucun. Vérifiez que sa radio est activée (pas en mode avion).</translation>
     </message>
     <message id="3054">
         <source>The phone is still looking for a network. Wait a moment and try again.</source>
-        <translation>The phone is still looking for a network. Wait a moment and try again.</translation>
+        <translation>Le téléphone recherche encore un réseau. Patientez un instant et réessayez.</translation>
     </message>
     <message id="3055">
         <source>The network refused to register the phone. Ask your provider whether the SIM card is active.</source>
-        <translation>The network refused to register the phone. Ask your provider whether the SIM card is active.</translation>
+        <translation>Le réseau a refusé d'enregistrer le téléphone. Demandez à votre opérateur si la carte SIM est activée.</translation>
     </message>
     <message id="3056">
         <source>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</source>
-        <translation>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</translation>
+        <translation>Le réseau n'autorise pas cette carte SIM ici (itinérance non autorisée). Choisissez un autre réseau sur le téléphone ou renseignez-vous auprès de votre opérateur.</translation>
     </message>
     <message id="3057">
         <source>The phone has no signal. Move to a place with better reception and try again.</source>
-        <translation>The phone has no signal. Move to a place with better reception and try again.</translation>
+        <translation>Le téléphone n'a pas de signal. Rendez-vous dans un endroit mieux couvert et réessayez.</translation>
     </message>
     <message id="3058">
         <source>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</source>
-        <translation>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</translation>
+        <translation>Le téléphone est enregistré, mais n'est pas rattaché aux données par paquets (GPRS). Vérifiez que votre abonnement inclut les données mobiles.</translation>
     </message>
     <message id="3059">
         <source>The phone does not know the QoS commands; the network's defaults apply.</source>
-        <translation>The phone does not know the QoS commands; the network's defaults apply.</translation>
+        <translation>Le téléphone ne connaît pas les commandes QoS ; les valeurs par défaut du réseau s'appliquent.</translation>
     </message>
     <message id="3060">
         <source>SIM PIN</source>
-        <translation>SIM PIN</translation>
+        <translation>Code PIN de la SIM</translation>
     </message>
     <message id="3061">
         <source>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</source>
-        <translation>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</translation>
+        <translation>La carte SIM du téléphone est verrouillée. Saisissez son code PIN (4 à 8 chiffres) :</translation>
     </message>
     <message id="3062">
         <source>Attempts left: %1</source>
-        <translation>Attempts left: %1</translation>
+        <translation>Tentatives restantes : %1</translation>
     </message>
     <message id="3063">
         <source>Remember the PIN for this entry</source>
-        <translation>Remember the PIN for this entry</translation>
+        <translation>Mémoriser le code PIN pour cette entrée</translation>
     </message>
     <message id="3064">
         <source>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</source>
-        <translation>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</translation>
+        <translation>Le téléphone n'a pas accepté le code PIN. Braxlow ne réessaie pas de lui-même, la carte SIM n'est donc pas bloquée : vérifiez le code PIN et reconnectez-vous.</translation>
     </message>
     <message id="3065">
         <source>The SIM card did not become ready after the PIN. Wait a moment and connect again.</source>
-        <translation>The SIM card did not become ready after the PIN. Wait a moment and connect again.</translation>
+        <translation>La carte SIM n'est pas prête après la saisie du code PIN. Patientez un instant et reconnectez-vous.</translation>
     </message>
     <message id="3066">
         <source>Unlocking the SIM card...</source>
-        <translation>Unlocking the SIM card...</translation>
+        <translation>Déverrouillage de la carte SIM...</translation>
     </message>
     <message id="3067">
         <source>Asking the phone what is wrong...</source>
-        <translation>Asking the phone what is wrong...</translation>
+        <translation>Recherche de la cause auprès du téléphone...</translation>
     </message>
     <message id="3068">
         <source>Only one attempt is left: a wrong PIN now blocks the SIM card.</source>
-        <translation>Only one attempt is left: a wrong PIN now blocks the SIM card.</translation>
+        <translation>Il ne reste qu'une tentative : un code PIN erroné bloquera maintenant la carte SIM.</translation>
     </message>
     <message id="3069">
         <source>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</source>
-        <translation>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</translation>
+        <translation>Le téléphone lui-même est verrouillé (un code du téléphone, pas le code PIN de la SIM). Déverrouillez-le sur le téléphone et réessayez.</translation>
     </message>
     <message id="3070">
         <source>Check Balance...</source>
-        <translation>Check Balance...</translation>
+        <translation>Consulter le solde...</translation>
     </message>
     <message id="3071">
         <source>Prepaid Balance</source>
-        <translation>Prepaid Balance</translation>
+        <translation>Solde prépayé</translation>
     </message>
     <message id="3072">
         <source>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</source>
-        <translation>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</translation>
+        <translation>Cette entrée n'a pas de code de solde. Saisissez le code de votre opérateur (par exemple *100#) dans les paramètres de l'entrée.</translation>
     </message>
     <message id="3073">
         <source>Asking the network...</source>
-        <translation>Asking the network...</translation>
+        <translation>Interrogation du réseau...</translation>
     </message>
     <message id="3074">
         <source>The network did not answer. Try again later.</source>
-        <translation>The network did not answer. Try again later.</translation>
+        <translation>Le réseau n'a pas répondu. Réessayez plus tard.</translation>
     </message>
     <message id="3075">
         <source>Reply:</source>
-        <translation>Reply:</translation>
+        <translation>Réponse :</translation>
     </message>
     <message id="3076">
         <source>Send</source>
-        <translation>Send</translation>
+        <translation>Envoyer</translation>
     </message>
     <message id="3077">
         <source>The network does not support this code.</source>
-        <translation>The network does not support this code.</translation>
+        <translation>Le réseau ne prend pas en charge ce code.</translation>
     </message>
     <message id="3078">
         <source>The network has ended the session.</source>
-        <translation>The network has ended the session.</translation>
+        <translation>Le réseau a mis fin à la session.</translation>
     </message>
     <message id="3079">
         <source>Save...</source>
-        <translation>Save...</translation>
+        <translation>Enregistrer...</translation>
     </message>
     <message id="3090">
         <source>From SIM</source>
-        <translation>From SIM</translation>
+        <translation>Depuis la SIM</translation>
     </message>
     <message id="3091">
         <source>Balance code:</source>
-        <translation>Balance code:</translation>
+        <translation>Code de solde :</translation>
     </message>
     <message id="3092">
         <source>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</source>
-        <translation>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</translation>
+        <translation>Impossible d'ouvrir le port du téléphone. Vérifiez que le téléphone est connecté et qu'aucun autre programme n'utilise son port.</translation>
     </message>
     <message id="3093">
         <source>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</source>
-        <translation>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</translation>
+        <translation>La carte SIM demande son code PIN. Saisissez le code PIN sur le téléphone, puis réessayez.</translation>
     </message>
     <message id="3094">
         <source>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</source>
-        <translation>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</translation>
+        <translation>La carte SIM est verrouillée et demande son code PUK. Déverrouillez-la sur le téléphone, puis réessayez.</translation>
     </message>
     <message id="3095">
         <source>The phone has no SIM card. Insert the SIM card, then try again.</source>
-        <translation>The phone has no SIM card. Insert the SIM card, then try again.</translation>
+        <translation>Le téléphone n'a pas de carte SIM. Insérez la carte SIM, puis réessayez.</translation>
     </message>
     <message id="3096">
         <source>The phone did not tell the SIM's identity. Choose the country and provider yourself.</source>
-        <translation>The phone did not tell the SIM's identity. Choose the country and provider yourself.</translation>
+        <translation>Le téléphone n'a pas indiqué l'identité de la carte SIM. Choisissez vous-même le pays et l'opérateur réseau.</translation>
     </message>
     <message id="3097">
         <source>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</source>
-        <translation>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</translation>
+        <translation>Le code réseau %1 de la carte SIM ne figure pas dans la liste des opérateurs. Choisissez vous-même le pays et l'opérateur réseau.</translation>
     </message>
     <message id="3098">
         <source>The SIM's network has several presets. Choose one:</source>
-        <translation>The SIM's network has several presets. Choose one:</translation>
+        <translation>Le réseau de la carte SIM a plusieurs préréglages. Choisissez-en un :</translation>
     </message>
     <message id="3099">
         <source>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</source>
-        <translation>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</translation>
+        <translation>Le champ « %1 » ne peut contenir que des chiffres, *, # et +, 32 caractères au maximum, par exemple *100#. Corrigez-le, puis enregistrez de nouveau.</translation>
     </message>
     <message id="3100">
         <source>Test the Phone</source>

@@ -821,163 +821,163 @@
     </message>
     <message id="3050">
         <source>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</source>
-        <translation>The SIM card asks for its PIN. Connect again and enter the PIN when asked.</translation>
+        <translation>La scheda SIM richiede il PIN. Connettersi di nuovo e immettere il PIN quando richiesto.</translation>
     </message>
     <message id="3051">
         <source>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</source>
-        <translation>The SIM card is blocked after three wrong PINs and asks for its PUK. Unblock it in a phone with the PUK from your provider; Braxlow never sends a PUK.</translation>
+        <translation>La scheda SIM è bloccata dopo tre PIN errati e richiede il PUK. Sbloccarla in un telefono con il PUK fornito dall'operatore; Braxlow non invia mai un PUK.</translation>
     </message>
     <message id="3052">
         <source>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</source>
-        <translation>The phone has no SIM card, or cannot read it. Insert the SIM card, restart the phone and try again.</translation>
+        <translation>Il telefono non ha una scheda SIM o non riesce a leggerla. Inserire la scheda SIM, riavviare il telefono e riprovare.</translation>
     </message>
     <message id="3053">
         <source>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</source>
-        <translation>The phone is not registered with a network and is not looking for one. Check that its radio is on (not in flight mode).</translation>
+        <translation>Il telefono non è registrato su alcuna rete e non ne sta cercando una. Verificare che la radio del telefono sia attiva (non in modalità aereo).</translation>
     </message>
     <message id="3054">
         <source>The phone is still looking for a network. Wait a moment and try again.</source>
-        <translation>The phone is still looking for a network. Wait a moment and try again.</translation>
+        <translation>Il telefono sta ancora cercando una rete. Attendere qualche istante e riprovare.</translation>
     </message>
     <message id="3055">
         <source>The network refused to register the phone. Ask your provider whether the SIM card is active.</source>
-        <translation>The network refused to register the phone. Ask your provider whether the SIM card is active.</translation>
+        <translation>La rete ha rifiutato la registrazione del telefono. Chiedere all'operatore se la scheda SIM è attiva.</translation>
     </message>
     <message id="3056">
         <source>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</source>
-        <translation>The network does not allow this SIM card here (roaming not allowed). Choose another network on the phone, or ask your provider.</translation>
+        <translation>La rete non consente l'uso di questa scheda SIM in questa zona (roaming non consentito). Scegliere un'altra rete sul telefono o rivolgersi all'operatore.</translation>
     </message>
     <message id="3057">
         <source>The phone has no signal. Move to a place with better reception and try again.</source>
-        <translation>The phone has no signal. Move to a place with better reception and try again.</translation>
+        <translation>Il telefono non ha segnale. Spostarsi in un luogo con una ricezione migliore e riprovare.</translation>
     </message>
     <message id="3058">
         <source>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</source>
-        <translation>The phone is registered but not attached to packet data (GPRS). Check that your subscription includes mobile data.</translation>
+        <translation>Il telefono è registrato ma non è collegato al servizio dati a pacchetto (GPRS). Verificare che l'abbonamento includa i dati mobili.</translation>
     </message>
     <message id="3059">
         <source>The phone does not know the QoS commands; the network's defaults apply.</source>
-        <translation>The phone does not know the QoS commands; the network's defaults apply.</translation>
+        <translation>Il telefono non riconosce i comandi QoS; si applicano le impostazioni predefinite della rete.</translation>
     </message>
     <message id="3060">
         <source>SIM PIN</source>
-        <translation>SIM PIN</translation>
+        <translation>PIN della SIM</translation>
     </message>
     <message id="3061">
         <source>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</source>
-        <translation>The SIM card in the phone is locked. Enter its PIN (4 to 8 digits):</translation>
+        <translation>La scheda SIM nel telefono è bloccata. Immettere il PIN (da 4 a 8 cifre):</translation>
     </message>
     <message id="3062">
         <source>Attempts left: %1</source>
-        <translation>Attempts left: %1</translation>
+        <translation>Tentativi rimasti: %1</translation>
     </message>
     <message id="3063">
         <source>Remember the PIN for this entry</source>
-        <translation>Remember the PIN for this entry</translation>
+        <translation>Memorizza il PIN per questa voce</translation>
     </message>
     <message id="3064">
         <source>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</source>
-        <translation>The phone did not accept the PIN. Braxlow does not try again by itself, so the SIM card is not blocked: check the PIN and connect again.</translation>
+        <translation>Il telefono non ha accettato il PIN. Braxlow non riprova da solo, quindi la scheda SIM non viene bloccata: controllare il PIN e connettersi di nuovo.</translation>
     </message>
     <message id="3065">
         <source>The SIM card did not become ready after the PIN. Wait a moment and connect again.</source>
-        <translation>The SIM card did not become ready after the PIN. Wait a moment and connect again.</translation>
+        <translation>La scheda SIM non è pronta dopo l'immissione del PIN. Attendere qualche istante e connettersi di nuovo.</translation>
     </message>
     <message id="3066">
         <source>Unlocking the SIM card...</source>
-        <translation>Unlocking the SIM card...</translation>
+        <translation>Sblocco della scheda SIM...</translation>
     </message>
     <message id="3067">
         <source>Asking the phone what is wrong...</source>
-        <translation>Asking the phone what is wrong...</translation>
+        <translation>Richiesta della causa al telefono...</translation>
     </message>
     <message id="3068">
         <source>Only one attempt is left: a wrong PIN now blocks the SIM card.</source>
-        <translation>Only one attempt is left: a wrong PIN now blocks the SIM card.</translation>
+        <translation>Rimane un solo tentativo: ora un PIN errato blocca la scheda SIM.</translation>
     </message>
     <message id="3069">
         <source>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</source>
-        <translation>The phone itself is locked (a phone code, not the SIM PIN). Unlock it on the phone and try again.</translation>
+        <translation>Il telefono stesso è bloccato (un codice del telefono, non il PIN della SIM). Sbloccarlo sul telefono e riprovare.</translation>
     </message>
     <message id="3070">
         <source>Check Balance...</source>
-        <translation>Check Balance...</translation>
+        <translation>Verifica credito...</translation>
     </message>
     <message id="3071">
         <source>Prepaid Balance</source>
-        <translation>Prepaid Balance</translation>
+        <translation>Credito prepagato</translation>
     </message>
     <message id="3072">
         <source>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</source>
-        <translation>This entry has no balance code. Enter your provider's code (for example *100#) in the entry's settings.</translation>
+        <translation>Questa voce non ha un codice credito. Immettere il codice dell'operatore (ad esempio *100#) nelle impostazioni della voce.</translation>
     </message>
     <message id="3073">
         <source>Asking the network...</source>
-        <translation>Asking the network...</translation>
+        <translation>Interrogazione della rete...</translation>
     </message>
     <message id="3074">
         <source>The network did not answer. Try again later.</source>
-        <translation>The network did not answer. Try again later.</translation>
+        <translation>La rete non ha risposto. Riprovare più tardi.</translation>
     </message>
     <message id="3075">
         <source>Reply:</source>
-        <translation>Reply:</translation>
+        <translation>Risposta:</translation>
     </message>
     <message id="3076">
         <source>Send</source>
-        <translation>Send</translation>
+        <translation>Invia</translation>
     </message>
     <message id="3077">
         <source>The network does not support this code.</source>
-        <translation>The network does not support this code.</translation>
+        <translation>La rete non supporta questo codice.</translation>
     </message>
     <message id="3078">
         <source>The network has ended the session.</source>
-        <translation>The network has ended the session.</translation>
+        <translation>La rete ha terminato la sessione.</translation>
     </message>
     <message id="3079">
         <source>Save...</source>
-        <translation>Save...</translation>
+        <translation>Salva...</translation>
     </message>
     <message id="3090">
         <source>From SIM</source>
-        <translation>From SIM</translation>
+        <translation>Da SIM</translation>
     </message>
     <message id="3091">
         <source>Balance code:</source>
-        <translation>Balance code:</translation>
+        <translation>Codice credito:</translation>
     </message>
     <message id="3092">
         <source>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</source>
-        <translation>The phone's port cannot be opened. Check that the phone is connected and that no other program uses its port.</translation>
+        <translation>Impossibile aprire la porta del telefono. Verificare che il telefono sia collegato e che nessun altro programma ne usi la porta.</translation>
     </message>
     <message id="3093">
         <source>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</source>
-        <translation>The SIM asks for its PIN. Enter the PIN on the phone, then try again.</translation>
+        <translation>La scheda SIM richiede il PIN. Immettere il PIN sul telefono, quindi riprovare.</translation>
     </message>
     <message id="3094">
         <source>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</source>
-        <translation>The SIM is locked and asks for its PUK. Unlock it on the phone, then try again.</translation>
+        <translation>La scheda SIM è bloccata e richiede il PUK. Sbloccarla sul telefono, quindi riprovare.</translation>
     </message>
     <message id="3095">
         <source>The phone has no SIM card. Insert the SIM card, then try again.</source>
-        <translation>The phone has no SIM card. Insert the SIM card, then try again.</translation>
+        <translation>Il telefono non ha una scheda SIM. Inserire la scheda SIM, quindi riprovare.</translation>
     </message>
     <message id="3096">
         <source>The phone did not tell the SIM's identity. Choose the country and provider yourself.</source>
-        <translation>The phone did not tell the SIM's identity. Choose the country and provider yourself.</translation>
+        <translation>Il telefono non ha comunicato l'identità della SIM. Scegliere manualmente paese e operatore di rete.</translation>
     </message>
     <message id="3097">
         <source>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</source>
-        <translation>The SIM's network code %1 is not in the provider list. Choose the country and provider yourself.</translation>
+        <translation>Il codice di rete %1 della SIM non è nell'elenco degli operatori. Scegliere manualmente paese e operatore di rete.</translation>
     </message>
     <message id="3098">
         <source>The SIM's network has several presets. Choose one:</source>
-        <translation>The SIM's network has several presets. Choose one:</translation>
+        <translation>La rete della SIM ha diverse preimpostazioni. Sceglierne una:</translation>
     </message>
     <message id="3099">
         <source>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</source>
-        <translation>The field "%1" may hold only digits, *, # and +, at most 32 characters, such as *100#. Correct it, then save again.</translation>
+        <translation>Il campo "%1" può contenere solo cifre, *, # e +, al massimo 32 caratteri, ad esempio *100#. Correggerlo, quindi salvare di nuovo.</translation>
     </message>
     <message id="3100">
         <source>Test the Phone</source>
