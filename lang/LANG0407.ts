@@ -709,7 +709,7 @@
     </message>
     <message id="3001">
         <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
-        <translation>Dieser Verbindungseintrag kann nicht an das Telefon gesendet werden: Sein Feld „%1“ enthält Zeichen, die ein Telefon in einem Befehl nicht annimmt (etwa Anführungszeichen, umgekehrte Schrägstriche oder Zeilenumbrüche). Korrigieren Sie den Eintrag und verbinden Sie dann erneut.</translation>
+        <translation>Dieser Eintrag kann nicht an das Telefon gesendet werden: Sein Feld „%1“ enthält Zeichen, die ein Telefon in Befehlen nicht annimmt (etwa Anführungszeichen, Backslashes oder Zeilenumbrüche). Korrigieren Sie den Eintrag und verbinden Sie erneut.</translation>
     </message>
     <message id="3002">
         <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>

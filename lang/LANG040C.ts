@@ -709,7 +709,7 @@
     </message>
     <message id="3001">
         <source>This connection entry cannot be sent to the phone: its field "%1" holds characters a phone does not accept in a command (such as quotation marks, backslashes or line breaks). Correct the entry, then connect again.</source>
-        <translation>Cette entrée de connexion ne peut pas être envoyée au téléphone : son champ « %1 » contient des caractères qu'un téléphone n'accepte pas dans une commande (guillemets, barres obliques inverses ou sauts de ligne, par exemple). Corrigez l'entrée, puis reconnectez-vous.</translation>
+        <translation>Cette entrée ne peut pas être envoyée au téléphone : son champ « %1 » contient des caractères refusés dans une commande (guillemets, barres obliques inverses, sauts de ligne...). Corrigez l'entrée, puis reconnectez-vous.</translation>
     </message>
     <message id="3002">
         <source>The field "%1" may hold only the letters A to Z, digits, hyphens and dots. Correct it, then save again.</source>
