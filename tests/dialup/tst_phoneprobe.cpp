@@ -79,7 +79,7 @@ private Q_SLOTS:
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(Run({QStringLiteral("--port"), QStringLiteral("COM7"), QStringLiteral("--json")}, &output), 4);
-        QVERIFY(clock.elapsed() < 16000);
+        QVERIFY2(clock.elapsed() < 25000, qPrintable(QString::number(clock.elapsed()))); // five would take 40 s
         QCOMPARE(QJsonDocument::fromJson(output.toUtf8()).array().at(0)[QLatin1String("result")].toString(),
                  QStringLiteral("no answer"));
 
