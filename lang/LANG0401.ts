@@ -981,83 +981,83 @@
     </message>
     <message id="3100">
         <source>Test the Phone</source>
-        <translation>Test the Phone</translation>
+        <translation>اختبار الهاتف</translation>
     </message>
     <message id="3101">
         <source>Maker:</source>
-        <translation>Maker:</translation>
+        <translation>الشركة المصنّعة:</translation>
     </message>
     <message id="3102">
         <source>Model:</source>
-        <translation>Model:</translation>
+        <translation>الطراز:</translation>
     </message>
     <message id="3103">
         <source>Firmware:</source>
-        <translation>Firmware:</translation>
+        <translation>البرنامج الثابت:</translation>
     </message>
     <message id="3104">
         <source>Network code (MCC/MNC):</source>
-        <translation>Network code (MCC/MNC):</translation>
+        <translation>رمز الشبكة (MCC/MNC):</translation>
     </message>
     <message id="3105">
         <source>SIM card:</source>
-        <translation>SIM card:</translation>
+        <translation>بطاقة SIM:</translation>
     </message>
     <message id="3106">
         <source>Network registration:</source>
-        <translation>Network registration:</translation>
+        <translation>التسجيل في الشبكة:</translation>
     </message>
     <message id="3107">
         <source>Packet data registration:</source>
-        <translation>Packet data registration:</translation>
+        <translation>التسجيل لبيانات الحزم:</translation>
     </message>
     <message id="3108">
         <source>Operator:</source>
-        <translation>Operator:</translation>
+        <translation>الشبكة الحالية:</translation>
     </message>
     <message id="3109">
         <source>Signal:</source>
-        <translation>Signal:</translation>
+        <translation>الإشارة:</translation>
     </message>
     <message id="3110">
         <source>Packet data (GPRS):</source>
-        <translation>Packet data (GPRS):</translation>
+        <translation>بيانات الحزم (GPRS):</translation>
     </message>
     <message id="3111">
         <source>Result:</source>
-        <translation>Result:</translation>
+        <translation>النتيجة:</translation>
     </message>
     <message id="3112">
         <source>%1 dBm (%2 of 4 bars)</source>
-        <translation>%1 dBm (%2 of 4 bars)</translation>
+        <translation>‎%1 dBm (%2 من 4 أشرطة)</translation>
     </message>
     <message id="3113">
         <source>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</source>
-        <translation>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</translation>
+        <translation>غير معروف|جاهزة|مطلوب رمز PIN|مطلوب رمز PUK|لا توجد بطاقة SIM|مقفلة</translation>
     </message>
     <message id="3114">
         <source>Not registered|Home network|Searching|Refused|Unknown|Roaming</source>
-        <translation>Not registered|Home network|Searching|Refused|Unknown|Roaming</translation>
+        <translation>غير مسجل|الشبكة المحلية|جارٍ البحث|مرفوض|غير معروف|تجوال</translation>
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Not attached|Attached</translation>
+        <translation>غير مرفق|مرفق</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
-        <translation>The phone is ready for a connection.</translation>
+        <translation>الهاتف جاهز للاتصال.</translation>
     </message>
     <message id="3117">
         <source>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</source>
-        <translation>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</translation>
+        <translation>لم يستجب الهاتف. تأكد من أنه قيد التشغيل ومتصل، ومن اختيار المنفذ الصحيح.</translation>
     </message>
     <message id="3118">
         <source>%1 (%2) is in use by %3 (process %4).</source>
-        <translation>%1 (%2) is in use by %3 (process %4).</translation>
+        <translation>%1 (%2) قيد الاستخدام بواسطة %3 (العملية %4).</translation>
     </message>
     <message id="3119">
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
-        <translation>The phone does not say whether it is registered with a network; a connection may fail.</translation>
+        <translation>لا يوضح الهاتف ما إذا كان مسجلًا في شبكة؛ قد يفشل الاتصال.</translation>
     </message>
 </context>
 </TS>

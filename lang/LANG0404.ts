@@ -981,83 +981,83 @@
     </message>
     <message id="3100">
         <source>Test the Phone</source>
-        <translation>Test the Phone</translation>
+        <translation>測試手機</translation>
     </message>
     <message id="3101">
         <source>Maker:</source>
-        <translation>Maker:</translation>
+        <translation>製造商：</translation>
     </message>
     <message id="3102">
         <source>Model:</source>
-        <translation>Model:</translation>
+        <translation>型號：</translation>
     </message>
     <message id="3103">
         <source>Firmware:</source>
-        <translation>Firmware:</translation>
+        <translation>韌體：</translation>
     </message>
     <message id="3104">
         <source>Network code (MCC/MNC):</source>
-        <translation>Network code (MCC/MNC):</translation>
+        <translation>網路代碼 (MCC/MNC)：</translation>
     </message>
     <message id="3105">
         <source>SIM card:</source>
-        <translation>SIM card:</translation>
+        <translation>SIM 卡：</translation>
     </message>
     <message id="3106">
         <source>Network registration:</source>
-        <translation>Network registration:</translation>
+        <translation>網路註冊：</translation>
     </message>
     <message id="3107">
         <source>Packet data registration:</source>
-        <translation>Packet data registration:</translation>
+        <translation>封包資料註冊：</translation>
     </message>
     <message id="3108">
         <source>Operator:</source>
-        <translation>Operator:</translation>
+        <translation>目前網路：</translation>
     </message>
     <message id="3109">
         <source>Signal:</source>
-        <translation>Signal:</translation>
+        <translation>訊號：</translation>
     </message>
     <message id="3110">
         <source>Packet data (GPRS):</source>
-        <translation>Packet data (GPRS):</translation>
+        <translation>封包資料 (GPRS)：</translation>
     </message>
     <message id="3111">
         <source>Result:</source>
-        <translation>Result:</translation>
+        <translation>結果：</translation>
     </message>
     <message id="3112">
         <source>%1 dBm (%2 of 4 bars)</source>
-        <translation>%1 dBm (%2 of 4 bars)</translation>
+        <translation>%1 dBm（4 格中的 %2 格）</translation>
     </message>
     <message id="3113">
         <source>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</source>
-        <translation>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</translation>
+        <translation>未知|就緒|需要 PIN|需要 PUK|無 SIM 卡|已鎖定</translation>
     </message>
     <message id="3114">
         <source>Not registered|Home network|Searching|Refused|Unknown|Roaming</source>
-        <translation>Not registered|Home network|Searching|Refused|Unknown|Roaming</translation>
+        <translation>未註冊|本地網路|搜尋中|遭拒絕|未知|漫遊</translation>
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Not attached|Attached</translation>
+        <translation>未附著|已附著</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
-        <translation>The phone is ready for a connection.</translation>
+        <translation>手機已準備好連線。</translation>
     </message>
     <message id="3117">
         <source>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</source>
-        <translation>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</translation>
+        <translation>手機沒有回應。請確認手機已開機並已連接，且已選擇正確的連接埠。</translation>
     </message>
     <message id="3118">
         <source>%1 (%2) is in use by %3 (process %4).</source>
-        <translation>%1 (%2) is in use by %3 (process %4).</translation>
+        <translation>%1（%2）正由 %3（處理程序 %4）使用中。</translation>
     </message>
     <message id="3119">
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
-        <translation>The phone does not say whether it is registered with a network; a connection may fail.</translation>
+        <translation>手機未表明是否已在網路上註冊；連線可能會失敗。</translation>
     </message>
 </context>
 </TS>

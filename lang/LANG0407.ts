@@ -1041,7 +1041,7 @@
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Nicht verbunden|Verbunden</translation>
+        <translation>Nicht bereit|Bereit</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>

@@ -981,83 +981,83 @@
     </message>
     <message id="3100">
         <source>Test the Phone</source>
-        <translation>Test the Phone</translation>
+        <translation>Tester le téléphone</translation>
     </message>
     <message id="3101">
         <source>Maker:</source>
-        <translation>Maker:</translation>
+        <translation>Fabricant :</translation>
     </message>
     <message id="3102">
         <source>Model:</source>
-        <translation>Model:</translation>
+        <translation>Modèle :</translation>
     </message>
     <message id="3103">
         <source>Firmware:</source>
-        <translation>Firmware:</translation>
+        <translation>Micrologiciel :</translation>
     </message>
     <message id="3104">
         <source>Network code (MCC/MNC):</source>
-        <translation>Network code (MCC/MNC):</translation>
+        <translation>Code réseau (MCC/MNC) :</translation>
     </message>
     <message id="3105">
         <source>SIM card:</source>
-        <translation>SIM card:</translation>
+        <translation>Carte SIM :</translation>
     </message>
     <message id="3106">
         <source>Network registration:</source>
-        <translation>Network registration:</translation>
+        <translation>Enregistrement réseau :</translation>
     </message>
     <message id="3107">
         <source>Packet data registration:</source>
-        <translation>Packet data registration:</translation>
+        <translation>Enregistrement pour les données par paquets :</translation>
     </message>
     <message id="3108">
         <source>Operator:</source>
-        <translation>Operator:</translation>
+        <translation>Réseau actuel :</translation>
     </message>
     <message id="3109">
         <source>Signal:</source>
-        <translation>Signal:</translation>
+        <translation>Signal :</translation>
     </message>
     <message id="3110">
         <source>Packet data (GPRS):</source>
-        <translation>Packet data (GPRS):</translation>
+        <translation>Données par paquets (GPRS) :</translation>
     </message>
     <message id="3111">
         <source>Result:</source>
-        <translation>Result:</translation>
+        <translation>Résultat :</translation>
     </message>
     <message id="3112">
         <source>%1 dBm (%2 of 4 bars)</source>
-        <translation>%1 dBm (%2 of 4 bars)</translation>
+        <translation>%1 dBm (%2 barres sur 4)</translation>
     </message>
     <message id="3113">
         <source>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</source>
-        <translation>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</translation>
+        <translation>Inconnu|Prête|Code PIN requis|Code PUK requis|Aucune carte SIM|Verrouillée</translation>
     </message>
     <message id="3114">
         <source>Not registered|Home network|Searching|Refused|Unknown|Roaming</source>
-        <translation>Not registered|Home network|Searching|Refused|Unknown|Roaming</translation>
+        <translation>Non enregistré|Réseau d'origine|Recherche en cours|Refusé|Inconnu|Itinérance</translation>
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Not attached|Attached</translation>
+        <translation>Non rattaché|Rattaché</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
-        <translation>The phone is ready for a connection.</translation>
+        <translation>Le téléphone est prêt pour une connexion.</translation>
     </message>
     <message id="3117">
         <source>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</source>
-        <translation>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</translation>
+        <translation>Le téléphone n'a pas répondu. Vérifiez qu'il est allumé et connecté, et que le bon port est sélectionné.</translation>
     </message>
     <message id="3118">
         <source>%1 (%2) is in use by %3 (process %4).</source>
-        <translation>%1 (%2) is in use by %3 (process %4).</translation>
+        <translation>%1 (%2) est utilisé par %3 (processus %4).</translation>
     </message>
     <message id="3119">
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
-        <translation>The phone does not say whether it is registered with a network; a connection may fail.</translation>
+        <translation>Le téléphone n'indique pas s'il est enregistré sur un réseau ; la connexion risque d'échouer.</translation>
     </message>
 </context>
 </TS>

@@ -981,11 +981,11 @@
     </message>
     <message id="3100">
         <source>Test the Phone</source>
-        <translation>Test the Phone</translation>
+        <translation>Telefoon testen</translation>
     </message>
     <message id="3101">
         <source>Maker:</source>
-        <translation>Maker:</translation>
+        <translation>Fabrikant:</translation>
     </message>
     <message id="3102">
         <source>Model:</source>
@@ -997,67 +997,67 @@
     </message>
     <message id="3104">
         <source>Network code (MCC/MNC):</source>
-        <translation>Network code (MCC/MNC):</translation>
+        <translation>Netwerkcode (MCC/MNC):</translation>
     </message>
     <message id="3105">
         <source>SIM card:</source>
-        <translation>SIM card:</translation>
+        <translation>Simkaart:</translation>
     </message>
     <message id="3106">
         <source>Network registration:</source>
-        <translation>Network registration:</translation>
+        <translation>Netwerkregistratie:</translation>
     </message>
     <message id="3107">
         <source>Packet data registration:</source>
-        <translation>Packet data registration:</translation>
+        <translation>Registratie voor pakketdata:</translation>
     </message>
     <message id="3108">
         <source>Operator:</source>
-        <translation>Operator:</translation>
+        <translation>Huidig netwerk:</translation>
     </message>
     <message id="3109">
         <source>Signal:</source>
-        <translation>Signal:</translation>
+        <translation>Signaal:</translation>
     </message>
     <message id="3110">
         <source>Packet data (GPRS):</source>
-        <translation>Packet data (GPRS):</translation>
+        <translation>Pakketdata (GPRS):</translation>
     </message>
     <message id="3111">
         <source>Result:</source>
-        <translation>Result:</translation>
+        <translation>Resultaat:</translation>
     </message>
     <message id="3112">
         <source>%1 dBm (%2 of 4 bars)</source>
-        <translation>%1 dBm (%2 of 4 bars)</translation>
+        <translation>%1 dBm (%2 van 4 streepjes)</translation>
     </message>
     <message id="3113">
         <source>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</source>
-        <translation>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</translation>
+        <translation>Onbekend|Gereed|PIN vereist|PUK vereist|Geen simkaart|Vergrendeld</translation>
     </message>
     <message id="3114">
         <source>Not registered|Home network|Searching|Refused|Unknown|Roaming</source>
-        <translation>Not registered|Home network|Searching|Refused|Unknown|Roaming</translation>
+        <translation>Niet geregistreerd|Thuisnetwerk|Zoeken|Geweigerd|Onbekend|Roaming</translation>
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Not attached|Attached</translation>
+        <translation>Niet gekoppeld|Gekoppeld</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
-        <translation>The phone is ready for a connection.</translation>
+        <translation>De telefoon is gereed voor een verbinding.</translation>
     </message>
     <message id="3117">
         <source>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</source>
-        <translation>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</translation>
+        <translation>De telefoon heeft niet geantwoord. Controleer of hij is ingeschakeld en aangesloten, en of de juiste poort is gekozen.</translation>
     </message>
     <message id="3118">
         <source>%1 (%2) is in use by %3 (process %4).</source>
-        <translation>%1 (%2) is in use by %3 (process %4).</translation>
+        <translation>%1 (%2) wordt gebruikt door %3 (proces %4).</translation>
     </message>
     <message id="3119">
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
-        <translation>The phone does not say whether it is registered with a network; a connection may fail.</translation>
+        <translation>De telefoon geeft niet aan of hij bij een netwerk is geregistreerd; een verbinding kan mislukken.</translation>
     </message>
 </context>
 </TS>

@@ -981,15 +981,15 @@
     </message>
     <message id="3100">
         <source>Test the Phone</source>
-        <translation>Test the Phone</translation>
+        <translation>Testar celular</translation>
     </message>
     <message id="3101">
         <source>Maker:</source>
-        <translation>Maker:</translation>
+        <translation>Fabricante:</translation>
     </message>
     <message id="3102">
         <source>Model:</source>
-        <translation>Model:</translation>
+        <translation>Modelo:</translation>
     </message>
     <message id="3103">
         <source>Firmware:</source>
@@ -997,67 +997,67 @@
     </message>
     <message id="3104">
         <source>Network code (MCC/MNC):</source>
-        <translation>Network code (MCC/MNC):</translation>
+        <translation>Código de rede (MCC/MNC):</translation>
     </message>
     <message id="3105">
         <source>SIM card:</source>
-        <translation>SIM card:</translation>
+        <translation>Cartão SIM:</translation>
     </message>
     <message id="3106">
         <source>Network registration:</source>
-        <translation>Network registration:</translation>
+        <translation>Registro na rede:</translation>
     </message>
     <message id="3107">
         <source>Packet data registration:</source>
-        <translation>Packet data registration:</translation>
+        <translation>Registro de dados por pacotes:</translation>
     </message>
     <message id="3108">
         <source>Operator:</source>
-        <translation>Operator:</translation>
+        <translation>Rede atual:</translation>
     </message>
     <message id="3109">
         <source>Signal:</source>
-        <translation>Signal:</translation>
+        <translation>Sinal:</translation>
     </message>
     <message id="3110">
         <source>Packet data (GPRS):</source>
-        <translation>Packet data (GPRS):</translation>
+        <translation>Dados por pacotes (GPRS):</translation>
     </message>
     <message id="3111">
         <source>Result:</source>
-        <translation>Result:</translation>
+        <translation>Resultado:</translation>
     </message>
     <message id="3112">
         <source>%1 dBm (%2 of 4 bars)</source>
-        <translation>%1 dBm (%2 of 4 bars)</translation>
+        <translation>%1 dBm (%2 de 4 barras)</translation>
     </message>
     <message id="3113">
         <source>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</source>
-        <translation>Unknown|Ready|PIN required|PUK required|No SIM card|Locked</translation>
+        <translation>Desconhecido|Pronto|PIN necessário|PUK necessário|Sem cartão SIM|Bloqueado</translation>
     </message>
     <message id="3114">
         <source>Not registered|Home network|Searching|Refused|Unknown|Roaming</source>
-        <translation>Not registered|Home network|Searching|Refused|Unknown|Roaming</translation>
+        <translation>Não registrado|Rede de origem|Procurando|Recusado|Desconhecido|Roaming</translation>
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Not attached|Attached</translation>
+        <translation>Não anexado|Anexado</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
-        <translation>The phone is ready for a connection.</translation>
+        <translation>O celular está pronto para uma conexão.</translation>
     </message>
     <message id="3117">
         <source>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</source>
-        <translation>The phone did not answer. Check that it is switched on and connected, and that the right port is chosen.</translation>
+        <translation>O celular não respondeu. Verifique se ele está ligado e conectado e se a porta correta está selecionada.</translation>
     </message>
     <message id="3118">
         <source>%1 (%2) is in use by %3 (process %4).</source>
-        <translation>%1 (%2) is in use by %3 (process %4).</translation>
+        <translation>%1 (%2) está sendo usada por %3 (processo %4).</translation>
     </message>
     <message id="3119">
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
-        <translation>The phone does not say whether it is registered with a network; a connection may fail.</translation>
+        <translation>O celular não informa se está registrado em uma rede; a conexão pode falhar.</translation>
     </message>
 </context>
 </TS>
