@@ -1012,7 +1012,7 @@
         <translation>التسجيل لبيانات الحزم:</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>الشبكة الحالية:</translation>
     </message>
     <message id="3109">

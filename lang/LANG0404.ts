@@ -1012,7 +1012,7 @@
         <translation>封包資料註冊：</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>目前網路：</translation>
     </message>
     <message id="3109">

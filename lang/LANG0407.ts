@@ -1012,7 +1012,7 @@
         <translation>Anmeldung für Paketdaten:</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>Aktuelles Netz:</translation>
     </message>
     <message id="3109">

@@ -1012,8 +1012,8 @@
         <translation>Packet data registration:</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
-        <translation>Operator:</translation>
+        <source>Current network:</source>
+        <translation>Current network:</translation>
     </message>
     <message id="3109">
         <source>Signal:</source>

@@ -1012,7 +1012,7 @@
         <translation>Registro de datos por paquetes:</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>Red actual:</translation>
     </message>
     <message id="3109">

@@ -1012,7 +1012,7 @@
         <translation>Enregistrement pour les données par paquets :</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>Réseau actuel :</translation>
     </message>
     <message id="3109">

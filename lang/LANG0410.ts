@@ -1012,7 +1012,7 @@
         <translation>Registrazione dati a pacchetto:</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>Rete attuale:</translation>
     </message>
     <message id="3109">

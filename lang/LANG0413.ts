@@ -1012,7 +1012,7 @@
         <translation>Registratie voor pakketdata:</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>Huidig netwerk:</translation>
     </message>
     <message id="3109">

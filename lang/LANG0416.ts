@@ -1012,7 +1012,7 @@
         <translation>Registro de dados por pacotes:</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>Rede atual:</translation>
     </message>
     <message id="3109">

@@ -1012,7 +1012,7 @@
         <translation>Регистрация для пакетных данных:</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>Текущая сеть:</translation>
     </message>
     <message id="3109">

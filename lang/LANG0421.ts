@@ -1012,7 +1012,7 @@
         <translation>Registrasi data paket:</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>Jaringan saat ini:</translation>
     </message>
     <message id="3109">

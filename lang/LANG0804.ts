@@ -1012,7 +1012,7 @@
         <translation>分组数据注册：</translation>
     </message>
     <message id="3108">
-        <source>Operator:</source>
+        <source>Current network:</source>
         <translation>当前网络：</translation>
     </message>
     <message id="3109">
