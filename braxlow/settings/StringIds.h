@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
+#include <iterator>
 
 // Numbers of the strings in the language tables (lang/LANG*.ts). Code asks for a
 // text by one of these names; the tests check that every number listed here is in
@@ -275,7 +275,9 @@ constexpr int PhoneSilent = 3117;
 constexpr int PortHeldBy = 3118;
 constexpr int RegistrationUnknown = 3119;
 
-inline constexpr std::array kAllStringIds = {
+// A plain array: clang deduces std::array through a fold with a nesting limit
+// the list has outgrown.
+inline constexpr int kAllStringIds[] = {
     AboutTitle, AboutDescription, UpdateTitle, SetupAddModem, AlreadyRunning, UpdateCancel,
     RememberPassword, UpdateServerUnreachable, PortConflict, UpdateCurrentVersion,
     AccessModeGroup, NewEntry, ConnectNameLabel, Close, Delete, ApnLabel, PhoneSetup, Shortcut,

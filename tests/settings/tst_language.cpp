@@ -280,7 +280,7 @@ private Q_SLOTS:
         };
         const QString dir = QStringLiteral(BRAXLOW_SOURCE_DIR "/lang/");
         const QHash<int, QString> english = read(dir + QStringLiteral("LANG0409.ts"));
-        QVERIFY(english.size() >= int(Str::kAllStringIds.size()));
+        QVERIFY(english.size() >= int(std::size(Str::kAllStringIds)));
         const QStringList tables = QDir(dir).entryList({QStringLiteral("LANG*.ts")});
         QVERIFY(tables.size() >= 2);
         for (const QString& name : tables) {
@@ -311,11 +311,11 @@ private Q_SLOTS:
             const QRegularExpressionMatch d = definitions.next();
             const int id = d.captured(2).toInt();
             numbers.insert(d.captured(1), id);
-            QVERIFY2(std::find(Str::kAllStringIds.begin(), Str::kAllStringIds.end(), id) !=
-                         Str::kAllStringIds.end(),
+            QVERIFY2(std::find(std::begin(Str::kAllStringIds), std::end(Str::kAllStringIds), id) !=
+                         std::end(Str::kAllStringIds),
                      qPrintable(d.captured(1)));
         }
-        QCOMPARE(numbers.size(), int(Str::kAllStringIds.size()));
+        QCOMPARE(numbers.size(), int(std::size(Str::kAllStringIds)));
 
         // Every string a loader call asks for, directly or through a class's Text()
         // wrapper, by a Str:: name or a bare number, must be in the English table.
