@@ -127,7 +127,7 @@ int main(int argc, char* argv[])
     AppSettings& settings = app.Settings();
     settings.LoadAll();
     // The tool speaks English whatever the user chose for the windows.
-    settings.SetLanguageModule(LanguageLoader::LoadModule(settings.ProgramDirectory() + QStringLiteral("Lang/LANG0409.qm")));
+    settings.SetLanguageModule(LanguageLoader::LoadModule(settings.DataDirectory() + QStringLiteral("Lang/LANG0409.qm")));
     PortMap& map = app.SerialPorts();
     map.Refresh();
 
@@ -155,7 +155,7 @@ int main(int argc, char* argv[])
 
     CComm link;
     CIrDASock irda;
-    CRasDialer dialer(settings.ProgramDirectory() + QStringLiteral("braxlow.pbk"), &settings);
+    CRasDialer dialer(settings.UserDirectory() + QStringLiteral("braxlow.pbk"), &settings);
     AtSession at(settings, link, irda, dialer, prompter);
     // Standard output stays one JSON document when that is asked for.
     QTextStream& log = json ? err : out;

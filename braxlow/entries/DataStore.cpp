@@ -330,19 +330,14 @@ DataStore::DataStore(AppSettings& settings, Prompter& prompter)
 {
 }
 
-QString DataStore::PathOf(const QString& file) const
-{
-    return settings_.ProgramDirectory() + file; // the directory ends in '/', or is empty
-}
-
 QString DataStore::UserDatabasePath() const
 {
-    return PathOf(kUserDatabase);
+    return settings_.UserDirectory() + kUserDatabase;
 }
 
 QString DataStore::SystemDatabasePath() const
 {
-    return PathOf(kSystemDatabase);
+    return settings_.DataDirectory() + kSystemDatabase;
 }
 
 QStringList DataStore::EntryInfoSchema()

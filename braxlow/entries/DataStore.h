@@ -108,7 +108,6 @@ public:
     static QStringList EntryInfoSchema();
 
 private:
-    QString PathOf(const QString& file) const;
     bool SaveExtra(int entryId, const QString& column, const QString& value);
     bool MoveAside(const QString& path);
     void RemoveCreationLeftovers();

@@ -51,6 +51,16 @@ public:
     // The folder of the program file, ending in '/'.
     QString ProgramDirectory() const { return programDirectory_; }
     void SetProgramDirectory(const QString& directory);
+    // The delivered data (language tables, help pages, BXSYS.mdb) and the
+    // user's own files (BXUSER.mdb, phone book, downloads), each ending in '/';
+    // both are the program directory unless the program is installed.
+    QString DataDirectory() const { return dataDirectory_.isNull() ? programDirectory_ : dataDirectory_; }
+    QString UserDirectory() const { return userDirectory_.isNull() ? programDirectory_ : userDirectory_; }
+    void SetDataDirectories(const QString& data, const QString& user)
+    {
+        dataDirectory_ = data;
+        userDirectory_ = user;
+    }
     // The program file's name, written into the installation record.
     void SetProgramFileName(const QString& name) { programFileName_ = name; }
     int IrPort() const { return irPort_; }
@@ -93,6 +103,8 @@ private:
     SettingsStore& store_;
     std::unique_ptr<QTranslator> languageModule_;
     QString programDirectory_;
+    QString dataDirectory_;
+    QString userDirectory_;
     QString programFileName_ = QStringLiteral("braxlow");
     int irPort_ = 0;
     int port_ = 1;

@@ -27,8 +27,8 @@ std::unique_ptr<QTranslator> LanguageLoader::LoadModule(const QString& path)
 
 QString LanguageLoader::ModulePath(const QString& relative) const
 {
-    // An empty program directory leaves the path relative to the current directory.
-    return settings_.ProgramDirectory() + relative;
+    // An empty directory leaves the path relative to the current directory.
+    return settings_.DataDirectory() + relative;
 }
 
 void LanguageLoader::LoadStartupLanguage()
@@ -54,7 +54,7 @@ QString LanguageLoader::HelpPath()
     const QString file = LanguageTable::HelpFile(settings_.LoadLanguage());
     if (file.isEmpty())
         return QString();
-    QString dir = settings_.ProgramDirectory();
+    QString dir = settings_.DataDirectory();
     if (dir.isEmpty())
         return file;
     if (dir.endsWith(QLatin1Char('/')))

@@ -6,6 +6,7 @@
 #include "Prompter.h"
 #include "StringIds.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -18,6 +19,8 @@ BraxlowApp::BraxlowApp(const Options& options, Prompter& prompter)
     store_ = std::make_unique<SettingsStore>(root);
     settings_ = std::make_unique<AppSettings>(*store_);
     settings_->SetProgramDirectory(directory);
+    locations_ = DataLocations::For(directory, options_.userDataHome);
+    settings_->SetDataDirectories(locations_.dataDirectory, locations_.userDirectory);
     portStorage_ = std::make_unique<SettingsPortMapStorage>(*store_);
     ports_ = std::make_unique<PortMap>(portStorage_.get(), options_.scanRoots);
     data_ = std::make_unique<DataStore>(*settings_, prompter_);
@@ -51,6 +54,10 @@ bool BraxlowApp::Startup(const QString& argument)
     if (!argument.isEmpty())
         SelectEntryFromArgument(argument);
     settings_->SaveProgramPath();
+    // A folder that cannot be made leaves BXUSER.mdb missing: the data checks
+    // below say so in their words.
+    if (locations_.mode == DataLocations::Mode::Installed && locations_.EnsureUserDirectory())
+        OfferEntriesImport();
     // The checks, then the language and the settings; a missing system database
     // has been reported and ends the start-up.
     if (!data_->InitializeDataStore())
@@ -62,6 +69,37 @@ bool BraxlowApp::Startup(const QString& argument)
     instance_ = std::make_unique<NamedLock>(QStringLiteral("Braxlow"), options_.lockDirectory);
     if (!instance_->Create() && instance_->HeldElsewhere()) {
         prompter_.Message(LoadLanguageString(settings_->LanguageModule(), Str::AlreadyRunning));
+        return false;
+    }
+    return true;
+}
+
+bool BraxlowApp::OfferEntriesImport()
+{
+    const QString old = locations_.programDirectory + DataStore::kUserDatabase;
+    const QString target = data_->UserDatabasePath();
+    if (locations_.mode != DataLocations::Mode::Installed || !QFileInfo(old).isFile() || QFileInfo::exists(target))
+        return false;
+    const QString key = AppSettings::kConfigKey;
+    const QString offered = QStringLiteral("EntriesImportOffered");
+    if (store_->ReadDword(key, offered).value_or(0) != 0)
+        return false;
+    store_->WriteDword(key, offered, 1); // asked once, whatever the answer
+    if (prompter_.Show(QStringLiteral("Braxlow now keeps your connection entries in %1. Copy the entries file "
+                                      "found beside the program (%2) there? The file beside the program is "
+                                      "left as it is.")
+                           .arg(target, old),
+                       QString(), Prompter::Buttons::YesNo, Prompter::Icon::Question) != Prompter::Answer::Yes)
+        return false;
+    // Copied under a temporary name and put in place whole: a cut-off copy
+    // never looks like an entries file.
+    const QString partial = target + QStringLiteral(".import");
+    QFile::remove(partial);
+    if (!QFile::copy(old, partial) ||
+        !QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        !QFile::rename(partial, target)) {
+        QFile::remove(partial);
+        prompter_.Message(QStringLiteral("The entries file could not be copied to %1.").arg(target));
         return false;
     }
     return true;
@@ -157,5 +195,5 @@ QuarrinHost::UpdateServerSetting BraxlowApp::UpdateServer() const
 
 QString BraxlowApp::DownloadFolder() const
 {
-    return settings_->ProgramDirectory() + QStringLiteral("download");
+    return settings_->UserDirectory() + QStringLiteral("download");
 }

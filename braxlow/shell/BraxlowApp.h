@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppSettings.h"
+#include "DataLocations.h"
 #include "DataStore.h"
 #include "NamedLock.h"
 #include "PortMap.h"
@@ -28,6 +29,7 @@ public:
         QString settingsRoot;    // empty: SettingsStore::DefaultRoot()
         SerialScanRoots scanRoots; // where the serial devices are looked for
         QString lockDirectory;   // empty: NamedLock::DefaultDirectory()
+        QString userDataHome;    // empty: $XDG_DATA_HOME (for an installed program)
     };
 
     BraxlowApp(const Options& options, Prompter& prompter);
@@ -69,9 +71,15 @@ public:
 
     // The folder of the program file, ending in '/'.
     static QString ProgramDirectoryOf(const QString& programFilePath);
+    const DataLocations& Locations() const { return locations_; }
+    // An installed program finds a BXUSER.mdb left beside it by an earlier,
+    // uninstalled copy: offered once for import into the user's folder, as a
+    // copy. True when the file was imported.
+    bool OfferEntriesImport();
 
 private:
     Options options_;
+    DataLocations locations_;
     Prompter& prompter_;
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<AppSettings> settings_;

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BraxlowApp.h"
 #include "CMainDlg.h"
+#include "LanguageLoader.h"
+#include "LanguageStrings.h"
 #include "LanguageTable.h"
+#include "ProductInfo.h"
+#include "StringIds.h"
 #include "PlatformInfo.h"
 #include "QuitSignals.h"
 #include "SkinButton.h"
@@ -65,6 +69,21 @@ int main(int argc, char* argv[])
     BraxlowApp::Options options;
     options.programFilePath = QApplication::applicationFilePath();
     BraxlowApp app(options, prompter);
+    if (args.contains(QStringLiteral("--version"))) {
+        // What runs and where it reads and writes: for support and for checking
+        // an installation. Nothing is written.
+        LanguageLoader(app.Settings(), consolePrompter).LoadStartupLanguage();
+        const ProductTexts& product = app.Product();
+        std::printf("%s %s
+%s
+Program data: %s
+User data: %s
+", qPrintable(product.ProductDisplayName),
+                    qPrintable(product.CurrentVersionText),
+                    qPrintable(LoadLanguageString(app.Settings().LanguageModule(), Str::AboutDescription)),
+                    qPrintable(app.Settings().DataDirectory()), qPrintable(app.Settings().UserDirectory()));
+        return 0;
+    }
     // Only the first argument counts, as the desktop shortcuts write it.
     const QString argument = args.size() > 1 && !args.at(1).startsWith(QLatin1String("--"))
                                  ? args.at(1)
@@ -76,7 +95,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setLayoutDirection(LanguageTable::IsRightToLeft(app.Settings().Language()) ? Qt::RightToLeft
                                                                                                : Qt::LeftToRight);
     DesktopDocumentOpener help;
-    CMainDlg window(CMainDlg::Services{app, help, app.Settings().ProgramDirectory() + QStringLiteral("braxlow.pbk"),
+    CMainDlg window(CMainDlg::Services{app, help, app.Settings().UserDirectory() + QStringLiteral("braxlow.pbk"),
                                        DialerPaths(), PlatformInfo().Kind(), PortConflictSources()});
     if (verbose)
         QObject::connect(&window, &CMainDlg::statusTextChanged, [](const QString& text) {
