@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>لا يوضح الهاتف ما إذا كان مسجلًا في شبكة؛ قد يفشل الاتصال.</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>للاتصال، يجب أن يكون المستخدم عضوًا في المجموعات %1. اطلب ذلك من المسؤول، أو شغّل ‎"sudo adduser $USER dip" و‎"sudo adduser $USER dialout" ثم سجّل الدخول من جديد.</translation>
+    </message>
 </context>
 </TS>

@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>手機未表明是否已在網路上註冊；連線可能會失敗。</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>要撥號，您的使用者必須屬於 %1 群組。請聯絡系統管理員，或執行「sudo adduser $USER dip」和「sudo adduser $USER dialout」，然後重新登入。</translation>
+    </message>
 </context>
 </TS>

@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>Das Telefon gibt nicht an, ob es in einem Netz angemeldet ist; eine Verbindung kann scheitern.</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>Zum Wählen muss Ihr Benutzer Mitglied der Gruppen %1 sein. Fragen Sie Ihren Administrator oder führen Sie „sudo adduser $USER dip“ und „sudo adduser $USER dialout“ aus und melden Sie sich dann neu an.</translation>
+    </message>
 </context>
 </TS>

@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>The phone does not say whether it is registered with a network; a connection may fail.</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</translation>
+    </message>
 </context>
 </TS>

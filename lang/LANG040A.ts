@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>El teléfono no indica si está registrado en una red; la conexión puede fallar.</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>Para marcar, su usuario debe pertenecer a los grupos %1. Consulte a su administrador o ejecute "sudo adduser $USER dip" y "sudo adduser $USER dialout" y vuelva a iniciar sesión.</translation>
+    </message>
 </context>
 </TS>

@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>Le téléphone n'indique pas s'il est enregistré sur un réseau ; la connexion risque d'échouer.</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>Pour composer, votre utilisateur doit être membre des groupes %1. Demandez à votre administrateur, ou exécutez « sudo adduser $USER dip » et « sudo adduser $USER dialout », puis reconnectez-vous.</translation>
+    </message>
 </context>
 </TS>

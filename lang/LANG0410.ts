@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>Il telefono non indica se è registrato su una rete; la connessione potrebbe non riuscire.</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>Per comporre, l'utente deve far parte dei gruppi %1. Rivolgersi all'amministratore oppure eseguire "sudo adduser $USER dip" e "sudo adduser $USER dialout", quindi accedere di nuovo.</translation>
+    </message>
 </context>
 </TS>

@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>De telefoon geeft niet aan of hij bij een netwerk is geregistreerd; een verbinding kan mislukken.</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>Om te kiezen moet uw gebruiker lid zijn van de groepen %1. Vraag het uw beheerder of voer "sudo adduser $USER dip" en "sudo adduser $USER dialout" uit en meld u opnieuw aan.</translation>
+    </message>
 </context>
 </TS>

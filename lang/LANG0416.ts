@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>O celular não informa se está registrado em uma rede; a conexão pode falhar.</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>Para discar, seu usuário precisa pertencer aos grupos %1. Peça ao administrador ou execute "sudo adduser $USER dip" e "sudo adduser $USER dialout" e entre novamente na sessão.</translation>
+    </message>
 </context>
 </TS>

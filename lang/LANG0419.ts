@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>Телефон не сообщает, зарегистрирован ли он в сети; подключение может не удаться.</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>Для набора номера ваш пользователь должен входить в группы %1. Обратитесь к администратору или выполните «sudo adduser $USER dip» и «sudo adduser $USER dialout», затем войдите в систему заново.</translation>
+    </message>
 </context>
 </TS>

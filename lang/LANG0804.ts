@@ -1059,5 +1059,9 @@
         <source>The phone does not say whether it is registered with a network; a connection may fail.</source>
         <translation>手机没有说明是否已在网络上注册；连接可能会失败。</translation>
     </message>
+    <message id="3120">
+        <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
+        <translation>要拨号，您的用户必须属于 %1 组。请联系管理员，或运行“sudo adduser $USER dip”和“sudo adduser $USER dialout”，然后重新登录。</translation>
+    </message>
 </context>
 </TS>

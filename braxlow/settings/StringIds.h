@@ -274,6 +274,7 @@ constexpr int PhoneReady = 3116;
 constexpr int PhoneSilent = 3117;
 constexpr int PortHeldBy = 3118;
 constexpr int RegistrationUnknown = 3119;
+constexpr int DialGroupsHint = 3120;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -324,7 +325,7 @@ inline constexpr int kAllStringIds[] = {
     TestPhone, ReportMaker, ReportModel, ReportFirmware, ReportNetworkCode, ReportSim,
     ReportCircuit, ReportPacket, ReportOperator, ReportSignal, ReportAttach, ReportResult,
     ReportSignalValue, ReportSimStates, ReportRegistrationStates, ReportAttachStates, PhoneReady,
-    PhoneSilent, PortHeldBy, RegistrationUnknown,
+    PhoneSilent, PortHeldBy, RegistrationUnknown, DialGroupsHint,
 };
 
 } // namespace Str

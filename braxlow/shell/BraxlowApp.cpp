@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BraxlowApp.h"
 
+#include "DialGroups.h"
+
 #include "LanguageLoader.h"
 #include "LanguageStrings.h"
 #include "Prompter.h"
@@ -71,7 +73,24 @@ bool BraxlowApp::Startup(const QString& argument)
         prompter_.Message(LoadLanguageString(settings_->LanguageModule(), Str::AlreadyRunning));
         return false;
     }
+    HintDialGroups();
     return true;
+}
+
+void BraxlowApp::HintDialGroups()
+{
+    // A build-folder user runs scripts/install-ppp-access, which adds the
+    // groups; the package cannot, so the installed program says it once.
+    if (locations_.mode != DataLocations::Mode::Installed)
+        return;
+    const QStringList missing = DialGroups::Missing();
+    const QString key = AppSettings::kConfigKey;
+    const QString hinted = QStringLiteral("DialGroupsHinted");
+    if (missing.isEmpty() || store_->ReadDword(key, hinted).value_or(0) != 0)
+        return;
+    store_->WriteDword(key, hinted, 1);
+    prompter_.Show(LoadLanguageString(settings_->LanguageModule(), Str::DialGroupsHint).arg(missing.join(QStringLiteral(", "))),
+                   QString(), Prompter::Buttons::Ok, Prompter::Icon::Information);
 }
 
 bool BraxlowApp::OfferEntriesImport()

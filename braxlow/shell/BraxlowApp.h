@@ -76,6 +76,8 @@ public:
     // uninstalled copy: offered once for import into the user's folder, as a
     // copy. True when the file was imported.
     bool OfferEntriesImport();
+    // Once, on an installed program: the groups the user lacks to dial.
+    void HintDialGroups();
 
 private:
     Options options_;

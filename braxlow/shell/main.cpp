@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -42,10 +43,30 @@ private:
     std::function<void()> then_;
 };
 
+// What runs and where it reads and writes, for support and for checking an
+// installation: without a display, and writing nothing.
+int PrintVersion(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    ConsolePrompter consolePrompter;
+    BraxlowApp::Options options;
+    options.programFilePath = QCoreApplication::applicationFilePath();
+    BraxlowApp app(options, consolePrompter);
+    LanguageLoader(app.Settings(), consolePrompter).LoadStartupLanguage();
+    const ProductTexts& product = app.Product();
+    std::printf("%s\n%s\nProgram data: %s\nUser data: %s\n", qPrintable(product.CurrentVersionText),
+                qPrintable(LoadLanguageString(app.Settings().LanguageModule(), Str::AboutDescription)),
+                qPrintable(app.Settings().DataDirectory()), qPrintable(app.Settings().UserDirectory()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0)
+            return PrintVersion(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Braxlow"));
     QApplication::setOrganizationName(QStringLiteral("KORVANE"));
@@ -69,21 +90,6 @@ int main(int argc, char* argv[])
     BraxlowApp::Options options;
     options.programFilePath = QApplication::applicationFilePath();
     BraxlowApp app(options, prompter);
-    if (args.contains(QStringLiteral("--version"))) {
-        // What runs and where it reads and writes: for support and for checking
-        // an installation. Nothing is written.
-        LanguageLoader(app.Settings(), consolePrompter).LoadStartupLanguage();
-        const ProductTexts& product = app.Product();
-        std::printf("%s %s
-%s
-Program data: %s
-User data: %s
-", qPrintable(product.ProductDisplayName),
-                    qPrintable(product.CurrentVersionText),
-                    qPrintable(LoadLanguageString(app.Settings().LanguageModule(), Str::AboutDescription)),
-                    qPrintable(app.Settings().DataDirectory()), qPrintable(app.Settings().UserDirectory()));
-        return 0;
-    }
     // Only the first argument counts, as the desktop shortcuts write it.
     const QString argument = args.size() > 1 && !args.at(1).startsWith(QLatin1String("--"))
                                  ? args.at(1)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AppSettings.h"
 #include "BraxlowApp.h"
+#include "DataLocations.h"
 #include "SettingsStore.h"
 #include "TestSupport.h"
 
@@ -221,6 +222,67 @@ private Q_SLOTS:
         QVERIFY(!app.Startup());
         QCOMPARE(prompter.Messages().size(), 2); // the creation question first, then the end
         QCOMPARE(prompter.Messages().at(1).text, DataStore::kSystemMissingMessage);
+    }
+
+    // Installed (bin beside share/braxlow), the delivered data comes from the
+    // share folder and the user's files go to the user's own folder; a build
+    // folder, a portable copy or an incomplete install keep everything beside
+    // the program.
+    void installedProgramSplitsItsFolders()
+    {
+        const QString prefix = dir_->filePath(QStringLiteral("prefix"));
+        const QString home = dir_->filePath(QStringLiteral("home/.local/share"));
+        QVERIFY(QDir().mkpath(prefix + QStringLiteral("/bin")));
+        QCOMPARE(int(DataLocations::For(prefix + QStringLiteral("/bin"), home).mode), int(DataLocations::Mode::BesideProgram));
+        QVERIFY(QDir().mkpath(prefix + QStringLiteral("/share/braxlow")));
+        const DataLocations installed = DataLocations::For(prefix + QStringLiteral("/bin/"), home);
+        QCOMPARE(int(installed.mode), int(DataLocations::Mode::Installed));
+        QCOMPARE(installed.dataDirectory, prefix + QStringLiteral("/share/braxlow/"));
+        QCOMPARE(installed.userDirectory, home + QStringLiteral("/braxlow/"));
+        QVERIFY(installed.EnsureUserDirectory());
+        const QFileDevice::Permissions folder = QFileInfo(installed.userDirectory).permissions();
+        QVERIFY((folder & 0x0077) == 0 && (folder & QFileDevice::ExeOwner)); // nothing for group and others
+        QFile portable(prefix + QStringLiteral("/bin/portable"));
+        QVERIFY(portable.open(QIODevice::WriteOnly));
+        portable.close();
+        const DataLocations beside = DataLocations::For(prefix + QStringLiteral("/bin"), home);
+        QCOMPARE(int(beside.mode), int(DataLocations::Mode::BesideProgram));
+        QCOMPARE(beside.userDirectory, prefix + QStringLiteral("/bin/"));
+    }
+
+    // An entries file beside a program that has become installed is offered
+    // once, copied (readable by the user only) and never removed.
+    void oldEntriesAreOfferedOnceForImport()
+    {
+        const QString prefix = dir_->filePath(QStringLiteral("prefix"));
+        QVERIFY(QDir().mkpath(prefix + QStringLiteral("/bin")) && QDir().mkpath(prefix + QStringLiteral("/share/braxlow")));
+        const QString old = prefix + QStringLiteral("/bin/BXUSER.mdb");
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("entries");
+        file.close();
+        RecordingPrompter prompter;
+        BraxlowApp::Options options = Options(prefix + QStringLiteral("/bin/braxlow"), dir_->filePath(QStringLiteral("config")));
+        options.userDataHome = dir_->filePath(QStringLiteral("data"));
+        const QString copied = options.userDataHome + QStringLiteral("/braxlow/BXUSER.mdb");
+        {
+            BraxlowApp app(options, prompter);
+            QVERIFY(app.Locations().EnsureUserDirectory());
+            QVERIFY(app.OfferEntriesImport());
+            QCOMPARE(app.Data().UserDatabasePath(), copied);
+        }
+        QCOMPARE(prompter.Messages().size(), 1);
+        QVERIFY(prompter.Messages().at(0).text.contains(old));
+        QFile result(copied);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(result.readAll(), QByteArray("entries"));
+        QCOMPARE(int(result.permissions() & 0x0077), 0);
+        QVERIFY(QFileInfo::exists(old));
+        // Asked once, whatever was answered: not again once the copy is gone.
+        QVERIFY(QFile::remove(copied));
+        BraxlowApp again(options, prompter);
+        QVERIFY(!again.OfferEntriesImport());
+        QCOMPARE(prompter.Messages().size(), 1);
     }
 
     // A user database of another shape (an older copy, another program's file)
