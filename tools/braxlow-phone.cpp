@@ -16,7 +16,7 @@
 #include "ModemRegistry.h"
 #include "PhoneReport.h"
 #include "PortMap.h"
-#include "Prompter.h"
+#include "ToolPrompter.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -51,16 +51,6 @@ const char kUsage[] =
     "  2  usage error\n"
     "  3  a port could not be opened (in use by another program, or missing)\n"
     "  4  no phone answered, or no modem port was found\n";
-
-class ConsolePrompter : public Prompter
-{
-public:
-    Answer Show(const QString& text, const QString&, Buttons, Icon) override
-    {
-        QTextStream(stderr) << text << '\n';
-        return Answer::Ok;
-    }
-};
 
 // The port number for "COMn" or for a device the map knows; -1 for neither.
 int PortNumberOf(const QString& name, const PortMap& map)
@@ -120,7 +110,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    ConsolePrompter prompter;
+    ToolPrompter prompter;
     BraxlowApp::Options options;
     options.programFilePath = QCoreApplication::applicationDirPath() + QStringLiteral("/braxlow");
     BraxlowApp app(options, prompter);

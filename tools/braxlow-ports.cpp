@@ -9,22 +9,12 @@
 #include "BraxlowApp.h"
 #include "ModemRegistry.h"
 #include "PortMap.h"
-#include "Prompter.h"
+#include "ToolPrompter.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
-
-class ConsolePrompter : public Prompter
-{
-public:
-    Answer Show(const QString& text, const QString&, Buttons, Icon) override
-    {
-        QTextStream(stderr) << text << '\n';
-        return Answer::Ok;
-    }
-};
 
 const char* KindName(SerialDevice::Kind kind)
 {
@@ -78,7 +68,7 @@ int main(int argc, char* argv[])
     const QStringList args = application.arguments().mid(1);
     QTextStream err(stderr);
 
-    ConsolePrompter prompter;
+    ToolPrompter prompter;
     BraxlowApp::Options options;
     options.programFilePath = QCoreApplication::applicationDirPath() + QStringLiteral("/braxlow");
     BraxlowApp app(options, prompter);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PhoneStatus.h"
 
+#include "AtSession.h"
+
 #include "StringIds.h"
 
 #include <QRegularExpression>
@@ -210,7 +212,7 @@ Facts Ask(const Send& send, Questions questions)
     // answering, and every further one would cost a full time-out.
     auto ask = [&](const char* line, const std::function<void(const QString&)>& take) {
         const QString answer = send(QLatin1String(line) + QLatin1Char('\r'));
-        if (answer.isEmpty() || answer == QLatin1String("Write Error or Can't Open Port"))
+        if (answer.isEmpty() || answer == AtSession::kWriteError)
             return false;
         facts.answered = true;
         take(answer);

@@ -6,11 +6,9 @@
 #include "CComm.h"
 #include "CIrDASock.h"
 #include "CRasDialer.h"
-#include "DataStore.h"
+#include "PhoneStatus.h"
 #include "StringIds.h"
 
-#include <QRegularExpression>
-#include <QStringList>
 
 namespace SimIdentity {
 
@@ -18,41 +16,23 @@ namespace {
 
 using Outcome = Reading::Outcome;
 
-// 27.007 reports a SIM that is not ready with +CME ERROR: 10, 11 or 12, or
-// with the texts of those codes when verbose errors are on.
+// A SIM that is not ready refuses with its +CME ERROR code (or the code's
+// text when verbose errors are on).
 Outcome ErrorOutcome(const QString& answer)
 {
-    const qsizetype at = answer.indexOf(QLatin1String("+CME ERROR:"), 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return Outcome::NoIdentity;
-    const QString error = answer.mid(at + 11)
-                              .section(QLatin1Char('\r'), 0, 0)
-                              .section(QLatin1Char('\n'), 0, 0)
-                              .trimmed();
-    if (error == QLatin1String("10") ||
-        error.compare(QLatin1String("SIM not inserted"), Qt::CaseInsensitive) == 0)
-        return Outcome::NoSim;
-    if (error == QLatin1String("11") ||
-        error.compare(QLatin1String("SIM PIN required"), Qt::CaseInsensitive) == 0)
-        return Outcome::PinRequired;
-    if (error == QLatin1String("12") ||
-        error.compare(QLatin1String("SIM PUK required"), Qt::CaseInsensitive) == 0)
-        return Outcome::PukRequired;
-    return Outcome::NoIdentity;
+    switch (PhoneStatus::ParseSim(answer)) {
+    case PhoneStatus::Sim::Absent: return Outcome::NoSim;
+    case PhoneStatus::Sim::Pin: return Outcome::PinRequired;
+    case PhoneStatus::Sim::Puk: return Outcome::PukRequired;
+    default: return Outcome::NoIdentity;
+    }
 }
 
 } // namespace
 
 QString ImsiOf(const QString& answer)
 {
-    const QStringList lines =
-        answer.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
-    for (const QString& line : lines) {
-        const QString candidate = line.trimmed();
-        if (DataStore::IsImsi(candidate))
-            return candidate;
-    }
-    return QString();
+    return PhoneStatus::ParseImsi(answer);
 }
 
 Reading ReadImsi(AtSession& session)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EntryEditor.h"
 
+#include "PhoneReport.h"
+
 #include "ContextNumber.h"
 #include "CountryList.h"
 #include "DataStore.h"
@@ -230,10 +232,8 @@ EntryEditor::SimMatch EntryEditor::SelectFromImsi(const QString& imsi)
         match.kind = SimMatch::Kind::BadImsi;
         return match;
     }
-    // North American networks have three-digit codes; most others two.
-    const QString mcc = imsi.left(3);
-    const bool threeDigits = (mcc >= QLatin1String("302") && mcc <= QLatin1String("316")) || mcc == QLatin1String("334");
-    match.networkCode = mcc + QLatin1Char(' ') + imsi.mid(3, threeDigits ? 3 : 2);
+    const QPair<QString, QString> code = PhoneReport::MccMnc(imsi);
+    match.networkCode = code.first + QLatin1Char(' ') + code.second;
     match.candidates = data_.FindProvidersByImsi(imsi);
     if (match.candidates.isEmpty()) {
         match.kind = SimMatch::Kind::None;
