@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>للاتصال، يجب أن يكون المستخدم عضوًا في المجموعات %1. اطلب ذلك من المسؤول، أو شغّل ‎"sudo adduser $USER dip" و‎"sudo adduser $USER dialout" ثم سجّل الدخول من جديد.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>إعادة الاتصال تلقائيًا</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>هذا الشهر: %1 من %2 MB (%3%)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>هذا الشهر: %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>الشهر: %1% من %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>انقطع الاتصال</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>استمر الاتصال مدة %1.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>إعادة الطلب بعد %1 ث. انقر «قطع الاتصال» للإلغاء.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>تم إلغاء إعادة الطلب.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>باقة البيانات</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>تم استخدام %1% من باقة هذا الشهر البالغة %2 MB.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>نفدت باقة هذا الشهر البالغة %1 MB. يظل Braxlow متصلًا؛ وقد تُحتسب رسوم إضافية على البيانات الإضافية.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>الباقة الشهرية:</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>لا يوجد</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>بدءًا من يوم</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>حجم البيانات الذي تسمح به باقتك كل شهر، محسوبًا في الاتجاهين، واليوم الذي يبدأ فيه شهرها. ينبّه Braxlow عند 80% و100% ولا يقطع الاتصال بسبب ذلك أبدًا.</translation>
+    </message>
 </context>
 </TS>

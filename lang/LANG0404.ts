@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>要撥號，您的使用者必須屬於 %1 群組。請聯絡系統管理員，或執行「sudo adduser $USER dip」和「sudo adduser $USER dialout」，然後重新登入。</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>自動重新連線</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>本月：已用 %1，共 %2 MB（%3%）</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>本月：已用 %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>本月：已用 %2 MB 中的 %1%</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>連線已中斷</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>連線持續了 %1。</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>%1 秒後重新撥號。按一下「中斷連線」即可取消。</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>已取消重新撥號。</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>數據額度</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>本月 %2 MB 的數據額度已使用 %1%。</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>本月 %1 MB 的數據額度已用完。Braxlow 會保持連線；繼續使用數據可能需額外付費。</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>每月數據額度：</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>起始日</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>您的方案每月可用的數據量（上傳與下載合計），以及每個計費月份的起始日。Braxlow 會在用量達到 80% 與 100% 時提醒您，但絕不會因此中斷連線。</translation>
+    </message>
 </context>
 </TS>

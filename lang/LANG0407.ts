@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>Zum Wählen muss Ihr Benutzer Mitglied der Gruppen %1 sein. Fragen Sie Ihren Administrator oder führen Sie „sudo adduser $USER dip“ und „sudo adduser $USER dialout“ aus und melden Sie sich dann neu an.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>Automatisch neu verbinden</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>Diesen Monat: %1 von %2 MB (%3 %)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>Diesen Monat: %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>Monat: %1 % von %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>Die Verbindung ist abgebrochen</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>Sie bestand %1 lang.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>Neue Einwahl in %1 s. Zum Abbrechen auf Trennen klicken.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>Die neue Einwahl wurde abgebrochen.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>Datenvolumen</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>%1 % des Datenvolumens von %2 MB für diesen Monat sind verbraucht.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>Das Datenvolumen von %1 MB für diesen Monat ist verbraucht. Braxlow bleibt verbunden; weitere Daten können extra kosten.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>Monatliches Datenvolumen:</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>Keins</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>ab Tag</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>Das Datenvolumen Ihres Tarifs pro Monat, in beide Richtungen gezählt, und der Tag, an dem sein Monat beginnt. Braxlow warnt bei 80 % und 100 % und trennt deswegen nie.</translation>
+    </message>
 </context>
 </TS>

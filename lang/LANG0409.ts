@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>Reconnect Automatically</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>This month: %1 of %2 MB (%3%)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>This month: %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>Month: %1% of %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>The connection dropped</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>It was up for %1.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>Dialing again in %1 s. Click Disconnect to cancel.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>Dialing again was canceled.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>Data allowance</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>%1% of this month's %2 MB have been used.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>Monthly allowance:</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>from day</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</translation>
+    </message>
 </context>
 </TS>

@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>Para marcar, su usuario debe pertenecer a los grupos %1. Consulte a su administrador o ejecute "sudo adduser $USER dip" y "sudo adduser $USER dialout" y vuelva a iniciar sesión.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>Reconectar automáticamente</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>Este mes: %1 de %2 MB (%3 %)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>Este mes: %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>Mes: %1 % de %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>La conexión se ha interrumpido</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>Estuvo activa durante %1.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>Se volverá a marcar en %1 s. Haga clic en «Desconectar» para cancelar.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>Se ha cancelado la nueva marcación.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>Volumen de datos</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>Se ha usado el %1 % de los %2 MB de este mes.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>Se han agotado los %1 MB de este mes. Braxlow sigue conectado; los datos adicionales pueden tener un coste extra.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>Volumen mensual:</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>desde el día</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>Los datos que incluye su tarifa cada mes, contando ambos sentidos, y el día en que empieza su mes. Braxlow avisa al 80 % y al 100 % y nunca desconecta por ello.</translation>
+    </message>
 </context>
 </TS>

@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>Pour composer, votre utilisateur doit être membre des groupes %1. Demandez à votre administrateur, ou exécutez « sudo adduser $USER dip » et « sudo adduser $USER dialout », puis reconnectez-vous.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>Reconnecter automatiquement</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>Ce mois-ci : %1 sur %2 MB (%3 %)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>Ce mois-ci : %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>Mois : %1 % de %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>La connexion a été interrompue</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>Elle a duré %1.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>Nouvelle numérotation dans %1 s. Cliquez sur « Déconnecter » pour annuler.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>La nouvelle numérotation a été annulée.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>Forfait de données</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>Vous avez utilisé %1 % de votre forfait de %2 MB pour ce mois.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>Le forfait de %1 MB de ce mois est épuisé. Braxlow reste connecté ; les données supplémentaires peuvent être facturées en plus.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>Forfait mensuel :</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>à partir du jour</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>Le volume de données inclus chaque mois dans votre forfait, compté dans les deux sens, et le jour où commence son mois. Braxlow avertit à 80 % et 100 % et ne déconnecte jamais pour autant.</translation>
+    </message>
 </context>
 </TS>

@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>Per comporre, l'utente deve far parte dei gruppi %1. Rivolgersi all'amministratore oppure eseguire "sudo adduser $USER dip" e "sudo adduser $USER dialout", quindi accedere di nuovo.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>Riconnetti automaticamente</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>Questo mese: %1 di %2 MB (%3%)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>Questo mese: %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>Mese: %1% di %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>Connessione interrotta</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>È rimasta attiva per %1.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>Nuova chiamata tra %1 s. Fare clic su "Disconnetti" per annullare.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>La nuova chiamata è stata annullata.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>Traffico dati incluso</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>È stato utilizzato il %1% dei %2 MB previsti per questo mese.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>I %1 MB previsti per questo mese sono esauriti. Braxlow resta connesso; il traffico dati ulteriore potrebbe avere costi aggiuntivi.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>Traffico mensile incluso:</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>dal giorno</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>I dati che il piano tariffario consente ogni mese, contati in entrambe le direzioni, e il giorno in cui inizia il mese. Braxlow avvisa all'80% e al 100% e non disconnette mai per questo.</translation>
+    </message>
 </context>
 </TS>

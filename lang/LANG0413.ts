@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>Om te kiezen moet uw gebruiker lid zijn van de groepen %1. Vraag het uw beheerder of voer "sudo adduser $USER dip" en "sudo adduser $USER dialout" uit en meld u opnieuw aan.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>Automatisch opnieuw verbinden</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>Deze maand: %1 van %2 MB (%3%)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>Deze maand: %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>Maand: %1% van %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>De verbinding is verbroken</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>De verbinding was %1 actief.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>Opnieuw inbellen over %1 s. Klik op “Verbreken” om te annuleren.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>Opnieuw inbellen is geannuleerd.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>Databundel</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>%1% van de databundel van %2 MB voor deze maand is verbruikt.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>De databundel van %1 MB voor deze maand is op. Braxlow blijft verbonden; verder dataverbruik kan extra kosten.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>Maandelijkse databundel:</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>vanaf dag</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>De data die uw abonnement per maand toestaat, in beide richtingen geteld, en de dag waarop de maand begint. Braxlow waarschuwt bij 80% en 100% en verbreekt hiervoor nooit de verbinding.</translation>
+    </message>
 </context>
 </TS>

@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>Para discar, seu usuário precisa pertencer aos grupos %1. Peça ao administrador ou execute "sudo adduser $USER dip" e "sudo adduser $USER dialout" e entre novamente na sessão.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>Reconectar automaticamente</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>Este mês: %1 de %2 MB (%3%)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>Este mês: %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>Mês: %1% de %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>A conexão caiu</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>A conexão ficou ativa por %1.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>Discando novamente em %1 s. Clique em “Desconectar” para cancelar.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>A nova discagem foi cancelada.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>Franquia de dados</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>Você já usou %1% da franquia de %2 MB deste mês.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>A franquia de %1 MB deste mês acabou. O Braxlow continua conectado; o uso adicional de dados pode ser cobrado à parte.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>Franquia mensal:</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>a partir do dia</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>Os dados que seu plano permite por mês, contados nos dois sentidos, e o dia em que o mês começa. O Braxlow avisa em 80% e 100% e nunca desconecta por causa disso.</translation>
+    </message>
 </context>
 </TS>

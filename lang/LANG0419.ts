@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>Для набора номера ваш пользователь должен входить в группы %1. Обратитесь к администратору или выполните «sudo adduser $USER dip» и «sudo adduser $USER dialout», затем войдите в систему заново.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>Переподключаться автоматически</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>В этом месяце: %1 из %2 MB (%3%)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>В этом месяце: %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>Месяц: %1% из %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>Подключение прервано</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>Оно длилось %1.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>Повторный набор через %1 с. Нажмите «Отключить», чтобы отменить.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>Повторный набор отменён.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>Лимит трафика</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>Использовано %1% месячного лимита в %2 MB.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>Месячный лимит в %1 MB исчерпан. Braxlow остаётся подключённым; дальнейший трафик может оплачиваться дополнительно.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>Месячный лимит:</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>с числа</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>Месячный объём трафика по вашему тарифу (входящий и исходящий вместе) и число, с которого начинается расчётный месяц. Braxlow предупреждает при 80% и 100%, но никогда не отключается из-за этого.</translation>
+    </message>
 </context>
 </TS>

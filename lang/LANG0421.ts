@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>Untuk memanggil, pengguna Anda harus menjadi anggota grup %1. Hubungi administrator, atau jalankan "sudo adduser $USER dip" dan "sudo adduser $USER dialout", lalu masuk kembali.</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>Sambungkan Ulang Otomatis</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>Bulan ini: %1 dari %2 MB (%3%)</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>Bulan ini: %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>Bulan: %1% dari %2 MB</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>Koneksi terputus</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>Koneksi aktif selama %1.</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>Memanggil ulang dalam %1 detik. Klik "Putuskan" untuk membatalkan.</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>Panggilan ulang dibatalkan.</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>Kuota data</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>%1% dari kuota %2 MB bulan ini telah terpakai.</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>Kuota %1 MB bulan ini telah habis. Braxlow tetap tersambung; pemakaian data selanjutnya mungkin dikenai biaya tambahan.</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>Kuota bulanan:</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>mulai tanggal</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>Data yang diizinkan paket Anda setiap bulan, dihitung dua arah, dan tanggal dimulainya bulan paket. Braxlow memberi peringatan pada 80% dan 100% dan tidak pernah memutus koneksi karenanya.</translation>
+    </message>
 </context>
 </TS>

@@ -1063,5 +1063,65 @@
         <source>To dial, your user must be a member of the groups %1. Ask your administrator, or run "sudo adduser $USER dip" and "sudo adduser $USER dialout", then log in again.</source>
         <translation>要拨号，您的用户必须属于 %1 组。请联系管理员，或运行“sudo adduser $USER dip”和“sudo adduser $USER dialout”，然后重新登录。</translation>
     </message>
+    <message id="3121">
+        <source>Reconnect Automatically</source>
+        <translation>自动重新连接</translation>
+    </message>
+    <message id="3122">
+        <source>This month: %1 of %2 MB (%3%)</source>
+        <translation>本月：已用 %1，共 %2 MB（%3%）</translation>
+    </message>
+    <message id="3123">
+        <source>This month: %1</source>
+        <translation>本月：已用 %1</translation>
+    </message>
+    <message id="3124">
+        <source>Month: %1% of %2 MB</source>
+        <translation>本月：已用 %2 MB 中的 %1%</translation>
+    </message>
+    <message id="3125">
+        <source>The connection dropped</source>
+        <translation>连接已中断</translation>
+    </message>
+    <message id="3126">
+        <source>It was up for %1.</source>
+        <translation>连接持续了 %1。</translation>
+    </message>
+    <message id="3127">
+        <source>Dialing again in %1 s. Click Disconnect to cancel.</source>
+        <translation>%1 秒后重新拨号。点击“断开”可取消。</translation>
+    </message>
+    <message id="3128">
+        <source>Dialing again was canceled.</source>
+        <translation>已取消重新拨号。</translation>
+    </message>
+    <message id="3129">
+        <source>Data allowance</source>
+        <translation>流量额度</translation>
+    </message>
+    <message id="3130">
+        <source>%1% of this month's %2 MB have been used.</source>
+        <translation>本月 %2 MB 流量额度已使用 %1%。</translation>
+    </message>
+    <message id="3131">
+        <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
+        <translation>本月 %1 MB 流量额度已用完。Braxlow 将保持连接；继续使用数据可能产生额外费用。</translation>
+    </message>
+    <message id="3132">
+        <source>Monthly allowance:</source>
+        <translation>每月流量额度：</translation>
+    </message>
+    <message id="3133">
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message id="3134">
+        <source>from day</source>
+        <translation>起始日</translation>
+    </message>
+    <message id="3135">
+        <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
+        <translation>您的套餐每月允许的数据量（上传和下载合计），以及每个计费月的起始日。Braxlow 会在用量达到 80% 和 100% 时提醒您，但绝不会因此断开连接。</translation>
+    </message>
 </context>
 </TS>

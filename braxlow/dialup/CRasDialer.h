@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DialMonitor.h"
+#include "LinkCounters.h"
 #include "PhoneBook.h"
 #include "PppdCommand.h"
 #include "RasTypes.h"
@@ -43,6 +44,8 @@ public:
     // 1 when the state ends the wait (Connected or Disconnected).
     int PollStatus(QString& text, bool& connected);
     bool FindConnection(const QString& name, quint32& handle);
+    // The byte counters of the link's interface; safe from any thread.
+    std::optional<LinkCounters> Counters(const QString& name) const { return LinkCounterReader::Read(paths_, name); }
     bool HangUp(const QString& name);
     int GetErrorText(int code, int extendedCode, QString& text);
 

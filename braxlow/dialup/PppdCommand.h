@@ -22,6 +22,8 @@ struct DialerPaths
     QString dnsHook = QStringLiteral("/etc/ppp/ip-up.d/braxlow-dns");
     // Where the chat script of a dial is written; empty: $XDG_RUNTIME_DIR or /tmp.
     QString runtimeDir;
+    // The kernel's network interfaces, with their byte counters.
+    QString netClass = QStringLiteral("/sys/class/net");
 };
 
 // What pppd is told for a dial: the chat script that dials the phone and the

@@ -60,6 +60,7 @@ CEntryEditDlg::CEntryEditDlg(DataStore& store, const QTranslator* module, Prompt
     connect(ui_->edit4475, &QLineEdit::textEdited, this, &CEntryEditDlg::OnDialStringEdited);
     connect(ui_->check5010, &QCheckBox::clicked, this, &CEntryEditDlg::OnCheckPasswd);
     connect(ui_->button5011, &QPushButton::clicked, this, &CEntryEditDlg::OnAdvanced);
+    connect(ui_->spin5016, &QSpinBox::valueChanged, this, [this](int megabytes) { ui_->spin5018->setEnabled(megabytes > 0); });
     connect(ui_->button1, &QPushButton::clicked, this, &CEntryEditDlg::OnSave);
     connect(ui_->button5014, &QPushButton::clicked, this, &CEntryEditDlg::OnFromSim);
     connect(ui_->button2, &QPushButton::clicked, this, &QDialog::reject);
@@ -129,6 +130,11 @@ void CEntryEditDlg::SetTexts()
     ui_->label5009->setText(Text(Str::PasswordLabel));
     ui_->check5010->setText(Text(Str::RememberPassword));
     ui_->label5012->setText(Text(Str::BalanceCodeLabel));
+    ui_->label5015->setText(Text(Str::AllowanceLabel));
+    ui_->label5017->setText(Text(Str::AllowanceStartDay));
+    ui_->spin5016->setSpecialValueText(Text(Str::AllowanceNone));
+    ui_->spin5016->setToolTip(Text(Str::TipAllowance));
+    ui_->spin5018->setToolTip(Text(Str::TipAllowance));
     ui_->button5014->setText(Text(Str::FromSim));
     ui_->button5011->setText(Text(Str::Advanced));
     ui_->button1->setText(Text(Str::Save));
@@ -153,6 +159,7 @@ void CEntryEditDlg::ReadFields()
     f.APNName = ui_->edit1124->text();
     f.CheckPasswd = ui_->check5010->isChecked() ? 1 : 0;
     editor_.BalanceCode() = ui_->edit5013->text();
+    editor_.Cap() = DataCap{ui_->spin5016->value(), ui_->spin5018->value()};
     editor_.Countries().Select(ui_->combo1119->currentIndex());
     editor_.Providers().Select(ui_->combo1120->currentIndex());
     editor_.ReadFields();
@@ -169,6 +176,9 @@ void CEntryEditDlg::ShowFields()
     ShowText(ui_->edit1122, f.UserName);
     ShowText(ui_->edit1124, f.APNName);
     ShowText(ui_->edit5013, editor_.BalanceCode());
+    ui_->spin5016->setValue(editor_.Cap().megabytes);
+    ui_->spin5018->setValue(editor_.Cap().startDay);
+    ui_->spin5018->setEnabled(editor_.Cap().megabytes > 0);
     ui_->check5010->setChecked(f.CheckPasswd != 0);
     ShowItems(ui_->combo1119, editor_.Countries());
     ShowItems(ui_->combo1120, editor_.Providers());

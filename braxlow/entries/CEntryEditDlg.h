@@ -32,6 +32,7 @@ public:
     ConnectionEntry& Fields() { return editor_.Fields(); }
     // Kept beside the entry; the owner loads and saves it with the entry.
     QString& BalanceCode() { return editor_.BalanceCode(); }
+    DataCap& Cap() { return editor_.Cap(); }
     void SetEditMode(EntryEditor::Mode mode) { editor_.SetEditMode(mode); }
     const EntryEditor& Editor() const { return editor_; }
 

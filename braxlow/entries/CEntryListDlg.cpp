@@ -9,6 +9,7 @@
 #include "ContextNumber.h"
 #include "DataStore.h"
 #include "LanguageLoader.h"
+#include "UsageMeter.h"
 #include "LanguageStrings.h"
 #include "LanguageTable.h"
 #include "OptionCommands.h"
@@ -192,6 +193,9 @@ void CEntryListDlg::BuildMenu()
         if (auto* a = language->findChild<QAction*>(QStringLiteral("action%1").arg(hidden)))
             delete a;
     }
+    QAction* again = AddCommand(options, oc::kAutoReconnect, Text(Str::AutoReconnect));
+    again->setCheckable(true);
+    again->setChecked(services_.app.Settings().LoadAutoReconnect());
     options->addSeparator();
     AddCommand(options, oc::kUpdate, Text(Str::MenuUpdate));
 
@@ -243,6 +247,13 @@ void CEntryListDlg::OnCommand(int command)
     case oc::kUpdate: {
         CSelectDlg update(this);
         update.exec();
+        return;
+    }
+    case oc::kAutoReconnect: {
+        const bool on = !settings.LoadAutoReconnect();
+        settings.SaveAutoReconnect(on);
+        if (auto* a = menuBar_->findChild<QAction*>(QStringLiteral("action%1").arg(command)))
+            a->setChecked(on);
         return;
     }
     case oc::kSetup: {
@@ -345,6 +356,10 @@ void CEntryListDlg::OnNew()
         return;
     }
     entry.ID = *id;
+    // A number freed by a deleted entry may come back: the month starts empty.
+    UsageMeter::Forget(app.Settings().Store(), entry.ID);
+    if (editor.Cap().megabytes > 0)
+        UsageMeter::SaveCap(app.Settings().Store(), entry.ID, editor.Cap());
     // The entry stands without its balance code; a code that cannot be kept is said.
     if (!editor.BalanceCode().isEmpty() && !app.Data().SaveBalanceCode(entry.ID, editor.BalanceCode()))
         app.UserPrompter().Show(app.Data().LastError(), QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
@@ -370,6 +385,8 @@ void CEntryListDlg::OnProperties()
     const std::optional<DataStore::EntryExtras> extras = app.Data().LoadExtras(stored.ID);
     const QString storedCode = extras ? extras->balanceCode : QString();
     editor.BalanceCode() = storedCode;
+    const DataCap storedCap = UsageMeter::LoadCap(app.Settings().Store(), stored.ID);
+    editor.Cap() = storedCap;
     editor.SetEditMode(EntryEditor::Mode::Edit);
     if (editor.exec() == QDialog::Accepted && !editor.Fields().Country.isEmpty()) {
         ConnectionEntry entry = WorkingCopy(editor.Fields());
@@ -380,6 +397,8 @@ void CEntryListDlg::OnProperties()
             if (editor.BalanceCode() != storedCode && !app.Data().SaveBalanceCode(entry.ID, editor.BalanceCode()))
                 app.UserPrompter().Show(app.Data().LastError(), QString(), Prompter::Buttons::Ok,
                                         Prompter::Icon::Warning);
+            if (!(editor.Cap() == storedCap))
+                UsageMeter::SaveCap(app.Settings().Store(), entry.ID, editor.Cap());
             rows_.Rewrite(row, entry);
             // The copy in "ConnectInfo" follows its entry; editing another entry
             // does not make it the one to connect with.
@@ -403,6 +422,7 @@ void CEntryListDlg::OnDelete()
     const ConnectionEntry entry = rows_.EntryAt(row);
     if (!app.Data().DeleteEntry(entry.ID))
         return;
+    UsageMeter::Forget(app.Settings().Store(), entry.ID);
     launcher_.Recycle(entry.ConnectName);
     rows_.Remove(row);
     int next = rows_.FindPrefix(app.Settings().LoadConnectInfo().ConnectName);

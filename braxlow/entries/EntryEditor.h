@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "UsageMeter.h"
+
 #include "ConnectionEntry.h"
 #include "DataStore.h"
 #include "EntryChecks.h"
@@ -58,6 +60,9 @@ public:
     // Kept beside the entry's row (DataStore::EntryExtras), not in it.
     QString& BalanceCode() { return balanceCode_; }
     const QString& BalanceCode() const { return balanceCode_; }
+    // The monthly allowance, kept with the month's traffic in the settings.
+    DataCap& Cap() { return cap_; }
+    const DataCap& Cap() const { return cap_; }
     Mode EditMode() const { return mode_; }
     void SetEditMode(Mode mode) { mode_ = mode; }
 
@@ -133,6 +138,7 @@ private:
     DataStore& data_;
     ConnectionEntry fields_;
     QString balanceCode_;
+    DataCap cap_;
     Mode mode_ = Mode::Edit;
     ChoiceBox countries_{ChoiceBox::Order::Sorted};
     ChoiceBox providers_{ChoiceBox::Order::Insertion};

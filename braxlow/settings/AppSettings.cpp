@@ -57,6 +57,16 @@ void AppSettings::SavePort(int port)
     port_ = port;
 }
 
+bool AppSettings::LoadAutoReconnect() const
+{
+    return store_.ReadDword(kConfigKey, QStringLiteral("AutoReconnect")).value_or(0) != 0;
+}
+
+void AppSettings::SaveAutoReconnect(bool on)
+{
+    store_.WriteDword(kConfigKey, QStringLiteral("AutoReconnect"), on ? 1 : 0);
+}
+
 int AppSettings::LoadIrPort()
 {
     return LoadInteger(QStringLiteral("IRPort"), irPort_);

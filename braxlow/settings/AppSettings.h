@@ -77,6 +77,9 @@ public:
     void SaveSpeed(const QString& speed);
     QString LoadLanguage();
     void SaveLanguage(const QString& language);
+    // Whether a line that dropped is dialed again ("AutoReconnect"; off unless set).
+    bool LoadAutoReconnect() const;
+    void SaveAutoReconnect(bool on);
     // Port, IR port and speed; the language is loaded before, with its module.
     void LoadAll();
 

@@ -23,6 +23,8 @@ constexpr int kHelp = 32991;
 constexpr int kAbout = 32992;
 constexpr int kUpdate = 32993;
 constexpr int kSetup = 32994;
+// Checkable: dial again when the line drops.
+constexpr int kAutoReconnect = 33011;
 
 // The eight port speeds in menu order.
 const QStringList& Speeds();

@@ -275,6 +275,21 @@ constexpr int PhoneSilent = 3117;
 constexpr int PortHeldBy = 3118;
 constexpr int RegistrationUnknown = 3119;
 constexpr int DialGroupsHint = 3120;
+constexpr int AutoReconnect = 3121;
+constexpr int MonthWithCap = 3122;
+constexpr int MonthNoCap = 3123;
+constexpr int TipMonth = 3124;
+constexpr int LineDropped = 3125;
+constexpr int LineDroppedAfter = 3126;
+constexpr int ReconnectIn = 3127;
+constexpr int ReconnectCanceled = 3128;
+constexpr int AllowanceTitle = 3129;
+constexpr int AllowanceNearly = 3130;
+constexpr int AllowanceUsed = 3131;
+constexpr int AllowanceLabel = 3132;
+constexpr int AllowanceNone = 3133;
+constexpr int AllowanceStartDay = 3134;
+constexpr int TipAllowance = 3135;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -326,6 +341,8 @@ inline constexpr int kAllStringIds[] = {
     ReportCircuit, ReportPacket, ReportOperator, ReportSignal, ReportAttach, ReportResult,
     ReportSignalValue, ReportSimStates, ReportRegistrationStates, ReportAttachStates, PhoneReady,
     PhoneSilent, PortHeldBy, RegistrationUnknown, DialGroupsHint,
+    AutoReconnect, MonthWithCap, MonthNoCap, TipMonth, LineDropped, LineDroppedAfter, ReconnectIn, ReconnectCanceled,
+    AllowanceTitle, AllowanceNearly, AllowanceUsed, AllowanceLabel, AllowanceNone, AllowanceStartDay, TipAllowance,
 };
 
 } // namespace Str

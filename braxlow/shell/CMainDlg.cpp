@@ -6,6 +6,7 @@
 #include "CAboutDlg.h"
 #include "CBalanceDlg.h"
 #include "CPinDlg.h"
+#include "DesktopNotifier.h"
 #include "EntrySimPin.h"
 #include "Prompter.h"
 #include "CComm.h"
@@ -56,6 +57,14 @@ CMainDlg::CMainDlg(const Services& services, QWidget* parent)
             return CPinDlg::Ask(services_.app.Settings().LanguageModule(), attemptsLeft, this);
         });
     sequence_->Session().SetPinSource(simPin_.get());
+    notifier_ = services.notifier;
+    if (!notifier_) {
+        ownNotifier_ = std::make_unique<SessionBusNotifier>([this](const QString& summary, const QString& body) {
+            if (tray_ && tray_->isVisible())
+                tray_->showMessage(summary, body, QSystemTrayIcon::Warning);
+        });
+        notifier_ = ownNotifier_.get();
+    }
     connect(ui_->button4464, &QAbstractButton::clicked, this, &CMainDlg::OnConnect);
     connect(ui_->button4478, &QAbstractButton::clicked, this, &CMainDlg::OnDisconnect);
     connect(ui_->button3, &QAbstractButton::clicked, this, &CMainDlg::OnEntrySetup);
@@ -108,6 +117,7 @@ void CMainDlg::OnInitDialog()
     setWindowIcon(Skin::Icon(214));
     captionFont_ = Skin::Font(QStringLiteral("Arial"), 20, 700);
     statusFont_ = Skin::Font(QStringLiteral("Arial"), 15, 700);
+    detailFont_ = Skin::Font(QStringLiteral("Arial"), 11, 400);
     RefreshLabels();
     sequence_->Dialup().BindEntryToModem();
     sequence_->Session().PrepareConnection();
@@ -159,7 +169,17 @@ void CMainDlg::paintEvent(QPaintEvent*)
 
     painter.setFont(statusFont_);
     painter.setPen(kStatusColor);
-    painter.drawText(ui_->static4479->geometry(), Qt::AlignCenter | Qt::TextWordWrap, status_);
+    const QRect panel = ui_->static4479->geometry();
+    if (detail_.isEmpty()) {
+        painter.drawText(panel, Qt::AlignCenter | Qt::TextWordWrap, status_);
+    } else {
+        // The status keeps its line at the top; the details share the rest.
+        const int statusHeight = QFontMetrics(statusFont_).height();
+        painter.drawText(QRect(panel.left(), panel.top() + 1, panel.width(), statusHeight),
+                         Qt::AlignCenter | Qt::TextSingleLine, status_);
+        painter.setFont(detailFont_);
+        painter.drawText(panel.adjusted(4, statusHeight, -4, 0), Qt::AlignHCenter | Qt::AlignTop, detail_);
+    }
     // drawText knows no mnemonics: an "&" in a name shows as it is.
     painter.setFont(captionFont_);
     painter.setPen(kWhite);
@@ -386,7 +406,7 @@ void CMainDlg::AddTrayIcon()
     }
     const QIcon icon = Skin::Icon(214);
     tray_->setIcon(icon);
-    tray_->setToolTip(ShellTexts::TrayTip(windowTitle()));
+    tray_->setToolTip(trayTip_.isEmpty() ? ShellTexts::TrayTip(windowTitle()) : trayTip_);
     tray_->show();
     setWindowIcon(icon);
 }
@@ -413,9 +433,32 @@ void CMainDlg::ShowStatus(const QString& text)
         return;
     status_ = text;
     // Painted, the line is no text a screen reader finds: the window tells it.
-    setAccessibleDescription(text);
+    setAccessibleDescription(detail_.isEmpty() ? status_ : status_ + QLatin1Char('\n') + detail_);
     RefreshStatus();
     Q_EMIT statusTextChanged(text);
+}
+
+void CMainDlg::ShowDetail(const QString& text)
+{
+    if (text == detail_)
+        return;
+    detail_ = text;
+    setAccessibleDescription(detail_.isEmpty() ? status_ : status_ + QLatin1Char('\n') + detail_);
+    RefreshStatus();
+}
+
+void CMainDlg::ShowTrayTip(const QString& text)
+{
+    if (text == trayTip_)
+        return;
+    trayTip_ = text;
+    if (tray_)
+        tray_->setToolTip(trayTip_.isEmpty() ? ShellTexts::TrayTip(windowTitle()) : trayTip_);
+}
+
+void CMainDlg::Notify(const QString& summary, const QString& body)
+{
+    notifier_->Notify(summary, body);
 }
 
 void CMainDlg::EnableButtons(bool enabled)
@@ -451,4 +494,5 @@ void CMainDlg::RestoreFromTray()
     showNormal();
     raise();
     RemoveTrayIcon();
+    ShowTrayTip(QString());
 }

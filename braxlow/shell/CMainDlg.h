@@ -16,6 +16,7 @@ class BraxlowApp;
 class CComm;
 class CIrDASock;
 class CRasDialer;
+class DesktopNotifier;
 class DocumentOpener;
 class QMenu;
 class EntrySimPin;
@@ -42,6 +43,8 @@ public:
         DialerPaths dialerPaths = DialerPaths();
         int platformKind = 5;
         PortConflictSources conflictSources = PortConflictSources();
+        // Null: the desktop's notification service.
+        DesktopNotifier* notifier = nullptr;
     };
 
     explicit CMainDlg(const Services& services, QWidget* parent = nullptr);
@@ -73,6 +76,9 @@ public:
     void RefreshStatus();
 
     QString StatusText() const { return status_; }
+    // The lines under the status (traffic, countdown) and the tray tip.
+    QString DetailText() const { return detail_; }
+    QString TrayTipText() const { return trayTip_; }
     QString EntryCaption() const { return caption_; }
     bool TrayIconShown() const;
     // The tray icon's menu as it was last built (for its texts and items).
@@ -91,6 +97,9 @@ public:
     void HideToTray() override;
     void RestoreFromTray() override;
     void EndDialog(int result) override;
+    void ShowDetail(const QString& text) override;
+    void ShowTrayTip(const QString& text) override;
+    void Notify(const QString& summary, const QString& body) override;
 
 Q_SIGNALS:
     void statusTextChanged(const QString& text);
@@ -121,8 +130,11 @@ private:
     std::unique_ptr<Ui::CMainDlg> ui_;
     QFont captionFont_;
     QFont statusFont_;
+    QFont detailFont_;
     QString caption_;
     QString status_;
+    QString detail_;
+    QString trayTip_;
     std::unique_ptr<CIrDASock> irda_;
     std::unique_ptr<CRasDialer> dialer_;
     std::unique_ptr<CComm> link_;
@@ -131,6 +143,8 @@ private:
     QMenu* trayMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     std::unique_ptr<EntrySimPin> simPin_;
+    std::unique_ptr<DesktopNotifier> ownNotifier_;
+    DesktopNotifier* notifier_ = nullptr;
     bool initialised_ = false;
     bool busy_ = false;
     QPoint dragOffset_;

@@ -4,21 +4,54 @@
 #include "AppSettings.h"
 #include "CRasDialer.h"
 #include "LanguageStrings.h"
+#include "RasTypes.h"
 #include "Prompter.h"
+#include "ShellTexts.h"
 #include "StringIds.h"
 
 #include <QThread>
 
 ShellWindow::~ShellWindow() = default;
 
+int ReconnectDelay(int attempt)
+{
+    constexpr int kDelays[] = {5, 15, 60};
+    return attempt >= 0 && attempt < int(std::size(kDelays)) ? kDelays[attempt] : 300;
+}
+
+Prompter::Answer QuietPrompter::Show(const QString& text, const QString& caption, Buttons buttons, Icon icon)
+{
+    if (!quiet_ || buttons != Buttons::Ok)
+        return real_.Show(text, caption, buttons, icon);
+    kept_ = Kept{text, caption, icon};
+    return Answer::Ok;
+}
+
+void QuietPrompter::SetQuiet(bool quiet)
+{
+    quiet_ = quiet;
+    if (quiet)
+        kept_.reset();
+}
+
+bool QuietPrompter::ShowKept()
+{
+    const std::optional<Kept> kept = std::exchange(kept_, std::nullopt);
+    if (kept)
+        real_.Show(kept->text, kept->caption, Buttons::Ok, kept->icon);
+    return kept.has_value();
+}
+
 ConnectSequence::ConnectSequence(AppSettings& settings, Prompter& prompter, CRasDialer& dialer,
                                  CComm& link, CIrDASock& irda, ShellWindow& window, int platformKind,
                                  const PortConflictSources& conflictSources, QObject* parent)
     : QObject(parent), settings_(settings), prompter_(prompter), dialer_(dialer), window_(window),
-      session_(settings, link, irda, dialer, prompter),
-      dialup_(settings, dialer, irda, prompter, platformKind),
-      conflict_(settings, prompter, conflictSources)
+      quiet_(prompter), session_(settings, link, irda, dialer, quiet_),
+      dialup_(settings, dialer, irda, quiet_, platformKind),
+      conflict_(settings, quiet_, conflictSources), meter_(settings.Store())
 {
+    countdown_.setInterval(1000);
+    connect(&countdown_, &QTimer::timeout, this, &ConnectSequence::OnCountdown);
     auto show = [this](const QString& text) { window_.ShowStatus(text); };
     connect(&session_, &AtSession::statusTextChanged, this, show);
     connect(&session_, &AtSession::busyChanged, this, [this](bool busy) { window_.SetBusy(busy); });
@@ -66,6 +99,12 @@ void ConnectSequence::Connect()
     // the window was asked to close.
     if (depth_ > 0 || inCloseRequest_ || closing_)
         return;
+    // The user's own connect replaces a dial-again that was waiting.
+    if (!automatic_) {
+        StopReconnect();
+        attempt_ = 0;
+    }
+    outcome_ = Outcome::Canceled;
     // Our link is up: the phone's port is pppd's, and preparing the phone
     // again could only fail.
     if (connected_ && IsActive()) {
@@ -92,7 +131,8 @@ void ConnectSequence::Connect()
 
     window_.SetBusy(true);
     const ConnectInfo info = settings_.LoadConnectInfo();
-    if (info.CheckPassword.compare(QLatin1String("0"), Qt::CaseInsensitive) == 0) {
+    // A dial-again uses what the user typed for the line that dropped.
+    if (!automatic_ && info.CheckPassword.compare(QLatin1String("0"), Qt::CaseInsensitive) == 0) {
         QString userName = info.Username;
         QString password;
         window_.SetBusy(false);
@@ -109,6 +149,7 @@ void ConnectSequence::Connect()
     window_.EnableButtons(false);
     const int prepared = session_.RunAtSession();
     if (prepared != -1) {
+        outcome_ = prepared == 1 ? Outcome::PhoneMissing : Outcome::PhoneNotReady;
         conflict_.CheckPortConflict();
         window_.ShowStatus(Text(prepared == 1 ? Str::StatusPortNotOpened : Str::StatusPhoneNotPrepared));
         window_.EnableButtons(true);
@@ -128,9 +169,19 @@ void ConnectSequence::Connect()
         if (dialup_.DialAndWait(session_.PhoneNumber(), session_.UserName(), session_.Password()) == 1 &&
             connected_ == 0) {
             connected_ = 1;
+            outcome_ = Outcome::Connected;
+            userEnded_ = false;
+            online_.start();
+            meter_.Begin(info.CID, QDate::currentDate());
+            ShowTraffic();
             if (!closing_)
                 window_.HideToTray();
             StartWatch();
+        } else if (!connected_) {
+            const int error = dialup_.DialError();
+            outcome_ = error == Ras::kAuthenticationFailure ? Outcome::Refused
+                       : error == Ras::kPortNotAvailable    ? Outcome::PhoneMissing
+                                                            : Outcome::DialFailed;
         }
     }
     // Sent to the tray (minimize) while it dialed, a window whose dial failed
@@ -149,8 +200,14 @@ void ConnectSequence::Connect()
 
 void ConnectSequence::Disconnect()
 {
+    // Waiting to dial again: the button stops that, without a question.
+    if (StopReconnect()) {
+        window_.ShowDetail(Text(Str::ReconnectCanceled));
+        return;
+    }
     if (!IsActive() || !AskDisconnect())
         return;
+    userEnded_ = true;
     window_.SetBusy(true);
     if (hangUp_.joinable())
         hangUp_.join();
@@ -180,6 +237,7 @@ void ConnectSequence::CloseRequest()
     while (hangingUp_)
         QThread::msleep(10);
     closing_ = 1;
+    StopReconnect();
     if (depth_ == 0 && IsActive()) {
         window_.SetBusy(false);
         if (!AskDisconnect()) {
@@ -189,6 +247,7 @@ void ConnectSequence::CloseRequest()
             return;
         }
         window_.SetBusy(true);
+        userEnded_ = true;
         connected_ = 0;
         dialer_.HangUp(DialupController::kEntryName);
     }
@@ -198,6 +257,8 @@ void ConnectSequence::CloseRequest()
 void ConnectSequence::EndWithoutQuestion()
 {
     closing_ = 1;
+    userEnded_ = true;
+    StopReconnect();
     // Hung up now, not only when the window goes: a session that ends may
     // not wait for that.
     if (depth_ == 0) {
@@ -209,6 +270,8 @@ void ConnectSequence::EndWithoutQuestion()
 
 bool ConnectSequence::WindowClosing()
 {
+    userEnded_ = true;
+    StopReconnect();
     connected_ = 0;
     if (!IsActive())
         return false;
@@ -245,8 +308,14 @@ void ConnectSequence::WatchConnection(unsigned generation)
         if (!Nap(1000, generation))
             return;
         quint32 handle = 0;
-        if (dialer_.FindConnection(DialupController::kEntryName, handle))
+        if (dialer_.FindConnection(DialupController::kEntryName, handle)) {
+            // The clock and the counters follow the same second.
+            std::optional<LinkCounters> counters = dialer_.Counters(DialupController::kEntryName);
+            if (alive_)
+                QMetaObject::invokeMethod(
+                    this, [this, generation, counters] { OnReading(generation, counters); }, Qt::QueuedConnection);
             continue;
+        }
         connected_ = 0;
         if (!closing_)
             break;
@@ -266,10 +335,119 @@ void ConnectSequence::OnConnectionEnded()
     if (connected_)
         return;
     dialer_.ResetLastState();
+    const qint64 secondsUp = online_.isValid() ? online_.elapsed() / 1000 : 0;
+    online_.invalidate();
+    meter_.End();
+    window_.ShowDetail(QString());
     window_.RestoreFromTray();
     window_.ShowStatus(Text(Str::StatusConnectionEnded));
     window_.EnableButtons(true);
+    if (!userEnded_ && !closing_) {
+        // A line that stayed up a while starts the pauses from the shortest.
+        if (secondsUp >= 60)
+            attempt_ = 0;
+        const bool again = settings_.LoadAutoReconnect();
+        if (again)
+            ScheduleReconnect();
+        QString body = Text(Str::LineDroppedAfter).arg(UsageFormat::Duration(secondsUp));
+        if (again)
+            body += QLatin1Char('\n') + Text(Str::ReconnectIn).arg(secondsLeft_);
+        window_.Notify(Text(Str::LineDropped), body);
+    }
     Q_EMIT connectionEnded();
+}
+
+void ConnectSequence::OnReading(unsigned generation, std::optional<LinkCounters> counters)
+{
+    if (generation != watchGeneration_ || !connected_ || !online_.isValid())
+        return;
+    if (counters) {
+        const int crossed = meter_.Sample(counters->received, counters->sent, QDate::currentDate());
+        const QString allowance = QString::number(meter_.Cap().megabytes);
+        if (crossed == 80)
+            window_.Notify(Text(Str::AllowanceTitle), Text(Str::AllowanceNearly).arg(80).arg(allowance));
+        else if (crossed == 100)
+            window_.Notify(Text(Str::AllowanceTitle), Text(Str::AllowanceUsed).arg(allowance));
+    }
+    ShowTraffic();
+}
+
+void ConnectSequence::ShowTraffic()
+{
+    const qint64 seconds = online_.isValid() ? online_.elapsed() / 1000 : 0;
+    const quint64 received = meter_.SessionReceived();
+    const quint64 sent = meter_.SessionSent();
+    QString month, tipMonth;
+    if (meter_.Cap().megabytes > 0) {
+        month = Text(Str::MonthWithCap)
+                    .arg(UsageFormat::Bytes(meter_.MonthTotal()))
+                    .arg(meter_.Cap().megabytes)
+                    .arg(meter_.Percent());
+        tipMonth = Text(Str::TipMonth).arg(meter_.Percent()).arg(meter_.Cap().megabytes);
+    } else if (meter_.Counting()) {
+        month = tipMonth = Text(Str::MonthNoCap).arg(UsageFormat::Bytes(meter_.MonthTotal()));
+    }
+    const QString line = ShellTexts::TrafficLine(seconds, received, sent);
+    window_.ShowDetail(month.isEmpty() ? line : line + QLatin1Char('\n') + month);
+    window_.ShowTrayTip(ShellTexts::TrafficTip(QStringLiteral("Braxlow"), seconds, received, sent, tipMonth));
+}
+
+void ConnectSequence::ScheduleReconnect()
+{
+    secondsLeft_ = ReconnectDelay(attempt_);
+    ++attempt_;
+    countdown_.start();
+    window_.ShowDetail(Text(Str::ReconnectIn).arg(secondsLeft_));
+}
+
+void ConnectSequence::OnCountdown()
+{
+    if (--secondsLeft_ > 0) {
+        window_.ShowDetail(Text(Str::ReconnectIn).arg(secondsLeft_));
+        return;
+    }
+    countdown_.stop();
+    ReconnectNow();
+}
+
+void ConnectSequence::ReconnectNow()
+{
+    if (closing_ || userEnded_ || depth_ > 0)
+        return;
+    window_.ShowDetail(QString());
+    automatic_ = true;
+    quiet_.SetQuiet(true);
+    Connect();
+    quiet_.SetQuiet(false);
+    automatic_ = false;
+    switch (outcome_) {
+    case Outcome::Connected:
+        return;
+    // Nothing a pause mends: the password is wrong, the phone is gone, or the
+    // user stopped it. The message kept back is shown now.
+    case Outcome::Refused:
+    case Outcome::PhoneMissing:
+    case Outcome::Canceled:
+    case Outcome::None:
+        if (!closing_)
+            quiet_.ShowKept();
+        return;
+    case Outcome::PhoneNotReady:
+    case Outcome::DialFailed:
+        if (!closing_ && !userEnded_)
+            ScheduleReconnect();
+        return;
+    }
+}
+
+bool ConnectSequence::StopReconnect()
+{
+    if (!countdown_.isActive())
+        return false;
+    countdown_.stop();
+    secondsLeft_ = 0;
+    window_.ShowDetail(QString());
+    return true;
 }
 
 void ConnectSequence::HangUpWorker()

@@ -3,14 +3,20 @@
 
 #include "AtSession.h"
 #include "DialupController.h"
+#include "LinkCounters.h"
 #include "PortConflict.h"
+#include "Prompter.h"
+#include "UsageMeter.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 class AppSettings;
@@ -39,6 +45,40 @@ public:
     virtual void RestoreFromTray() = 0;
     // Ends the window's modal run; never called while a connect is running.
     virtual void EndDialog(int result) = 0;
+    // The small lines under the status: the traffic while connected, the
+    // countdown before dialing again; empty otherwise.
+    virtual void ShowDetail(const QString& text) = 0;
+    // The tray icon's tip while connected.
+    virtual void ShowTrayTip(const QString& text) = 0;
+    // A desktop notification, seen also when the window is hidden.
+    virtual void Notify(const QString& summary, const QString& body) = 0;
+};
+
+// The pauses before dialing again after a drop: 5 s, 15 s, 60 s, then every
+// 5 minutes.
+int ReconnectDelay(int attempt);
+
+// Passes messages and questions on, except while an automatic dial runs: then
+// a plain message is kept back (the window is not waited on when nobody may
+// be there) and the last one can be shown later.
+class QuietPrompter : public Prompter
+{
+public:
+    explicit QuietPrompter(Prompter& real) : real_(real) {}
+    Answer Show(const QString& text, const QString& caption, Buttons buttons, Icon icon) override;
+    void SetQuiet(bool quiet);
+    // Shows the message kept back, if any; true when there was one.
+    bool ShowKept();
+
+private:
+    Prompter& real_;
+    bool quiet_ = false;
+    struct Kept
+    {
+        QString text, caption;
+        Icon icon = Icon::None;
+    };
+    std::optional<Kept> kept_;
 };
 
 // The connect and disconnect sequence of the main window and the two worker
@@ -89,6 +129,10 @@ public:
     bool Connected() const { return connected_ != 0; }
     bool Closing() const { return closing_ != 0; }
     bool HangingUp() const { return hangingUp_ != 0; }
+    // Waiting to dial again after a drop; the seconds left.
+    bool ReconnectPending() const { return countdown_.isActive(); }
+    int ReconnectSecondsLeft() const { return secondsLeft_; }
+    const UsageMeter& Usage() const { return meter_; }
 
 Q_SIGNALS:
     // The watcher saw the link go: the window is back with string 1120.
@@ -102,6 +146,13 @@ private:
     void WatchConnection(unsigned generation);
     void HangUpWorker();
     void OnConnectionEnded();
+    void OnReading(unsigned generation, std::optional<LinkCounters> counters);
+    void ShowTraffic();
+    void ScheduleReconnect();
+    void OnCountdown();
+    void ReconnectNow();
+    // Ends a countdown; true when one was running.
+    bool StopReconnect();
     void StopWorkers();
     // Sleeps up to `ms`; false when the workers are told to stop or, for a
     // watcher, a newer one has taken over.
@@ -111,6 +162,7 @@ private:
     Prompter& prompter_;
     CRasDialer& dialer_;
     ShellWindow& window_;
+    QuietPrompter quiet_;
     AtSession session_;
     DialupController dialup_;
     PortConflict conflict_;
@@ -124,6 +176,17 @@ private:
     int pendingEnd_ = -1;      // the window's end, waiting for the connect to return
     bool endedMeanwhile_ = false; // the watcher saw the link go during a connect
     bool inCloseRequest_ = false;
+
+    // How the last connect command ended.
+    enum class Outcome { None, Connected, Canceled, PhoneMissing, PhoneNotReady, Refused, DialFailed };
+    Outcome outcome_ = Outcome::None;
+    bool automatic_ = false;   // the connect command is a dial-again
+    bool userEnded_ = false;   // the user hung up or is leaving: nothing dials again
+    int attempt_ = 0;          // dials-again since the last line that stayed up
+    int secondsLeft_ = 0;
+    QTimer countdown_;
+    UsageMeter meter_;
+    QElapsedTimer online_;
 
     std::mutex napMutex_;
     std::condition_variable napWake_;

@@ -2,6 +2,9 @@
 #include "ShellTexts.h"
 
 #include "StringIds.h"
+#include "UsageMeter.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +33,25 @@ QString EntryCaption(const QString& connectName)
 QString TrayTip(const QString& title)
 {
     return Cut(title, 63);
+}
+
+QString TrafficLine(qint64 seconds, quint64 received, quint64 sent)
+{
+    return UsageFormat::Duration(seconds) + QStringLiteral("   \u2193 ") + UsageFormat::Bytes(received) +
+           QStringLiteral("   \u2191 ") + UsageFormat::Bytes(sent);
+}
+
+QString TrafficTip(const QString& title, qint64 seconds, quint64 received, quint64 sent, const QString& month)
+{
+    // The units are short already; a long title or month line gives way first.
+    const QString traffic = QStringLiteral("\u2193 ") + UsageFormat::Bytes(received) + QStringLiteral(" \u2191 ") +
+                            UsageFormat::Bytes(sent);
+    const QString time = UsageFormat::Duration(seconds);
+    QString tip = Cut(title, std::max<int>(0, 63 - 2 - int(time.size()) - int(traffic.size()))) +
+                  QLatin1Char(' ') + time + QLatin1Char('\n') + traffic;
+    if (!month.isEmpty() && tip.size() + 1 + month.size() <= 63)
+        tip += QLatin1Char('\n') + month;
+    return Cut(tip, 63);
 }
 
 QList<MenuItem> TrayMenu()

@@ -25,6 +25,11 @@ namespace ShellTexts {
 QString EntryCaption(const QString& connectName);
 // A tray tip holds at most 63 characters.
 QString TrayTip(const QString& title);
+// "1:02:03   ↓ 12.3 MB   ↑ 1.2 MB": time online, received and sent.
+QString TrafficLine(qint64 seconds, quint64 received, quint64 sent);
+// The connected tip: the title with the time online, the traffic, and the
+// month's line when all of it fits the tip's 63 characters.
+QString TrafficTip(const QString& title, qint64 seconds, quint64 received, quint64 sent, const QString& month);
 
 struct MenuItem
 {

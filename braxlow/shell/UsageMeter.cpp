@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "UsageMeter.h"
+
+#include "SettingsStore.h"
+
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+constexpr quint64 kMegabyte = 1024 * 1024;
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+
+quint64 ReadCount(const SettingsStore& store, const QString& key, const QString& name)
+{
+    bool ok = false;
+    const quint64 value = store.ReadString(key, name).value_or(QString()).toULongLong(&ok);
+    return ok ? value : 0;
+}
+
+QVariant Dword(int value)
+{
+    return QVariant::fromValue<quint32>(quint32(value));
+}
+
+} // namespace
+
+QString UsageMeter::KeyOf(int entryId)
+{
+    return QStringLiteral("Braxlow/Usage/%1").arg(entryId);
+}
+
+DataCap UsageMeter::LoadCap(const SettingsStore& store, int entryId)
+{
+    DataCap cap;
+    const QString key = KeyOf(entryId);
+    cap.megabytes = std::clamp(store.ReadDword(key, QStringLiteral("AllowanceMB")).value_or(0), 0,
+                               DataCap::kMaxMegabytes);
+    cap.startDay = std::clamp(store.ReadDword(key, QStringLiteral("StartDay")).value_or(1), 1, 31);
+    return cap;
+}
+
+bool UsageMeter::SaveCap(SettingsStore& store, int entryId, const DataCap& cap)
+{
+    return store.WriteValues(KeyOf(entryId),
+                             {{QStringLiteral("AllowanceMB"), Dword(std::clamp(cap.megabytes, 0, DataCap::kMaxMegabytes))},
+                              {QStringLiteral("StartDay"), Dword(std::clamp(cap.startDay, 1, 31))}});
+}
+
+bool UsageMeter::Forget(SettingsStore& store, int entryId)
+{
+    return store.ReplaceValues(KeyOf(entryId), {});
+}
+
+QDate UsageMeter::PeriodStart(const QDate& day, int startDay)
+{
+    startDay = std::clamp(startDay, 1, 31);
+    const QDate first(day.year(), day.month(), 1);
+    const QDate here(day.year(), day.month(), std::min(startDay, first.daysInMonth()));
+    if (here <= day)
+        return here;
+    const QDate before = first.addMonths(-1);
+    return QDate(before.year(), before.month(), std::min(startDay, before.daysInMonth()));
+}
+
+void UsageMeter::Begin(int entryId, const QDate& today)
+{
+    active_ = true;
+    entryId_ = entryId;
+    lastReceived_ = lastSent_ = 0;
+    sessionReceived_ = sessionSent_ = 0;
+    Load(today);
+}
+
+void UsageMeter::Load(const QDate& today)
+{
+    monthReceived_ = monthSent_ = 0;
+    warned_ = 0;
+    cap_ = DataCap();
+    period_ = PeriodStart(today, 1);
+    if (entryId_ <= 0)
+        return;
+    const QString key = KeyOf(entryId_);
+    cap_ = LoadCap(store_, entryId_);
+    const QDate stored =
+        QDate::fromString(store_.ReadString(key, QStringLiteral("PeriodStart")).value_or(QString()), kDateFormat);
+    monthReceived_ = ReadCount(store_, key, QStringLiteral("Received"));
+    monthSent_ = ReadCount(store_, key, QStringLiteral("Sent"));
+    warned_ = std::clamp(store_.ReadDword(key, QStringLiteral("Warned")).value_or(0), 0, 100);
+    period_ = PeriodStart(today, cap_.startDay);
+    // A month already counted goes on; one that has ended starts again. A date
+    // from the future (the clock was put back, or the file was edited) keeps
+    // its figures rather than lose them.
+    if (stored.isValid() && stored < period_) {
+        monthReceived_ = monthSent_ = 0;
+        warned_ = 0;
+    }
+    // A larger allowance than the one warned about may warn again.
+    const int percent = Percent();
+    if (warned_ > percent)
+        warned_ = percent >= 100 ? 100 : percent >= 80 ? 80 : 0;
+    Save();
+}
+
+bool UsageMeter::RollOver(const QDate& today)
+{
+    const QDate period = PeriodStart(today, cap_.startDay);
+    if (period <= period_)
+        return false;
+    period_ = period;
+    monthReceived_ = monthSent_ = 0;
+    warned_ = 0;
+    return true;
+}
+
+int UsageMeter::Sample(quint64 received, quint64 sent, const QDate& today)
+{
+    if (!active_)
+        return 0;
+    // Counters that went back belong to a new interface, which counts from 0.
+    const quint64 inbound = received >= lastReceived_ ? received - lastReceived_ : received;
+    const quint64 outbound = sent >= lastSent_ ? sent - lastSent_ : sent;
+    lastReceived_ = received;
+    lastSent_ = sent;
+    sessionReceived_ += inbound;
+    sessionSent_ += outbound;
+    bool changed = RollOver(today);
+    if (inbound || outbound) {
+        monthReceived_ += inbound;
+        monthSent_ += outbound;
+        changed = true;
+    }
+    int crossed = 0;
+    const int percent = Percent();
+    const int level = percent >= 100 ? 100 : percent >= 80 ? 80 : 0;
+    if (level > warned_) {
+        warned_ = crossed = level;
+        changed = true;
+    }
+    if (changed)
+        Save();
+    return crossed;
+}
+
+int UsageMeter::Percent() const
+{
+    if (cap_.megabytes <= 0)
+        return 0;
+    const quint64 allowance = quint64(cap_.megabytes) * kMegabyte;
+    return int(std::min<quint64>(MonthTotal() / (allowance / 100), 999));
+}
+
+bool UsageMeter::Save()
+{
+    if (entryId_ <= 0)
+        return true;
+    return store_.WriteValues(KeyOf(entryId_), {{QStringLiteral("PeriodStart"), period_.toString(kDateFormat)},
+                                                {QStringLiteral("Received"), QString::number(monthReceived_)},
+                                                {QStringLiteral("Sent"), QString::number(monthSent_)},
+                                                {QStringLiteral("Warned"), Dword(warned_)}});
+}
+
+namespace UsageFormat {
+
+QString Bytes(quint64 bytes)
+{
+    if (bytes < 1024)
+        return QStringLiteral("%1 B").arg(bytes);
+    static const char* const kUnits[] = {"kB", "MB", "GB", "TB"};
+    double value = double(bytes) / 1024.0;
+    int unit = 0;
+    while (value >= 1024.0 && unit < 3) {
+        value /= 1024.0;
+        ++unit;
+    }
+    const int decimals = value < 10.0 && unit >= 2 ? 2 : value < 100.0 ? 1 : 0;
+    return QStringLiteral("%1 %2").arg(value, 0, 'f', decimals).arg(QLatin1String(kUnits[unit]));
+}
+
+QString Duration(qint64 seconds)
+{
+    seconds = std::max<qint64>(seconds, 0);
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace UsageFormat

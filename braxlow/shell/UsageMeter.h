@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class SettingsStore;
+
+// An entry's monthly allowance: none while megabytes is 0. The month starts on
+// startDay, or on the month's last day when it is shorter.
+struct DataCap
+{
+    int megabytes = 0;
+    int startDay = 1;
+
+    static constexpr int kMaxMegabytes = 10'000'000;
+    bool operator==(const DataCap& o) const { return megabytes == o.megabytes && startDay == o.startDay; }
+};
+
+// The traffic of the current connection and of the entry's month. The month's
+// figures live in the settings under "Braxlow/Usage/<entry id>" and are written
+// whenever a reading changed them, so a program that is killed has lost at most
+// the last reading. Counts both directions; a megabyte is 1024 × 1024 bytes.
+class UsageMeter
+{
+public:
+    static QString KeyOf(int entryId);
+    static DataCap LoadCap(const SettingsStore& store, int entryId);
+    static bool SaveCap(SettingsStore& store, int entryId, const DataCap& cap);
+    // When the entry goes: a later entry may get its number.
+    static bool Forget(SettingsStore& store, int entryId);
+    // The first day of the month that holds `day`.
+    static QDate PeriodStart(const QDate& day, int startDay);
+
+    explicit UsageMeter(SettingsStore& store) : store_(store) {}
+
+    // A connection of the entry came up; entry 0 counts the connection only.
+    void Begin(int entryId, const QDate& today);
+    // A reading of the link's interface counters. Returns 80 or 100 when it took
+    // the month across that share of the allowance (once a month each), else 0.
+    int Sample(quint64 received, quint64 sent, const QDate& today);
+    void End() { active_ = false; }
+
+    bool Active() const { return active_; }
+    // Whether the month is counted (the connection has an entry).
+    bool Counting() const { return active_ && entryId_ > 0; }
+    quint64 SessionReceived() const { return sessionReceived_; }
+    quint64 SessionSent() const { return sessionSent_; }
+    quint64 MonthTotal() const { return monthReceived_ + monthSent_; }
+    QDate Period() const { return period_; }
+    const DataCap& Cap() const { return cap_; }
+    // The month's share of the allowance in percent; 0 without one.
+    int Percent() const;
+
+private:
+    void Load(const QDate& today);
+    bool RollOver(const QDate& today);
+    bool Save();
+
+    SettingsStore& store_;
+    bool active_ = false;
+    int entryId_ = 0;
+    DataCap cap_;
+    QDate period_;
+    quint64 lastReceived_ = 0;
+    quint64 lastSent_ = 0;
+    quint64 sessionReceived_ = 0;
+    quint64 sessionSent_ = 0;
+    quint64 monthReceived_ = 0;
+    quint64 monthSent_ = 0;
+    int warned_ = 0;
+};
+
+namespace UsageFormat {
+
+// "512 B", "12.3 kB", "1.2 MB", "3.40 GB".
+QString Bytes(quint64 bytes);
+// "0:00:05", "27:03:04".
+QString Duration(qint64 seconds);
+
+} // namespace UsageFormat
