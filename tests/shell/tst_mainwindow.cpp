@@ -10,6 +10,7 @@
 #include "CPasswordDlg.h"
 #include "CPinDlg.h"
 #include "CRasDialer.h"
+#include "DesktopNotifier.h"
 #include "LanguageLoader.h"
 #include "LanguageStrings.h"
 #include "PhoneFixtures.h"
@@ -20,6 +21,7 @@
 #include "ShellTexts.h"
 #include "StringIds.h"
 #include "TestSupport.h"
+#include "UsageMeter.h"
 #include "WindowTests.h"
 
 #include <QAbstractButton>
@@ -35,6 +37,23 @@
 
 using TestSupport::NoHelp;
 using TestSupport::WhenModal;
+
+namespace {
+
+struct RecordingNotifier : DesktopNotifier
+{
+    QList<QPair<QString, QString>> notes;
+    void Notify(const QString& summary, const QString& body) override { notes.append({summary, body}); }
+};
+
+bool WriteFile(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
+}
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -377,6 +396,84 @@ private Q_SLOTS:
         QCOMPARE(shown, QString::fromUtf8("Guthaben: 12,34 EUR, gültig bis 31.12."));
     }
 
+    // While online the window and the tip count; the drop is told and, with
+    // the option on, dialed again after a pause; the user's own hang-up is not.
+    void countsTellsOfTheDropAndDialsAgain()
+    {
+        ConnectInfo info = app_->Settings().LoadConnectInfo();
+        info.CID = 5;
+        app_->Settings().SaveConnectInfo(info);
+        QVERIFY(UsageMeter::SaveCap(app_->Settings().Store(), 5, DataCap{1, 1}));
+        app_->Settings().SaveAutoReconnect(true);
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("drop"),
+                                                                     QStringLiteral("sleep 6\nModem hangup\nexit 16\n"))));
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY2(Away(), qPrintable(window_->StatusText()));
+        QVERIFY(Counters(600000, 300000));
+        QTRY_VERIFY_WITH_TIMEOUT(window_->DetailText().contains(QString::fromUtf8("\u2193 586 kB   \u2191 293 kB")), 5000);
+        QVERIFY2(window_->DetailText().contains(Text(Str::MonthWithCap).arg(QStringLiteral("879 kB")).arg(1).arg(85)),
+                 qPrintable(window_->DetailText()));
+        QVERIFY(window_->TrayTipText().startsWith(QStringLiteral("Braxlow 0:00:0")));
+        QVERIFY(window_->TrayTipText().endsWith(Text(Str::TipMonth).arg(85).arg(1)));
+        QVERIFY(window_->TrayTipText().size() <= 63);
+        QCOMPARE(notifier_.notes.value(0),
+                 qMakePair(Text(Str::AllowanceTitle), Text(Str::AllowanceNearly).arg(80).arg(QStringLiteral("1"))));
+
+        // The network drops the line.
+        QTRY_VERIFY_WITH_TIMEOUT(Shown(), 15000);
+        QCOMPARE(window_->StatusText(), Text(Str::StatusConnectionEnded));
+        QCOMPARE(notifier_.notes.size(), 2);
+        QCOMPARE(notifier_.notes.at(1).first, Text(Str::LineDropped));
+        QVERIFY2(notifier_.notes.at(1).second.startsWith(Text(Str::LineDroppedAfter).arg(QStringLiteral("0:00:0"))
+                                                           .chopped(2)),
+                 qPrintable(notifier_.notes.at(1).second));
+        QVERIFY(window_->Sequence().ReconnectPending());
+        QCOMPARE(window_->DetailText(), Text(Str::ReconnectIn).arg(window_->Sequence().ReconnectSecondsLeft()));
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"),
+                                                                     QStringLiteral("sleep 120\n"))));
+        QTRY_VERIFY_WITH_TIMEOUT(window_->Sequence().Connected(), 30000);
+        QVERIFY(Away());
+        // The counters start again; the month goes on.
+        QVERIFY(Counters(1000, 500));
+        QTRY_VERIFY_WITH_TIMEOUT(window_->DetailText().contains(QString::fromUtf8("\u2193 1000 B   \u2191 500 B")), 5000);
+        QCOMPARE(window_->Sequence().Usage().MonthTotal(), quint64(901500));
+        QCOMPARE(app_->Settings().Store().ReadString(UsageMeter::KeyOf(5), QStringLiteral("Received")),
+                 QStringLiteral("601000"));
+        QVERIFY(prompter_.Messages().isEmpty());
+
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTRY_COMPARE_WITH_TIMEOUT(window_->StatusText(), Text(Str::StatusConnectionEnded), 5000);
+        QVERIFY(!window_->Sequence().ReconnectPending());
+        QCOMPARE(notifier_.notes.size(), 2);
+        QVERIFY(window_->DetailText().isEmpty());
+    }
+
+    // Without the option a drop is told and nothing dials; a countdown ends
+    // with Disconnect, without a question.
+    void dialingAgainIsOffByDefaultAndCancels()
+    {
+        QVERIFY(!TestSupport::Settings().settings.LoadAutoReconnect());
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("drop"),
+                                                                     QStringLiteral("sleep 1\nModem hangup\nexit 16\n"))));
+        Open();
+        for (const bool again : {false, true}) {
+            app_->Settings().SaveAutoReconnect(again);
+            notifier_.notes.clear();
+            QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(window_->StatusText(), Text(Str::StatusConnectionEnded), 15000);
+            QCOMPARE(notifier_.notes.size(), 1);
+            QCOMPARE(window_->Sequence().ReconnectPending(), again);
+        }
+        window_->OnDisconnect();
+        QVERIFY(!window_->Sequence().ReconnectPending());
+        QCOMPARE(window_->DetailText(), Text(Str::ReconnectCanceled));
+        QVERIFY(prompter_.Messages().isEmpty());
+        QTest::qWait(1500);
+        QVERIFY(!Active());
+    }
+
     void screenshots()
     {
         const QString folder = Screenshots::Folder();
@@ -460,7 +557,7 @@ private:
         sources.lockDirectory = dir_.filePath(QStringLiteral("locks"));
         sources.uucpLockDirectory = dir_.filePath(QStringLiteral("lock"));
         window_ = std::make_unique<CMainDlg>(CMainDlg::Services{*app_, help_, dir_.filePath(QStringLiteral("braxlow.pbk")),
-                                                                paths, 5, sources});
+                                                                paths, 5, sources, &notifier_});
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -471,6 +568,16 @@ private:
     }
 
     bool Active() const { return window_->Sequence().IsActive(); }
+
+    // What pppd and the kernel say of the window's link: its interface and counters.
+    bool Counters(quint64 received, quint64 sent)
+    {
+        const QString net = StandInPppd(dir_.path()).netClass + QStringLiteral("/ppp9/statistics/");
+        return WriteFile(net + QStringLiteral("rx_bytes"), QByteArray::number(received)) &&
+               WriteFile(net + QStringLiteral("tx_bytes"), QByteArray::number(sent)) &&
+               WriteFile(dir_.filePath(QStringLiteral("run/ppp-Braxlow.pid")),
+                         QByteArray::number(window_->Dialer().Handle()) + "\nppp9\n");
+    }
     // In the tray, or minimized where the desktop has no tray (offscreen).
     bool Away() const { return !window_->isVisible() || window_->isMinimized(); }
     bool Shown() const { return window_->isVisible() && !window_->isMinimized(); }
@@ -487,6 +594,7 @@ private:
     std::unique_ptr<TestSupport::ProgramFolder> folder_;
     RecordingPrompter prompter_;
     NoHelp help_;
+    RecordingNotifier notifier_;
     std::unique_ptr<BraxlowApp> app_;
     std::unique_ptr<VirtualPhone> phone_;
     std::unique_ptr<CMainDlg> window_;

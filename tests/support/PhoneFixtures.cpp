@@ -143,6 +143,7 @@ DialerPaths StandInPppd(const QString& folder)
     paths.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
     paths.runDirs = {folder + QStringLiteral("/run")};
     paths.runtimeDir = folder;
+    paths.netClass = folder + QStringLiteral("/net");
     QDir().mkpath(folder + QStringLiteral("/run"));
     return paths;
 }

@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// What the window shows while online, apart from the window: the month's
+// traffic in the settings, the link's counters as the kernel and pppd leave
+// them, the texts, and the pauses before dialing again.
+#include "ConnectSequence.h"
+#include "LinkCounters.h"
+#include "PhoneFixtures.h"
+#include "SettingsStore.h"
+#include "ShellTexts.h"
+#include "TestSupport.h"
+#include "UsageMeter.h"
+
+#include <QtTest>
+
+namespace {
+
+constexpr quint64 kMB = 1024 * 1024;
+
+bool WriteFile(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
+}
+
+} // namespace
+
+class TestUsage : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { TestSupport::IsolateUserDirectories(); }
+
+private Q_SLOTS:
+    void monthStartsOnItsDay_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<int>("startDay");
+        QTest::addColumn<QDate>("start");
+        QTest::newRow("on the day") << QDate(2026, 12, 15) << 15 << QDate(2026, 12, 15);
+        QTest::newRow("before it") << QDate(2026, 12, 14) << 15 << QDate(2026, 11, 15);
+        QTest::newRow("into January") << QDate(2027, 1, 3) << 15 << QDate(2026, 12, 15);
+        QTest::newRow("31st in a short month") << QDate(2026, 11, 30) << 31 << QDate(2026, 11, 30);
+        QTest::newRow("31st after February") << QDate(2027, 3, 1) << 31 << QDate(2027, 2, 28);
+        QTest::newRow("29th, leap year") << QDate(2028, 2, 29) << 30 << QDate(2028, 2, 29);
+        QTest::newRow("day out of range") << QDate(2026, 12, 9) << 99 << QDate(2026, 11, 30);
+    }
+    void monthStartsOnItsDay()
+    {
+        QFETCH(QDate, day);
+        QFETCH(int, startDay);
+        QFETCH(QDate, start);
+        QCOMPARE(UsageMeter::PeriodStart(day, startDay), start);
+    }
+
+    // The month goes on across connections and restarts, rolls over on its
+    // day, counts a new interface from zero, and warns once at each mark.
+    void monthIsKeptRolledOverAndWarnedOnce()
+    {
+        TestSupport::Settings fixture;
+        SettingsStore& store = fixture.store;
+        QVERIFY(UsageMeter::SaveCap(store, 4, DataCap{10, 20}));
+        {
+            UsageMeter meter(store);
+            meter.Begin(4, QDate(2026, 12, 8));
+            QCOMPARE(meter.Period(), QDate(2026, 11, 20));
+            QCOMPARE(meter.Sample(3 * kMB, 1 * kMB, QDate(2026, 12, 8)), 0);
+            QCOMPARE(meter.Sample(6 * kMB, 2 * kMB, QDate(2026, 12, 8)), 80);
+            QCOMPARE(meter.Sample(6 * kMB, 2 * kMB + 10, QDate(2026, 12, 8)), 0);
+            QCOMPARE(meter.MonthTotal(), 8 * kMB + 10);
+            // pppd made a new interface: its counters start again.
+            QCOMPARE(meter.Sample(1 * kMB, 0, QDate(2026, 12, 9)), 0);
+            QCOMPARE(meter.SessionReceived(), 7 * kMB);
+            QCOMPARE(meter.MonthTotal(), 9 * kMB + 10);
+        }
+        // A restart (or a kill: every reading was written) goes on from there,
+        // and does not warn about 80% again.
+        UsageMeter later(store);
+        later.Begin(4, QDate(2026, 12, 10));
+        QCOMPARE(later.MonthTotal(), 9 * kMB + 10);
+        QCOMPARE(later.SessionReceived(), quint64(0));
+        QCOMPARE(later.Percent(), 90);
+        QCOMPARE(later.Sample(kMB, 0, QDate(2026, 12, 10)), 100);
+        QCOMPARE(later.Sample(2 * kMB, 0, QDate(2026, 12, 10)), 0);
+        // The start day: a new month, counted from this reading on.
+        QCOMPARE(later.Sample(2 * kMB + 100, 0, QDate(2026, 12, 20)), 0);
+        QCOMPARE(later.Period(), QDate(2026, 12, 20));
+        QCOMPARE(later.MonthTotal(), quint64(100));
+        QCOMPARE(later.Sample(12 * kMB, 0, QDate(2026, 12, 21)), 100);
+
+        // A larger allowance warns again when its marks are reached.
+        QVERIFY(UsageMeter::SaveCap(store, 4, DataCap{100, 20}));
+        later.Begin(4, QDate(2026, 12, 22));
+        QCOMPARE(later.Percent(), 10);
+        QCOMPARE(later.Sample(70 * kMB, 0, QDate(2026, 12, 22)), 80);
+
+        // A month that ended while the program was not running starts empty.
+        later.Begin(4, QDate(2027, 2, 1));
+        QCOMPARE(later.MonthTotal(), quint64(0));
+
+        // A deleted entry leaves nothing for the next one of its number.
+        QVERIFY(UsageMeter::Forget(store, 4));
+        QCOMPARE(UsageMeter::LoadCap(store, 4), DataCap());
+        later.Begin(4, QDate(2027, 2, 1));
+        QCOMPARE(later.MonthTotal(), quint64(0));
+        // No entry: the connection is counted, the settings are not touched.
+        later.Begin(0, QDate(2027, 2, 1));
+        later.Sample(500, 20, QDate(2027, 2, 1));
+        QCOMPARE(later.SessionReceived(), quint64(500));
+        QVERIFY(!store.ReadString(UsageMeter::KeyOf(0), QStringLiteral("Received")));
+    }
+
+    void hostileStoredValuesAreHarmless()
+    {
+        TestSupport::Settings fixture;
+        SettingsStore& store = fixture.store;
+        const QString key = UsageMeter::KeyOf(9);
+        store.WriteString(key, QStringLiteral("Received"), QStringLiteral("-5 bytes"));
+        store.WriteString(key, QStringLiteral("Sent"), QStringLiteral("99999999999999999999999"));
+        store.WriteString(key, QStringLiteral("PeriodStart"), QStringLiteral("9999-99-99"));
+        store.WriteDword(key, QStringLiteral("AllowanceMB"), -3);
+        store.WriteDword(key, QStringLiteral("StartDay"), 400);
+        store.WriteDword(key, QStringLiteral("Warned"), 5000);
+        QCOMPARE(UsageMeter::LoadCap(store, 9), (DataCap{0, 31}));
+        UsageMeter meter(store);
+        meter.Begin(9, QDate(2026, 12, 9));
+        QCOMPARE(meter.MonthTotal(), quint64(0));
+        QCOMPARE(meter.Percent(), 0);
+        QCOMPARE(meter.Sample(100, 100, QDate(2026, 12, 9)), 0);
+        QCOMPARE(meter.MonthTotal(), quint64(200));
+    }
+
+    void textsFitTheirPlaces()
+    {
+        QCOMPARE(UsageFormat::Bytes(0), QStringLiteral("0 B"));
+        QCOMPARE(UsageFormat::Bytes(1023), QStringLiteral("1023 B"));
+        QCOMPARE(UsageFormat::Bytes(1536), QStringLiteral("1.5 kB"));
+        QCOMPARE(UsageFormat::Bytes(300 * 1024), QStringLiteral("300 kB"));
+        QCOMPARE(UsageFormat::Bytes(5 * kMB / 2), QStringLiteral("2.5 MB"));
+        QCOMPARE(UsageFormat::Bytes(1024 * 1024 * kMB), QStringLiteral("1.00 TB"));
+        QCOMPARE(UsageFormat::Bytes(~quint64(0)), QStringLiteral("16777216 TB"));
+        QCOMPARE(UsageFormat::Duration(3723), QStringLiteral("1:02:03"));
+        QCOMPARE(UsageFormat::Duration(100 * 3600), QStringLiteral("100:00:00"));
+        QCOMPARE(UsageFormat::Duration(-4), QStringLiteral("0:00:00"));
+
+        const QString tip = ShellTexts::TrafficTip(QStringLiteral("Braxlow"), 3723, 12 * kMB, 300 * 1024,
+                                                   QStringLiteral("Month: 24% of 500 MB"));
+        QCOMPARE(tip, QString::fromUtf8("Braxlow 1:02:03\n\u2193 12.0 MB \u2191 300 kB\nMonth: 24% of 500 MB"));
+        // Long texts give way; the time and the traffic stay.
+        const QString crowded = ShellTexts::TrafficTip(QString(80, QLatin1Char('B')), 360000, ~quint64(0), ~quint64(0),
+                                                       QString(40, QLatin1Char('M')));
+        QVERIFY(crowded.size() <= 63);
+        QVERIFY(crowded.contains(QStringLiteral("100:00:00\n\u2193 16777216 TB \u2191 16777216 TB")));
+        QVERIFY(!crowded.contains(QLatin1Char('M')));
+    }
+
+    void pausesGrowAndMessagesWait()
+    {
+        QCOMPARE((QList<int>{ReconnectDelay(0), ReconnectDelay(1), ReconnectDelay(2), ReconnectDelay(3),
+                             ReconnectDelay(50)}),
+                 (QList<int>{5, 15, 60, 300, 300}));
+        RecordingPrompter real;
+        QuietPrompter quiet(real);
+        quiet.SetQuiet(true);
+        QCOMPARE(quiet.Show(QStringLiteral("first"), QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop),
+                 Prompter::Answer::Ok);
+        quiet.Show(QStringLiteral("last"), QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
+        // A question still needs its answer.
+        real.QueueAnswer(Prompter::Answer::No);
+        QCOMPARE(quiet.Show(QStringLiteral("sure?"), QString(), Prompter::Buttons::YesNo, Prompter::Icon::Question),
+                 Prompter::Answer::No);
+        quiet.SetQuiet(false);
+        QVERIFY(quiet.ShowKept());
+        QVERIFY(!quiet.ShowKept());
+        QCOMPARE(real.Messages().size(), 2);
+        QCOMPARE(real.Messages().at(1).text, QStringLiteral("last"));
+    }
+
+    // pppd names the interface in the link's pid file; the counters are the
+    // kernel's. Neither is believed without checking.
+    void countersComeFromTheLinksInterface()
+    {
+        QTemporaryDir dir;
+        DialerPaths paths = StandInPppd(dir.path());
+        paths.netClass = dir.filePath(QStringLiteral("net"));
+        QProcess pppd;
+        pppd.setProgram(paths.pppd);
+        pppd.setArguments({QStringLiteral("linkname"), QStringLiteral("Braxlow")});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FAKE_PPPD_TRANSCRIPT"),
+                   PppTranscript(dir.path(), QStringLiteral("up"), QStringLiteral("sleep 60\n")));
+        pppd.setProcessEnvironment(env);
+        pppd.start();
+        QVERIFY(pppd.waitForStarted());
+        const QByteArray pid = QByteArray::number(pppd.processId());
+        const QString pidFile = paths.runDirs.at(0) + QStringLiteral("/ppp-Braxlow.pid");
+        QVERIFY(WriteFile(paths.netClass + QStringLiteral("/ppp3/statistics/rx_bytes"), "123456\n"));
+        QVERIFY(WriteFile(paths.netClass + QStringLiteral("/ppp3/statistics/tx_bytes"), "7890\n"));
+
+        // Dialing: pppd has written its number, not yet an interface.
+        QVERIFY(WriteFile(pidFile, pid + "\n"));
+        QVERIFY(!LinkCounterReader::Read(paths, QStringLiteral("Braxlow")));
+        QVERIFY(WriteFile(pidFile, pid + "\nppp3\n"));
+        const std::optional<LinkCounters> counters = LinkCounterReader::Read(paths, QStringLiteral("Braxlow"));
+        QVERIFY(counters);
+        QCOMPARE(counters->interfaceName, QStringLiteral("ppp3"));
+        QCOMPARE(counters->received, quint64(123456));
+        QCOMPARE(counters->sent, quint64(7890));
+        // A name that leaves the folder, and a pid file another program's
+        // number took over, give nothing.
+        QVERIFY(WriteFile(pidFile, pid + "\n../../ppp3\n"));
+        QVERIFY(!LinkCounterReader::Read(paths, QStringLiteral("Braxlow")));
+        QVERIFY(WriteFile(pidFile, QByteArray::number(QCoreApplication::applicationPid()) + "\nppp3\n"));
+        QVERIFY(!LinkCounterReader::Read(paths, QStringLiteral("Braxlow")));
+        QVERIFY(WriteFile(pidFile, pid + "\nppp3\n"));
+        QVERIFY(WriteFile(paths.netClass + QStringLiteral("/ppp3/statistics/tx_bytes"), "lots\n"));
+        QVERIFY(!LinkCounterReader::Read(paths, QStringLiteral("Braxlow")));
+        for (const char* bad : {"", ".", "..", "a/b", "ppp0 x", "abcdefghijklmnop"})
+            QVERIFY2(!LinkCounterReader::IsInterfaceName(QString::fromLatin1(bad)), bad);
+        pppd.terminate();
+        pppd.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUsage)
+#include "tst_usage.moc"
