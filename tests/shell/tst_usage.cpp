@@ -4,6 +4,7 @@
 // traffic in the settings, the link's counters as the kernel and pppd leave
 // them, the texts, and the pauses before dialing again.
 #include "ConnectSequence.h"
+#include "DesktopNotifier.h"
 #include "LinkCounters.h"
 #include "PhoneFixtures.h"
 #include "SettingsStore.h"
@@ -11,9 +12,30 @@
 #include "TestSupport.h"
 #include "UsageMeter.h"
 
+#include <QDBusConnection>
 #include <QtTest>
 
 namespace {
+
+// The desktop's notification service as a session bus of the test's own
+// offers it: it keeps what it was asked to show.
+class FakeNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QList<QStringList> shown;
+
+public Q_SLOTS:
+    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap& hints, int timeout)
+    {
+        shown.append(QStringList{app, QString::number(replaces), icon, summary, body, actions.join(QLatin1Char(',')),
+                             hints.value(QStringLiteral("desktop-entry")).toString(), QString::number(timeout)});
+        return 7;
+    }
+};
 
 constexpr quint64 kMB = 1024 * 1024;
 
@@ -176,6 +198,42 @@ private Q_SLOTS:
         QVERIFY(!quiet.ShowKept());
         QCOMPARE(real.Messages().size(), 2);
         QCOMPARE(real.Messages().at(1).text, QStringLiteral("last"));
+    }
+
+    // The notice goes to the desktop's service in the form it expects; with no
+    // one there it falls back to the tray's balloon.
+    void notificationsReachTheDesktop()
+    {
+        QProcess bus;
+        bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                   QStringLiteral("--print-address=1")});
+        if (!bus.waitForStarted())
+            QSKIP("no dbus-daemon (Debian package dbus-daemon)");
+        QVERIFY(bus.waitForReadyRead(10000));
+        const QString address = QString::fromLocal8Bit(bus.readLine().trimmed());
+        QVERIFY(!address.isEmpty());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toLocal8Bit());
+        QStringList fallback;
+        SessionBusNotifier notifier([&fallback](const QString& summary, const QString&) { fallback << summary; });
+        notifier.Notify(QStringLiteral("nobody there"), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(fallback, QStringList{QStringLiteral("nobody there")}, 10000);
+
+        QDBusConnection desktop = QDBusConnection::connectToBus(address, QStringLiteral("desktop"));
+        FakeNotifications service;
+        QVERIFY(desktop.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(desktop.registerService(SessionBusNotifier::kService));
+        notifier.Notify(QStringLiteral("The connection dropped"), QStringLiteral("It was up for 0:12:00."));
+        QTRY_COMPARE_WITH_TIMEOUT(service.shown.size(), 1, 10000);
+        QCOMPARE(service.shown.at(0), (QStringList{QStringLiteral("Braxlow"), QStringLiteral("0"), QStringLiteral("braxlow"),
+                                                   QStringLiteral("The connection dropped"),
+                                                   QStringLiteral("It was up for 0:12:00."), QString(),
+                                                   QStringLiteral("braxlow"), QStringLiteral("-1")}));
+        QTest::qWait(200);
+        QCOMPARE(fallback.size(), 1);
+        QDBusConnection::disconnectFromBus(QStringLiteral("desktop"));
+        bus.kill();
+        bus.waitForFinished();
     }
 
     // pppd names the interface in the link's pid file; the counters are the
