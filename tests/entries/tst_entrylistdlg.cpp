@@ -6,6 +6,7 @@
 #include "LanguageLoader.h"
 #include "Screenshots.h"
 #include "TestSupport.h"
+#include "UsageMeter.h"
 #include "WindowTests.h"
 
 #include <QAbstractItemView>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -194,6 +196,39 @@ private Q_SLOTS:
         QCOMPARE(Button("button1")->text(), QStringLiteral("Auswählen"));
         QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Verbindungseinträge")));
         QVERIFY(Action(32996)->isChecked() && Action(32988)->isChecked());
+    }
+
+    // The allowance is kept with its entry and goes with it; dialing again is
+    // an option of the menu, kept across a reload in another language.
+    void allowanceFollowsItsEntryAndReconnectIsAnOption()
+    {
+        Add({"Work"});
+        Open();
+        QTRY_COMPARE(window_->CurrentRow(), 0);
+        const int id = app_->Data().LoadEntries().first().ID;
+        TestSupport::WhenModal<CEntryEditDlg>(this, [](CEntryEditDlg* editor) {
+            auto* day = editor->findChild<QSpinBox*>(QStringLiteral("spin5018"));
+            QVERIFY(!day->isEnabled());
+            editor->findChild<QSpinBox*>(QStringLiteral("spin5016"))->setValue(500);
+            QVERIFY(day->isEnabled());
+            day->setValue(15);
+            QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("button1")), Qt::LeftButton);
+        });
+        QTest::mouseClick(Button("button5054"), Qt::LeftButton);
+        QCOMPARE(UsageMeter::LoadCap(app_->Settings().Store(), id), (DataCap{500, 15}));
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        Action(32977)->trigger(); // Delete
+        QVERIFY(app_->Data().LoadEntries().isEmpty());
+        QCOMPARE(UsageMeter::LoadCap(app_->Settings().Store(), id), DataCap());
+
+        QVERIFY(!Action(33011)->isChecked());
+        Action(33011)->trigger();
+        QVERIFY(app_->Settings().LoadAutoReconnect() && Action(33011)->isChecked());
+        Action(32996)->trigger(); // German
+        QCOMPARE(Action(33011)->text(), QStringLiteral("Automatisch neu verbinden"));
+        QVERIFY(Action(33011)->isChecked());
+        Action(33011)->trigger();
+        QVERIFY(!app_->Settings().LoadAutoReconnect() && !Action(33011)->isChecked());
     }
 
     // Not a check: pictures of the window for a person to look at (scripts/screenshots).
