@@ -274,6 +274,12 @@ bool CRasDialer::FindConnection(const QString& name, quint32& handle)
     return true;
 }
 
+std::optional<LinkCounters> CRasDialer::Counters(const QString& name)
+{
+    const quint32 own = handle_;
+    return LinkCounterReader::Read(paths_, name, own != 0 && monitor_.FollowedAlive() ? own : 0);
+}
+
 bool CRasDialer::HangUp(const QString& name)
 {
     // Our own dial: only while its pppd has not been reaped, so a recycled

@@ -45,7 +45,7 @@ public:
     int PollStatus(QString& text, bool& connected);
     bool FindConnection(const QString& name, quint32& handle);
     // The byte counters of the link's interface; safe from any thread.
-    std::optional<LinkCounters> Counters(const QString& name) const { return LinkCounterReader::Read(paths_, name); }
+    std::optional<LinkCounters> Counters(const QString& name);
     bool HangUp(const QString& name);
     int GetErrorText(int code, int extendedCode, QString& text);
 

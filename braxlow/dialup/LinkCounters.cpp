@@ -33,7 +33,7 @@ bool IsInterfaceName(const QString& name)
     });
 }
 
-std::optional<LinkCounters> Read(const DialerPaths& paths, const QString& linkName)
+std::optional<LinkCounters> Read(const DialerPaths& paths, const QString& linkName, quint32 ownPid)
 {
     for (const QString& dir : paths.runDirs) {
         QFile pidFile(dir + QStringLiteral("/ppp-") + linkName + QStringLiteral(".pid"));
@@ -44,7 +44,7 @@ std::optional<LinkCounters> Read(const DialerPaths& paths, const QString& linkNa
         const QString name = QString::fromLatin1(lines.value(1).trimmed());
         // A pid file outlives a killed pppd; its interface may since belong to
         // another link.
-        if (!IsInterfaceName(name) || !PppLinks(paths).IsLink(pid, linkName, true))
+        if (!IsInterfaceName(name) || (pid != ownPid && !PppLinks(paths).IsLink(pid, linkName, true)))
             continue;
         const QString statistics = paths.netClass + QLatin1Char('/') + name + QStringLiteral("/statistics/");
         const std::optional<quint64> received = ReadNumber(statistics + QStringLiteral("rx_bytes"));

@@ -21,7 +21,9 @@ struct LinkCounters
 namespace LinkCounterReader {
 
 // Nothing while the link has no interface yet, or is not a pppd of that name.
-std::optional<LinkCounters> Read(const DialerPaths& paths, const QString& linkName);
+// `ownPid`: the pppd this program started and still follows, which needs no
+// checking against the process table.
+std::optional<LinkCounters> Read(const DialerPaths& paths, const QString& linkName, quint32 ownPid = 0);
 // A name the kernel could give an interface, and nothing that leaves its folder.
 bool IsInterfaceName(const QString& name);
 

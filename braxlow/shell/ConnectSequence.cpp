@@ -4,8 +4,8 @@
 #include "AppSettings.h"
 #include "CRasDialer.h"
 #include "LanguageStrings.h"
-#include "RasTypes.h"
 #include "Prompter.h"
+#include "RasTypes.h"
 #include "ShellTexts.h"
 #include "StringIds.h"
 
@@ -173,6 +173,8 @@ void ConnectSequence::Connect()
             userEnded_ = false;
             online_.start();
             meter_.Begin(info.CID, QDate::currentDate());
+            // Shown every second: loaded once.
+            texts_ = {Text(Str::MonthWithCap), Text(Str::TipMonth), Text(Str::MonthNoCap)};
             ShowTraffic();
             if (!closing_)
                 window_.HideToTray();
@@ -379,13 +381,12 @@ void ConnectSequence::ShowTraffic()
     const quint64 sent = meter_.SessionSent();
     QString month, tipMonth;
     if (meter_.Cap().megabytes > 0) {
-        month = Text(Str::MonthWithCap)
-                    .arg(UsageFormat::Bytes(meter_.MonthTotal()))
+        month = texts_.month.arg(UsageFormat::Bytes(meter_.MonthTotal()))
                     .arg(meter_.Cap().megabytes)
                     .arg(meter_.Percent());
-        tipMonth = Text(Str::TipMonth).arg(meter_.Percent()).arg(meter_.Cap().megabytes);
+        tipMonth = texts_.tipMonth.arg(meter_.Percent()).arg(meter_.Cap().megabytes);
     } else if (meter_.Counting()) {
-        month = tipMonth = Text(Str::MonthNoCap).arg(UsageFormat::Bytes(meter_.MonthTotal()));
+        month = tipMonth = texts_.monthOnly.arg(UsageFormat::Bytes(meter_.MonthTotal()));
     }
     const QString line = ShellTexts::TrafficLine(seconds, received, sent);
     window_.ShowDetail(month.isEmpty() ? line : line + QLatin1Char('\n') + month);

@@ -187,6 +187,10 @@ private:
     QTimer countdown_;
     UsageMeter meter_;
     QElapsedTimer online_;
+    struct TrafficTexts
+    {
+        QString month, tipMonth, monthOnly;
+    } texts_;
 
     std::mutex napMutex_;
     std::condition_variable napWake_;

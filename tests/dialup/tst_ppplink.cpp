@@ -9,15 +9,20 @@
 #include "BraxlowApp.h"
 #include "CComm.h"
 #include "CIrDASock.h"
+#include "CMainDlg.h"
 #include "CRasDialer.h"
+#include "DesktopNotifier.h"
 #include "DialupController.h"
 #include "DialupErrors.h"
 #include "LanguageStrings.h"
 #include "PhoneFixtures.h"
 #include "PortMap.h"
 #include "PppLinks.h"
+#include "SettingsStore.h"
 #include "StringIds.h"
 #include "TestSupport.h"
+#include "UsageMeter.h"
+#include "WindowTests.h"
 
 #include <QtTest>
 
@@ -78,6 +83,49 @@ struct XProgram
             process.kill();
     }
 };
+
+struct RecordingNotifier : DesktopNotifier
+{
+    QList<QPair<QString, QString>> notes;
+    void Notify(const QString& summary, const QString& body) override { notes.append({summary, body}); }
+};
+
+// The operator's side of the line runs in a network namespace of its own
+// (10.64.0.1), so what goes there crosses the link.
+constexpr int kPayload = 300 * 1024;
+
+QString NetworkPid()
+{
+    return Run(QStringLiteral("pgrep -f 'name braxlow-network' | head -n 1")).trimmed();
+}
+
+// kPayload bytes to the network (send) or from it, over TCP; true when all of them went.
+bool Transfer(bool send)
+{
+    const QString pid = NetworkPid();
+    if (pid.isEmpty())
+        return false;
+    const QString port = send ? QStringLiteral("7777") : QStringLiteral("7778");
+    QProcess far;
+    far.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QString farSide = send ? QStringLiteral("socat -u TCP4-LISTEN:%1,reuseaddr STDOUT | wc -c").arg(port)
+                                 : QStringLiteral("head -c %1 /dev/zero | socat -u STDIN TCP4-LISTEN:%2,reuseaddr")
+                                       .arg(kPayload)
+                                       .arg(port);
+    far.start(QStringLiteral("nsenter"), {QStringLiteral("--target"), pid, QStringLiteral("--net"), QStringLiteral("sh"),
+                                          QStringLiteral("-c"), farSide});
+    if (!far.waitForStarted(5000))
+        return false;
+    QThread::msleep(500);
+    const QString nearSide = send ? QStringLiteral("head -c %1 /dev/zero | socat -u STDIN TCP4:10.64.0.1:%2,retry=10")
+                                        .arg(kPayload)
+                                        .arg(port)
+                                  : QStringLiteral("socat -u TCP4:10.64.0.1:%1,retry=10 STDOUT | wc -c").arg(port);
+    const QString near = Run(nearSide).trimmed();
+    far.waitForFinished(30000);
+    const QString farOut = QString::fromLocal8Bit(far.readAllStandardOutput()).trimmed();
+    return (send ? farOut : near) == QString::number(kPayload);
+}
 
 // The program's main window on the X display: 408 by 240, named Braxlow.
 QString MainWindowId(bool visible)
@@ -452,6 +500,211 @@ private Q_SLOTS:
         QVERIFY(probe.OpenConnection() != 0);
         probe.CloseConnection();
         probe.DestroyComm();
+        qunsetenv("DISPLAY");
+    }
+
+    // The window of the program, with the real link: its counters move by what
+    // crosses the line; the network drops the line and the window tells so
+    // and dials again by itself; with the option off, or after the user's own
+    // disconnect, nothing dials.
+    void windowCountsTellsOfTheDropAndDialsAgain()
+    {
+        TestSupport::ProgramFolder folder;
+        QTemporaryDir dir;
+        RecordingPrompter yes;
+        BraxlowApp::Options options;
+        options.programFilePath = folder.ProgramFile();
+        options.settingsRoot = dir.filePath(QStringLiteral("config"));
+        options.lockDirectory = dir.path();
+        BraxlowApp app(options, yes);
+        QVERIFY(app.Startup());
+        yes.Clear(); // the new user database's question
+        ConnectInfo info;
+        info.ConnectName = QStringLiteral("Guest network");
+        info.APNName = QStringLiteral("internet");
+        info.PhoneNumber = QStringLiteral("*99#");
+        info.Username = QStringLiteral("web");
+        info.Password = QStringLiteral("secret");
+        info.CheckPassword = QStringLiteral("1");
+        info.CID = 3;
+        app.Settings().SaveConnectInfo(info);
+        app.Settings().SaveAutoReconnect(true);
+        const QString link = dir.filePath(QStringLiteral("phone"));
+        QVERIFY(StartLinkedPhone(link, {"--network-drop-after", "45"}));
+        QVERIFY(app.SerialPorts().AddExplicit(7, link, DialupController::kDeviceName));
+        app.Settings().SavePort(7);
+        RecordingNotifier notifier;
+        TestSupport::NoHelp help;
+        CMainDlg window(CMainDlg::Services{app, help, dir.filePath(QStringLiteral("braxlow.pbk")), DialerPaths(), 5,
+                                           PortConflictSources(), &notifier});
+        window.show();
+        const ConnectSequence& sequence = window.Sequence();
+        auto connect = [&] {
+            window.OnConnect();
+            return QTest::qWaitFor([&] { return sequence.Connected(); }, 60000);
+        };
+        QVERIFY2(connect(), qPrintable(window.StatusText()));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.DetailText().isEmpty(), 5000);
+
+        // What crosses the line, with TCP's headers and acknowledgements.
+        auto moved = [&](bool send) {
+            QTest::qWait(1500);
+            const UsageMeter& usage = sequence.Usage();
+            const quint64 before = send ? usage.SessionSent() : usage.SessionReceived();
+            if (!Transfer(send))
+                return -1.0;
+            QTest::qWait(2500);
+            const quint64 after = send ? usage.SessionSent() : usage.SessionReceived();
+            return double(after - before) / kPayload;
+        };
+        const double sent = moved(true);
+        const double received = moved(false);
+        qInfo() << "counted" << sent << "and" << received << "times what was sent and received";
+        QVERIFY(sent >= 1.0 && sent < 1.06);
+        QVERIFY(received >= 1.0 && received < 1.06);
+        const quint64 month = sequence.Usage().MonthTotal();
+        QVERIFY(month >= 2 * quint64(kPayload));
+        QVERIFY2(window.DetailText().contains(QString::fromUtf8("\u2193 3")), qPrintable(window.DetailText()));
+        QVERIFY(window.TrayTipText().startsWith(QStringLiteral("Braxlow 0:0")));
+        QCOMPARE(app.Settings().Store().ReadString(UsageMeter::KeyOf(3), QStringLiteral("Received")),
+                 QString::number(sequence.Usage().MonthTotal() - sequence.Usage().SessionSent()));
+
+        // The network drops the line: told, and dialed again after 5 s.
+        QVERIFY(QTest::qWaitFor([&] { return !sequence.Connected(); }, 60000));
+        QTRY_COMPARE_WITH_TIMEOUT(notifier.notes.size(), 1, 5000);
+        QCOMPARE(notifier.notes.at(0).first, Text(Str::LineDropped));
+        qInfo().noquote() << "notice:" << notifier.notes.at(0).second;
+        QVERIFY(notifier.notes.at(0).second.startsWith(Text(Str::LineDroppedAfter).arg(QStringLiteral("0:00:"))
+                                                           .chopped(1)));
+        QVERIFY(sequence.ReconnectPending());
+        QVERIFY(QTest::qWaitFor([this] { return !phone_->Running(); }, 10000));
+        QVERIFY(StartLinkedPhone(link, {"--network-drop-after", "20"}));
+        QVERIFY2(QTest::qWaitFor([&] { return sequence.Connected(); }, 60000), qPrintable(window.StatusText()));
+        QTest::qWait(2000);
+        QVERIFY2(sequence.Usage().SessionReceived() + sequence.Usage().SessionSent() < 20000,
+                 qPrintable(window.DetailText()));
+        QVERIFY(sequence.Usage().MonthTotal() >= month);
+
+        // With the option off, the next drop dials nothing.
+        app.Settings().SaveAutoReconnect(false);
+        QVERIFY(QTest::qWaitFor([&] { return !sequence.Connected(); }, 60000));
+        QTRY_COMPARE_WITH_TIMEOUT(notifier.notes.size(), 2, 5000);
+        QVERIFY(!sequence.ReconnectPending());
+        QVERIFY(QTest::qWaitFor([this] { return !phone_->Running(); }, 10000));
+        QVERIFY(StartLinkedPhone(link, {}));
+        QTest::qWait(8000);
+        QVERIFY(PppLinks(DialerPaths()).Find(kName).isEmpty());
+
+        // Nor does the user's own disconnect, with the option on.
+        app.Settings().SaveAutoReconnect(true);
+        QVERIFY2(connect(), qPrintable(window.StatusText()));
+        window.OnDisconnect();
+        QVERIFY(QTest::qWaitFor([&] { return !sequence.Connected() && PppLinks(DialerPaths()).Find(kName).isEmpty(); },
+                                10000));
+        QTest::qWait(7000);
+        QVERIFY(!sequence.ReconnectPending());
+        QVERIFY(PppLinks(DialerPaths()).Find(kName).isEmpty());
+        QCOMPARE(notifier.notes.size(), 2);
+        QStringList shown;
+        for (const RecordingPrompter::Shown& message : yes.Messages())
+            shown << message.text;
+        QVERIFY2(shown == QStringList{Text(Str::ConfirmDisconnect)}, qPrintable(shown.join(QLatin1String(" | "))));
+    }
+
+    // The month's total as the program leaves it in the settings: killed while
+    // connected, it has kept what it counted up to its last second, and the
+    // next start goes on from there.
+    void realProgramKeepsTheMonthWhenKilled()
+    {
+        QTemporaryDir home;
+        const QString program = home.filePath(QStringLiteral("bin"));
+        QCOMPARE(Run(QStringLiteral("cp -a '%1' '%2' && echo ok").arg(TestSupport::ProgramDirectory(), program)).trimmed(),
+                 QStringLiteral("ok"));
+        QFile::remove(program + QStringLiteral("/BXUSER.mdb"));
+        const QString config = home.filePath(QStringLiteral("config"));
+        const QString link = home.filePath(QStringLiteral("phone"));
+        QVERIFY(StartLinkedPhone(link, {}));
+        int id = 0;
+        {
+            RecordingPrompter yes;
+            BraxlowApp::Options options;
+            options.programFilePath = program + QStringLiteral("/braxlow");
+            options.settingsRoot = config;
+            options.lockDirectory = home.path();
+            BraxlowApp app(options, yes);
+            QVERIFY(app.Startup());
+            ConnectionEntry entry;
+            entry.ConnectName = QStringLiteral("Guest network");
+            entry.APNName = QStringLiteral("internet");
+            entry.PhoneNumber = QStringLiteral("*99#");
+            entry.UserName = QStringLiteral("web");
+            entry.Password = QStringLiteral("secret");
+            entry.CheckPasswd = 1;
+            const std::optional<int> added = app.Data().AddEntry(entry);
+            QVERIFY(added);
+            id = *added;
+            QVERIFY(app.SerialPorts().AddExplicit(7, link, DialupController::kDeviceName));
+            app.Settings().SavePort(7);
+        }
+        auto stored = [&] {
+            SettingsStore store(config);
+            const QString key = UsageMeter::KeyOf(id);
+            return store.ReadString(key, QStringLiteral("Received")).value_or(QString()).toULongLong() +
+                   store.ReadString(key, QStringLiteral("Sent")).value_or(QString()).toULongLong();
+        };
+        auto kernel = [] {
+            return Run(QStringLiteral("cat /sys/class/net/ppp0/statistics/rx_bytes")).trimmed().toULongLong() +
+                   Run(QStringLiteral("cat /sys/class/net/ppp0/statistics/tx_bytes")).trimmed().toULongLong();
+        };
+
+        qputenv("DISPLAY", ":9");
+        XProgram x;
+        QVERIFY(x.Start(QStringLiteral("Xvfb"), {QStringLiteral(":9"), QStringLiteral("-screen"), QStringLiteral("0"),
+                                                 QStringLiteral("800x600x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")}));
+        QVERIFY(Eventually([] { return QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X9")); }, 20000));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("BRAXLOW_CONFIG_HOME"), config);
+        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
+            env.insert(QStringLiteral("ASAN_OPTIONS"),
+                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
+        auto runAndConnect = [&](XProgram& braxlow) {
+            braxlow.process.setProcessEnvironment(env);
+            if (!braxlow.Start(program + QStringLiteral("/braxlow"), {QStringLiteral("/ID:%1").arg(id), QStringLiteral("--verbose")}))
+                return false;
+            QString window;
+            if (!Eventually([&] { QTest::qWait(100); window = MainWindowId(true); return !window.isEmpty(); }, 60000))
+                return false;
+            Run(QStringLiteral("xdotool mousemove --window %1 72 215 click 1").arg(window));
+            const QByteArray connected = ("status: " + Text(Str::StateConnected)).toUtf8();
+            return Eventually([&] { QTest::qWait(100); return braxlow.output.contains(connected); }, 60000);
+        };
+
+        quint64 kept = 0;
+        {
+            XProgram braxlow;
+            QVERIFY2(runAndConnect(braxlow), braxlow.output.constData());
+            QVERIFY(Transfer(true));
+            QTest::qWait(2500);
+            braxlow.process.kill(); // SIGKILL: nothing of the program's own runs
+            QVERIFY(braxlow.process.waitForFinished(5000));
+            const quint64 counted = kernel();
+            kept = stored();
+            qInfo() << "the kernel counted" << counted << "bytes, the settings kept" << kept;
+            QVERIFY(kept >= quint64(kPayload));
+            QVERIFY(kept <= counted && kept >= counted - counted / 50);
+        }
+        // The killed program's pppd still holds the line: the user ends it.
+        QVERIFY(Run(QStringLiteral("pkill -TERM -x pppd; echo ok")).contains(QLatin1String("ok")));
+        QVERIFY(Eventually([] { return PppLinks(DialerPaths()).Find(kName).isEmpty(); }, 10000));
+        phone_.reset();
+        QVERIFY(StartLinkedPhone(link, {}));
+        {
+            XProgram braxlow;
+            QVERIFY2(runAndConnect(braxlow), braxlow.output.constData());
+            QVERIFY(Transfer(true));
+            QVERIFY(Eventually([&] { QTest::qWait(100); return stored() >= kept + quint64(kPayload); }, 5000));
+        }
         qunsetenv("DISPLAY");
     }
 

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QToolTip>
 #include <QTimer>
+#include <QSpinBox>
 #include <QtTest>
 
 using TestSupport::EntryData;
@@ -243,6 +244,7 @@ private Q_SLOTS:
             QSKIP("BRAXLOW_SCREENSHOTS names no folder");
         QVERIFY(Screenshots::UseLanguage(fixture_->settings));
         Open(EntryEditor::Mode::New);
+        dialog_->findChild<QSpinBox*>(QStringLiteral("spin5016"))->setValue(5000);
         QVERIFY(Screenshots::Shoot(dir + QStringLiteral("/editor-new.png"), dialog_.get()));
         QLineEdit* dial = Edit("edit4475");
         QTest::mouseMove(dial, QPoint(12, 12));

@@ -30,6 +30,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include <csignal>
@@ -86,6 +87,7 @@ private Q_SLOTS:
         app_->Settings().SavePort(7);
         qputenv("FAKE_PPPD_DIR", QFile::encodeName(dir_.path()));
         prompter_.Clear();
+        notifier_.notes.clear();
     }
 
     void cleanup()
@@ -530,6 +532,32 @@ private Q_SLOTS:
         QVERIFY(window_->screen()->grabWindow(0, corner.x(), corner.y(), corner.width(), corner.height())
                     .save(folder + QStringLiteral("/tray-menu.png")));
         window_->TrayMenu()->close();
+
+        // Connected for a while with an allowance: the window and the tip.
+        info.CID = 5;
+        app_->Settings().SaveConnectInfo(info);
+        QVERIFY(UsageMeter::SaveCap(app_->Settings().Store(), 5, DataCap{500, 1}));
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY(Counters(12'900'000, 1'300'000));
+        QTRY_VERIFY_WITH_TIMEOUT(window_->DetailText().contains(QStringLiteral("12.3 MB")), 5000);
+        window_->OnTrayNotify(QSystemTrayIcon::DoubleClick);
+        QTest::qWait(300);
+        QVERIFY(Screenshots::Shoot(folder + QStringLiteral("/main-connected.png"), window_.get()));
+        QToolTip::showText(QPoint(screen.right() - 260, screen.bottom() - 110), window_->TrayTipText());
+        QTest::qWait(300);
+        QVERIFY(window_->screen()->grabWindow(0, corner.x(), corner.y(), corner.width(), corner.height())
+                    .save(folder + QStringLiteral("/tray-tip.png")));
+        QToolTip::hideText();
+
+        // The line drops with dialing again on: the countdown.
+        app_->Settings().SaveAutoReconnect(true);
+        QCOMPARE(::kill(pid_t(window_->Dialer().Handle()), SIGKILL), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(window_->Sequence().ReconnectPending(), 5000);
+        QVERIFY(Screenshots::Shoot(folder + QStringLiteral("/main-countdown.png"), window_.get()));
+        window_->OnDisconnect();
     }
 
 private:
