@@ -255,6 +255,7 @@ void CMainDlg::OnEntrySetup()
 {
     if (sequence_->Running() || sequence_->IsActive())
         return;
+    sequence_->CancelReconnect();
     CEntryListDlg list(CEntryListDlg::Services{services_.app, *dialer_, services_.help, QString(), QString()},
                        this);
     list.exec();
@@ -291,6 +292,7 @@ void CMainDlg::OnCheckBalance()
 {
     if (sequence_->Running() || sequence_->IsActive())
         return;
+    sequence_->CancelReconnect();
     const int entry = services_.app.Settings().LoadConnectInfo().CID;
     const std::optional<DataStore::EntryExtras> extras =
         entry > 0 ? services_.app.Data().LoadExtras(entry) : std::nullopt;

@@ -129,6 +129,8 @@ public:
     bool Connected() const { return connected_ != 0; }
     bool Closing() const { return closing_ != 0; }
     bool HangingUp() const { return hangingUp_ != 0; }
+    // The user took over (the entry list, the balance): no dial-again.
+    void CancelReconnect() { StopReconnect(); }
     // Waiting to dial again after a drop; the seconds left.
     bool ReconnectPending() const { return countdown_.isActive(); }
     int ReconnectSecondsLeft() const { return secondsLeft_; }

@@ -11,6 +11,7 @@
 #include "CPinDlg.h"
 #include "CRasDialer.h"
 #include "DesktopNotifier.h"
+#include "DialupErrors.h"
 #include "LanguageLoader.h"
 #include "LanguageStrings.h"
 #include "PhoneFixtures.h"
@@ -474,6 +475,16 @@ private Q_SLOTS:
         QVERIFY(prompter_.Messages().isEmpty());
         QTest::qWait(1500);
         QVERIFY(!Active());
+
+        // A password the network refuses ends the dialing again, and is said.
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(window_->Sequence().ReconnectPending(), 15000);
+        qputenv("FAKE_PPPD_TRANSCRIPT", QByteArray(BRAXLOW_SOURCE_DIR "/tests/data/ppp-auth-failure.log"));
+        QTRY_COMPARE_WITH_TIMEOUT(prompter_.Messages().size(), 1, 20000);
+        QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(Ras::kAuthenticationFailure)));
+        QVERIFY(!window_->Sequence().ReconnectPending());
+        QVERIFY(!Active());
+        QVERIFY(Shown());
     }
 
     void screenshots()
