@@ -383,53 +383,18 @@ private Q_SLOTS:
     void realProgramConnectsDropsAndDisconnects()
     {
         QTemporaryDir home;
-        const QString program = home.filePath(QStringLiteral("bin"));
-        QCOMPARE(Run(QStringLiteral("cp -a '%1' '%2' && echo ok").arg(TestSupport::ProgramDirectory(), program)).trimmed(),
-                 QStringLiteral("ok"));
-        QFile::remove(program + QStringLiteral("/BXUSER.mdb"));
-        const QString config = home.filePath(QStringLiteral("config"));
         const QString link = home.filePath(QStringLiteral("phone"));
         QVERIFY(StartLinkedPhone(link, {"--network-drop-after", "15"}));
-        int id = 0;
-        {
-            RecordingPrompter yes;
-            BraxlowApp::Options options;
-            options.programFilePath = program + QStringLiteral("/braxlow");
-            options.settingsRoot = config;
-            options.lockDirectory = home.path();
-            BraxlowApp app(options, yes);
-            QVERIFY(app.Startup());
-            ConnectionEntry entry;
-            entry.ConnectName = QStringLiteral("Guest network");
-            entry.APNName = QStringLiteral("internet");
-            entry.PhoneNumber = QStringLiteral("*99#");
-            entry.UserName = QStringLiteral("web");
-            entry.CheckPasswd = 0;
-            const std::optional<int> added = app.Data().AddEntry(entry);
-            QVERIFY(added);
-            id = *added;
-            QVERIFY(app.SerialPorts().AddExplicit(7, link, DialupController::kDeviceName));
-            app.Settings().SavePort(7);
-        }
-
-        qputenv("DISPLAY", ":9");
+        const int id = Install(home, link, false);
+        QVERIFY(id > 0);
+        const QString program = home.filePath(QStringLiteral("bin"));
         XProgram x, tray, braxlow;
-        QVERIFY(x.Start(QStringLiteral("Xvfb"), {QStringLiteral(":9"), QStringLiteral("-screen"), QStringLiteral("0"),
-                                                 QStringLiteral("800x600x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")}));
-        QVERIFY(Eventually([] { return QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X9")); }, 20000));
+        QVERIFY(StartDisplay(x));
         QVERIFY(tray.Start(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("bottom"), QStringLiteral("--align"),
                                                       QStringLiteral("right"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
                                                       QStringLiteral("--width"), QStringLiteral("120"), QStringLiteral("--height"),
                                                       QStringLiteral("24")}));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QStringLiteral("BRAXLOW_CONFIG_HOME"), config);
-        // Under the sanitizers: the X keyboard library hands strndup() buffers
-        // without a terminating zero, which C allows and the strict check does not.
-        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-            env.insert(QStringLiteral("ASAN_OPTIONS"),
-                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
-        braxlow.process.setProcessEnvironment(env);
+        braxlow.process.setProcessEnvironment(ProgramEnvironment(home.filePath(QStringLiteral("config"))));
         QVERIFY(braxlow.Start(program + QStringLiteral("/braxlow"), {QStringLiteral("/ID:%1").arg(id), QStringLiteral("--verbose")}));
         auto said = [&braxlow, this](int text) { return braxlow.output.contains(("status: " + Text(text)).toUtf8()); };
         auto pump = [](int ms) { QTest::qWait(ms); };
@@ -617,35 +582,11 @@ private Q_SLOTS:
     void realProgramKeepsTheMonthWhenKilled()
     {
         QTemporaryDir home;
-        const QString program = home.filePath(QStringLiteral("bin"));
-        QCOMPARE(Run(QStringLiteral("cp -a '%1' '%2' && echo ok").arg(TestSupport::ProgramDirectory(), program)).trimmed(),
-                 QStringLiteral("ok"));
-        QFile::remove(program + QStringLiteral("/BXUSER.mdb"));
         const QString config = home.filePath(QStringLiteral("config"));
         const QString link = home.filePath(QStringLiteral("phone"));
         QVERIFY(StartLinkedPhone(link, {}));
-        int id = 0;
-        {
-            RecordingPrompter yes;
-            BraxlowApp::Options options;
-            options.programFilePath = program + QStringLiteral("/braxlow");
-            options.settingsRoot = config;
-            options.lockDirectory = home.path();
-            BraxlowApp app(options, yes);
-            QVERIFY(app.Startup());
-            ConnectionEntry entry;
-            entry.ConnectName = QStringLiteral("Guest network");
-            entry.APNName = QStringLiteral("internet");
-            entry.PhoneNumber = QStringLiteral("*99#");
-            entry.UserName = QStringLiteral("web");
-            entry.Password = QStringLiteral("secret");
-            entry.CheckPasswd = 1;
-            const std::optional<int> added = app.Data().AddEntry(entry);
-            QVERIFY(added);
-            id = *added;
-            QVERIFY(app.SerialPorts().AddExplicit(7, link, DialupController::kDeviceName));
-            app.Settings().SavePort(7);
-        }
+        const int id = Install(home, link, true);
+        QVERIFY(id > 0);
         auto stored = [&] {
             SettingsStore store(config);
             const QString key = UsageMeter::KeyOf(id);
@@ -657,20 +598,11 @@ private Q_SLOTS:
                    Run(QStringLiteral("cat /sys/class/net/ppp0/statistics/tx_bytes")).trimmed().toULongLong();
         };
 
-        qputenv("DISPLAY", ":9");
         XProgram x;
-        QVERIFY(x.Start(QStringLiteral("Xvfb"), {QStringLiteral(":9"), QStringLiteral("-screen"), QStringLiteral("0"),
-                                                 QStringLiteral("800x600x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")}));
-        QVERIFY(Eventually([] { return QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X9")); }, 20000));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        env.insert(QStringLiteral("BRAXLOW_CONFIG_HOME"), config);
-        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
-            env.insert(QStringLiteral("ASAN_OPTIONS"),
-                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
+        QVERIFY(StartDisplay(x));
         auto runAndConnect = [&](XProgram& braxlow) {
-            braxlow.process.setProcessEnvironment(env);
-            if (!braxlow.Start(program + QStringLiteral("/braxlow"), {QStringLiteral("/ID:%1").arg(id), QStringLiteral("--verbose")}))
+            braxlow.process.setProcessEnvironment(ProgramEnvironment(config));
+            if (!braxlow.Start(home.filePath(QStringLiteral("bin/braxlow")), {QStringLiteral("/ID:%1").arg(id), QStringLiteral("--verbose")}))
                 return false;
             QString window;
             if (!Eventually([&] { QTest::qWait(100); window = MainWindowId(true); return !window.isEmpty(); }, 60000))
@@ -709,6 +641,59 @@ private Q_SLOTS:
     }
 
 private:
+    // A copy of the program as a user has it, with one entry on the phone at
+    // `link`, its password remembered or not; the entry's number, 0 on failure.
+    int Install(const QTemporaryDir& home, const QString& link, bool rememberPassword)
+    {
+        const QString program = home.filePath(QStringLiteral("bin"));
+        if (Run(QStringLiteral("cp -a '%1' '%2' && echo ok").arg(TestSupport::ProgramDirectory(), program)).trimmed() !=
+            QLatin1String("ok"))
+            return 0;
+        QFile::remove(program + QStringLiteral("/BXUSER.mdb"));
+        RecordingPrompter yes;
+        BraxlowApp::Options options;
+        options.programFilePath = program + QStringLiteral("/braxlow");
+        options.settingsRoot = home.filePath(QStringLiteral("config"));
+        options.lockDirectory = home.path();
+        BraxlowApp app(options, yes);
+        if (!app.Startup())
+            return 0;
+        ConnectionEntry entry;
+        entry.ConnectName = QStringLiteral("Guest network");
+        entry.APNName = QStringLiteral("internet");
+        entry.PhoneNumber = QStringLiteral("*99#");
+        entry.UserName = QStringLiteral("web");
+        entry.Password = rememberPassword ? QStringLiteral("secret") : QString();
+        entry.CheckPasswd = rememberPassword ? 1 : 0;
+        const std::optional<int> added = app.Data().AddEntry(entry);
+        if (!added || !app.SerialPorts().AddExplicit(7, link, DialupController::kDeviceName))
+            return 0;
+        app.Settings().SavePort(7);
+        return *added;
+    }
+
+    // An X display :9 for the program's window.
+    static bool StartDisplay(XProgram& x)
+    {
+        qputenv("DISPLAY", ":9");
+        return x.Start(QStringLiteral("Xvfb"), {QStringLiteral(":9"), QStringLiteral("-screen"), QStringLiteral("0"),
+                                                QStringLiteral("800x600x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")}) &&
+               Eventually([] { return QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X9")); }, 20000);
+    }
+
+    static QProcessEnvironment ProgramEnvironment(const QString& config)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(QStringLiteral("BRAXLOW_CONFIG_HOME"), config);
+        // Under the sanitizers: the X keyboard library hands strndup() buffers
+        // without a terminating zero, which C allows and the strict check does not.
+        if (env.contains(QStringLiteral("ASAN_OPTIONS")))
+            env.insert(QStringLiteral("ASAN_OPTIONS"),
+                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":strict_string_checks=0"));
+        return env;
+    }
+
     // A phone the port map reaches through a link that stays when the phone
     // is started again.
     bool StartLinkedPhone(const QString& link, const QStringList& more)
