@@ -9,13 +9,13 @@
 #include "ContextNumber.h"
 #include "DataStore.h"
 #include "LanguageLoader.h"
-#include "UsageMeter.h"
 #include "LanguageStrings.h"
 #include "LanguageTable.h"
 #include "OptionCommands.h"
 #include "Prompter.h"
 #include "SkinPictures.h"
 #include "StringIds.h"
+#include "UsageMeter.h"
 #include "ui_CEntryListDlg.h"
 
 #include <QActionGroup>

@@ -408,7 +408,7 @@ void CMainDlg::AddTrayIcon()
     }
     const QIcon icon = Skin::Icon(214);
     tray_->setIcon(icon);
-    tray_->setToolTip(trayTip_.isEmpty() ? ShellTexts::TrayTip(windowTitle()) : trayTip_);
+    tray_->setToolTip(TrayTipText());
     tray_->show();
     setWindowIcon(icon);
 }
@@ -435,7 +435,7 @@ void CMainDlg::ShowStatus(const QString& text)
         return;
     status_ = text;
     // Painted, the line is no text a screen reader finds: the window tells it.
-    setAccessibleDescription(detail_.isEmpty() ? status_ : status_ + QLatin1Char('\n') + detail_);
+    setAccessibleDescription(text);
     RefreshStatus();
     Q_EMIT statusTextChanged(text);
 }
@@ -444,8 +444,9 @@ void CMainDlg::ShowDetail(const QString& text)
 {
     if (text == detail_)
         return;
+    // Not in the window's description: a screen reader would read the
+    // counters out every second.
     detail_ = text;
-    setAccessibleDescription(detail_.isEmpty() ? status_ : status_ + QLatin1Char('\n') + detail_);
     RefreshStatus();
 }
 
@@ -455,7 +456,7 @@ void CMainDlg::ShowTrayTip(const QString& text)
         return;
     trayTip_ = text;
     if (tray_)
-        tray_->setToolTip(trayTip_.isEmpty() ? ShellTexts::TrayTip(windowTitle()) : trayTip_);
+        tray_->setToolTip(TrayTipText());
 }
 
 void CMainDlg::Notify(const QString& summary, const QString& body)

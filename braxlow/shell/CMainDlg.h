@@ -78,7 +78,7 @@ public:
     QString StatusText() const { return status_; }
     // The lines under the status (traffic, countdown) and the tray tip.
     QString DetailText() const { return detail_; }
-    QString TrayTipText() const { return trayTip_; }
+    QString TrayTipText() const { return trayTip_.isEmpty() ? ShellTexts::TrayTip(windowTitle()) : trayTip_; }
     QString EntryCaption() const { return caption_; }
     bool TrayIconShown() const;
     // The tray icon's menu as it was last built (for its texts and items).
