@@ -7,6 +7,7 @@
 #include "DesktopNotifier.h"
 #include "LinkCounters.h"
 #include "PhoneFixtures.h"
+#include "PppLinks.h"
 #include "SettingsStore.h"
 #include "ShellTexts.h"
 #include "TestSupport.h"
@@ -253,6 +254,10 @@ private Q_SLOTS:
         pppd.start();
         QVERIFY(pppd.waitForStarted());
         const QByteArray pid = QByteArray::number(pppd.processId());
+        // The start returns once the exec has begun; the kernel shows the new
+        // program's command line a moment later.
+        QTRY_VERIFY_WITH_TIMEOUT(PppLinks(paths).IsLink(quint32(pppd.processId()), QStringLiteral("Braxlow"), true),
+                                 10000);
         const QString pidFile = paths.runDirs.at(0) + QStringLiteral("/ppp-Braxlow.pid");
         QVERIFY(WriteFile(paths.netClass + QStringLiteral("/ppp3/statistics/rx_bytes"), "123456\n"));
         QVERIFY(WriteFile(paths.netClass + QStringLiteral("/ppp3/statistics/tx_bytes"), "7890\n"));
