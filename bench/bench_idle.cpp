@@ -50,11 +50,7 @@ int main(int argc, char* argv[])
     TestSupport::ProgramFolder folder;
     QTemporaryDir dir;
     RecordingPrompter prompter;
-    BraxlowApp::Options options;
-    options.programFilePath = folder.ProgramFile();
-    options.settingsRoot = dir.filePath(QStringLiteral("config"));
-    options.lockDirectory = dir.path();
-    BraxlowApp app(options, prompter);
+    BraxlowApp app(TestSupport::AppOptions(folder.ProgramFile(), dir.path()), prompter);
     if (!app.Startup())
         return 1;
     ConnectInfo info;
@@ -71,8 +67,9 @@ int main(int argc, char* argv[])
     qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir.path(), QStringLiteral("up"),
                                                                     QStringLiteral("sleep 3600\n"))));
     TestSupport::NoHelp help;
-    CMainDlg window(CMainDlg::Services{app, help, dir.filePath(QStringLiteral("braxlow.pbk")),
-                                       StandInPppd(dir.path()), 5, PortConflictSources()});
+    const DialerPaths paths = StandInPppd(dir.path());
+    CMainDlg window(CMainDlg::Services{app, help, dir.filePath(QStringLiteral("braxlow.pbk")), paths, 5,
+                                       PortConflictSources()});
     window.show();
     window.findChild<QAbstractButton*>(QStringLiteral("button4464"))->click();
     if (!window.Sequence().Connected()) {
@@ -80,24 +77,13 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    // pppd's pid file names the interface; the kernel's counters of it.
-    const QString statistics = dir.filePath(QStringLiteral("net/ppp9/statistics/"));
-    QDir().mkpath(statistics);
     quint64 traffic = 1000;
     auto count = [&] {
         traffic += 120; // an echo request and its answer
-        for (const char* name : {"rx_bytes", "tx_bytes"}) {
-            QFile f(statistics + QLatin1String(name));
-            if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                f.write(QByteArray::number(traffic));
-        }
+        return FakeLinkCounters(paths, window.Dialer().Handle(), traffic, traffic);
     };
-    count();
-    QFile pidFile(dir.filePath(QStringLiteral("run/ppp-Braxlow.pid")));
-    if (!pidFile.open(QIODevice::WriteOnly) ||
-        pidFile.write(QByteArray::number(window.Dialer().Handle()) + "\nppp9\n") <= 0)
+    if (!count())
         return 1;
-    pidFile.close();
     QTimer echoes;
     QObject::connect(&echoes, &QTimer::timeout, count);
     echoes.start(qEnvironmentVariableIntValue("BENCH_ECHO_MS") > 0 ? qEnvironmentVariableIntValue("BENCH_ECHO_MS") : 10000);

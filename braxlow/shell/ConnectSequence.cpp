@@ -429,7 +429,6 @@ void ConnectSequence::ReconnectNow()
     case Outcome::Refused:
     case Outcome::PhoneMissing:
     case Outcome::Canceled:
-    case Outcome::None:
         if (!closing_)
             quiet_.ShowKept();
         return;

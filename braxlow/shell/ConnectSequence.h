@@ -180,8 +180,8 @@ private:
     bool inCloseRequest_ = false;
 
     // How the last connect command ended.
-    enum class Outcome { None, Connected, Canceled, PhoneMissing, PhoneNotReady, Refused, DialFailed };
-    Outcome outcome_ = Outcome::None;
+    enum class Outcome { Connected, Canceled, PhoneMissing, PhoneNotReady, Refused, DialFailed };
+    Outcome outcome_ = Outcome::Canceled;
     bool automatic_ = false;   // the connect command is a dial-again
     bool userEnded_ = false;   // the user hung up or is leaving: nothing dials again
     int attempt_ = 0;          // dials-again since the last line that stayed up

@@ -477,11 +477,7 @@ private Q_SLOTS:
         TestSupport::ProgramFolder folder;
         QTemporaryDir dir;
         RecordingPrompter yes;
-        BraxlowApp::Options options;
-        options.programFilePath = folder.ProgramFile();
-        options.settingsRoot = dir.filePath(QStringLiteral("config"));
-        options.lockDirectory = dir.path();
-        BraxlowApp app(options, yes);
+        BraxlowApp app(TestSupport::AppOptions(folder.ProgramFile(), dir.path()), yes);
         QVERIFY(app.Startup());
         yes.Clear(); // the new user database's question
         ConnectInfo info;
@@ -654,11 +650,7 @@ private:
             return 0;
         QFile::remove(program + QStringLiteral("/BXUSER.mdb"));
         RecordingPrompter yes;
-        BraxlowApp::Options options;
-        options.programFilePath = program + QStringLiteral("/braxlow");
-        options.settingsRoot = home.filePath(QStringLiteral("config"));
-        options.lockDirectory = home.path();
-        BraxlowApp app(options, yes);
+        BraxlowApp app(TestSupport::AppOptions(program + QStringLiteral("/braxlow"), home.path()), yes);
         if (!app.Startup())
             return 0;
         ConnectionEntry entry;

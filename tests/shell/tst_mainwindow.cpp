@@ -48,13 +48,6 @@ struct RecordingNotifier : DesktopNotifier
     void Notify(const QString& summary, const QString& body) override { notes.append({summary, body}); }
 };
 
-bool WriteFile(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
-}
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -574,9 +567,7 @@ private Q_SLOTS:
 private:
     BraxlowApp::Options Options() const
     {
-        BraxlowApp::Options options;
-        options.programFilePath = folder_->ProgramFile();
-        options.settingsRoot = dir_.filePath(QStringLiteral("config"));
+        BraxlowApp::Options options = TestSupport::AppOptions(folder_->ProgramFile(), dir_.path());
         options.lockDirectory = dir_.filePath(QStringLiteral("locks"));
         return options;
     }
@@ -611,11 +602,7 @@ private:
     // What pppd and the kernel say of the window's link: its interface and counters.
     bool Counters(quint64 received, quint64 sent)
     {
-        const QString net = StandInPppd(dir_.path()).netClass + QStringLiteral("/ppp9/statistics/");
-        return WriteFile(net + QStringLiteral("rx_bytes"), QByteArray::number(received)) &&
-               WriteFile(net + QStringLiteral("tx_bytes"), QByteArray::number(sent)) &&
-               WriteFile(dir_.filePath(QStringLiteral("run/ppp-Braxlow.pid")),
-                         QByteArray::number(window_->Dialer().Handle()) + "\nppp9\n");
+        return FakeLinkCounters(StandInPppd(dir_.path()), window_->Dialer().Handle(), received, sent);
     }
     // In the tray, or minimized where the desktop has no tray (offscreen).
     bool Away() const { return !window_->isVisible() || window_->isMinimized(); }

@@ -12,16 +12,11 @@
 
 namespace {
 
+using TestSupport::WriteFile;
+
 QString Message(const QString& name)
 {
     return QStringLiteral("The phone's port is in use by %1. Close %1 and try again.").arg(name);
-}
-
-void WriteFile(const QString& path, const QByteArray& data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size());
 }
 
 // A NamedLock held by a child process until it is killed: the test program runs
@@ -158,7 +153,7 @@ private slots:
                 SettingsStore(f.machine.path(), QStringLiteral("Korvane/OrlimbOutlook.reg"))
                     .WriteValues(QString(), {{QStringLiteral("OrlimbStatus"), c.status},
                                              {QStringLiteral("ConnectedCOMPort"), c.connected}}));
-            WriteFile(f.proc.filePath(QStringLiteral("4242/comm")), c.comm);
+            QVERIFY(WriteFile(f.proc.filePath(QStringLiteral("4242/comm")), c.comm));
             QCOMPARE(PortConflict(f.s.settings, f.prompter, f.Sources()).Explanation(),
                      c.conflict ? Message(QStringLiteral("Outlook(Orlimb)")) : QString());
         }
@@ -186,12 +181,12 @@ private slots:
         // has open; the name comes out as one short line.
         const QString lock =
             f.uucp.filePath(QStringLiteral("LCK..") + QFileInfo(pty.SlavePath()).fileName());
-        WriteFile(f.proc.filePath(QStringLiteral("1/comm")),
-                  "\x1b[31mevil\r\nname\xe2\x80\xae" + QByteArray(100, 'x'));
+        QVERIFY(WriteFile(f.proc.filePath(QStringLiteral("1/comm")),
+                          "\x1b[31mevil\r\nname\xe2\x80\xae" + QByteArray(100, 'x')));
         const qint32 binary = 1;
         for (const QByteArray& owner :
              {QByteArray("         1\n"), QByteArray(reinterpret_cast<const char*>(&binary), 4)}) {
-            WriteFile(lock, owner);
+            QVERIFY(WriteFile(lock, owner));
             const auto holder =
                 PortConflict::PortHolder(pty.SlavePath(), f.proc.path(), f.uucp.path());
             QVERIFY(holder && holder->pid == 1);
@@ -202,7 +197,7 @@ private slots:
         // does not count; a FIFO in the lock's place does not hang the search.
         child.kill();
         QVERIFY(child.waitForFinished(10000));
-        WriteFile(lock, QByteArray::number(pid).rightJustified(10, ' ') + '\n');
+        QVERIFY(WriteFile(lock, QByteArray::number(pid).rightJustified(10, ' ') + '\n'));
         QCOMPARE(check.Explanation(), QString());
         QVERIFY(QFile::remove(lock) && ::mkfifo(QFile::encodeName(lock).constData(), 0600) == 0);
         QCOMPARE(check.Explanation(), QString());

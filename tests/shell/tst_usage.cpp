@@ -18,6 +18,8 @@
 
 namespace {
 
+using TestSupport::WriteFile;
+
 // The desktop's notification service as a session bus of the test's own
 // offers it: it keeps what it was asked to show.
 class FakeNotifications : public QObject
@@ -39,13 +41,6 @@ public Q_SLOTS:
 };
 
 constexpr quint64 kMB = 1024 * 1024;
-
-bool WriteFile(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
-}
 
 } // namespace
 
@@ -259,26 +254,25 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(PppLinks(paths).IsLink(quint32(pppd.processId()), QStringLiteral("Braxlow"), true),
                                  10000);
         const QString pidFile = paths.runDirs.at(0) + QStringLiteral("/ppp-Braxlow.pid");
-        QVERIFY(WriteFile(paths.netClass + QStringLiteral("/ppp3/statistics/rx_bytes"), "123456\n"));
-        QVERIFY(WriteFile(paths.netClass + QStringLiteral("/ppp3/statistics/tx_bytes"), "7890\n"));
+        QVERIFY(FakeLinkCounters(paths, pppd.processId(), 123456, 7890));
 
         // Dialing: pppd has written its number, not yet an interface.
         QVERIFY(WriteFile(pidFile, pid + "\n"));
         QVERIFY(!LinkCounterReader::Read(paths, QStringLiteral("Braxlow")));
-        QVERIFY(WriteFile(pidFile, pid + "\nppp3\n"));
+        QVERIFY(WriteFile(pidFile, pid + "\nppp9\n"));
         const std::optional<LinkCounters> counters = LinkCounterReader::Read(paths, QStringLiteral("Braxlow"));
         QVERIFY(counters);
-        QCOMPARE(counters->interfaceName, QStringLiteral("ppp3"));
+        QCOMPARE(counters->interfaceName, QStringLiteral("ppp9"));
         QCOMPARE(counters->received, quint64(123456));
         QCOMPARE(counters->sent, quint64(7890));
         // A name that leaves the folder, and a pid file another program's
         // number took over, give nothing.
-        QVERIFY(WriteFile(pidFile, pid + "\n../../ppp3\n"));
+        QVERIFY(WriteFile(pidFile, pid + "\n../../ppp9\n"));
         QVERIFY(!LinkCounterReader::Read(paths, QStringLiteral("Braxlow")));
-        QVERIFY(WriteFile(pidFile, QByteArray::number(QCoreApplication::applicationPid()) + "\nppp3\n"));
+        QVERIFY(WriteFile(pidFile, QByteArray::number(QCoreApplication::applicationPid()) + "\nppp9\n"));
         QVERIFY(!LinkCounterReader::Read(paths, QStringLiteral("Braxlow")));
-        QVERIFY(WriteFile(pidFile, pid + "\nppp3\n"));
-        QVERIFY(WriteFile(paths.netClass + QStringLiteral("/ppp3/statistics/tx_bytes"), "lots\n"));
+        QVERIFY(WriteFile(pidFile, pid + "\nppp9\n"));
+        QVERIFY(WriteFile(paths.netClass + QStringLiteral("/ppp9/statistics/tx_bytes"), "lots\n"));
         QVERIFY(!LinkCounterReader::Read(paths, QStringLiteral("Braxlow")));
         for (const char* bad : {"", ".", "..", "a/b", "ppp0 x", "abcdefghijklmnop"})
             QVERIFY2(!LinkCounterReader::IsInterfaceName(QString::fromLatin1(bad)), bad);

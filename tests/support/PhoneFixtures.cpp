@@ -147,3 +147,12 @@ DialerPaths StandInPppd(const QString& folder)
     QDir().mkpath(folder + QStringLiteral("/run"));
     return paths;
 }
+
+bool FakeLinkCounters(const DialerPaths& paths, qint64 pid, quint64 received, quint64 sent)
+{
+    const QString statistics = paths.netClass + QStringLiteral("/ppp9/statistics/");
+    return TestSupport::WriteFile(statistics + QStringLiteral("rx_bytes"), QByteArray::number(received)) &&
+           TestSupport::WriteFile(statistics + QStringLiteral("tx_bytes"), QByteArray::number(sent)) &&
+           TestSupport::WriteFile(paths.runDirs.value(0) + QStringLiteral("/ppp-Braxlow.pid"),
+                                  QByteArray::number(pid) + "\nppp9\n");
+}

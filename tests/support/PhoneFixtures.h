@@ -61,3 +61,8 @@ QString PppTranscript(const QString& folder, const QString& name, const QString&
 // The dialer's paths with pppd's stand-in for pppd, its run and runtime
 // folders under `folder`.
 DialerPaths StandInPppd(const QString& folder);
+
+// What pppd and the kernel say of a link that is up: the pid file under the
+// first of `paths`' run folders names process `pid` and interface ppp9, whose
+// counters under `paths.netClass` are `received` and `sent`.
+bool FakeLinkCounters(const DialerPaths& paths, qint64 pid, quint64 received, quint64 sent);

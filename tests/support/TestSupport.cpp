@@ -32,6 +32,22 @@ void IsolateUserDirectories()
     QStandardPaths::setTestModeEnabled(true);
 }
 
+bool WriteFile(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
+}
+
+BraxlowApp::Options AppOptions(const QString& programFile, const QString& home)
+{
+    BraxlowApp::Options options;
+    options.programFilePath = programFile;
+    options.settingsRoot = home + QStringLiteral("/config");
+    options.lockDirectory = home;
+    return options;
+}
+
 QString ProgramDirectory()
 {
     return QStringLiteral(BRAXLOW_PROGRAM_DIR);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AppSettings.h"
+#include "BraxlowApp.h"
 #include "DataStore.h"
 #include "Prompter.h"
 #include "SettingsStore.h"
@@ -22,6 +23,9 @@ void IsolateUserDirectories();
 // Where the build put the program and its data files ("Lang", help files).
 QString ProgramDirectory();
 
+// Writes `text` as the whole of the file at `path`, making its folders.
+bool WriteFile(const QString& path, const QByteArray& text);
+
 // A program directory of the test's own: the delivered BXSYS.mdb and the
 // language tables of the build, and no user database until one is made.
 class ProgramFolder
@@ -34,6 +38,9 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// The program at `programFile` with its settings and locks under `home`.
+BraxlowApp::Options AppOptions(const QString& programFile, const QString& home);
 
 // Settings in a temporary folder, loaded as at start-up, with the program
 // directory of the build and the English table loaded.
