@@ -152,10 +152,8 @@ private Q_SLOTS:
 
     void textsFitTheirPlaces()
     {
-        QCOMPARE(UsageFormat::Bytes(0), QStringLiteral("0 B"));
         QCOMPARE(UsageFormat::Bytes(1023), QStringLiteral("1023 B"));
         QCOMPARE(UsageFormat::Bytes(1536), QStringLiteral("1.5 kB"));
-        QCOMPARE(UsageFormat::Bytes(300 * 1024), QStringLiteral("300 kB"));
         QCOMPARE(UsageFormat::Bytes(5 * kMB / 2), QStringLiteral("2.5 MB"));
         QCOMPARE(UsageFormat::Bytes(1024 * 1024 * kMB), QStringLiteral("1.00 TB"));
         QCOMPARE(UsageFormat::Bytes(~quint64(0)), QStringLiteral("16777216 TB"));
