@@ -3,11 +3,11 @@
 // filled from the database, the stored entry looked up, and the window shown.
 // The goal: 1,000 entries within 1.5 times the cost of 10, and no worse than
 // linear growth after that.
-#include "BraxlowApp.h"
-#include "CEntryListDlg.h"
-#include "CRasDialer.h"
-#include "LanguageLoader.h"
-#include "Prompter.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/Prompter.h"
+#include "core/shell/BraxlowApp.h"
+#include "gui/entries/CEntryListDlg.h"
 
 #include <QApplication>
 #include <QSqlDatabase>

@@ -7,14 +7,14 @@
 // ms of CPU a minute).
 //
 //   bench_idle [--seconds N]     (default 60)
-#include "BraxlowApp.h"
-#include "CMainDlg.h"
-#include "CRasDialer.h"
-#include "LanguageLoader.h"
-#include "PhoneFixtures.h"
-#include "PortMap.h"
-#include "TestSupport.h"
-#include "WindowTests.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/shell/BraxlowApp.h"
+#include "gui/shell/CMainDlg.h"
+#include "phonelink/PortMap.h"
+#include "support/PhoneFixtures.h"
+#include "support/TestSupport.h"
+#include "support/WindowTests.h"
 
 #include <QAbstractButton>
 #include <QApplication>

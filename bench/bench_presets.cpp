@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The three preset queries over the delivered BXSYS.mdb, as the entry editor
 // runs them on every country or provider change.
-#include "AppSettings.h"
-#include "DataStore.h"
-#include "Prompter.h"
-#include "SettingsStore.h"
+#include "core/entries/DataStore.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/Prompter.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

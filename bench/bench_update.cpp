@@ -4,8 +4,8 @@
 // Reports the rate and the share of the time spent outside the socket (writing
 // the file and updating the window).
 
-#include "UpdateClient.h"
-#include "UpdateProtocol.h"
+#include "update/UpdateClient.h"
+#include "update/UpdateProtocol.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,8 +4,8 @@
 //
 // Input: the first byte splits the rest into the pieces that arrive between
 // polls; an empty piece is a poll with nothing new.
-#include "AtAnswer.h"
-#include "CComm.h"
+#include "core/phone/AtAnswer.h"
+#include "phonelink/CComm.h"
 
 #include <QByteArray>
 #include <QString>

@@ -5,8 +5,8 @@
 //
 // Input: the bytes as the link hands them over (Latin-1); the first byte is
 // also taken as a data coding scheme for the USSD decoder.
-#include "PhoneStatus.h"
-#include "Ussd.h"
+#include "core/phone/PhoneStatus.h"
+#include "core/phone/Ussd.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,7 +4,7 @@
 //
 // Input: bytes 0-1 are the COM number (signed, little-endian), the rest the
 // entry as the settings keep it, in UTF-8.
-#include "PortMap.h"
+#include "phonelink/PortMap.h"
 
 #include <QByteArray>
 #include <QString>

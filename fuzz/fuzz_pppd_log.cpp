@@ -4,7 +4,7 @@
 //
 // Input: byte 0 is the exit (bit 0: by a signal, the rest: the status), byte 1
 // how many log lines come before the exit; the rest is the log.
-#include "PppdProgress.h"
+#include "core/dialup/PppdProgress.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,7 +2,7 @@
 // The settings file is the one input every user edits by hand and every crash can
 // leave half-written, so reading must survive any bytes, and what was read must
 // survive a save and a reload unchanged.
-#include "RegistryFormat.h"
+#include "core/settings/RegistryFormat.h"
 
 #include <QBuffer>
 #include <QByteArray>

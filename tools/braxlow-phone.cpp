@@ -7,16 +7,16 @@
 //   braxlow-phone --port COM7       one port (or a device path the port map knows)
 //   braxlow-phone --json            one JSON array of the ports
 //   braxlow-phone --session         also run Braxlow's AT session, with a transcript
-#include "AtSession.h"
-#include "BraxlowApp.h"
-#include "CComm.h"
-#include "CIrDASock.h"
-#include "CRasDialer.h"
-#include "LanguageLoader.h"
-#include "ModemRegistry.h"
-#include "PhoneReport.h"
-#include "PortMap.h"
 #include "ToolPrompter.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/dialup/ModemRegistry.h"
+#include "core/phone/AtSession.h"
+#include "core/phone/PhoneReport.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/shell/BraxlowApp.h"
+#include "phonelink/CComm.h"
+#include "phonelink/CIrDASock.h"
+#include "phonelink/PortMap.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

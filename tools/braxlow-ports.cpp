@@ -6,10 +6,10 @@
 //   braxlow-ports add [--absent] COM7 /dev/pts/5 ["Korvane GPRS MODEM"]
 //   braxlow-ports remove COM7
 //   braxlow-ports use COM7             Braxlow talks to the phone on COM7
-#include "BraxlowApp.h"
-#include "ModemRegistry.h"
-#include "PortMap.h"
 #include "ToolPrompter.h"
+#include "core/dialup/ModemRegistry.h"
+#include "core/shell/BraxlowApp.h"
+#include "phonelink/PortMap.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -11,8 +11,8 @@
 // country holding the usual dial string; see README.md for the mapping. "Network
 // Codes" ties each network code (MCC, MNC) of a provider to the country and
 // provider names of its "APN Info" rows, so that a SIM can pick its own preset.
-#include "CountryList.h"
-#include "DataStore.h"
+#include "core/entries/CountryList.h"
+#include "core/entries/DataStore.h"
 
 #include <QCoreApplication>
 #include <QFile>

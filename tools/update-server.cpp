@@ -4,7 +4,7 @@
 // offers one version and one file from a folder; switches make it answer the
 // ways a troubled server would, for testing the client.
 
-#include "UpdateProtocol.h"
+#include "update/UpdateProtocol.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BaudRate.h"
+#include "phonelink/BaudRate.h"
 
 #include <asm/termbits.h>
 #include <sys/ioctl.h>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CComm.h"
+#include "phonelink/CComm.h"
 
-#include "BaudRate.h"
-#include "PortMap.h"
 #include "QuarrinHost.h"
+#include "phonelink/BaudRate.h"
+#include "phonelink/PortMap.h"
 
 #include <QDir>
 #include <QFile>

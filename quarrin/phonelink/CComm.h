@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CIrDASock.h"
+#include "phonelink/CIrDASock.h"
 #include "quarrin_export.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CIrDASock.h"
+#include "phonelink/CIrDASock.h"
 
-#include "DeviceTreeWalk.h"
-#include "MachineRegistry.h"
+#include "phonelink/DeviceTreeWalk.h"
+#include "phonelink/MachineRegistry.h"
 
 #include <QMutex>
 

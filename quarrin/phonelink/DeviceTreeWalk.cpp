@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DeviceTreeWalk.h"
+#include "phonelink/DeviceTreeWalk.h"
 
-#include "MachineRegistry.h"
+#include "phonelink/MachineRegistry.h"
 
 namespace Quarrin {
 

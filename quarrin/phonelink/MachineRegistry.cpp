@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "MachineRegistry.h"
+#include "phonelink/MachineRegistry.h"
 
-#include "PortMap.h"
+#include "phonelink/PortMap.h"
 
 #include <QMutex>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "RegistryTree.h"
+#include "phonelink/RegistryTree.h"
 #include "quarrin_export.h"
 
 #include <memory>

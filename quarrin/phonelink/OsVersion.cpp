@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OsVersion.h"
+#include "phonelink/OsVersion.h"
 
 #include <QString>
 #include <QStringList>

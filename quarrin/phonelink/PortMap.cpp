@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PortMap.h"
+#include "phonelink/PortMap.h"
 
 #include "QuarrinHost.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SerialDevices.h"
+#include "phonelink/SerialDevices.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CSelectDlg.h"
+#include "update/CSelectDlg.h"
 
+#include "ui_CSelectDlg.h"
 #include "LanguageLookup.h"
 #include "QuarrinHost.h"
 #include "QuarrinSkin.h"
-#include "ui_CSelectDlg.h"
 
 #include <QPushButton>
 #include <QTranslator>

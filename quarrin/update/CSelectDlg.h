@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "UpdateClient.h"
-#include "UpdateProtocol.h"
 #include "quarrin_export.h"
+#include "update/UpdateClient.h"
+#include "update/UpdateProtocol.h"
 
 #include <QDialog>
 

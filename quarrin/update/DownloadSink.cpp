@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DownloadSink.h"
+#include "update/DownloadSink.h"
 
-#include "UpdateProtocol.h"
+#include "update/UpdateProtocol.h"
 
 #include <QDir>
 #include <QStorageInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UpdateClient.h"
+#include "update/UpdateClient.h"
 
 #include <QTcpSocket>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UpdateProtocol.h"
+#include "update/UpdateProtocol.h"
 
 namespace UpdateProtocol {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FakeSysfs.h"
+#include "support/FakeSysfs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PhoneFixtures.h"
+#include "support/PhoneFixtures.h"
 
 #include <QDir>
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 

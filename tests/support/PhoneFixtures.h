@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PppdCommand.h"
+#include "core/dialup/PppdCommand.h"
 
 #include <QByteArray>
 #include <QProcess>

@@ -4,10 +4,10 @@
 // For the window tests' screenshots() functions, which scripts/screenshots runs
 // on a virtual display: where the pictures go, in which language, and the shot.
 
-#include "AppSettings.h"
-#include "LanguageLoader.h"
-#include "LanguageTable.h"
-#include "TestSupport.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageTable.h"
+#include "support/TestSupport.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SetupFixture.h"
+#include "support/SetupFixture.h"
 
-#include "LanguageLoader.h"
+#include "core/settings/LanguageLoader.h"
 
 #include <QFile>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "BraxlowApp.h"
-#include "CIrDASock.h"
-#include "CRasDialer.h"
-#include "FakeSysfs.h"
-#include "TestSupport.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/shell/BraxlowApp.h"
+#include "phonelink/CIrDASock.h"
+#include "support/FakeSysfs.h"
+#include "support/TestSupport.h"
 
 #include <QTemporaryDir>
 

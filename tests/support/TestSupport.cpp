@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
-#include "LanguageLoader.h"
+#include "core/settings/LanguageLoader.h"
 
 #include <QDir>
 #include <QSqlDatabase>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AppSettings.h"
-#include "BraxlowApp.h"
-#include "DataStore.h"
-#include "Prompter.h"
-#include "SettingsStore.h"
+#include "core/entries/DataStore.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/Prompter.h"
+#include "core/settings/SettingsStore.h"
+#include "core/shell/BraxlowApp.h"
 
 #include <QList>
 #include <QString>

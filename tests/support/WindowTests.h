@@ -4,7 +4,7 @@
 // For the window tests (and benchmarks) that link the windows: answering a
 // modal window as it opens, and a help viewer that opens nothing.
 
-#include "LanguageLoader.h"
+#include "core/settings/LanguageLoader.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AtSession.h"
-#include "PhoneFixtures.h"
-#include "PhoneReport.h"
-#include "TestSupport.h"
+#include "core/phone/AtSession.h"
+#include "core/phone/PhoneReport.h"
+#include "support/PhoneFixtures.h"
+#include "support/TestSupport.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CRasDialer.h"
+#include "core/dialup/CRasDialer.h"
 
-#include "AppSettings.h"
-#include "DialupErrors.h"
-#include "LanguageStrings.h"
-#include "ModemRegistry.h"
-#include "PortMap.h"
-#include "PppLinks.h"
-#include "PppdLauncher.h"
-#include "StringIds.h"
+#include "core/dialup/DialupErrors.h"
+#include "core/dialup/ModemRegistry.h"
+#include "core/dialup/PppLinks.h"
+#include "core/dialup/PppdLauncher.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+#include "phonelink/PortMap.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DialMonitor.h"
-#include "LinkCounters.h"
-#include "PhoneBook.h"
-#include "PppdCommand.h"
-#include "RasTypes.h"
+#include "core/dialup/DialMonitor.h"
+#include "core/dialup/LinkCounters.h"
+#include "core/dialup/PhoneBook.h"
+#include "core/dialup/PppdCommand.h"
+#include "core/dialup/RasTypes.h"
 
 #include <QString>
 

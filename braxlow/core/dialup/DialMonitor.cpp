@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DialMonitor.h"
+#include "core/dialup/DialMonitor.h"
 
 #include <QFile>
 

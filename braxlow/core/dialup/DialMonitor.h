@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PppdProgress.h"
-#include "RasTypes.h"
+#include "core/dialup/PppdProgress.h"
+#include "core/dialup/RasTypes.h"
 
 #include <QString>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DialupController.h"
+#include "core/dialup/DialupController.h"
 
-#include "AppSettings.h"
-#include "AtSession.h"
-#include "CIrDASock.h"
-#include "CRasDialer.h"
-#include "LanguageStrings.h"
-#include "ModemRegistry.h"
-#include "Prompter.h"
-#include "StringIds.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/dialup/ModemRegistry.h"
+#include "core/phone/AtSession.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/Prompter.h"
+#include "core/settings/StringIds.h"
+#include "phonelink/CIrDASock.h"
 
 #include <QThread>
 

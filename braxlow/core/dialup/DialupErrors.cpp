@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DialupErrors.h"
+#include "core/dialup/DialupErrors.h"
 
-#include "RasTypes.h"
+#include "core/dialup/RasTypes.h"
 
 QString DialupErrorText(int code)
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LinkCounters.h"
+#include "core/dialup/LinkCounters.h"
 
-#include "PppLinks.h"
+#include "core/dialup/PppLinks.h"
 
 #include <QFile>
 

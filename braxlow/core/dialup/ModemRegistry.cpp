@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ModemRegistry.h"
+#include "core/dialup/ModemRegistry.h"
 
-#include "DeviceTreeWalk.h"
-#include "MachineRegistry.h"
-#include "PlatformInfo.h"
-#include "SerialDevices.h"
+#include "core/settings/PlatformInfo.h"
+#include "phonelink/DeviceTreeWalk.h"
+#include "phonelink/MachineRegistry.h"
+#include "phonelink/SerialDevices.h"
 
 #include <QMutex>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "OsVersion.h"
-#include "RegistryTree.h"
+#include "phonelink/OsVersion.h"
+#include "phonelink/RegistryTree.h"
 
 #include <QList>
 #include <QPair>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PhoneBook.h"
+#include "core/dialup/PhoneBook.h"
 
 #include <QDir>
 #include <QFile>

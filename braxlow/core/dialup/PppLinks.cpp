@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PppLinks.h"
+#include "core/dialup/PppLinks.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PppdCommand.h"
+#include "core/dialup/PppdCommand.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PppdLauncher.h"
+#include "core/dialup/PppdLauncher.h"
 
 #include <QDir>
 #include <QFile>

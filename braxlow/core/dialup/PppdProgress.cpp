@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PppdProgress.h"
+#include "core/dialup/PppdProgress.h"
 
 PppdProgress::Change PppdProgress::SetState(int state)
 {

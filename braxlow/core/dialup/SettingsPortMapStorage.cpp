@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SettingsPortMapStorage.h"
+#include "core/dialup/SettingsPortMapStorage.h"
 
-#include "SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QVariant>
 

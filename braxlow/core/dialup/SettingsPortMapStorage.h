@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PortMap.h"
+#include "phonelink/PortMap.h"
 
 class SettingsStore;
 

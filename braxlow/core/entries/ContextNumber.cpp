@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ContextNumber.h"
+#include "core/entries/ContextNumber.h"
 
-#include "ConnectionEntry.h"
+#include "core/entries/ConnectionEntry.h"
 
 const QString kDefaultQosBase = QStringLiteral("1,0,0,3,0,0");
 const QString kDefaultQosTail = QStringLiteral(",0,0,3,0,0");

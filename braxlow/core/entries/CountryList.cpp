@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CountryList.h"
+#include "core/entries/CountryList.h"
 
 const QString kOthers = QStringLiteral("[Others]");
 const QString kBackToPresets = QStringLiteral("..");

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DataStore.h"
+#include "core/entries/DataStore.h"
 
-#include "AppSettings.h"
-#include "CountryList.h"
-#include "EntryChecks.h"
-#include "LanguageLoader.h"
-#include "Prompter.h"
+#include "core/entries/CountryList.h"
+#include "core/entries/EntryChecks.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/Prompter.h"
 
 #include <QAtomicInt>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ConnectionEntry.h"
+#include "core/entries/ConnectionEntry.h"
 
 #include <QList>
 #include <QString>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DesktopLauncher.h"
+#include "core/entries/DesktopLauncher.h"
 
 #include <QDir>
 #include <QFile>

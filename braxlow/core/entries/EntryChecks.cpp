@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EntryChecks.h"
+#include "core/entries/EntryChecks.h"
 
-#include "ConnectionEntry.h"
-#include "LanguageStrings.h"
-#include "StringIds.h"
+#include "core/entries/ConnectionEntry.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
 
 #include <QStringList>
 

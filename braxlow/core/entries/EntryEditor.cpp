@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EntryEditor.h"
+#include "core/entries/EntryEditor.h"
 
-#include "PhoneReport.h"
+#include "core/phone/PhoneReport.h"
 
-#include "ContextNumber.h"
-#include "CountryList.h"
-#include "DataStore.h"
-#include "LanguageStrings.h"
-#include "StringIds.h"
+#include "core/entries/ContextNumber.h"
+#include "core/entries/CountryList.h"
+#include "core/entries/DataStore.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
 
 #include <algorithm>
 #include <utility>

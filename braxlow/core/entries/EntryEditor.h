@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "UsageMeter.h"
+#include "core/shell/UsageMeter.h"
 
-#include "ConnectionEntry.h"
-#include "DataStore.h"
-#include "EntryChecks.h"
+#include "core/entries/ConnectionEntry.h"
+#include "core/entries/DataStore.h"
+#include "core/entries/EntryChecks.h"
 
 #include <QCollator>
 #include <QStringList>

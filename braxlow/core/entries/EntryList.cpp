@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EntryList.h"
+#include "core/entries/EntryList.h"
 
 namespace {
 

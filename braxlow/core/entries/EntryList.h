@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AppSettings.h"
-#include "ConnectionEntry.h"
+#include "core/entries/ConnectionEntry.h"
+#include "core/settings/AppSettings.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

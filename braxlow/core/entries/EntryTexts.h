@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "RasTypes.h"
-#include "StringIds.h"
+#include "core/dialup/RasTypes.h"
+#include "core/settings/StringIds.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AtAnswer.h"
+#include "core/phone/AtAnswer.h"
 
 bool AtAnswer::Complete(const QString& answer)
 {

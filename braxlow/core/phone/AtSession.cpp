@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AtSession.h"
+#include "core/phone/AtSession.h"
 
-#include "AtAnswer.h"
+#include "core/phone/AtAnswer.h"
 
-#include "AppSettings.h"
-#include "CComm.h"
-#include "CIrDASock.h"
-#include "CRasDialer.h"
-#include "ConnectionEntry.h"
-#include "EntryChecks.h"
-#include "LanguageStrings.h"
-#include "Prompter.h"
-#include "StringIds.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/entries/ConnectionEntry.h"
+#include "core/entries/EntryChecks.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/Prompter.h"
+#include "core/settings/StringIds.h"
+#include "phonelink/CComm.h"
+#include "phonelink/CIrDASock.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

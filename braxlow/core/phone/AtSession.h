@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PhoneStatus.h"
+#include "core/phone/PhoneStatus.h"
 
 #include <QObject>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EntrySimPin.h"
+#include "core/phone/EntrySimPin.h"
 
-#include "AppSettings.h"
-#include "DataStore.h"
+#include "core/entries/DataStore.h"
+#include "core/settings/AppSettings.h"
 
 EntrySimPin::EntrySimPin(AppSettings& settings, DataStore& data, Prompt prompt)
     : settings_(settings), data_(data), prompt_(std::move(prompt))

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AtSession.h"
+#include "core/phone/AtSession.h"
 
 #include <functional>
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PhoneReport.h"
+#include "core/phone/PhoneReport.h"
 
-#include "DataStore.h"
+#include "core/entries/DataStore.h"
 
-#include "AtSession.h"
-#include "CComm.h"
-#include "LanguageStrings.h"
-#include "PortConflict.h"
-#include "PortMap.h"
-#include "StringIds.h"
+#include "core/phone/AtSession.h"
+#include "core/phone/PortConflict.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+#include "phonelink/CComm.h"
+#include "phonelink/PortMap.h"
 
 #include <QJsonValue>
 #include <QStringList>

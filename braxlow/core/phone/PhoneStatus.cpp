@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PhoneStatus.h"
+#include "core/phone/PhoneStatus.h"
 
-#include "AtSession.h"
+#include "core/phone/AtSession.h"
 
-#include "StringIds.h"
+#include "core/settings/StringIds.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PortConflict.h"
+#include "core/phone/PortConflict.h"
 
-#include "AppSettings.h"
-#include "LanguageStrings.h"
-#include "NamedLock.h"
-#include "PortMap.h"
-#include "Prompter.h"
-#include "SettingsStore.h"
-#include "StringIds.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/Prompter.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/StringIds.h"
+#include "core/shell/NamedLock.h"
+#include "phonelink/PortMap.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SetupModel.h"
+#include "core/phone/SetupModel.h"
 
-#include "AppSettings.h"
-#include "CIrDASock.h"
-#include "CRasDialer.h"
-#include "LanguageStrings.h"
-#include "ModemRegistry.h"
-#include "PortMap.h"
-#include "StringIds.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/dialup/ModemRegistry.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+#include "phonelink/CIrDASock.h"
+#include "phonelink/PortMap.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "SerialDevices.h"
+#include "phonelink/SerialDevices.h"
 
 #include <QList>
 #include <QString>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SimIdentity.h"
+#include "core/phone/SimIdentity.h"
 
-#include "AtAnswer.h"
-#include "AtSession.h"
-#include "CComm.h"
-#include "CIrDASock.h"
-#include "CRasDialer.h"
-#include "PhoneStatus.h"
-#include "StringIds.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/phone/AtAnswer.h"
+#include "core/phone/AtSession.h"
+#include "core/phone/PhoneStatus.h"
+#include "core/settings/StringIds.h"
+#include "phonelink/CComm.h"
+#include "phonelink/CIrDASock.h"
 
 
 namespace SimIdentity {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Ussd.h"
+#include "core/phone/Ussd.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

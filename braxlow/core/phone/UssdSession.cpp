@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "UssdSession.h"
+#include "core/phone/UssdSession.h"
 
-#include "AtAnswer.h"
-#include "AtSession.h"
-#include "StringIds.h"
-#include "Ussd.h"
+#include "core/phone/AtAnswer.h"
+#include "core/phone/AtSession.h"
+#include "core/phone/Ussd.h"
+#include "core/settings/StringIds.h"
 
 UssdSession::~UssdSession()
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppSettings.h"
+#include "core/settings/AppSettings.h"
 
-#include "ConnectionEntry.h"
-#include "SettingsStore.h"
+#include "core/entries/ConnectionEntry.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QTranslator>
 

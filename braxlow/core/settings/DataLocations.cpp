@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DataLocations.h"
+#include "core/settings/DataLocations.h"
 
 #include <QDir>
 #include <QFile>

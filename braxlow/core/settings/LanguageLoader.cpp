@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LanguageLoader.h"
+#include "core/settings/LanguageLoader.h"
 
-#include "AppSettings.h"
-#include "LanguageTable.h"
-#include "ProgramStrings.h"
-#include "Prompter.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageTable.h"
+#include "core/settings/ProgramStrings.h"
+#include "core/settings/Prompter.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LanguageStrings.h"
+#include "core/settings/LanguageStrings.h"
 
-#include "ProgramStrings.h"
-#include "Prompter.h"
+#include "core/settings/ProgramStrings.h"
+#include "core/settings/Prompter.h"
 
 #include <QTranslator>
 

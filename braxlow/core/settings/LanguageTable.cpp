@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LanguageTable.h"
+#include "core/settings/LanguageTable.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlatformInfo.h"
+#include "core/settings/PlatformInfo.h"
 
 PlatformInfo::PlatformInfo() : version_(Quarrin::QuerySystemVersion()), runningSystem_(true) {}
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "OsVersion.h"
+#include "phonelink/OsVersion.h"
 
 // Classifies the running system into the platform kind that decides how modems
 // are discovered and how the dial-up entry is bound:

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProductInfo.h"
+#include "core/settings/ProductInfo.h"
 
 ProductRecord ProductRecord::Braxlow()
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ProgramStrings.h"
+#include "core/settings/ProgramStrings.h"
 
 namespace ProgramStrings {
 

@@ -1,4 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Prompter.h"
+#include "core/settings/Prompter.h"
 
 Prompter::~Prompter() = default;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RegistryFormat.h"
+#include "core/settings/RegistryFormat.h"
 
 #include <QIODevice>
 #include <QMap>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
-#include "RegistryFormat.h"
+#include "core/settings/RegistryFormat.h"
 
 #include <QDir>
 #include <QFile>

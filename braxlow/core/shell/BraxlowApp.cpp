@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BraxlowApp.h"
+#include "core/shell/BraxlowApp.h"
 
-#include "DialGroups.h"
+#include "core/shell/DialGroups.h"
 
-#include "LanguageLoader.h"
-#include "LanguageStrings.h"
-#include "Prompter.h"
-#include "StringIds.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/Prompter.h"
+#include "core/settings/StringIds.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AppSettings.h"
-#include "DataLocations.h"
-#include "DataStore.h"
-#include "NamedLock.h"
-#include "PortMap.h"
-#include "ProductInfo.h"
 #include "QuarrinHost.h"
-#include "SettingsPortMapStorage.h"
-#include "SettingsStore.h"
+#include "core/dialup/SettingsPortMapStorage.h"
+#include "core/entries/DataStore.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/DataLocations.h"
+#include "core/settings/ProductInfo.h"
+#include "core/settings/SettingsStore.h"
+#include "core/shell/NamedLock.h"
+#include "phonelink/PortMap.h"
 
 #include <QString>
 

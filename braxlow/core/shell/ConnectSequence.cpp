@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ConnectSequence.h"
+#include "core/shell/ConnectSequence.h"
 
-#include "AppSettings.h"
-#include "CRasDialer.h"
-#include "LanguageStrings.h"
-#include "Prompter.h"
-#include "RasTypes.h"
-#include "ShellTexts.h"
-#include "StringIds.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/dialup/RasTypes.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/Prompter.h"
+#include "core/settings/StringIds.h"
+#include "core/shell/ShellTexts.h"
 
 #include <QThread>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AtSession.h"
-#include "DialupController.h"
-#include "LinkCounters.h"
-#include "PortConflict.h"
-#include "Prompter.h"
-#include "UsageMeter.h"
+#include "core/dialup/DialupController.h"
+#include "core/dialup/LinkCounters.h"
+#include "core/phone/AtSession.h"
+#include "core/phone/PortConflict.h"
+#include "core/settings/Prompter.h"
+#include "core/shell/UsageMeter.h"
 
 #include <QElapsedTimer>
 #include <QObject>

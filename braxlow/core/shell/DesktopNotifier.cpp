@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DesktopNotifier.h"
+#include "core/shell/DesktopNotifier.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DialGroups.h"
+#include "core/shell/DialGroups.h"
 
 #include <grp.h>
 #include <unistd.h>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "OptionCommands.h"
+#include "core/shell/OptionCommands.h"
 
-#include "LanguageStrings.h"
-#include "ProductInfo.h"
-#include "StringIds.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/ProductInfo.h"
+#include "core/settings/StringIds.h"
 
 namespace OptionCommands {
 

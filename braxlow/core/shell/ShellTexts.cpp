@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ShellTexts.h"
+#include "core/shell/ShellTexts.h"
 
-#include "StringIds.h"
-#include "UsageMeter.h"
+#include "core/settings/StringIds.h"
+#include "core/shell/UsageMeter.h"
 
 #include <algorithm>
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CEntryEditDlg.h"
+#include "gui/entries/CEntryEditDlg.h"
 
-#include "CEntrySheet.h"
-#include "CPageTCPIP.h"
-#include "LanguageStrings.h"
-#include "Prompter.h"
-#include "QosPage.h"
-#include "SimIdentity.h"
-#include "SkinPictures.h"
-#include "StringIds.h"
 #include "ui_CEntryEditDlg.h"
+#include "core/phone/SimIdentity.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/Prompter.h"
+#include "core/settings/StringIds.h"
+#include "gui/entries/CEntrySheet.h"
+#include "gui/entries/CPageTCPIP.h"
+#include "gui/entries/QosPage.h"
+#include "gui/widgets/SkinPictures.h"
 
 #include <QApplication>
 #include <QHelpEvent>

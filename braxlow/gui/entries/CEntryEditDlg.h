@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "EntryEditor.h"
+#include "core/entries/EntryEditor.h"
 
 #include <QDialog>
 #include <QPalette>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DesktopLauncher.h"
-#include "EntryList.h"
+#include "core/entries/DesktopLauncher.h"
+#include "core/entries/EntryList.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CEntrySheet.h"
+#include "gui/entries/CEntrySheet.h"
 
-#include "CPropertyPage.h"
-#include "LanguageStrings.h"
-#include "SkinButton.h"
-#include "StringIds.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+#include "gui/widgets/CPropertyPage.h"
+#include "gui/widgets/SkinButton.h"
 
 #include <QDialogButtonBox>
 #include <QTabWidget>

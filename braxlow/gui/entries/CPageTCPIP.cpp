@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CPageTCPIP.h"
+#include "gui/entries/CPageTCPIP.h"
 
-#include "EntryTexts.h"
-#include "IpAddressEdit.h"
-#include "StringIds.h"
 #include "ui_CPageTCPIP.h"
+#include "core/entries/EntryTexts.h"
+#include "core/settings/StringIds.h"
+#include "gui/widgets/IpAddressEdit.h"
 
 #include <QStyle>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CPropertyPage.h"
+#include "gui/widgets/CPropertyPage.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QosPage.h"
+#include "gui/entries/QosPage.h"
 
-#include "StringIds.h"
 #include "ui_QosPage.h"
+#include "core/settings/StringIds.h"
 
 #include <QComboBox>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CPropertyPage.h"
-#include "EntryTexts.h"
+#include "core/entries/EntryTexts.h"
+#include "gui/widgets/CPropertyPage.h"
 
 #include <array>
 #include <memory>

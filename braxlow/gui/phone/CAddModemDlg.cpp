@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CAddModemDlg.h"
+#include "gui/phone/CAddModemDlg.h"
 
-#include "LanguageStrings.h"
-#include "Prompter.h"
-#include "SetupModel.h"
-#include "SkinPictures.h"
-#include "StringIds.h"
 #include "ui_CAddModemDlg.h"
+#include "core/phone/SetupModel.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/Prompter.h"
+#include "core/settings/StringIds.h"
+#include "gui/widgets/SkinPictures.h"
 
 #include <QLineEdit>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CBalanceDlg.h"
+#include "gui/phone/CBalanceDlg.h"
 
-#include "SkinButton.h"
-#include "LanguageStrings.h"
-#include "SkinPictures.h"
-#include "StringIds.h"
-#include "Ussd.h"
+#include "core/phone/Ussd.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+#include "gui/widgets/SkinButton.h"
+#include "gui/widgets/SkinPictures.h"
 
 #include <QFile>
 #include <QFileDialog>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CPinDlg.h"
+#include "gui/phone/CPinDlg.h"
 
-#include "SkinButton.h"
-#include "LanguageStrings.h"
-#include "PhoneStatus.h"
-#include "SkinPictures.h"
-#include "StringIds.h"
+#include "core/phone/PhoneStatus.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+#include "gui/widgets/SkinButton.h"
+#include "gui/widgets/SkinPictures.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

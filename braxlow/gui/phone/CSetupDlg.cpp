@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CSetupDlg.h"
+#include "gui/phone/CSetupDlg.h"
 
-#include "AppSettings.h"
-#include "AtSession.h"
-#include "CAddModemDlg.h"
-#include "CComm.h"
-#include "DataStore.h"
-#include "PhoneReport.h"
-#include "PortMap.h"
-#include "LanguageStrings.h"
-#include "SkinPictures.h"
-#include "StringIds.h"
 #include "ui_CSetupDlg.h"
+#include "core/entries/DataStore.h"
+#include "core/phone/AtSession.h"
+#include "core/phone/PhoneReport.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+#include "gui/phone/CAddModemDlg.h"
+#include "gui/widgets/SkinPictures.h"
+#include "phonelink/CComm.h"
+#include "phonelink/PortMap.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CIrDASock.h"
-#include "SetupModel.h"
+#include "core/phone/SetupModel.h"
+#include "phonelink/CIrDASock.h"
 
 #include <QDialog>
 #include <QTimer>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CAboutDlg.h"
+#include "gui/shell/CAboutDlg.h"
 
-#include "LanguageStrings.h"
-#include "OptionCommands.h"
-#include "SkinPictures.h"
-#include "StringIds.h"
 #include "ui_CAboutDlg.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+#include "core/shell/OptionCommands.h"
+#include "gui/widgets/SkinPictures.h"
 
 CAboutDlg::CAboutDlg(const QTranslator* module, const ProductTexts& product, Prompter& prompter,
                      QWidget* parent)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ConnectSequence.h"
-#include "PppdCommand.h"
-#include "ShellTexts.h"
+#include "core/dialup/PppdCommand.h"
+#include "core/shell/ConnectSequence.h"
+#include "core/shell/ShellTexts.h"
 
 #include <QDialog>
 #include <QFont>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CPasswordDlg.h"
+#include "gui/shell/CPasswordDlg.h"
 #include "ui_CPasswordDlg.h"
 
-#include "ConnectionEntry.h"
-#include "LanguageStrings.h"
-#include "SkinPictures.h"
-#include "StringIds.h"
+#include "core/entries/ConnectionEntry.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+#include "gui/widgets/SkinPictures.h"
 
 CPasswordDlg::CPasswordDlg(const QTranslator* module, const QString& userName, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::CPasswordDlg>())

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BraxlowApp.h"
-#include "CMainDlg.h"
-#include "LanguageLoader.h"
-#include "LanguageStrings.h"
-#include "LanguageTable.h"
-#include "ProductInfo.h"
-#include "StringIds.h"
-#include "PlatformInfo.h"
-#include "QuitSignals.h"
-#include "SkinButton.h"
-#include "WidgetPrompter.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/LanguageTable.h"
+#include "core/settings/PlatformInfo.h"
+#include "core/settings/ProductInfo.h"
+#include "core/settings/StringIds.h"
+#include "core/shell/BraxlowApp.h"
+#include "core/shell/QuitSignals.h"
+#include "gui/shell/CMainDlg.h"
+#include "gui/widgets/SkinButton.h"
+#include "gui/widgets/WidgetPrompter.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CBitmapTextButton.h"
+#include "gui/widgets/CBitmapTextButton.h"
 
-#include "SkinPictures.h"
+#include "gui/widgets/SkinPictures.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>

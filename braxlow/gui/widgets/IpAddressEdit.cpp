@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "IpAddressEdit.h"
+#include "gui/widgets/IpAddressEdit.h"
 
 #include <QAction>
 #include <QApplication>

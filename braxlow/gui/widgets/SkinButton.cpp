@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SkinButton.h"
+#include "gui/widgets/SkinButton.h"
 
 #include "QuarrinSkin.h"
-#include "SkinPictures.h"
+#include "gui/widgets/SkinPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

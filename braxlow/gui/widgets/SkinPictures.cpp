@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SkinPictures.h"
+#include "gui/widgets/SkinPictures.h"
 
 #include <QBitmap>
 #include <QFile>

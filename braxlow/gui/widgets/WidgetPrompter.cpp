@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WidgetPrompter.h"
+#include "gui/widgets/WidgetPrompter.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "LanguageLoader.h"
-#include "Prompter.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/Prompter.h"
 
 // Message boxes on screen.
 class WidgetPrompter : public Prompter

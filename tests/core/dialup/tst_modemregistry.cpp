@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BraxlowApp.h"
-#include "FakeSysfs.h"
-#include "MachineRegistry.h"
-#include "ModemRegistry.h"
-#include "TestSupport.h"
+#include "core/dialup/ModemRegistry.h"
+#include "core/shell/BraxlowApp.h"
+#include "phonelink/MachineRegistry.h"
+#include "support/FakeSysfs.h"
+#include "support/TestSupport.h"
 
 #include <QtTest>
 

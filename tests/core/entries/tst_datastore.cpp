@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppSettings.h"
-#include "DataStore.h"
-#include "SettingsStore.h"
-#include "TestSupport.h"
+#include "core/entries/DataStore.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/SettingsStore.h"
+#include "support/TestSupport.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

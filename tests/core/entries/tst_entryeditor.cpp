@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ContextNumber.h"
-#include "EntryChecks.h"
-#include "EntryEditor.h"
-#include "StringIds.h"
-#include "TestSupport.h"
+#include "core/entries/ContextNumber.h"
+#include "core/entries/EntryChecks.h"
+#include "core/entries/EntryEditor.h"
+#include "core/settings/StringIds.h"
+#include "support/TestSupport.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DesktopLauncher.h"
-#include "EntryList.h"
-#include "OptionCommands.h"
-#include "TestSupport.h"
+#include "core/entries/DesktopLauncher.h"
+#include "core/entries/EntryList.h"
+#include "core/shell/OptionCommands.h"
+#include "support/TestSupport.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EntryTexts.h"
+#include "core/entries/EntryTexts.h"
 
 #include <QtTest>
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppSettings.h"
-#include "AtSession.h"
-#include "CComm.h"
-#include "CIrDASock.h"
-#include "CRasDialer.h"
-#include "LanguageLoader.h"
-#include "LanguageStrings.h"
-#include "PhoneFixtures.h"
-#include "PortMap.h"
-#include "SettingsStore.h"
-#include "StringIds.h"
-#include "TestSupport.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/phone/AtSession.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/StringIds.h"
+#include "phonelink/CComm.h"
+#include "phonelink/CIrDASock.h"
+#include "phonelink/PortMap.h"
+#include "support/PhoneFixtures.h"
+#include "support/TestSupport.h"
 
 #include <QtTest>
 

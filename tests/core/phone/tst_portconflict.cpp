@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NamedLock.h"
-#include "PhoneFixtures.h"
-#include "PortConflict.h"
-#include "PortMap.h"
-#include "TestSupport.h"
+#include "core/phone/PortConflict.h"
+#include "core/shell/NamedLock.h"
+#include "phonelink/PortMap.h"
+#include "support/PhoneFixtures.h"
+#include "support/TestSupport.h"
 
 #include <QtTest>
 #include <cstring>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ModemRegistry.h"
-#include "SetupFixture.h"
-#include "SetupModel.h"
+#include "core/dialup/ModemRegistry.h"
+#include "core/phone/SetupModel.h"
+#include "support/SetupFixture.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CComm.h"
-#include "PhoneFixtures.h"
-#include "PortMap.h"
-#include "SimIdentity.h"
-#include "StringIds.h"
-#include "TestSupport.h"
+#include "core/phone/SimIdentity.h"
+#include "core/settings/StringIds.h"
+#include "phonelink/CComm.h"
+#include "phonelink/PortMap.h"
+#include "support/PhoneFixtures.h"
+#include "support/TestSupport.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppSettings.h"
-#include "BraxlowApp.h"
-#include "DataLocations.h"
-#include "SettingsStore.h"
-#include "TestSupport.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/DataLocations.h"
+#include "core/settings/SettingsStore.h"
+#include "core/shell/BraxlowApp.h"
+#include "support/TestSupport.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

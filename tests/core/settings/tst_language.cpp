@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AppSettings.h"
-#include "LanguageLoader.h"
-#include "LanguageStrings.h"
-#include "LanguageTable.h"
-#include "ProgramStrings.h"
-#include "SettingsStore.h"
-#include "StringIds.h"
-#include "TestSupport.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/LanguageTable.h"
+#include "core/settings/ProgramStrings.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/StringIds.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -302,7 +302,7 @@ private Q_SLOTS:
     {
         // The numbers behind the Str:: names, read from the header itself: a constant
         // left out of kAllStringIds would escape the completeness check above.
-        QFile header(QStringLiteral(BRAXLOW_SOURCE_DIR "/braxlow/settings/StringIds.h"));
+        QFile header(QStringLiteral(BRAXLOW_SOURCE_DIR "/braxlow/core/settings/StringIds.h"));
         QVERIFY(header.open(QIODevice::ReadOnly));
         QHash<QString, int> numbers;
         auto definitions = QRegularExpression(QStringLiteral(R"(constexpr\s+int\s+(\w+)\s*=\s*(\d+)\s*;)"))

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlatformInfo.h"
-#include "ProductInfo.h"
+#include "core/settings/PlatformInfo.h"
+#include "core/settings/ProductInfo.h"
 
 #include <QtTest>
 

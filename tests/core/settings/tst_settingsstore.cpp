@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "RegistryFormat.h"
-#include "SettingsStore.h"
-#include "TestSupport.h"
+#include "core/settings/RegistryFormat.h"
+#include "core/settings/SettingsStore.h"
+#include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QtTest>

@@ -3,15 +3,15 @@
 // What the window shows while online, apart from the window: the month's
 // traffic in the settings, the link's counters as the kernel and pppd leave
 // them, the texts, and the pauses before dialing again.
-#include "ConnectSequence.h"
-#include "DesktopNotifier.h"
-#include "LinkCounters.h"
-#include "PhoneFixtures.h"
-#include "PppLinks.h"
-#include "SettingsStore.h"
-#include "ShellTexts.h"
-#include "TestSupport.h"
-#include "UsageMeter.h"
+#include "core/dialup/LinkCounters.h"
+#include "core/dialup/PppLinks.h"
+#include "core/settings/SettingsStore.h"
+#include "core/shell/ConnectSequence.h"
+#include "core/shell/DesktopNotifier.h"
+#include "core/shell/ShellTexts.h"
+#include "core/shell/UsageMeter.h"
+#include "support/PhoneFixtures.h"
+#include "support/TestSupport.h"
 
 #include <QDBusConnection>
 #include <QtTest>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CComm.h"
-#include "CEntryEditDlg.h"
-#include "CEntrySheet.h"
-#include "PhoneFixtures.h"
-#include "PortMap.h"
-#include "Screenshots.h"
-#include "TestSupport.h"
-#include "WindowTests.h"
+#include "gui/entries/CEntryEditDlg.h"
+#include "gui/entries/CEntrySheet.h"
+#include "phonelink/CComm.h"
+#include "phonelink/PortMap.h"
+#include "support/PhoneFixtures.h"
+#include "support/Screenshots.h"
+#include "support/TestSupport.h"
+#include "support/WindowTests.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

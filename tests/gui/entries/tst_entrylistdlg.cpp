@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "BraxlowApp.h"
-#include "CEntryEditDlg.h"
-#include "CEntryListDlg.h"
-#include "CRasDialer.h"
-#include "LanguageLoader.h"
-#include "Screenshots.h"
-#include "TestSupport.h"
-#include "UsageMeter.h"
-#include "WindowTests.h"
+#include "core/dialup/CRasDialer.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/shell/BraxlowApp.h"
+#include "core/shell/UsageMeter.h"
+#include "gui/entries/CEntryEditDlg.h"
+#include "gui/entries/CEntryListDlg.h"
+#include "support/Screenshots.h"
+#include "support/TestSupport.h"
+#include "support/WindowTests.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CEntrySheet.h"
-#include "CPageTCPIP.h"
-#include "IpAddressEdit.h"
-#include "QosPage.h"
-#include "TestSupport.h"
+#include "gui/entries/CEntrySheet.h"
+#include "gui/entries/CPageTCPIP.h"
+#include "gui/entries/QosPage.h"
+#include "gui/widgets/IpAddressEdit.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CAddModemDlg.h"
-#include "CComm.h"
-#include "CSetupDlg.h"
-#include "PhoneFixtures.h"
-#include "Screenshots.h"
-#include "SetupFixture.h"
+#include "gui/phone/CAddModemDlg.h"
+#include "gui/phone/CSetupDlg.h"
+#include "phonelink/CComm.h"
+#include "support/PhoneFixtures.h"
+#include "support/Screenshots.h"
+#include "support/SetupFixture.h"
 
 #include <QComboBox>
 #include <QHeaderView>

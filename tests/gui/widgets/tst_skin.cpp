@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CBitmapTextButton.h"
-#include "SkinButton.h"
-#include "SkinPictures.h"
-#include "TestSupport.h"
+#include "gui/widgets/CBitmapTextButton.h"
+#include "gui/widgets/SkinButton.h"
+#include "gui/widgets/SkinPictures.h"
+#include "support/TestSupport.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "AtSession.h"
-#include "CComm.h"
-#include "PhoneFixtures.h"
-#include "PortMap.h"
-#include "TestSupport.h"
+#include "core/phone/AtSession.h"
+#include "phonelink/CComm.h"
+#include "phonelink/PortMap.h"
+#include "support/PhoneFixtures.h"
+#include "support/TestSupport.h"
 
 #include <QtTest>
 

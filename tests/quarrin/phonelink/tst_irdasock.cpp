@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CIrDASock.h"
-#include "MachineRegistry.h"
-#include "TestSupport.h"
+#include "phonelink/CIrDASock.h"
+#include "phonelink/MachineRegistry.h"
+#include "support/TestSupport.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "FakeSysfs.h"
-#include "MachineRegistry.h"
-#include "PortMap.h"
-#include "TestSupport.h"
+#include "phonelink/MachineRegistry.h"
+#include "phonelink/PortMap.h"
+#include "support/FakeSysfs.h"
+#include "support/TestSupport.h"
 
 #include <QtTest>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CSelectDlg.h"
-#include "LanguageLoader.h"
-#include "LanguageStrings.h"
-#include "ProductInfo.h"
 #include "QuarrinHost.h"
-#include "SkinButton.h"
-#include "StringIds.h"
-#include "TestSupport.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/ProductInfo.h"
+#include "core/settings/StringIds.h"
+#include "gui/widgets/SkinButton.h"
+#include "support/TestSupport.h"
+#include "update/CSelectDlg.h"
 
 #include <QDir>
 #include <QLabel>

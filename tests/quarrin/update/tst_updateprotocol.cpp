@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "DownloadSink.h"
-#include "TestSupport.h"
-#include "UpdateProtocol.h"
+#include "support/TestSupport.h"
+#include "update/DownloadSink.h"
+#include "update/UpdateProtocol.h"
 
 #include <QDir>
 #include <QTemporaryDir>
