@@ -527,7 +527,7 @@ private Q_SLOTS:
         QVERIFY(month >= 2 * quint64(kPayload));
         QVERIFY2(window.DetailText().contains(QString::fromUtf8("\u2193 3")), qPrintable(window.DetailText()));
         QVERIFY(window.TrayTipText().startsWith(QStringLiteral("Braxlow 0:0")));
-        QCOMPARE(app.Settings().Store().ReadString(UsageMeter::KeyOf(3), QStringLiteral("Received")),
+        QCOMPARE(app.Settings().Store().ReadString(AllowanceStore::KeyOf(3), QStringLiteral("Received")),
                  QString::number(sequence.Usage().MonthTotal() - sequence.Usage().SessionSent()));
 
         // The network drops the line: told, and dialed again after 5 s.
@@ -585,7 +585,7 @@ private Q_SLOTS:
         QVERIFY(id > 0);
         auto stored = [&] {
             SettingsStore store(config);
-            const QString key = UsageMeter::KeyOf(id);
+            const QString key = AllowanceStore::KeyOf(id);
             return store.ReadString(key, QStringLiteral("Received")).value_or(QString()).toULongLong() +
                    store.ReadString(key, QStringLiteral("Sent")).value_or(QString()).toULongLong();
         };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/entries/NetworkCode.h"
 #include "core/phone/AtSession.h"
 #include "core/phone/PhoneReport.h"
 #include "support/PhoneFixtures.h"
@@ -127,7 +128,7 @@ private Q_SLOTS:
         QFETCH(QString, imsi);
         QFETCH(QString, mcc);
         QFETCH(QString, mnc);
-        const QPair<QString, QString> codes = PhoneReport::MccMnc(imsi);
+        const QPair<QString, QString> codes = NetworkCode::MccMnc(imsi);
         QCOMPARE(codes.first, mcc);
         QCOMPARE(codes.second, mnc);
 

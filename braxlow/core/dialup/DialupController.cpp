@@ -3,9 +3,9 @@
 
 #include "core/dialup/CRasDialer.h"
 #include "core/dialup/ModemRegistry.h"
-#include "core/phone/AtSession.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
+#include "core/settings/MessagePump.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/StringIds.h"
 #include "phonelink/CIrDASock.h"
@@ -81,7 +81,7 @@ int DialupController::DialAndWait(const QString& phoneNumber, const QString& use
 
     QString previous;
     for (;;) {
-        AtSession::PumpOneMessage();
+        PumpOneMessage();
         QString text;
         bool connected = false;
         const int ends = dialer_.PollStatus(text, connected);

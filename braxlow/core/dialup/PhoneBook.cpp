@@ -9,27 +9,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace Ras {
-
-IpAddr IpAddr::Parse(const QString& text)
-{
-    IpAddr ip;
-    const QStringList parts = text.split(QLatin1Char('.'));
-    quint8* bytes[] = {&ip.a, &ip.b, &ip.c, &ip.d};
-    for (int i = 0; i < 4 && i < parts.size(); ++i) {
-        unsigned value = 0;
-        for (QChar c : parts.at(i)) {
-            if (!c.isDigit())
-                break;
-            value = (value * 10 + unsigned(c.digitValue())) & 0xffffff;
-        }
-        *bytes[i] = quint8(value & 0xff);
-    }
-    return ip;
-}
-
-} // namespace Ras
-
 namespace {
 
 // Entry names are matched without regard to case, as the service does.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/entries/IpAddr.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -79,17 +81,6 @@ enum ConnState : int {
     PasswordExpired = 0x1003,
     Connected = 0x2000,
     Disconnected = 0x2001,
-};
-
-struct IpAddr
-{
-    quint8 a = 0, b = 0, c = 0, d = 0;
-    bool operator==(const IpAddr& o) const { return a == o.a && b == o.b && c == o.c && d == o.d; }
-    bool IsZero() const { return a == 0 && b == 0 && c == 0 && d == 0; }
-    QString Text() const { return QStringLiteral("%1.%2.%3.%4").arg(a).arg(b).arg(c).arg(d); }
-    // "10.1.2.3": four dot-separated fields, each the value of its leading digits
-    // kept to one byte; missing fields and the empty text give 0.
-    static IpAddr Parse(const QString& text);
 };
 
 // The phone-book entry.

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/settings/EntryFieldSize.h"
+
 #include <QString>
 
-// The field sizes of "EntryInfo": names, user name, password, provider and
-// APN; the country; the dial string, addresses, QoS texts and the flag.
-namespace EntryFieldSize {
-constexpr int kName = 50;
-constexpr int kCountry = 30;
-constexpr int kShort = 20;
-} // namespace EntryFieldSize
+struct ConnectInfo;
 
 // One connection entry: a row of "EntryInfo" in the user database.
 struct ConnectionEntry
@@ -53,3 +49,6 @@ struct ApnPreset
 // The decimal text-to-integer conversion the stored flags are read with:
 // optional blanks and sign, then leading digits; anything else gives 0.
 int DecimalPrefix(const QString& text);
+
+// The copy of an entry that "ConnectInfo" keeps.
+ConnectInfo ConnectInfoOf(const ConnectionEntry& entry);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/entries/EntryEditor.h"
 
-#include "core/phone/PhoneReport.h"
-
 #include "core/entries/ContextNumber.h"
 #include "core/entries/CountryList.h"
 #include "core/entries/DataStore.h"
+#include "core/entries/NetworkCode.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
 
@@ -232,7 +231,7 @@ EntryEditor::SimMatch EntryEditor::SelectFromImsi(const QString& imsi)
         match.kind = SimMatch::Kind::BadImsi;
         return match;
     }
-    const QPair<QString, QString> code = PhoneReport::MccMnc(imsi);
+    const QPair<QString, QString> code = NetworkCode::MccMnc(imsi);
     match.networkCode = code.first + QLatin1Char(' ') + code.second;
     match.candidates = data_.FindProvidersByImsi(imsi);
     if (match.candidates.isEmpty()) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/shell/UsageMeter.h"
+#include "core/entries/AllowanceStore.h"
 
 #include "core/entries/ConnectionEntry.h"
 #include "core/entries/DataStore.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/dialup/RasTypes.h"
+#include "core/entries/IpAddr.h"
 #include "core/settings/StringIds.h"
 
 #include <QString>

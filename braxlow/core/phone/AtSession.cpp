@@ -8,12 +8,12 @@
 #include "core/entries/EntryChecks.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
+#include "core/settings/MessagePump.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/StringIds.h"
 #include "phonelink/CComm.h"
 #include "phonelink/CIrDASock.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -36,12 +36,6 @@ AtSession::AtSession(AppSettings& settings, CComm& link, CIrDASock& irda, CRasDi
 QString AtSession::Text(int id) const
 {
     return LoadLanguageString(settings_.LanguageModule(), id);
-}
-
-void AtSession::PumpOneMessage()
-{
-    if (QCoreApplication::instance() != nullptr)
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void AtSession::SetCredentials(const QString& userName, const QString& password)

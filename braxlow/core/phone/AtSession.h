@@ -87,7 +87,6 @@ public:
     // The phone's answer, empty on a time-out, kWriteError when the line could not
     // be written.
     QString SendAtCommand(const QString& line);
-    static void PumpOneMessage();
 
     // Sees every line written and every answer read (empty: a time-out), with
     // a SIM PIN already masked. For diagnostics; unset costs nothing.

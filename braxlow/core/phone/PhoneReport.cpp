@@ -3,6 +3,7 @@
 
 #include "core/entries/DataStore.h"
 
+#include "core/entries/NetworkCode.h"
 #include "core/phone/AtSession.h"
 #include "core/phone/PortConflict.h"
 #include "core/settings/LanguageStrings.h"
@@ -77,7 +78,7 @@ PhoneReport PhoneReport::Probe(AtSession& session, int port, const ProviderLooku
 void PhoneReport::SetFacts(const PhoneStatus::Facts& facts, const ProviderLookup& lookup)
 {
     facts_ = facts;
-    const QPair<QString, QString> codes = MccMnc(facts.imsi);
+    const QPair<QString, QString> codes = NetworkCode::MccMnc(facts.imsi);
     mcc_ = codes.first;
     mnc_ = codes.second;
     country_.clear();
@@ -212,24 +213,6 @@ QJsonObject PhoneReport::Json(const QTranslator* language) const
         {QStringLiteral("result"), QLatin1String(outcomes[int(Result())])},
         {QStringLiteral("diagnosis"), ResultText(language)},
     };
-}
-
-QPair<QString, QString> PhoneReport::MccMnc(const QString& imsi)
-{
-    if (imsi.size() < 6 || !std::all_of(imsi.cbegin(), imsi.cend(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
-        return {};
-    // Countries whose networks have three-digit codes (North America and the
-    // Caribbean, parts of Latin America, India's newer ranges).
-    static const QStringList threeDigits = {
-        QStringLiteral("302"), QStringLiteral("310"), QStringLiteral("311"), QStringLiteral("312"),
-        QStringLiteral("313"), QStringLiteral("314"), QStringLiteral("315"), QStringLiteral("316"),
-        QStringLiteral("334"), QStringLiteral("338"), QStringLiteral("342"), QStringLiteral("344"),
-        QStringLiteral("346"), QStringLiteral("348"), QStringLiteral("352"), QStringLiteral("354"),
-        QStringLiteral("356"), QStringLiteral("358"), QStringLiteral("360"), QStringLiteral("365"),
-        QStringLiteral("366"), QStringLiteral("376"), QStringLiteral("405"), QStringLiteral("708"),
-        QStringLiteral("722"), QStringLiteral("732")};
-    const QString mcc = imsi.left(3);
-    return {mcc, imsi.mid(3, threeDigits.contains(mcc) ? 3 : 2)};
 }
 
 int PhoneReport::ExitCode(const QList<Outcome>& outcomes)

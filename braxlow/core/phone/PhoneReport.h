@@ -57,10 +57,6 @@ public:
 
     const PhoneStatus::Facts& Facts() const { return facts_; }
 
-    // Mobile country and network code at the start of an IMSI; both empty
-    // when it is not one. The MNC's length is not in the IMSI: three digits
-    // where the country numbers its networks so, else two.
-    static QPair<QString, QString> MccMnc(const QString& imsi);
     // The braxlow-phone exit code for several ports: 0 when all are ready,
     // else the lowest non-zero code among them; 4 for none at all.
     static int ExitCode(const QList<Outcome>& outcomes);

@@ -3,10 +3,10 @@
 
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
+#include "core/settings/NamedLock.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/StringIds.h"
-#include "core/shell/NamedLock.h"
 #include "phonelink/PortMap.h"
 
 #include <QDir>

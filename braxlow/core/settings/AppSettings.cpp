@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/AppSettings.h"
 
-#include "core/entries/ConnectionEntry.h"
+#include "core/settings/EntryFieldSize.h"
 #include "core/settings/SettingsStore.h"
 
 #include <QTranslator>
@@ -201,24 +201,4 @@ void AppSettings::SaveConnectInfo(const ConnectInfo& c)
     // One write: a half-written copy would pair one entry's name with another's
     // credentials.
     store_.WriteValues(kConnectInfoKey, values);
-}
-
-ConnectInfo ConnectInfoOf(const ConnectionEntry& entry)
-{
-    ConnectInfo info;
-    info.ConnectName = entry.ConnectName;
-    info.Country = entry.Country;
-    info.Provider = entry.ProviderName;
-    info.APNName = entry.APNName;
-    info.PhoneNumber = entry.PhoneNumber;
-    info.Username = entry.UserName;
-    info.Password = entry.Password;
-    info.CheckPassword = QString::number(entry.CheckPasswd);
-    info.UserIPAddr = entry.UserIPAddr;
-    info.PrimaryDNS = entry.PrimaryDNS;
-    info.SecondDNS = entry.SecondDNS;
-    info.QoSMin = entry.QoSMin;
-    info.QoSRequest = entry.QoSRequest;
-    info.CID = entry.ID;
-    return info;
 }

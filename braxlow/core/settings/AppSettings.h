@@ -7,7 +7,6 @@
 
 class QTranslator;
 class SettingsStore;
-struct ConnectionEntry;
 
 // The flat copy of the selected connection entry kept under "ConnectInfo": the
 // only channel from the entry windows and the command line to the connect logic.
@@ -30,9 +29,6 @@ struct ConnectInfo
 
     bool operator==(const ConnectInfo& o) const;
 };
-
-// The copy of an entry that "ConnectInfo" keeps.
-ConnectInfo ConnectInfoOf(const ConnectionEntry& entry);
 
 // The persistent settings, loaded once at start-up and written through to the
 // store at every change, so the record and the store never disagree.

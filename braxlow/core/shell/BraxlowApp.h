@@ -6,9 +6,9 @@
 #include "core/entries/DataStore.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/DataLocations.h"
+#include "core/settings/NamedLock.h"
 #include "core/settings/ProductInfo.h"
 #include "core/settings/SettingsStore.h"
-#include "core/shell/NamedLock.h"
 #include "phonelink/PortMap.h"
 
 #include <QString>

@@ -26,44 +26,6 @@ QVariant Dword(int value)
 
 } // namespace
 
-QString UsageMeter::KeyOf(int entryId)
-{
-    return QStringLiteral("Braxlow/Usage/%1").arg(entryId);
-}
-
-DataCap UsageMeter::LoadCap(const SettingsStore& store, int entryId)
-{
-    DataCap cap;
-    const QString key = KeyOf(entryId);
-    cap.megabytes = std::clamp(store.ReadDword(key, QStringLiteral("AllowanceMB")).value_or(0), 0,
-                               DataCap::kMaxMegabytes);
-    cap.startDay = std::clamp(store.ReadDword(key, QStringLiteral("StartDay")).value_or(1), 1, 31);
-    return cap;
-}
-
-bool UsageMeter::SaveCap(SettingsStore& store, int entryId, const DataCap& cap)
-{
-    return store.WriteValues(KeyOf(entryId),
-                             {{QStringLiteral("AllowanceMB"), Dword(std::clamp(cap.megabytes, 0, DataCap::kMaxMegabytes))},
-                              {QStringLiteral("StartDay"), Dword(std::clamp(cap.startDay, 1, 31))}});
-}
-
-bool UsageMeter::Forget(SettingsStore& store, int entryId)
-{
-    return store.ReplaceValues(KeyOf(entryId), {});
-}
-
-QDate UsageMeter::PeriodStart(const QDate& day, int startDay)
-{
-    startDay = std::clamp(startDay, 1, 31);
-    const QDate first(day.year(), day.month(), 1);
-    const QDate here(day.year(), day.month(), std::min(startDay, first.daysInMonth()));
-    if (here <= day)
-        return here;
-    const QDate before = first.addMonths(-1);
-    return QDate(before.year(), before.month(), std::min(startDay, before.daysInMonth()));
-}
-
 void UsageMeter::Begin(int entryId, const QDate& today)
 {
     active_ = true;
@@ -78,17 +40,17 @@ void UsageMeter::Load(const QDate& today)
     monthReceived_ = monthSent_ = 0;
     warned_ = 0;
     cap_ = DataCap();
-    period_ = PeriodStart(today, 1);
+    period_ = AllowanceStore::PeriodStart(today, 1);
     if (entryId_ <= 0)
         return;
-    const QString key = KeyOf(entryId_);
-    cap_ = LoadCap(store_, entryId_);
+    const QString key = AllowanceStore::KeyOf(entryId_);
+    cap_ = AllowanceStore::LoadCap(store_, entryId_);
     const QDate stored =
         QDate::fromString(store_.ReadString(key, QStringLiteral("PeriodStart")).value_or(QString()), kDateFormat);
     monthReceived_ = ReadCount(store_, key, QStringLiteral("Received"));
     monthSent_ = ReadCount(store_, key, QStringLiteral("Sent"));
     warned_ = std::clamp(store_.ReadDword(key, QStringLiteral("Warned")).value_or(0), 0, 100);
-    period_ = PeriodStart(today, cap_.startDay);
+    period_ = AllowanceStore::PeriodStart(today, cap_.startDay);
     // A month already counted goes on; one that has ended starts again. A date
     // from the future (the clock was put back, or the file was edited) keeps
     // its figures rather than lose them.
@@ -105,7 +67,7 @@ void UsageMeter::Load(const QDate& today)
 
 bool UsageMeter::RollOver(const QDate& today)
 {
-    const QDate period = PeriodStart(today, cap_.startDay);
+    const QDate period = AllowanceStore::PeriodStart(today, cap_.startDay);
     if (period <= period_)
         return false;
     period_ = period;
@@ -155,10 +117,11 @@ bool UsageMeter::Save()
 {
     if (entryId_ <= 0)
         return true;
-    return store_.WriteValues(KeyOf(entryId_), {{QStringLiteral("PeriodStart"), period_.toString(kDateFormat)},
-                                                {QStringLiteral("Received"), QString::number(monthReceived_)},
-                                                {QStringLiteral("Sent"), QString::number(monthSent_)},
-                                                {QStringLiteral("Warned"), Dword(warned_)}});
+    return store_.WriteValues(AllowanceStore::KeyOf(entryId_),
+                              {{QStringLiteral("PeriodStart"), period_.toString(kDateFormat)},
+                               {QStringLiteral("Received"), QString::number(monthReceived_)},
+                               {QStringLiteral("Sent"), QString::number(monthSent_)},
+                               {QStringLiteral("Warned"), Dword(warned_)}});
 }
 
 namespace UsageFormat {

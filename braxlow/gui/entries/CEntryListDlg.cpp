@@ -2,6 +2,7 @@
 #include "gui/entries/CEntryListDlg.h"
 
 #include "ui_CEntryListDlg.h"
+#include "core/entries/AllowanceStore.h"
 #include "core/entries/ContextNumber.h"
 #include "core/entries/DataStore.h"
 #include "core/settings/LanguageLoader.h"
@@ -11,7 +12,6 @@
 #include "core/settings/StringIds.h"
 #include "core/shell/BraxlowApp.h"
 #include "core/shell/OptionCommands.h"
-#include "core/shell/UsageMeter.h"
 #include "gui/entries/CEntryEditDlg.h"
 #include "gui/phone/CSetupDlg.h"
 #include "gui/shell/CAboutDlg.h"
@@ -357,9 +357,9 @@ void CEntryListDlg::OnNew()
     }
     entry.ID = *id;
     // A number freed by a deleted entry may come back: the month starts empty.
-    UsageMeter::Forget(app.Settings().Store(), entry.ID);
+    AllowanceStore::Forget(app.Settings().Store(), entry.ID);
     if (editor.Cap().megabytes > 0)
-        UsageMeter::SaveCap(app.Settings().Store(), entry.ID, editor.Cap());
+        AllowanceStore::SaveCap(app.Settings().Store(), entry.ID, editor.Cap());
     // The entry stands without its balance code; a code that cannot be kept is said.
     if (!editor.BalanceCode().isEmpty() && !app.Data().SaveBalanceCode(entry.ID, editor.BalanceCode()))
         app.UserPrompter().Show(app.Data().LastError(), QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
@@ -385,7 +385,7 @@ void CEntryListDlg::OnProperties()
     const std::optional<DataStore::EntryExtras> extras = app.Data().LoadExtras(stored.ID);
     const QString storedCode = extras ? extras->balanceCode : QString();
     editor.BalanceCode() = storedCode;
-    const DataCap storedCap = UsageMeter::LoadCap(app.Settings().Store(), stored.ID);
+    const DataCap storedCap = AllowanceStore::LoadCap(app.Settings().Store(), stored.ID);
     editor.Cap() = storedCap;
     editor.SetEditMode(EntryEditor::Mode::Edit);
     if (editor.exec() == QDialog::Accepted && !editor.Fields().Country.isEmpty()) {
@@ -398,7 +398,7 @@ void CEntryListDlg::OnProperties()
                 app.UserPrompter().Show(app.Data().LastError(), QString(), Prompter::Buttons::Ok,
                                         Prompter::Icon::Warning);
             if (!(editor.Cap() == storedCap))
-                UsageMeter::SaveCap(app.Settings().Store(), entry.ID, editor.Cap());
+                AllowanceStore::SaveCap(app.Settings().Store(), entry.ID, editor.Cap());
             rows_.Rewrite(row, entry);
             // The copy in "ConnectInfo" follows its entry; editing another entry
             // does not make it the one to connect with.
@@ -422,7 +422,7 @@ void CEntryListDlg::OnDelete()
     const ConnectionEntry entry = rows_.EntryAt(row);
     if (!app.Data().DeleteEntry(entry.ID))
         return;
-    UsageMeter::Forget(app.Settings().Store(), entry.ID);
+    AllowanceStore::Forget(app.Settings().Store(), entry.ID);
     launcher_.Recycle(entry.ConnectName);
     rows_.Remove(row);
     int next = rows_.FindPrefix(app.Settings().LoadConnectInfo().ConnectName);

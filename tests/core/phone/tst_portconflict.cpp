@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/phone/PortConflict.h"
-#include "core/shell/NamedLock.h"
+#include "core/settings/NamedLock.h"
 #include "phonelink/PortMap.h"
 #include "support/PhoneFixtures.h"
 #include "support/TestSupport.h"

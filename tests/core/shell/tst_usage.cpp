@@ -70,7 +70,7 @@ private Q_SLOTS:
         QFETCH(QDate, day);
         QFETCH(int, startDay);
         QFETCH(QDate, start);
-        QCOMPARE(UsageMeter::PeriodStart(day, startDay), start);
+        QCOMPARE(AllowanceStore::PeriodStart(day, startDay), start);
     }
 
     // The month goes on across connections and restarts, rolls over on its
@@ -79,7 +79,7 @@ private Q_SLOTS:
     {
         TestSupport::Settings fixture;
         SettingsStore& store = fixture.store;
-        QVERIFY(UsageMeter::SaveCap(store, 4, DataCap{10, 20}));
+        QVERIFY(AllowanceStore::SaveCap(store, 4, DataCap{10, 20}));
         {
             UsageMeter meter(store);
             meter.Begin(4, QDate(2026, 12, 8));
@@ -109,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(later.Sample(12 * kMB, 0, QDate(2026, 12, 21)), 100);
 
         // A larger allowance warns again when its marks are reached.
-        QVERIFY(UsageMeter::SaveCap(store, 4, DataCap{100, 20}));
+        QVERIFY(AllowanceStore::SaveCap(store, 4, DataCap{100, 20}));
         later.Begin(4, QDate(2026, 12, 22));
         QCOMPARE(later.Percent(), 10);
         QCOMPARE(later.Sample(70 * kMB, 0, QDate(2026, 12, 22)), 80);
@@ -119,29 +119,29 @@ private Q_SLOTS:
         QCOMPARE(later.MonthTotal(), quint64(0));
 
         // A deleted entry leaves nothing for the next one of its number.
-        QVERIFY(UsageMeter::Forget(store, 4));
-        QCOMPARE(UsageMeter::LoadCap(store, 4), DataCap());
+        QVERIFY(AllowanceStore::Forget(store, 4));
+        QCOMPARE(AllowanceStore::LoadCap(store, 4), DataCap());
         later.Begin(4, QDate(2027, 2, 1));
         QCOMPARE(later.MonthTotal(), quint64(0));
         // No entry: the connection is counted, the settings are not touched.
         later.Begin(0, QDate(2027, 2, 1));
         later.Sample(500, 20, QDate(2027, 2, 1));
         QCOMPARE(later.SessionReceived(), quint64(500));
-        QVERIFY(!store.ReadString(UsageMeter::KeyOf(0), QStringLiteral("Received")));
+        QVERIFY(!store.ReadString(AllowanceStore::KeyOf(0), QStringLiteral("Received")));
     }
 
     void hostileStoredValuesAreHarmless()
     {
         TestSupport::Settings fixture;
         SettingsStore& store = fixture.store;
-        const QString key = UsageMeter::KeyOf(9);
+        const QString key = AllowanceStore::KeyOf(9);
         store.WriteString(key, QStringLiteral("Received"), QStringLiteral("-5 bytes"));
         store.WriteString(key, QStringLiteral("Sent"), QStringLiteral("99999999999999999999999"));
         store.WriteString(key, QStringLiteral("PeriodStart"), QStringLiteral("9999-99-99"));
         store.WriteDword(key, QStringLiteral("AllowanceMB"), -3);
         store.WriteDword(key, QStringLiteral("StartDay"), 400);
         store.WriteDword(key, QStringLiteral("Warned"), 5000);
-        QCOMPARE(UsageMeter::LoadCap(store, 9), (DataCap{0, 31}));
+        QCOMPARE(AllowanceStore::LoadCap(store, 9), (DataCap{0, 31}));
         UsageMeter meter(store);
         meter.Begin(9, QDate(2026, 12, 9));
         QCOMPARE(meter.MonthTotal(), quint64(0));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dialup/CRasDialer.h"
+#include "core/entries/AllowanceStore.h"
 #include "core/settings/LanguageLoader.h"
 #include "core/shell/BraxlowApp.h"
-#include "core/shell/UsageMeter.h"
 #include "gui/entries/CEntryEditDlg.h"
 #include "gui/entries/CEntryListDlg.h"
 #include "support/Screenshots.h"
@@ -215,11 +215,11 @@ private Q_SLOTS:
             QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("button1")), Qt::LeftButton);
         });
         QTest::mouseClick(Button("button5054"), Qt::LeftButton);
-        QCOMPARE(UsageMeter::LoadCap(app_->Settings().Store(), id), (DataCap{500, 15}));
+        QCOMPARE(AllowanceStore::LoadCap(app_->Settings().Store(), id), (DataCap{500, 15}));
         prompter_.QueueAnswer(Prompter::Answer::Yes);
         Action(32977)->trigger(); // Delete
         QVERIFY(app_->Data().LoadEntries().isEmpty());
-        QCOMPARE(UsageMeter::LoadCap(app_->Settings().Store(), id), DataCap());
+        QCOMPARE(AllowanceStore::LoadCap(app_->Settings().Store(), id), DataCap());
 
         QVERIFY(!Action(33011)->isChecked());
         Action(33011)->trigger();

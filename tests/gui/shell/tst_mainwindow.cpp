@@ -6,6 +6,7 @@
 #include "core/dialup/CRasDialer.h"
 #include "core/dialup/DialupErrors.h"
 #include "core/dialup/PppLinks.h"
+#include "core/entries/AllowanceStore.h"
 #include "core/settings/LanguageLoader.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
@@ -13,7 +14,6 @@
 #include "core/shell/DesktopNotifier.h"
 #include "core/shell/QuitSignals.h"
 #include "core/shell/ShellTexts.h"
-#include "core/shell/UsageMeter.h"
 #include "gui/phone/CBalanceDlg.h"
 #include "gui/phone/CPinDlg.h"
 #include "gui/shell/CMainDlg.h"
@@ -399,7 +399,7 @@ private Q_SLOTS:
         ConnectInfo info = app_->Settings().LoadConnectInfo();
         info.CID = 5;
         app_->Settings().SaveConnectInfo(info);
-        QVERIFY(UsageMeter::SaveCap(app_->Settings().Store(), 5, DataCap{1, 1}));
+        QVERIFY(AllowanceStore::SaveCap(app_->Settings().Store(), 5, DataCap{1, 1}));
         app_->Settings().SaveAutoReconnect(true);
         qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("drop"),
                                                                      QStringLiteral("sleep 6\nModem hangup\nexit 16\n"))));
@@ -434,7 +434,7 @@ private Q_SLOTS:
         QVERIFY(Counters(1000, 500));
         QTRY_VERIFY_WITH_TIMEOUT(window_->DetailText().contains(QString::fromUtf8("\u2193 1000 B   \u2191 500 B")), 5000);
         QCOMPARE(window_->Sequence().Usage().MonthTotal(), quint64(901500));
-        QCOMPARE(app_->Settings().Store().ReadString(UsageMeter::KeyOf(5), QStringLiteral("Received")),
+        QCOMPARE(app_->Settings().Store().ReadString(AllowanceStore::KeyOf(5), QStringLiteral("Received")),
                  QStringLiteral("601000"));
         QVERIFY(prompter_.Messages().isEmpty());
 
@@ -540,7 +540,7 @@ private Q_SLOTS:
         // Connected for a while with an allowance: the window and the tip.
         info.CID = 5;
         app_->Settings().SaveConnectInfo(info);
-        QVERIFY(UsageMeter::SaveCap(app_->Settings().Store(), 5, DataCap{500, 1}));
+        QVERIFY(AllowanceStore::SaveCap(app_->Settings().Store(), 5, DataCap{500, 1}));
         prompter_.QueueAnswer(Prompter::Answer::Yes);
         window_->OnDisconnect();
         QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/shell/NamedLock.h"
+#include "core/settings/NamedLock.h"
 
 #include <QCryptographicHash>
 #include <QDir>

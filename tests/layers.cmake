@@ -1,0 +1,35 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The core never includes a window, and its rooms stand on each other in one
+# order: settings, entries, dialup, phone, shell. A file may include its own
+# room and the ones before it, never one after.
+#
+#   cmake -DROOT=<braxlow folder> -P layers.cmake
+set(order settings entries dialup phone shell)
+file(GLOB_RECURSE sources RELATIVE ${ROOT} ${ROOT}/core/*.h ${ROOT}/core/*.cpp)
+set(faults "")
+foreach(source IN LISTS sources)
+    string(REGEX MATCH "^core/([^/]+)/" room_match ${source})
+    set(room ${CMAKE_MATCH_1})
+    list(FIND order ${room} rank)
+    if(rank EQUAL -1)
+        string(APPEND faults "\n  ${source}: core/${room} is not one of the rooms (${order})")
+        continue()
+    endif()
+    file(STRINGS ${ROOT}/${source} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" included "${line}")
+        if(included MATCHES "^gui/")
+            string(APPEND faults "\n  ${source} includes the window ${included}")
+        elseif(included MATCHES "^core/([^/]+)/")
+            list(FIND order ${CMAKE_MATCH_1} to)
+            if(to GREATER rank)
+                string(APPEND faults "\n  ${source} (${room}) includes ${included}, a room after its own")
+            endif()
+        endif()
+    endforeach()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "Includes against the layers:${faults}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} core files keep to the layers")
