@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>حجم البيانات الذي تسمح به باقتك كل شهر، محسوبًا في الاتجاهين، واليوم الذي يبدأ فيه شهرها. ينبّه Braxlow عند 80% و100% ولا يقطع الاتصال بسبب ذلك أبدًا.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>جارٍ طلب تحرير الهاتف من ModemManager...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>لم يسمح ModemManager لبرنامج Braxlow باستخدام الهاتف: %1
+يمكن للمسؤول السماح بذلك لمجموعة dip باستخدام install-ppp-access.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>لم يحرر ModemManager الهاتف في الوقت المناسب. حاول مرة أخرى بعد قليل.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>تم فصل الهاتف عن الكمبيوتر. أعد توصيله، ثم اتصل.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>في انتظار إعادة توصيل الهاتف...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>جهاز USB:</translation>
+    </message>
 </context>
 </TS>

@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>您的方案每月可用的數據量（上傳與下載合計），以及每個計費月份的起始日。Braxlow 會在用量達到 80% 與 100% 時提醒您，但絕不會因此中斷連線。</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>正在要求 ModemManager 釋放手機...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager 未允許 Braxlow 使用手機：%1
+管理員可以透過 install-ppp-access 為 dip 群組授予此權限。</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager 未能及時釋放手機。請稍後重試。</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>手機已與電腦中斷連線。請重新插入，然後連線。</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>正在等待重新插入手機...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>USB 裝置：</translation>
+    </message>
 </context>
 </TS>

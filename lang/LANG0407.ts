@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Das Datenvolumen Ihres Tarifs pro Monat, in beide Richtungen gezählt, und der Tag, an dem sein Monat beginnt. Braxlow warnt bei 80 % und 100 % und trennt deswegen nie.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>ModemManager wird gebeten, das Telefon freizugeben...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager hat Braxlow das Telefon nicht überlassen: %1
+Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager hat das Telefon nicht rechtzeitig freigegeben. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>Das Telefon wurde vom Computer getrennt. Schließen Sie es wieder an und verbinden Sie dann.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>Warten, bis das Telefon wieder angeschlossen ist...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>USB-Gerät:</translation>
+    </message>
 </context>
 </TS>

@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>Asking ModemManager to let go of the phone...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager did not let go of the phone in time. Try again in a moment.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>The phone was disconnected from the computer. Plug it in again, then connect.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>Waiting for the phone to be plugged in again...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>USB device:</translation>
+    </message>
 </context>
 </TS>

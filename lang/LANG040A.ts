@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Los datos que incluye su tarifa cada mes, contando ambos sentidos, y el día en que empieza su mes. Braxlow avisa al 80 % y al 100 % y nunca desconecta por ello.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>Pidiendo a ModemManager que libere el teléfono...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager no dejó que Braxlow usara el teléfono: %1
+Un administrador puede permitirlo al grupo dip con install-ppp-access.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager no liberó el teléfono a tiempo. Inténtelo de nuevo en un momento.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>El teléfono se desconectó del ordenador. Vuelva a enchufarlo y conéctese.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>Esperando a que se vuelva a enchufar el teléfono...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>Dispositivo USB:</translation>
+    </message>
 </context>
 </TS>

@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Le volume de données inclus chaque mois dans votre forfait, compté dans les deux sens, et le jour où commence son mois. Braxlow avertit à 80 % et 100 % et ne déconnecte jamais pour autant.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>Demande à ModemManager de libérer le téléphone...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager n'a pas laissé Braxlow utiliser le téléphone : %1
+Un administrateur peut l'autoriser pour le groupe dip avec install-ppp-access.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager n'a pas libéré le téléphone à temps. Réessayez dans un instant.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>Le téléphone a été déconnecté de l'ordinateur. Rebranchez-le, puis connectez-vous.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>En attente du rebranchement du téléphone...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>Périphérique USB :</translation>
+    </message>
 </context>
 </TS>

@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>I dati che il piano tariffario consente ogni mese, contati in entrambe le direzioni, e il giorno in cui inizia il mese. Braxlow avvisa all'80% e al 100% e non disconnette mai per questo.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>Richiesta a ModemManager di rilasciare il telefono...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager non ha lasciato usare il telefono a Braxlow: %1
+Un amministratore può consentirlo al gruppo dip con install-ppp-access.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager non ha rilasciato il telefono in tempo. Riprovare tra un momento.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>Il telefono è stato scollegato dal computer. Ricollegarlo, poi connettersi.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>In attesa che il telefono venga ricollegato...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>Dispositivo USB:</translation>
+    </message>
 </context>
 </TS>

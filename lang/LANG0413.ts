@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>De data die uw abonnement per maand toestaat, in beide richtingen geteld, en de dag waarop de maand begint. Braxlow waarschuwt bij 80% en 100% en verbreekt hiervoor nooit de verbinding.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>ModemManager wordt gevraagd de telefoon vrij te geven...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager liet Braxlow de telefoon niet gebruiken: %1
+Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager gaf de telefoon niet op tijd vrij. Probeer het zo opnieuw.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>De telefoon is losgekoppeld van de computer. Sluit hem weer aan en maak dan verbinding.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>Wachten tot de telefoon weer is aangesloten...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>USB-apparaat:</translation>
+    </message>
 </context>
 </TS>

@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Os dados que seu plano permite por mês, contados nos dois sentidos, e o dia em que o mês começa. O Braxlow avisa em 80% e 100% e nunca desconecta por causa disso.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>Pedindo ao ModemManager que libere o telefone...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>O ModemManager não deixou o Braxlow usar o telefone: %1
+Um administrador pode permitir isso ao grupo dip com install-ppp-access.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>O ModemManager não liberou o telefone a tempo. Tente de novo em instantes.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>O telefone foi desconectado do computador. Conecte-o novamente e depois conecte-se.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>Aguardando o telefone ser conectado novamente...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>Dispositivo USB:</translation>
+    </message>
 </context>
 </TS>

@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Месячный объём трафика по вашему тарифу (входящий и исходящий вместе) и число, с которого начинается расчётный месяц. Braxlow предупреждает при 80% и 100%, но никогда не отключается из-за этого.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>Запрос к ModemManager на освобождение телефона...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager не позволил Braxlow использовать телефон: %1
+Администратор может разрешить это группе dip командой install-ppp-access.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager не освободил телефон вовремя. Повторите попытку через минуту.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>Телефон был отключён от компьютера. Подключите его снова, затем установите соединение.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>Ожидание повторного подключения телефона...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>USB-устройство:</translation>
+    </message>
 </context>
 </TS>

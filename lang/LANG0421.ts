@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Data yang diizinkan paket Anda setiap bulan, dihitung dua arah, dan tanggal dimulainya bulan paket. Braxlow memberi peringatan pada 80% dan 100% dan tidak pernah memutus koneksi karenanya.</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>Ber ModemManager att släppa telefonen...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager lät inte Braxlow använda telefonen: %1
+En administratör kan tillåta det för gruppen dip med install-ppp-access.</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager släppte inte telefonen i tid. Försök igen om en stund.</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>Telefonen kopplades bort från datorn. Anslut den igen och koppla sedan upp.</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>Väntar på att telefonen ansluts igen...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>USB-enhet:</translation>
+    </message>
 </context>
 </TS>

@@ -1123,5 +1123,31 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>您的套餐每月允许的数据量（上传和下载合计），以及每个计费月的起始日。Braxlow 会在用量达到 80% 和 100% 时提醒您，但绝不会因此断开连接。</translation>
     </message>
+    <message id="3150">
+        <source>Asking ModemManager to let go of the phone...</source>
+        <translation>正在请求 ModemManager 释放手机...</translation>
+    </message>
+    <message id="3151">
+        <source>ModemManager did not let Braxlow use the phone: %1
+An administrator can allow it for the group dip with install-ppp-access.</source>
+        <translation>ModemManager 未允许 Braxlow 使用手机：%1
+管理员可以通过 install-ppp-access 为 dip 组授予此权限。</translation>
+    </message>
+    <message id="3152">
+        <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
+        <translation>ModemManager 未能及时释放手机。请稍后重试。</translation>
+    </message>
+    <message id="3153">
+        <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
+        <translation>手机已与计算机断开。请重新插入，然后连接。</translation>
+    </message>
+    <message id="3154">
+        <source>Waiting for the phone to be plugged in again...</source>
+        <translation>正在等待重新插入手机...</translation>
+    </message>
+    <message id="3155">
+        <source>USB device:</source>
+        <translation>USB 设备：</translation>
+    </message>
 </context>
 </TS>

@@ -43,11 +43,17 @@ int List(PortMap& map)
     if (entries.isEmpty())
         out << "No serial ports found.\n";
     for (const MappedPort& p : entries) {
-        out << QStringLiteral("%1  %2  %3  %4%5\n")
+        // A USB device says who it is: its ids and the maker udev names.
+        const QString usb = p.info.usbId.isEmpty()
+                                ? QString()
+                                : QStringLiteral("  [USB %1%2]").arg(p.info.usbId,
+                                                                     p.info.vendor.isEmpty() ? QString() : QLatin1Char(' ') + p.info.vendor);
+        out << QStringLiteral("%1  %2  %3  %4%5%6\n")
                    .arg(PortMap::ComName(p.number), -6)
                    .arg(p.device.isEmpty() ? QStringLiteral("-") : p.device, -28)
                    .arg(QLatin1String(KindName(p.info.kind)), -10)
                    .arg(p.info.modemName.isEmpty() ? p.info.model : p.info.modemName)
+                   .arg(usb)
                    .arg(p.present ? QString() : QStringLiteral(" (not present)"));
     }
     ModemRegistry registry;

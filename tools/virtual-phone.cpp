@@ -54,6 +54,9 @@ struct Options
     std::vector<std::string> hangupOn;
     std::string logPath;
     std::string linkPath;
+    // A terminal to serve instead of a new pty: the far end of a USB gadget
+    // serial port (/dev/ttyGS0), so the phone is a real USB device to the host.
+    std::string devicePath;
 
     // The SIM and the radio, for the questions a connection manager asks when
     // something fails.
@@ -304,6 +307,29 @@ void EnterPin(const std::string& parameters)
     std::_Exit(0);
 }
 
+void ReopenDevice()
+{
+    ::close(g_master);
+    g_dataMode = false;
+    if (g_networkPid > 0) {
+        ::kill(g_networkPid, SIGKILL);
+        ::waitpid(g_networkPid, nullptr, 0);
+        g_networkPid = 0;
+    }
+    for (;;) {
+        g_master = ::open(g_options.devicePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        termios tio{};
+        if (g_master >= 0 && ::tcgetattr(g_master, &tio) == 0) {
+            ::cfmakeraw(&tio);
+            ::tcsetattr(g_master, TCSANOW, &tio);
+            return;
+        }
+        if (g_master >= 0)
+            ::close(g_master);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+}
+
 // Splits "a,\"b,c\",d" into fields; quotes are kept off the values.
 bool SplitParameters(const std::string& text, std::vector<std::string>& fields,
                      std::vector<bool>& quoted)
@@ -551,6 +577,18 @@ void Answer(const std::string& raw)
         CmeError(30); // no network service
     } else if (g_options.noQos && StartsWith(command, "AT+CGQ")) {
         Error();
+    } else if (command == "AT+GCAP") {
+        // What a modem daemon's probe asks first: a GSM phone with packet data.
+        Info("+GCAP: +CGSM,+DS");
+    } else if (command == "AT+CGSN") {
+        Info("356938035643809");
+    } else if (command == "AT+CFUN?") {
+        Info("+CFUN: 1");
+    } else if (StartsWith(command, "AT+CFUN=") || StartsWith(command, "AT+CREG=") ||
+               StartsWith(command, "AT+CGREG=") || StartsWith(command, "AT+COPS=")) {
+        Ok();
+    } else if (command == "AT+CGDCONT?") {
+        Info("+CGDCONT: 1,\"IP\",\"internet\",\"0.0.0.0\",0,0");
     } else if (command == "AT+CGMI" || command == "ATI") {
         Info(g_options.manufacturer);
     } else if (command == "AT+CGMM") {
@@ -618,6 +656,8 @@ void Usage()
     std::fprintf(stderr,
         "usage: braxlow-virtual-phone [options]\n"
         "  --link PATH              also make PATH a link to the phone's device\n"
+        "  --device TTY             answer on an existing terminal (a USB gadget's far\n"
+        "                           end, /dev/ttyGS0) instead of a new pseudo-terminal\n"
         "  --log FILE               append every byte received to FILE\n"
         "  --no-echo                start with echo off (ATE0)\n"
         "  --manufacturer TEXT      answer to AT+CGMI (default Korvane)\n"
@@ -678,6 +718,7 @@ int main(int argc, char* argv[])
         else if (a == "--noise") g_options.noise = true;
         else if (a == "--link" && hasValue) g_options.linkPath = value();
         else if (a == "--log" && hasValue) g_options.logPath = value();
+        else if (a == "--device" && hasValue) g_options.devicePath = value();
         else if (a == "--manufacturer" && hasValue) g_options.manufacturer = value();
         else if (a == "--model" && hasValue) g_options.model = value();
         else if (a == "--cpfc" && hasValue) g_options.cpfcQuery = value();
@@ -733,25 +774,40 @@ int main(int argc, char* argv[])
     if (g_options.network && g_options.networkAuth != "none" && !WriteNetworkSecrets())
         return 1;
     std::signal(SIGPIPE, SIG_IGN);
-    g_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (g_master < 0 || ::grantpt(g_master) != 0 || ::unlockpt(g_master) != 0) {
-        std::perror("braxlow-virtual-phone: pseudo-terminal");
-        return 1;
-    }
-    const char* slave = ::ptsname(g_master);
-    if (slave == nullptr) {
-        std::perror("braxlow-virtual-phone: ptsname");
-        return 1;
-    }
-    // Our own handle on the line keeps it raw before the caller sets it up and
-    // keeps the phone alive while the caller closes and reopens the port.
-    const int keep = ::open(slave, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (keep >= 0) {
+    std::string phoneEnd;
+    if (!g_options.devicePath.empty()) {
+        g_master = ::open(g_options.devicePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
         termios tio{};
-        ::tcgetattr(keep, &tio);
+        if (g_master < 0 || ::tcgetattr(g_master, &tio) != 0) {
+            std::perror(("braxlow-virtual-phone: " + g_options.devicePath).c_str());
+            return 1;
+        }
         ::cfmakeraw(&tio);
-        ::tcsetattr(keep, TCSANOW, &tio);
+        ::tcsetattr(g_master, TCSANOW, &tio);
+        phoneEnd = g_options.devicePath;
+    } else {
+        g_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (g_master < 0 || ::grantpt(g_master) != 0 || ::unlockpt(g_master) != 0) {
+            std::perror("braxlow-virtual-phone: pseudo-terminal");
+            return 1;
+        }
+        const char* slave = ::ptsname(g_master);
+        if (slave == nullptr) {
+            std::perror("braxlow-virtual-phone: ptsname");
+            return 1;
+        }
+        phoneEnd = slave;
+        // Our own handle on the line keeps it raw before the caller sets it up and
+        // keeps the phone alive while the caller closes and reopens the port.
+        const int keep = ::open(slave, O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (keep >= 0) {
+            termios tio{};
+            ::tcgetattr(keep, &tio);
+            ::cfmakeraw(&tio);
+            ::tcsetattr(keep, TCSANOW, &tio);
+        }
     }
+    const char* slave = phoneEnd.c_str();
     if (!g_options.linkPath.empty()) {
         ::unlink(g_options.linkPath.c_str());
         if (::symlink(slave, g_options.linkPath.c_str()) != 0)
@@ -808,6 +864,10 @@ int main(int argc, char* argv[])
                 continue;
             // EIO: nobody has the line open; wait for the next caller.
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            // A USB cable pulled hangs the gadget's end up for good: it is
+            // opened again, to answer once the cable is back.
+            if (!g_options.devicePath.empty())
+                ReopenDevice();
             continue;
         }
         if (g_log != nullptr) {

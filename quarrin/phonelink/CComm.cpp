@@ -292,7 +292,8 @@ void CComm::NotifyCtsChange()
     }
 }
 
-// Waits out a hold; false when the link was closed meanwhile.
+// Waits out a hold; false when the link was closed meanwhile. A hang-up ends
+// the hold early.
 bool CComm::HoldFor(int milliseconds)
 {
     using Clock = std::chrono::steady_clock;
@@ -302,10 +303,18 @@ bool CComm::HoldFor(int milliseconds)
             std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
         if (left <= 0)
             return true;
-        pollfd p{wakeFd_, POLLIN, 0};
-        if (::poll(&p, 1, int(left)) > 0) {
-            quint64 v = 0;
-            [[maybe_unused]] const ssize_t n = ::read(wakeFd_, &v, sizeof v);
+        // The port is watched for a hang-up only: a phone unplugged during the
+        // hold ends the link now, not when the hold is over.
+        pollfd p[2] = {{wakeFd_, POLLIN, 0}, {fd_, 0, 0}};
+        if (::poll(p, 2, int(left)) > 0) {
+            if (p[0].revents & POLLIN) {
+                quint64 v = 0;
+                [[maybe_unused]] const ssize_t n = ::read(wakeFd_, &v, sizeof v);
+            }
+            if (p[1].revents & (POLLHUP | POLLERR | POLLNVAL)) {
+                lineLost_ = true; // what came before it is still read
+                return true;
+            }
         }
     }
     return false;
@@ -384,7 +393,7 @@ quint32 CComm::WatchLoop()
                 [[maybe_unused]] const ssize_t n = ::write(wakeFd_, &one, sizeof one);
             }
         }
-        if (received || hungUp)
+        if (received || hungUp || lineLost_)
             DrainPort();
         if (hungUp || lineLost_) {
             // Unplugged or the other end closed: nothing more will come.

@@ -186,9 +186,11 @@ QList<SerialDevice> ScanSerialDevices(const SerialScanRoots& roots)
             d.hardwareId = QStringLiteral("IRENUM\\IRCOMM");
             break;
         default:
-            if (usb.found)
+            if (usb.found) {
                 d.hardwareId = QStringLiteral("USB\\VID_%1&PID_%2")
                                    .arg(usb.vendorId.toUpper(), usb.productId.toUpper());
+                d.usbId = QStringLiteral("%1:%2").arg(usb.vendorId.toLower(), usb.productId.toLower());
+            }
             break;
         }
 

@@ -23,6 +23,7 @@ struct QUARRIN_EXPORT SerialDevice
     QString vendor;     // "Korvane", from udev or the USB manufacturer string
     QString model;      // "GPRS Phone", blanks for underscores; empty when unknown
     QString hardwareId; // "USB\VID_1234&PID_5678", "IRENUM\IRCOMM", ...
+    QString usbId;      // "1234:5678", the USB device's vendor and product; empty for others
     bool isModem = false;
     // The modem's display name: "Korvane GPRS MODEM" for the maker's phone, else the
     // model; empty when the device does not name itself.

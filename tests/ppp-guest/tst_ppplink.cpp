@@ -16,6 +16,7 @@
 #include "core/shell/BraxlowApp.h"
 #include "core/shell/DesktopNotifier.h"
 #include "core/shell/UsageMeter.h"
+#include "gui/phone/CSetupDlg.h"
 #include "gui/shell/CMainDlg.h"
 #include "phonelink/CComm.h"
 #include "phonelink/CIrDASock.h"
@@ -24,10 +25,17 @@
 #include "support/TestSupport.h"
 #include "support/WindowTests.h"
 
+#include <QDBusConnection>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <grp.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -639,7 +647,314 @@ private Q_SLOTS:
         qunsetenv("DISPLAY");
     }
 
+    // A USB phone that ModemManager manages, as on a NetworkManager desktop:
+    // the tools list and probe it by its USB identity, and an ordinary user's
+    // connect borrows it from ModemManager for as long as the link is up.
+    void usbPhoneIsBorrowedFromModemManager()
+    {
+        const QString desktop = StartUsbDesktop(true);
+        if (desktop == QLatin1String(kNoGadget))
+            QSKIP(kNoGadget);
+        QVERIFY2(desktop.isEmpty(), qPrintable(desktop));
+        const int port = PlugUsbPhone({"--network-auth", "pap", "--network-user", "web", "--network-password", "secret"});
+        QVERIFY(port > 0);
+        QVERIFY(!UsbPhone(QStringLiteral("modem")).isEmpty());
+        QVERIFY(ModemListed());
+
+        const QString ports = Run(Tool(QStringLiteral("braxlow-ports")));
+        qInfo().noquote() << ports;
+        QVERIFY2(ports.contains(QStringLiteral("%1  /dev/ttyACM0").arg(PortMap::ComName(port), -6)) &&
+                     ports.contains(QLatin1String("[USB f00d:0800 Veloxa]")),
+                 qPrintable(ports));
+
+        BecomeOrdinaryUser();
+        const QString probe = Run(Tool(QStringLiteral("braxlow-phone")) + QStringLiteral(" --json --port COM%1 2>/dev/null").arg(port));
+        qInfo().noquote() << probe;
+        const QJsonObject report = QJsonDocument::fromJson(probe.toUtf8()).array().at(0).toObject();
+        QCOMPARE(report.value(QStringLiteral("result")).toString(), QStringLiteral("ready"));
+        QCOMPARE(report.value(QStringLiteral("usb")).toObject().value(QStringLiteral("id")).toString(), QStringLiteral("f00d:0800"));
+        QCOMPARE(report.value(QStringLiteral("usb")).toObject().value(QStringLiteral("maker")).toString(), QStringLiteral("Veloxa"));
+        QVERIFY2(Eventually([this] { return ModemListed(); }, 60000), "the probe did not give the phone back");
+
+        session_->KeepPhoneFromModemManager(true);
+        QCOMPARE(Dial(QStringLiteral("web"), QStringLiteral("secret")), 1);
+        QVERIFY2(Run(QStringLiteral("ip route show default")).startsWith(QLatin1String("default dev ppp0")),
+                 qPrintable(dialer_->Transcript()));
+        // Borrowed: ModemManager lists no modem while the link is up.
+        QVERIFY(!ModemListed());
+        QVERIFY(dialer_->HangUp(kName));
+        QVERIFY(dialer_->WaitForExit(5000));
+        session_->GiveBackPhone();
+        QElapsedTimer back;
+        back.start();
+        QVERIFY(Eventually([this] { return ModemListed(); }, 60000));
+        qInfo() << "ModemManager had the phone again" << back.elapsed() << "ms after the hang-up";
+        QVERIFY(prompter_.Messages().isEmpty());
+    }
+
+    // Without the polkit rule ModemManager says no: one message, quickly, and
+    // the phone is left to it untouched.
+    void modemManagerRefusesWithoutThePolkitRule()
+    {
+        const QString desktop = StartUsbDesktop(true, false);
+        if (desktop == QLatin1String(kNoGadget))
+            QSKIP(kNoGadget);
+        QVERIFY2(desktop.isEmpty(), qPrintable(desktop));
+        const int port = PlugUsbPhone({});
+        QVERIFY(port > 0);
+        QVERIFY(!UsbPhone(QStringLiteral("modem")).isEmpty());
+        BecomeOrdinaryUser();
+        settings_->SaveConnectInfo(ConnectInfo{});
+        session_->PrepareConnection();
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(session_->RunAtSession(), 1);
+        qInfo() << "refused after" << took.elapsed() << "ms";
+        QVERIFY(took.elapsed() < 60000);
+        QVERIFY(session_->PortFailureExplained());
+        QCOMPARE(prompter_.Messages().size(), 1);
+        const QString said = prompter_.Messages().at(0).text;
+        qInfo().noquote() << said;
+        QVERIFY2(said.startsWith(Text(Str::ModemManagerRefused).section(QLatin1Char('%'), 0, 0)), qPrintable(said));
+        QVERIFY(ModemListed());
+        // Nothing of Braxlow's reached the phone: its wake-up is not in the log.
+        QVERIFY(!phone_->Received().contains("AATZ"));
+        const QString tool = Run(Tool(QStringLiteral("braxlow-phone")) + QStringLiteral(" --port COM%1; echo exit=$?").arg(port));
+        qInfo().noquote() << tool;
+        QVERIFY(tool.contains(QLatin1String("exit=3")));
+        QVERIFY(tool.contains(Text(Str::ModemManagerRefused).section(QLatin1Char('%'), 0, 0).trimmed()));
+    }
+
+    // Pulled out in the middle of the AT session: said within seconds, and no
+    // thread is left reading a port that is gone. Plugged in again, the setup
+    // window shows it at once, by udev's maker and model. A port another
+    // program holds is named instead of a phone that seems silent.
+    void usbPhoneUnpluggedDuringTheSession()
+    {
+        const QString desktop = StartUsbDesktop(false);
+        if (desktop == QLatin1String(kNoGadget))
+            QSKIP(kNoGadget);
+        QVERIFY2(desktop.isEmpty(), qPrintable(desktop));
+        const int port = PlugUsbPhone({"--delay", "300"});
+        QVERIFY(port > 0);
+        settings_->SaveConnectInfo(ConnectInfo{});
+        session_->PrepareConnection();
+        // The bus library's own thread starts at its first use, and stays.
+        QDBusConnection::systemBus();
+        const int threads = QDir(QStringLiteral("/proc/self/task")).count();
+        QTimer::singleShot(2500, this, [] { UsbPhone(QStringLiteral("unplug")); });
+        rusage before = {};
+        ::getrusage(RUSAGE_SELF, &before);
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(session_->RunAtSession(), 0);
+        const qint64 wall = took.elapsed();
+        rusage after = {};
+        ::getrusage(RUSAGE_SELF, &after);
+        const auto ms = [](const timeval& t) { return qint64(t.tv_sec) * 1000 + t.tv_usec / 1000; };
+        const qint64 cpu = ms(after.ru_utime) - ms(before.ru_utime) + ms(after.ru_stime) - ms(before.ru_stime);
+        qInfo() << "the session ended after" << wall << "ms with" << cpu << "ms of CPU";
+        QVERIFY(wall < 20000);
+        QVERIFY2(cpu * 2 < wall, "the wait spun");
+        QCOMPARE(prompter_.Messages().size(), 1);
+        QCOMPARE(prompter_.Messages().at(0).text, Text(Str::PhoneUnplugged));
+        QCOMPARE(link_.GetConnectStatus(), 0);
+        QCOMPARE(QDir(QStringLiteral("/proc/self/task")).count(), threads);
+
+        // Back in: the setup window lists it within about two seconds.
+        QTemporaryDir folder;
+        CRasDialer dialer(folder.filePath(QStringLiteral("braxlow.pbk")), settings_);
+        RecordingPrompter quiet;
+        CSetupDlg setup(*settings_, Quarrin::CurrentPortMap(), dialer, quiet, QStringLiteral("Braxlow"));
+        setup.show();
+        QTest::qWait(500);
+        QElapsedTimer plugged;
+        plugged.start();
+        UsbPhone(QStringLiteral("plug"));
+        auto listed = [&setup] {
+            const auto* list = setup.findChild<QTableWidget*>(QStringLiteral("list1156"));
+            for (int row = 0; list != nullptr && row < list->rowCount(); ++row)
+                if (list->item(row, 0)->text() == QLatin1String("Veloxa V900 GPRS Phone") &&
+                    list->item(row, 2)->text().startsWith(QLatin1String("/dev/ttyACM")))
+                    return true;
+            return false;
+        };
+        auto rows = [&setup] {
+            QStringList texts;
+            const auto* list = setup.findChild<QTableWidget*>(QStringLiteral("list1156"));
+            for (int row = 0; list != nullptr && row < list->rowCount(); ++row)
+                texts << list->item(row, 0)->text() + QLatin1Char('|') + list->item(row, 2)->text();
+            return texts.join(QLatin1String(", "));
+        };
+        QVERIFY2(QTest::qWaitFor(listed, 10000), qPrintable(rows()));
+        qInfo() << "the setup window listed the phone" << plugged.elapsed() << "ms after the plug";
+        QVERIFY(plugged.elapsed() < 4000);
+        setup.close();
+
+        // Another program has the port open and the phone seems silent.
+        phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--device"), QStringLiteral("/dev/ttyGS0"),
+                                                            QStringLiteral("--silent")});
+        QVERIFY(phone_->Start());
+        QProcess holder;
+        holder.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exec sleep 300 < /dev/ttyACM0")});
+        QVERIFY(holder.waitForStarted());
+        QVERIFY(Eventually([] { return !Run(QStringLiteral("fuser /dev/ttyACM0 2>/dev/null")).trimmed().isEmpty(); }));
+        const QString probe = Run(Tool(QStringLiteral("braxlow-phone")) + QStringLiteral(" --json --port COM%1 2>/dev/null").arg(port));
+        qInfo().noquote() << probe;
+        const QJsonObject held = QJsonDocument::fromJson(probe.toUtf8()).array().at(0).toObject()
+                                     .value(QStringLiteral("heldBy")).toObject();
+        QCOMPARE(held.value(QStringLiteral("name")).toString(), QStringLiteral("sleep"));
+        QCOMPARE(qint64(held.value(QStringLiteral("pid")).toDouble()), holder.processId());
+        prompter_.Clear();
+        QCOMPARE(session_->RunAtSession(), 0);
+        QVERIFY2(prompter_.Messages().size() == 1 && prompter_.Messages().at(0).text.contains(QLatin1String("sleep (process")),
+                 qPrintable(prompter_.Messages().value(0).text));
+        holder.kill();
+        holder.waitForFinished();
+    }
+
+    // Pulled out while online: the window is back within about a second; with
+    // Reconnect Automatically on, it waits for the phone, which comes back
+    // under another node with the same COM number, and dials it again.
+    void usbPhoneUnpluggedWhileOnline()
+    {
+        const QString desktop = StartUsbDesktop(true);
+        if (desktop == QLatin1String(kNoGadget))
+            QSKIP(kNoGadget);
+        QVERIFY2(desktop.isEmpty(), qPrintable(desktop));
+        const int port = PlugUsbPhone({"--network-auth", "pap", "--network-user", "web", "--network-password", "secret"});
+        QVERIFY(port > 0);
+        QVERIFY(!UsbPhone(QStringLiteral("modem")).isEmpty());
+        TestSupport::ProgramFolder folder;
+        QTemporaryDir dir;
+        RecordingPrompter yes;
+        BraxlowApp app(TestSupport::AppOptions(folder.ProgramFile(), dir.path()), yes);
+        QVERIFY(app.Startup());
+        yes.Clear();
+        ConnectInfo info;
+        info.ConnectName = QStringLiteral("Guest network");
+        info.APNName = QStringLiteral("internet");
+        info.PhoneNumber = QStringLiteral("*99#");
+        info.Username = QStringLiteral("web");
+        info.Password = QStringLiteral("secret");
+        info.CheckPassword = QStringLiteral("1");
+        app.Settings().SaveConnectInfo(info);
+        app.Settings().SaveAutoReconnect(true);
+        app.SerialPorts().Refresh();
+        QCOMPARE(app.SerialPorts().DeviceForPort(port), QStringLiteral("/dev/ttyACM0"));
+        app.Settings().SavePort(port);
+        RecordingNotifier notifier;
+        TestSupport::NoHelp help;
+        CMainDlg window(CMainDlg::Services{app, help, dir.filePath(QStringLiteral("braxlow.pbk")), DialerPaths(), 5,
+                                           PortConflictSources(), &notifier});
+        window.show();
+        const ConnectSequence& sequence = window.Sequence();
+        window.OnConnect();
+        QVERIFY2(QTest::qWaitFor([&] { return sequence.Connected(); }, 90000), qPrintable(window.StatusText()));
+        QVERIFY(!ModemListed());
+
+        // Held open across the unplug, the old node keeps its number: the
+        // phone comes back as ttyACM1.
+        const int old = ::open("/dev/ttyACM0", O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(old >= 0);
+        QElapsedTimer pulled;
+        pulled.start();
+        UsbPhone(QStringLiteral("unplug"));
+        QVERIFY(QTest::qWaitFor([&] { return !sequence.Connected(); }, 15000));
+        QTRY_COMPARE_WITH_TIMEOUT(window.StatusText(), Text(Str::StatusConnectionEnded), 5000);
+        qInfo() << "the window was back" << pulled.elapsed() << "ms after the unplug";
+        QVERIFY(pulled.elapsed() < 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.DetailText(), Text(Str::WaitingForPhone), 30000);
+        QVERIFY(sequence.ReconnectPending());
+        QTest::qWait(3000);
+        QVERIFY(PppLinks(DialerPaths()).Find(kName).isEmpty());
+
+        UsbPhone(QStringLiteral("plug"));
+        ::close(old);
+        app.SerialPorts().Refresh();
+        QCOMPARE(app.SerialPorts().DeviceForPort(port), QStringLiteral("/dev/ttyACM1"));
+        QVERIFY2(QTest::qWaitFor([&] { return sequence.Connected(); }, 120000),
+                 qPrintable(window.StatusText() + QLatin1Char(' ') + window.DetailText()));
+        QVERIFY2(Run(QStringLiteral("ps -o args= -C pppd")).contains(QLatin1String("/dev/ttyACM1")),
+                 qPrintable(Run(QStringLiteral("ps -o args= -C pppd"))));
+        QVERIFY(!ModemListed());
+        window.OnDisconnect();
+        QVERIFY(QTest::qWaitFor([&] { return !sequence.Connected() && PppLinks(DialerPaths()).Find(kName).isEmpty(); },
+                                15000));
+        // The window gives the phone back when it sees the link gone: events run.
+        QVERIFY(QTest::qWaitFor([this] { return ModemListed(); }, 60000));
+        QStringList shown;
+        for (const RecordingPrompter::Shown& message : yes.Messages())
+            shown << message.text;
+        QVERIFY2(shown == QStringList{Text(Str::ConfirmDisconnect)}, qPrintable(shown.join(QLatin1String(" | "))));
+    }
+
 private:
+    // The desktop a USB phone meets (tests/ppp-guest/usb-phone): udev, and
+    // with `modemManager` the system bus, polkit and ModemManager too. Empty
+    // when it runs; kNoGadget where the kernel cannot make a USB phone.
+    static constexpr const char* kNoGadget = "the guest's kernel has no USB gadget modules (dummy_hcd, usb_f_acm)";
+    QString StartUsbDesktop(bool modemManager, bool polkitRule = true)
+    {
+        const QString outcome = UsbPhone(modemManager ? (polkitRule ? QStringLiteral("desktop")
+                                                                    : QStringLiteral("desktop --no-polkit-rule"))
+                                                      : QStringLiteral("udev"),
+                                         true);
+        if (outcome.contains(QLatin1String("status=77")))
+            return QLatin1String(kNoGadget);
+        return outcome.trimmed().endsWith(QLatin1String("status=0")) ? QString() : outcome;
+    }
+
+    static QString UsbPhone(const QString& command, bool withStatus = false)
+    {
+        const QString logs = qEnvironmentVariable("BRAXLOW_SCREENSHOTS", QStringLiteral("/tmp"));
+        return Run(QStringLiteral("BRAXLOW_USB_LOG='%1' '" BRAXLOW_SOURCE_DIR "/tests/ppp-guest/usb-phone' %2 2>&1%3")
+                       .arg(logs, command, withStatus ? QStringLiteral("; echo status=$?") : QString()));
+    }
+
+    // Plugs the gadget in and lets the virtual phone answer at its far end;
+    // the COM number the port map gave the phone, 0 on failure.
+    int PlugUsbPhone(const QStringList& network)
+    {
+        if (!UsbPhone(QStringLiteral("plug")).contains(QLatin1String("/dev/ttyACM0")))
+            return 0;
+        phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--device"), QStringLiteral("/dev/ttyGS0"),
+                                                            QStringLiteral("--network")} + network);
+        if (!phone_->Start())
+            return 0;
+        PortMap& map = Quarrin::CurrentPortMap();
+        map.Refresh();
+        for (const MappedPort& p : map.Ports())
+            if (p.device == QLatin1String("/dev/ttyACM0")) {
+                settings_->SavePort(p.number);
+                return p.number;
+            }
+        return 0;
+    }
+
+    bool ModemListed() const { return UsbPhone(QStringLiteral("modems")).contains(QLatin1String("/Modem/")); }
+
+    static QString Tool(const QString& name)
+    {
+        return QStringLiteral("'%1/%2'").arg(TestSupport::ProgramDirectory(), name);
+    }
+
+    // A member of dip and dialout, in the group database as polkit reads it;
+    // the saved ids stay root's for the clean-up.
+    void BecomeOrdinaryUser()
+    {
+        QCOMPARE(Run(QStringLiteral("id braxuser >/dev/null 2>&1 || useradd -M -G dip,dialout braxuser; echo ok")).trimmed(),
+                 QStringLiteral("ok"));
+        Run(QStringLiteral("chown -R braxuser '%1' '%2'").arg(qEnvironmentVariable("HOME"), fixture_->dir.path()));
+        const QStringList ids = Run(QStringLiteral("id -u braxuser; id -g braxuser; getent group dip dialout | cut -d: -f3"))
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(ids.size(), 4);
+        const gid_t groups[] = {gid_t(ids.at(2).toUInt()), gid_t(ids.at(3).toUInt())};
+        QCOMPARE(::setgroups(2, groups), 0);
+        QCOMPARE(::setresgid(gid_t(ids.at(1).toUInt()), gid_t(ids.at(1).toUInt()), 0), 0);
+        QCOMPARE(::setresuid(uid_t(ids.at(0).toUInt()), uid_t(ids.at(0).toUInt()), 0), 0);
+    }
+
     // A copy of the program as a user has it, with one entry on the phone at
     // `link`, its password remembered or not; the entry's number, 0 on failure.
     int Install(const QTemporaryDir& home, const QString& link, bool rememberPassword)

@@ -69,6 +69,25 @@ Settings::Settings() : store(dir.filePath(QStringLiteral("config"))), settings(s
     LanguageLoader(settings, silent).LoadStartupLanguage();
 }
 
+PrivateBus::PrivateBus()
+{
+    daemon_.start(QStringLiteral("dbus-daemon"),
+                  {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    if (daemon_.waitForStarted() && daemon_.waitForReadyRead(10000))
+        address_ = QString::fromLocal8Bit(daemon_.readLine().trimmed());
+}
+
+PrivateBus::~PrivateBus()
+{
+    daemon_.kill();
+    daemon_.waitForFinished();
+}
+
+QDBusConnection PrivateBus::Connect(const QString& name) const
+{
+    return QDBusConnection::connectToBus(address_, name);
+}
+
 } // namespace TestSupport
 
 Prompter::Answer RecordingPrompter::Show(const QString& text, const QString& caption,

@@ -7,7 +7,9 @@
 #include "core/settings/SettingsStore.h"
 #include "core/shell/BraxlowApp.h"
 
+#include <QDBusConnection>
 #include <QList>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -50,6 +52,23 @@ struct Settings
     QTemporaryDir dir;
     SettingsStore store;
     AppSettings settings;
+};
+
+// A D-Bus daemon of the test's own (a session bus, which lets anyone own any
+// name), for peers that stand in for the desktop's and the system's services.
+class PrivateBus
+{
+public:
+    PrivateBus();
+    ~PrivateBus();
+    // Empty when no dbus-daemon could be started.
+    QString Address() const { return address_; }
+    // A connection of its own to the bus, under that name.
+    QDBusConnection Connect(const QString& name) const;
+
+private:
+    QProcess daemon_;
+    QString address_;
 };
 
 } // namespace TestSupport

@@ -17,13 +17,13 @@ QString ShellQuote(const QString& s)
     return QLatin1Char('\'') + quoted + QLatin1Char('\'');
 }
 
-bool IsPseudoTerminal(const QString& device)
+} // namespace
+
+bool PppdCommand::IsPseudoTerminal(const QString& device)
 {
     const QString target = QFileInfo(device).canonicalFilePath();
     return target.startsWith(QLatin1String("/dev/pts/")) || device.startsWith(QLatin1String("/dev/pts/"));
 }
-
-} // namespace
 
 std::optional<QByteArray> PppdCommand::ChatScript(const QString& phoneNumber)
 {

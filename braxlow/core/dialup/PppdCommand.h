@@ -35,6 +35,8 @@ public:
     // The chat script that dials; nothing when the dial string holds characters a
     // phone cannot dial (which could also rewrite the script).
     static std::optional<QByteArray> ChatScript(const QString& phoneNumber);
+    // A pseudo-terminal: no modem lines, and its other end is a program.
+    static bool IsPseudoTerminal(const QString& device);
 
     // The option list for a device. `withSecret`: the password arrives on fd 3.
     static QStringList Arguments(const Ras::Entry& entry, const QString& device, const QString& speed,

@@ -4,8 +4,10 @@
 #include "core/phone/AtAnswer.h"
 
 #include "core/dialup/CRasDialer.h"
+#include "core/dialup/PppdCommand.h"
 #include "core/entries/ConnectionEntry.h"
 #include "core/entries/EntryChecks.h"
+#include "core/phone/PortConflict.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/MessagePump.h"
@@ -13,7 +15,10 @@
 #include "core/settings/StringIds.h"
 #include "phonelink/CComm.h"
 #include "phonelink/CIrDASock.h"
+#include "phonelink/PortMap.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -150,12 +155,47 @@ bool AtSession::OpenPhoneLink()
 
 bool AtSession::OpenPort(int port)
 {
+    portFailureExplained_ = false;
     if (port < 1 || port > 255)
         return false;
+    PortMap& map = Quarrin::CurrentPortMap();
+    map.Refresh();
+    const QString device = map.DeviceForPort(port);
+    ModemManagerClient::Result released = ModemManagerClient::Result::NotManaged;
+    if (!device.isEmpty()) {
+        bool asked = false;
+        released = modemManager_.Release(device, [&] {
+            asked = true;
+            Q_EMIT busyChanged(true);
+            Q_EMIT statusTextChanged(Text(Str::ModemManagerReleasing));
+        });
+        if (asked)
+            Q_EMIT busyChanged(false);
+        if (released == ModemManagerClient::Result::Refused || released == ModemManagerClient::Result::Failed) {
+            const QString text = released == ModemManagerClient::Result::Refused
+                                     ? Text(Str::ModemManagerRefused).arg(modemManager_.Error())
+                                     : Text(Str::ModemManagerTimeout);
+            Q_EMIT statusTextChanged(text);
+            prompter_.Show(text, QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
+            portFailureExplained_ = true;
+            return false;
+        }
+    }
     const StInitCommInfo info =
         LinkParameters(port, quint32(std::max(0, DecimalPrefix(settings_.Speed()))), this);
-    if (link_.CreateComm(&info) == 0 || link_.OpenConnection() == 0)
+    if (link_.CreateComm(&info) == 0)
         return false;
+    // The daemon closes the phone's ports a moment after it agreed to let go.
+    QElapsedTimer waited;
+    waited.start();
+    while (link_.OpenConnection() == 0) {
+        if (released != ModemManagerClient::Result::Released || waited.elapsed() > 5000)
+            return false;
+        for (int i = 0; i < 20; ++i) {
+            PumpOneMessage();
+            QThread::msleep(10);
+        }
+    }
     link_.enableState = COMM_ENABLE;
     return true;
 }
@@ -165,6 +205,33 @@ void AtSession::ClosePhoneLink()
     link_.SetEmptyInternalBuffer();
     link_.CloseConnection();
     link_.DestroyComm();
+    if (!keepPhone_)
+        modemManager_.GiveBack();
+}
+
+bool AtSession::PhoneUnplugged() const
+{
+    const QString device = link_.DevicePath();
+    return !device.isEmpty() && !QFileInfo::exists(device);
+}
+
+QString AtSession::SilenceText(const QString& refusal, int fallback) const
+{
+    if (PhoneUnplugged())
+        return Text(Str::PhoneUnplugged);
+    // Root opens a port that another program holds: what it reads then is
+    // that program's, and the phone only seems silent.
+    if (refusal.isEmpty() || refusal == kWriteError) {
+        // A pseudo-terminal's other end is always held: that is the phone.
+        const QString device = link_.DevicePath();
+        if (!device.isEmpty() && !PppdCommand::IsPseudoTerminal(device)) {
+            const std::optional<PortConflict::Holder> holder =
+                PortConflict::PortHolder(device, QStringLiteral("/proc"), QString());
+            if (holder)
+                return PortConflict::HolderText(settings_.LanguageModule(), *holder);
+        }
+    }
+    return Text(fallback);
 }
 
 bool AtSession::PollForOk()
@@ -230,7 +297,9 @@ QString AtSession::SendAtCommand(const QString& line)
     if (transcript_)
         transcript_(Direction::Sent, MaskPin(line));
     if (link_.WriteCommBlock(bytes.constData(), static_cast<unsigned long>(bytes.size())) == 0) {
-        prompter_.Show(Text(Str::WriteError), QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
+        // An unplugged phone is told of once, by the session that used it.
+        if (!PhoneUnplugged())
+            prompter_.Show(Text(Str::WriteError), QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
         Q_EMIT busyChanged(false);
         if (transcript_)
             transcript_(Direction::Received, kWriteError);
@@ -426,7 +495,7 @@ int AtSession::RunAtSession()
                 return 0;
             }
         }
-        Fail(Text(reason != 0 ? reason : Str::PhoneRejectedCommand));
+        Fail(reason != 0 ? Text(reason) : SilenceText(refusal, Str::PhoneRejectedCommand));
         return 0;
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/dialup/ModemManager.h"
 #include "core/phone/PhoneStatus.h"
 
 #include <QObject>
@@ -73,8 +74,20 @@ public:
     void UsePort(int port) { portOverride_ = port; }
     // What the phone said when the last session failed.
     const PhoneStatus::Facts& LastFacts() const { return lastFacts_; }
-    // Opens the given port as the session does (locks honoured).
+    // Opens the given port as the session does (locks honoured), after
+    // ModemManager let go of the phone behind it.
     bool OpenPort(int port);
+    // The last failed open was explained in a message of its own (ModemManager
+    // refused or did not let go): callers add no message of theirs.
+    bool PortFailureExplained() const { return portFailureExplained_; }
+    // While true, closing the link keeps the phone away from ModemManager: the
+    // connect keeps it through the dial and the time online.
+    void KeepPhoneFromModemManager(bool keep) { keepPhone_ = keep; }
+    // Gives the phone back to ModemManager, when it let go of it.
+    void GiveBackPhone() { modemManager_.GiveBack(); }
+    ModemManagerClient& ModemManager() { return modemManager_; }
+    // The phone's device went away (unplugged) since the link was opened.
+    bool PhoneUnplugged() const;
     // The language string that explains a refused command, from what the phone
     // says about itself; 0 when it tells nothing.
     int ExplainFailure(const QString& refusal) { return Explain(refusal); }
@@ -132,6 +145,9 @@ private:
     int Explain(const QString& refusal);
     Unlock UnlockSim();
     void Fail(const QString& text);
+    // Why a phone that answered nothing failed: unplugged, its port taken by
+    // another program, or the plain text for a refusal.
+    QString SilenceText(const QString& refusal, int fallback) const;
     void WakePhone();
     bool PollForOk();
     QString Text(int id) const;
@@ -147,6 +163,9 @@ private:
     Transcript transcript_;
     int portOverride_ = 0;
     PhoneStatus::Facts lastFacts_;
+    ModemManagerClient modemManager_;
+    bool keepPhone_ = false;
+    bool portFailureExplained_ = false;
     QString phoneNumber_;
     QString userName_;
     QString password_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/phone/PhoneReport.h"
 
+#include "core/dialup/PppdCommand.h"
 #include "core/entries/DataStore.h"
 
 #include "core/entries/NetworkCode.h"
@@ -59,6 +60,8 @@ PhoneReport PhoneReport::Probe(AtSession& session, int port, const ProviderLooku
     map.Refresh();
     const QString device = map.DeviceForPort(port);
     PhoneReport report(PortMap::ComName(port), device);
+    if (const std::optional<MappedPort> mapped = map.Port(port); mapped && !mapped->info.usbId.isEmpty())
+        report.SetUsbDevice(mapped->info.usbId, mapped->info.vendor, mapped->info.model);
     if (device.isEmpty() || !session.OpenPort(port)) {
         const std::optional<PortConflict::Holder> holder =
             device.isEmpty() ? std::nullopt
@@ -70,6 +73,17 @@ PhoneReport PhoneReport::Probe(AtSession& session, int port, const ProviderLooku
     const PhoneStatus::Facts facts = PhoneStatus::Ask(
         [&session](const QString& line) { return session.SendAtCommand(line); },
         PhoneStatus::Questions::Everything);
+    // Root opens a port another program holds; a silent phone then is that
+    // program's doing. (A pseudo-terminal's other end is the phone itself.)
+    if (!facts.answered && !PppdCommand::IsPseudoTerminal(device)) {
+        const std::optional<PortConflict::Holder> holder =
+            PortConflict::PortHolder(device, QStringLiteral("/proc"), uucpLockDirectory);
+        if (holder) {
+            session.ClosePhoneLink();
+            report.SetPortUnavailable(holder->name, holder->pid);
+            return report;
+        }
+    }
     session.ClosePhoneLink();
     report.SetFacts(facts, lookup);
     return report;
@@ -88,6 +102,13 @@ void PhoneReport::SetFacts(const PhoneStatus::Facts& facts, const ProviderLookup
         country_ = names.first;
         provider_ = names.second;
     }
+}
+
+void PhoneReport::SetUsbDevice(const QString& id, const QString& maker, const QString& model)
+{
+    usbId_ = id;
+    usbMaker_ = maker;
+    usbModel_ = model;
 }
 
 void PhoneReport::SetPortUnavailable(const QString& holderName, qint64 holderPid)
@@ -155,8 +176,12 @@ QList<QPair<QString, QString>> PhoneReport::Rows(const QTranslator* language) co
                                ? Choice(language, Str::ReportAttachStates, facts_.attached)
                                : QString();
     const QString codes = mcc_.isEmpty() ? QString() : mcc_ + QLatin1Char('/') + mnc_;
-    return {{label(Str::AddModemNumberLabel), port_},
-            {label(Str::AddModemDeviceLabel), device_},
+    QList<QPair<QString, QString>> rows = {{label(Str::AddModemNumberLabel), port_},
+                                           {label(Str::AddModemDeviceLabel), device_}};
+    if (!usbId_.isEmpty())
+        rows.append({label(Str::ReportUsbDevice),
+                     QStringList({usbId_, usbMaker_, usbModel_}).join(QLatin1Char(' ')).simplified()});
+    return rows + QList<QPair<QString, QString>>{
             {label(Str::ReportMaker), facts_.maker},
             {label(Str::ReportModel), facts_.model},
             {label(Str::ReportFirmware), facts_.firmware},
@@ -191,9 +216,13 @@ QJsonObject PhoneReport::Json(const QTranslator* language) const
     QJsonObject heldBy;
     if (holderPid_ != 0)
         heldBy = {{QStringLiteral("name"), holderName_}, {QStringLiteral("pid"), holderPid_}};
+    const QJsonObject usb = {{QStringLiteral("id"), usbId_},
+                             {QStringLiteral("maker"), usbMaker_},
+                             {QStringLiteral("model"), usbModel_}};
     return {
         {QStringLiteral("port"), port_},
         {QStringLiteral("device"), device_},
+        {QStringLiteral("usb"), usbId_.isEmpty() ? QJsonValue() : QJsonValue(usb)},
         {QStringLiteral("maker"), facts_.maker},
         {QStringLiteral("model"), facts_.model},
         {QStringLiteral("firmware"), facts_.firmware},

@@ -41,6 +41,8 @@ public:
     void SetFacts(const PhoneStatus::Facts& facts, const ProviderLookup& lookup);
     // The port could not be opened; `holderPid` 0 when nobody is known to hold it.
     void SetPortUnavailable(const QString& holderName, qint64 holderPid);
+    // The USB device behind the port as udev describes it ("f00d:0800").
+    void SetUsbDevice(const QString& id, const QString& maker, const QString& model);
 
     Outcome Result() const;
     // The language string that sums the test up; 0 for a port that could not
@@ -66,6 +68,7 @@ private:
     QString device_;
     PhoneStatus::Facts facts_;
     QString mcc_, mnc_, country_, provider_;
+    QString usbId_, usbMaker_, usbModel_;
     bool portUnavailable_ = false;
     QString holderName_;
     qint64 holderPid_ = 0;

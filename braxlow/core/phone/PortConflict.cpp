@@ -192,10 +192,14 @@ QString PortConflict::Explanation() const
         PortHolder(device, sources_.proc, sources_.uucpLockDirectory);
     if (!holder)
         return QString();
-    const QString process = QStringLiteral("process %1").arg(holder->pid);
-    return Fill(format, holder->name.isEmpty()
-                            ? process
-                            : QStringLiteral("%1 (%2)").arg(holder->name, process));
+    return HolderText(settings_.LanguageModule(), *holder);
+}
+
+QString PortConflict::HolderText(const QTranslator* language, const Holder& holder)
+{
+    const QString process = QStringLiteral("process %1").arg(holder.pid);
+    return Fill(LoadLanguageString(language, Str::PortConflict),
+                holder.name.isEmpty() ? process : QStringLiteral("%1 (%2)").arg(holder.name, process));
 }
 
 bool PortConflict::SuiteUsesPort() const

@@ -5,6 +5,7 @@
 #include <optional>
 
 class AppSettings;
+class QTranslator;
 class Prompter;
 
 // Where PortConflict looks. Tests point every one of them at folders of their own.
@@ -49,6 +50,8 @@ public:
     // its name cannot be read.
     static std::optional<Holder> PortHolder(const QString& devicePath, const QString& proc,
                                             const QString& uucpLockDirectory);
+    // The message that names a holder of the phone's port.
+    static QString HolderText(const QTranslator* language, const Holder& holder);
 
     static const QString kSuiteName;
 

@@ -45,6 +45,15 @@ QList<SetupRow> SetupModel::JoinRows(const QList<ModemPort>& modems, const QStri
     return rows;
 }
 
+QString SetupModel::DisplayName(const SetupRow& row) const
+{
+    const std::optional<MappedPort> p = ports_.Port(PortMap::ComNumber(row.port));
+    const QString maker = p && p->present ? p->info.vendor : QString();
+    if (maker.isEmpty() || row.modemName.contains(maker, Qt::CaseInsensitive))
+        return row.modemName;
+    return maker + QLatin1Char(' ') + row.modemName;
+}
+
 QList<SetupRow> SetupModel::Rows() const
 {
     ModemRegistry registry;

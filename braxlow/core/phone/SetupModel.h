@@ -64,6 +64,9 @@ public:
     // The modems on ports that exist now, in the system's order; a port the
     // serial list names twice gives two rows.
     QList<SetupRow> Rows() const;
+    // The row's name as the list shows it: udev's maker before the model,
+    // where the model does not say it already.
+    QString DisplayName(const SetupRow& row) const;
     static QList<SetupRow> JoinRows(const QList<ModemPort>& modems, const QStringList& serialPorts);
 
     // The row that opens selected: the stored cable port's, or the infrared

@@ -41,7 +41,7 @@ Reading ReadImsi(AtSession& session)
     if (!session.OpenPhoneLink()) {
         // A link half made (created, not opened) is freed as well.
         session.ClosePhoneLink();
-        reading.outcome = Outcome::PortNotOpened;
+        reading.outcome = session.PortFailureExplained() ? Outcome::Reported : Outcome::PortNotOpened;
         return reading;
     }
     const QString answer = session.SendAtCommand(QStringLiteral("AT+CIMI\r"));

@@ -290,6 +290,12 @@ constexpr int AllowanceLabel = 3132;
 constexpr int AllowanceNone = 3133;
 constexpr int AllowanceStartDay = 3134;
 constexpr int TipAllowance = 3135;
+constexpr int ModemManagerReleasing = 3150;
+constexpr int ModemManagerRefused = 3151;
+constexpr int ModemManagerTimeout = 3152;
+constexpr int PhoneUnplugged = 3153;
+constexpr int WaitingForPhone = 3154;
+constexpr int ReportUsbDevice = 3155;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -343,6 +349,8 @@ inline constexpr int kAllStringIds[] = {
     PhoneSilent, PortHeldBy, RegistrationUnknown, DialGroupsHint,
     AutoReconnect, MonthWithCap, MonthNoCap, TipMonth, LineDropped, LineDroppedAfter, ReconnectIn, ReconnectCanceled,
     AllowanceTitle, AllowanceNearly, AllowanceUsed, AllowanceLabel, AllowanceNone, AllowanceStartDay, TipAllowance,
+    ModemManagerReleasing, ModemManagerRefused, ModemManagerTimeout, PhoneUnplugged, WaitingForPhone,
+    ReportUsbDevice,
 };
 
 } // namespace Str

@@ -8,6 +8,7 @@
 #include "core/settings/Prompter.h"
 #include "core/settings/StringIds.h"
 #include "core/shell/ShellTexts.h"
+#include "phonelink/PortMap.h"
 
 #include <QThread>
 
@@ -120,6 +121,9 @@ void ConnectSequence::Connect()
             s.window_.SetBusy(false);
             if (--s.depth_ > 0)
                 return;
+            // ModemManager gets the phone back unless a link is using it.
+            if (!s.connected_)
+                s.GiveBackPhone();
             if (std::exchange(s.endedMeanwhile_, false))
                 s.OnConnectionEnded();
             if (s.pendingEnd_ >= 0) {
@@ -130,6 +134,7 @@ void ConnectSequence::Connect()
     } leave{*this};
 
     window_.SetBusy(true);
+    session_.KeepPhoneFromModemManager(true);
     const ConnectInfo info = settings_.LoadConnectInfo();
     // A dial-again uses what the user typed for the line that dropped.
     if (!automatic_ && info.CheckPassword.compare(QLatin1String("0"), Qt::CaseInsensitive) == 0) {
@@ -150,7 +155,8 @@ void ConnectSequence::Connect()
     const int prepared = session_.RunAtSession();
     if (prepared != -1) {
         outcome_ = prepared == 1 ? Outcome::PhoneMissing : Outcome::PhoneNotReady;
-        conflict_.CheckPortConflict();
+        if (!session_.PortFailureExplained())
+            conflict_.CheckPortConflict();
         window_.ShowStatus(Text(prepared == 1 ? Str::StatusPortNotOpened : Str::StatusPhoneNotPrepared));
         window_.EnableButtons(true);
         return;
@@ -336,6 +342,8 @@ void ConnectSequence::OnConnectionEnded()
     }
     if (connected_)
         return;
+    // pppd has let the port go: the phone is ModemManager's again.
+    GiveBackPhone();
     dialer_.ResetLastState();
     const qint64 secondsUp = online_.isValid() ? online_.elapsed() / 1000 : 0;
     online_.invalidate();
@@ -403,6 +411,15 @@ void ConnectSequence::ScheduleReconnect()
 
 void ConnectSequence::OnCountdown()
 {
+    // The phone was unplugged: dialing again waits for it to be back.
+    if (waitingForPhone_) {
+        if (!PhonePresent())
+            return;
+        waitingForPhone_ = false;
+        countdown_.stop();
+        ReconnectNow();
+        return;
+    }
     if (--secondsLeft_ > 0) {
         window_.ShowDetail(Text(Str::ReconnectIn).arg(secondsLeft_));
         return;
@@ -424,10 +441,17 @@ void ConnectSequence::ReconnectNow()
     switch (outcome_) {
     case Outcome::Connected:
         return;
+    case Outcome::PhoneMissing:
+        // Unplugged: dialed again when it is back. A phone that is there and
+        // still cannot be opened is for the user to see to.
+        if (!closing_ && !userEnded_ && !PhonePresent()) {
+            WaitForPhone();
+            return;
+        }
+        [[fallthrough]];
     // Nothing a pause mends: the password is wrong, the phone is gone, or the
     // user stopped it. The message kept back is shown now.
     case Outcome::Refused:
-    case Outcome::PhoneMissing:
     case Outcome::Canceled:
         if (!closing_)
             quiet_.ShowKept();
@@ -446,8 +470,34 @@ bool ConnectSequence::StopReconnect()
         return false;
     countdown_.stop();
     secondsLeft_ = 0;
+    waitingForPhone_ = false;
     window_.ShowDetail(QString());
     return true;
+}
+
+void ConnectSequence::GiveBackPhone()
+{
+    session_.KeepPhoneFromModemManager(false);
+    session_.GiveBackPhone();
+}
+
+bool ConnectSequence::PhonePresent()
+{
+    const int port = settings_.Port();
+    // An infrared port is searched for at every connect.
+    if (port <= 0)
+        return true;
+    PortMap& map = Quarrin::CurrentPortMap();
+    map.Refresh();
+    return !map.DeviceForPort(port).isEmpty();
+}
+
+void ConnectSequence::WaitForPhone()
+{
+    waitingForPhone_ = true;
+    secondsLeft_ = 0;
+    countdown_.start();
+    window_.ShowDetail(Text(Str::WaitingForPhone));
 }
 
 void ConnectSequence::HangUpWorker()

@@ -155,6 +155,10 @@ private:
     void ReconnectNow();
     // Ends a countdown; true when one was running.
     bool StopReconnect();
+    void GiveBackPhone();
+    // Whether the configured cable port's device is there now.
+    bool PhonePresent();
+    void WaitForPhone();
     void StopWorkers();
     // Sleeps up to `ms`; false when the workers are told to stop or, for a
     // watcher, a newer one has taken over.
@@ -186,6 +190,7 @@ private:
     bool userEnded_ = false;   // the user hung up or is leaving: nothing dials again
     int attempt_ = 0;          // dials-again since the last line that stayed up
     int secondsLeft_ = 0;
+    bool waitingForPhone_ = false; // the countdown waits for an unplugged phone
     QTimer countdown_;
     UsageMeter meter_;
     QElapsedTimer online_;

@@ -99,6 +99,13 @@ CSetupDlg::CSetupDlg(AppSettings& settings, PortMap& ports, CRasDialer& dialer, 
     timer_.setObjectName(QStringLiteral("timer0"));
     timer_.setInterval(kRefreshMs);
     connect(&timer_, &QTimer::timeout, this, &CSetupDlg::OnTimer);
+    // udev names a new device a moment after its node appears: the list is
+    // read again then, and once more when udev is surely done.
+    devices_.addPath(QStringLiteral("/dev"));
+    connect(&devices_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        for (int ms : {300, 1200})
+            QTimer::singleShot(ms, this, [this] { ShowRows(model_.Rows(), false); });
+    });
     connect(ui_->button1, &QPushButton::clicked, this, &CSetupDlg::OnOK);
     connect(ui_->button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->button3, &QPushButton::clicked, this, &CSetupDlg::OnAddModem);
@@ -235,7 +242,7 @@ void CSetupDlg::ShowRows(const QList<SetupRow>& rows, bool force)
         // Which port of a several-port device is the one to dial.
         const int role = SetupModel::RoleText(r.role);
         const QString device = role != 0 ? QStringLiteral("%1 (%2)").arg(r.device, Text(role)) : r.device;
-        const QStringList texts{r.modemName, r.port, device};
+        const QStringList texts{model_.DisplayName(r), r.port, device};
         for (int c = 0; c < ColumnCount; ++c) {
             auto* item = new QTableWidgetItem(texts.at(c));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);

@@ -5,6 +5,7 @@
 #include "phonelink/CIrDASock.h"
 
 #include <QDialog>
+#include <QFileSystemWatcher>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -83,6 +84,8 @@ private:
     QString productName_;
     CIrDASock irda_;
     QTimer timer_;
+    // A phone plugged in shows up at once, not at the next tick.
+    QFileSystemWatcher devices_;
     QList<SetupRow> rows_;
     QString selectedItemText_;
     int port_ = 0;

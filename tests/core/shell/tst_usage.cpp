@@ -198,21 +198,17 @@ private Q_SLOTS:
     // one there it falls back to the tray's balloon.
     void notificationsReachTheDesktop()
     {
-        QProcess bus;
-        bus.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                   QStringLiteral("--print-address=1")});
-        if (!bus.waitForStarted())
+        TestSupport::PrivateBus bus;
+        const QString address = bus.Address();
+        if (address.isEmpty())
             QSKIP("no dbus-daemon (Debian package dbus-daemon)");
-        QVERIFY(bus.waitForReadyRead(10000));
-        const QString address = QString::fromLocal8Bit(bus.readLine().trimmed());
-        QVERIFY(!address.isEmpty());
         qputenv("DBUS_SESSION_BUS_ADDRESS", address.toLocal8Bit());
         QStringList fallback;
         SessionBusNotifier notifier([&fallback](const QString& summary, const QString&) { fallback << summary; });
         notifier.Notify(QStringLiteral("nobody there"), QString());
         QTRY_COMPARE_WITH_TIMEOUT(fallback, QStringList{QStringLiteral("nobody there")}, 10000);
 
-        QDBusConnection desktop = QDBusConnection::connectToBus(address, QStringLiteral("desktop"));
+        QDBusConnection desktop = bus.Connect(QStringLiteral("desktop"));
         FakeNotifications service;
         QVERIFY(desktop.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &service,
                                        QDBusConnection::ExportAllSlots));
@@ -226,8 +222,6 @@ private Q_SLOTS:
         QTest::qWait(200);
         QCOMPARE(fallback.size(), 1);
         QDBusConnection::disconnectFromBus(QStringLiteral("desktop"));
-        bus.kill();
-        bus.waitForFinished();
     }
 
     // pppd names the interface in the link's pid file; the counters are the

@@ -480,6 +480,34 @@ private Q_SLOTS:
         QVERIFY(Shown());
     }
 
+    // A phone pulled out while online is waited for, and dialed again once it
+    // is back, instead of ending the dialing again as a missing phone does.
+    void dialingAgainWaitsForAnUnpluggedPhone()
+    {
+        const QString link = dir_.filePath(QStringLiteral("usb-phone"));
+        QVERIFY(QFile::link(phone_->Path(), link));
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, link, QStringLiteral("Korvane GPRS MODEM")));
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("drop"),
+                                                                     QStringLiteral("sleep 1\nModem hangup\nexit 16\n"))));
+        app_->Settings().SaveAutoReconnect(true);
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(window_->StatusText(), Text(Str::StatusConnectionEnded), 15000);
+        QVERIFY(window_->Sequence().ReconnectPending());
+        QVERIFY(QFile::remove(link));
+        QTRY_COMPARE_WITH_TIMEOUT(window_->DetailText(), Text(Str::WaitingForPhone), 20000);
+        QTest::qWait(2500);
+        QVERIFY(window_->Sequence().ReconnectPending());
+        QCOMPARE(window_->DetailText(), Text(Str::WaitingForPhone));
+        QVERIFY(prompter_.Messages().isEmpty());
+
+        QVERIFY(QFile::link(phone_->Path(), link));
+        QTRY_VERIFY_WITH_TIMEOUT(window_->DetailText() != Text(Str::WaitingForPhone), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(notifier_.notes.size(), 2, 20000); // dialed, up, dropped again
+        window_->OnDisconnect();
+        QVERIFY(!window_->Sequence().ReconnectPending());
+    }
+
     void screenshots()
     {
         const QString folder = Screenshots::Folder();
