@@ -789,6 +789,8 @@ private Q_SLOTS:
         QVERIFY2(QTest::qWaitFor(listed, 10000), qPrintable(rows()));
         qInfo() << "the setup window listed the phone" << plugged.elapsed() << "ms after the plug";
         QVERIFY(plugged.elapsed() < 4000);
+        if (const QString shots = qEnvironmentVariable("BRAXLOW_SCREENSHOTS"); !shots.isEmpty())
+            setup.grab().save(shots + QStringLiteral("/setup-usb-phone.png"));
         setup.close();
 
         // Another program has the port open and the phone seems silent.

@@ -248,8 +248,9 @@ void CSetupDlg::ShowRows(const QList<SetupRow>& rows, bool force)
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             if (c == ModemName)
                 item->setIcon(icon);
-            if (c == Device)
-                item->setToolTip(device);
+            // A long name or path is cut in its column: the tip has it whole.
+            if (c == Device || c == ModemName)
+                item->setToolTip(texts.at(c));
             list->setItem(i, c, item);
         }
     }
