@@ -149,6 +149,16 @@ QString MainWindowId(bool visible)
 
 } // namespace
 
+// The desktop of a USB phone (StartUsbDesktop), or the scenario is skipped
+// where the guest's kernel cannot make one.
+#define START_USB_DESKTOP(...)                                      \
+    do {                                                            \
+        const QString desktop = StartUsbDesktop(__VA_ARGS__);       \
+        if (desktop == QLatin1String(kNoGadget))                    \
+            QSKIP(kNoGadget);                                       \
+        QVERIFY2(desktop.isEmpty(), qPrintable(desktop));           \
+    } while (false)
+
 class TestPppLink : public QObject
 {
     Q_OBJECT
@@ -358,19 +368,9 @@ private Q_SLOTS:
     void ordinaryUserDials()
     {
         QVERIFY(StartPhone({"--network-auth", "chap", "--network-user", "web", "--network-password", "secret"}));
-        QCOMPARE(Run(QStringLiteral("useradd -M -G dip,dialout braxuser && echo ok")).trimmed(), QStringLiteral("ok"));
         // What a desktop login gives its user: the own home, the phone's port.
-        Run(QStringLiteral("chown -R braxuser '%1' '%2' && chmod 0666 '%3'")
-                .arg(qEnvironmentVariable("HOME"), fixture_->dir.path(), QFileInfo(phone_->Path()).canonicalFilePath()));
-        const QStringList ids = Run(QStringLiteral("id -u braxuser; id -g braxuser; getent group dip dialout | cut -d: -f3"))
-                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(ids.size(), 4);
-        const gid_t groups[] = {gid_t(ids.at(2).toUInt()), gid_t(ids.at(3).toUInt())};
-        QCOMPARE(::setgroups(2, groups), 0);
-        // The saved ids stay root's, for the clean-up to stop the phone; what
-        // Braxlow and pppd go by are the real and effective ones.
-        QCOMPARE(::setresgid(gid_t(ids.at(1).toUInt()), gid_t(ids.at(1).toUInt()), 0), 0);
-        QCOMPARE(::setresuid(uid_t(ids.at(0).toUInt()), uid_t(ids.at(0).toUInt()), 0), 0);
+        Run(QStringLiteral("chmod 0666 '%1'").arg(QFileInfo(phone_->Path()).canonicalFilePath()));
+        BecomeOrdinaryUser();
 
         QCOMPARE(Dial(QStringLiteral("web"), QStringLiteral("secret")), 1);
         const QString routes = Run(QStringLiteral("ip route show default"));
@@ -488,13 +488,7 @@ private Q_SLOTS:
         BraxlowApp app(TestSupport::AppOptions(folder.ProgramFile(), dir.path()), yes);
         QVERIFY(app.Startup());
         yes.Clear(); // the new user database's question
-        ConnectInfo info;
-        info.ConnectName = QStringLiteral("Guest network");
-        info.APNName = QStringLiteral("internet");
-        info.PhoneNumber = QStringLiteral("*99#");
-        info.Username = QStringLiteral("web");
-        info.Password = QStringLiteral("secret");
-        info.CheckPassword = QStringLiteral("1");
+        ConnectInfo info = GuestEntry();
         info.CID = 3;
         app.Settings().SaveConnectInfo(info);
         app.Settings().SaveAutoReconnect(true);
@@ -652,13 +646,9 @@ private Q_SLOTS:
     // connect borrows it from ModemManager for as long as the link is up.
     void usbPhoneIsBorrowedFromModemManager()
     {
-        const QString desktop = StartUsbDesktop(true);
-        if (desktop == QLatin1String(kNoGadget))
-            QSKIP(kNoGadget);
-        QVERIFY2(desktop.isEmpty(), qPrintable(desktop));
-        const int port = PlugUsbPhone({"--network-auth", "pap", "--network-user", "web", "--network-password", "secret"});
+        START_USB_DESKTOP(true);
+        const int port = PlugManagedUsbPhone();
         QVERIFY(port > 0);
-        QVERIFY(!UsbPhone(QStringLiteral("modem")).isEmpty());
         QVERIFY(ModemListed());
 
         const QString ports = Run(Tool(QStringLiteral("braxlow-ports")));
@@ -696,10 +686,7 @@ private Q_SLOTS:
     // the phone is left to it untouched.
     void modemManagerRefusesWithoutThePolkitRule()
     {
-        const QString desktop = StartUsbDesktop(true, false);
-        if (desktop == QLatin1String(kNoGadget))
-            QSKIP(kNoGadget);
-        QVERIFY2(desktop.isEmpty(), qPrintable(desktop));
+        START_USB_DESKTOP(true, false);
         const int port = PlugUsbPhone({});
         QVERIFY(port > 0);
         QVERIFY(!UsbPhone(QStringLiteral("modem")).isEmpty());
@@ -731,10 +718,7 @@ private Q_SLOTS:
     // program holds is named instead of a phone that seems silent.
     void usbPhoneUnpluggedDuringTheSession()
     {
-        const QString desktop = StartUsbDesktop(false);
-        if (desktop == QLatin1String(kNoGadget))
-            QSKIP(kNoGadget);
-        QVERIFY2(desktop.isEmpty(), qPrintable(desktop));
+        START_USB_DESKTOP(false);
         const int port = PlugUsbPhone({"--delay", "300"});
         QVERIFY(port > 0);
         settings_->SaveConnectInfo(ConnectInfo{});
@@ -820,27 +804,16 @@ private Q_SLOTS:
     // under another node with the same COM number, and dials it again.
     void usbPhoneUnpluggedWhileOnline()
     {
-        const QString desktop = StartUsbDesktop(true);
-        if (desktop == QLatin1String(kNoGadget))
-            QSKIP(kNoGadget);
-        QVERIFY2(desktop.isEmpty(), qPrintable(desktop));
-        const int port = PlugUsbPhone({"--network-auth", "pap", "--network-user", "web", "--network-password", "secret"});
+        START_USB_DESKTOP(true);
+        const int port = PlugManagedUsbPhone();
         QVERIFY(port > 0);
-        QVERIFY(!UsbPhone(QStringLiteral("modem")).isEmpty());
         TestSupport::ProgramFolder folder;
         QTemporaryDir dir;
         RecordingPrompter yes;
         BraxlowApp app(TestSupport::AppOptions(folder.ProgramFile(), dir.path()), yes);
         QVERIFY(app.Startup());
         yes.Clear();
-        ConnectInfo info;
-        info.ConnectName = QStringLiteral("Guest network");
-        info.APNName = QStringLiteral("internet");
-        info.PhoneNumber = QStringLiteral("*99#");
-        info.Username = QStringLiteral("web");
-        info.Password = QStringLiteral("secret");
-        info.CheckPassword = QStringLiteral("1");
-        app.Settings().SaveConnectInfo(info);
+        app.Settings().SaveConnectInfo(GuestEntry());
         app.Settings().SaveAutoReconnect(true);
         app.SerialPorts().Refresh();
         QCOMPARE(app.SerialPorts().DeviceForPort(port), QStringLiteral("/dev/ttyACM0"));
@@ -892,6 +865,19 @@ private Q_SLOTS:
     }
 
 private:
+    // The network's entry, its password remembered.
+    static ConnectInfo GuestEntry()
+    {
+        ConnectInfo info;
+        info.ConnectName = QStringLiteral("Guest network");
+        info.APNName = QStringLiteral("internet");
+        info.PhoneNumber = QStringLiteral("*99#");
+        info.Username = QStringLiteral("web");
+        info.Password = QStringLiteral("secret");
+        info.CheckPassword = QStringLiteral("1");
+        return info;
+    }
+
     // The desktop a USB phone meets (tests/ppp-guest/usb-phone): udev, and
     // with `modemManager` the system bus, polkit and ModemManager too. Empty
     // when it runs; kNoGadget where the kernel cannot make a USB phone.
@@ -934,6 +920,15 @@ private:
         return 0;
     }
 
+    // The phone of the network with a login, enabled in ModemManager as
+    // NetworkManager enables it; its COM number, 0 on failure.
+    int PlugManagedUsbPhone()
+    {
+        const int port =
+            PlugUsbPhone({"--network-auth", "pap", "--network-user", "web", "--network-password", "secret"});
+        return port > 0 && !UsbPhone(QStringLiteral("modem")).isEmpty() ? port : 0;
+    }
+
     bool ModemListed() const { return UsbPhone(QStringLiteral("modems")).contains(QLatin1String("/Modem/")); }
 
     static QString Tool(const QString& name)
@@ -941,8 +936,9 @@ private:
         return QStringLiteral("'%1/%2'").arg(TestSupport::ProgramDirectory(), name);
     }
 
-    // A member of dip and dialout, in the group database as polkit reads it;
-    // the saved ids stay root's for the clean-up.
+    // A member of dip and dialout, in the group database as polkit reads it,
+    // with the own home. The saved ids stay root's, for the clean-up to stop
+    // the phone; what Braxlow and pppd go by are the real and effective ones.
     void BecomeOrdinaryUser()
     {
         QCOMPARE(Run(QStringLiteral("id braxuser >/dev/null 2>&1 || useradd -M -G dip,dialout braxuser; echo ok")).trimmed(),
