@@ -14,7 +14,23 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
+
+const char kUsage[] =
+    "usage: braxlow-ports [list]\n"
+    "       braxlow-ports add [--absent] COMn DEVICE [MODEM-NAME]\n"
+    "       braxlow-ports remove COMn\n"
+    "       braxlow-ports use COMn\n"
+    "\n"
+    "Shows the COM numbers Braxlow gives the serial devices, and edits them.\n"
+    "\n"
+    "  list           the ports and the modems among them (the default)\n"
+    "  add            points COMn at a terminal device (a virtual phone's pty, a\n"
+    "                 Bluetooth port); --absent takes a device that appears later\n"
+    "  remove         forgets COMn\n"
+    "  use            makes COMn the phone's port\n";
 
 const char* KindName(SerialDevice::Kind kind)
 {
@@ -42,6 +58,11 @@ int List(PortMap& map)
     const QList<MappedPort> entries = map.Entries();
     if (entries.isEmpty())
         out << "No serial ports found.\n";
+    // The columns are as wide as their longest entry: a long path (a by-id
+    // link, a pty in a deep folder) moves the others rather than break them.
+    int deviceWidth = 0;
+    for (const MappedPort& p : entries)
+        deviceWidth = std::max(deviceWidth, int(p.device.size()));
     for (const MappedPort& p : entries) {
         // A USB device says who it is: its ids and the maker udev names.
         const QString usb = p.info.usbId.isEmpty()
@@ -50,7 +71,7 @@ int List(PortMap& map)
                                                                      p.info.vendor.isEmpty() ? QString() : QLatin1Char(' ') + p.info.vendor);
         out << QStringLiteral("%1  %2  %3  %4%5%6\n")
                    .arg(PortMap::ComName(p.number), -6)
-                   .arg(p.device.isEmpty() ? QStringLiteral("-") : p.device, -28)
+                   .arg(p.device.isEmpty() ? QStringLiteral("-") : p.device, -std::max(deviceWidth, 12))
                    .arg(QLatin1String(KindName(p.info.kind)), -10)
                    .arg(p.info.modemName.isEmpty() ? p.info.model : p.info.modemName)
                    .arg(usb)
@@ -73,6 +94,11 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     const QStringList args = application.arguments().mid(1);
     QTextStream err(stderr);
+    // Before anything reads the settings.
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        QTextStream(stdout) << kUsage;
+        return 0;
+    }
 
     ToolPrompter prompter;
     BraxlowApp::Options options;
@@ -131,9 +157,6 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << "Braxlow uses " << PortMap::ComName(number) << " for the phone.\n";
         return 0;
     }
-    err << "usage: braxlow-ports [list]\n"
-           "       braxlow-ports add [--absent] COMn DEVICE [MODEM-NAME]\n"
-           "       braxlow-ports remove COMn\n"
-           "       braxlow-ports use COMn\n";
+    err << kUsage;
     return 2;
 }

@@ -60,13 +60,33 @@ int PrintVersion(int argc, char* argv[])
     return 0;
 }
 
+const char kUsage[] =
+    "usage: braxlow [/ID:n] [--verbose]\n"
+    "       braxlow --version | --help\n"
+    "\n"
+    "Takes the computer online through a GPRS phone used as a modem.\n"
+    "\n"
+    "  /ID:n      makes connection entry n the current one (what the desktop\n"
+    "             shortcuts Braxlow makes start it with); with Braxlow already\n"
+    "             running, that copy gets the entry\n"
+    "  --verbose  writes every change of the status line to standard error\n"
+    "  --version  the version and where Braxlow keeps its files\n"
+    "  --help     this text\n";
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0)
             return PrintVersion(argc, argv);
+        // Answered before anything reads or writes the settings, and never a
+        // second start.
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Braxlow"));
     QApplication::setOrganizationName(QStringLiteral("KORVANE"));
