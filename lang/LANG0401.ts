@@ -1149,5 +1149,9 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>USB device:</source>
         <translation>جهاز USB:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>جارٍ التواصل مع الهاتف...</translation>
+    </message>
 </context>
 </TS>

@@ -1149,5 +1149,9 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>USB device:</source>
         <translation>USB 裝置：</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>正在與手機通訊...</translation>
+    </message>
 </context>
 </TS>

@@ -1149,5 +1149,9 @@ Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</trans
         <source>USB device:</source>
         <translation>USB-Gerät:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>Kommunikation mit dem Telefon...</translation>
+    </message>
 </context>
 </TS>

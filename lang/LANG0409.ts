@@ -1149,5 +1149,9 @@ An administrator can allow it for the group dip with install-ppp-access.</transl
         <source>USB device:</source>
         <translation>USB device:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>Talking to the phone...</translation>
+    </message>
 </context>
 </TS>

@@ -1149,5 +1149,9 @@ Un administrador puede permitirlo al grupo dip con install-ppp-access.</translat
         <source>USB device:</source>
         <translation>Dispositivo USB:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>Comunicando con el teléfono...</translation>
+    </message>
 </context>
 </TS>

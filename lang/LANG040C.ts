@@ -1149,5 +1149,9 @@ Un administrateur peut l'autoriser pour le groupe dip avec install-ppp-access.</
         <source>USB device:</source>
         <translation>Périphérique USB :</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>Dialogue avec le téléphone...</translation>
+    </message>
 </context>
 </TS>

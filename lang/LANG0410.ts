@@ -1149,5 +1149,9 @@ Un amministratore può consentirlo al gruppo dip con install-ppp-access.</transl
         <source>USB device:</source>
         <translation>Dispositivo USB:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>Comunicazione con il telefono...</translation>
+    </message>
 </context>
 </TS>

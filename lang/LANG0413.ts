@@ -1149,5 +1149,9 @@ Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation
         <source>USB device:</source>
         <translation>USB-apparaat:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>Bezig met de telefoon...</translation>
+    </message>
 </context>
 </TS>

@@ -1149,5 +1149,9 @@ Um administrador pode permitir isso ao grupo dip com install-ppp-access.</transl
         <source>USB device:</source>
         <translation>Dispositivo USB:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>Comunicando com o telefone...</translation>
+    </message>
 </context>
 </TS>

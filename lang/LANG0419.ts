@@ -1149,5 +1149,9 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>USB device:</source>
         <translation>USB-устройство:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>Связь с телефоном...</translation>
+    </message>
 </context>
 </TS>

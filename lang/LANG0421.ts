@@ -1149,5 +1149,9 @@ En administratör kan tillåta det för gruppen dip med install-ppp-access.</tra
         <source>USB device:</source>
         <translation>USB-enhet:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>Pratar med telefonen...</translation>
+    </message>
 </context>
 </TS>

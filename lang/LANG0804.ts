@@ -1149,5 +1149,9 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>USB device:</source>
         <translation>USB 设备：</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>正在与手机通信...</translation>
+    </message>
 </context>
 </TS>

@@ -1149,5 +1149,9 @@ Um administrador pode permiti-lo ao grupo dip com install-ppp-access.</translati
         <source>USB device:</source>
         <translation>Dispositivo USB:</translation>
     </message>
+    <message id="3160">
+        <source>Talking to the phone...</source>
+        <translation>A comunicar com o telefone...</translation>
+    </message>
 </context>
 </TS>

@@ -27,6 +27,8 @@
 #include <QTime>
 #include <QTranslator>
 
+#include <unistd.h>
+
 namespace {
 
 const char kUsage[] =
@@ -159,7 +161,14 @@ int main(int argc, char* argv[])
     const PhoneReport::ProviderLookup names = PhoneReport::PresetNames(app.Data());
     QJsonArray reports;
     QList<PhoneReport::Outcome> outcomes;
+    // Someone at a terminal sees that work is going on: a silent phone takes
+    // seconds to give up on.
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
     for (int port : ports) {
+        if (terminal) {
+            err << "Asking the phone on " << PortMap::ComName(port) << "...\n";
+            err.flush();
+        }
         const PhoneReport report = PhoneReport::Probe(at, port, names);
         PhoneReport::Outcome outcome = report.Result();
         if (session && outcome != PhoneReport::Outcome::PortUnavailable) {

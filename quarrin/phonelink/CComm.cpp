@@ -202,6 +202,7 @@ int CComm::OpenConnection()
     }
     connected = 1;
     stop_ = false;
+    holding_ = settleHold_;
     watcherReady_ = false;
     lineLost_ = false;
     ctsPending_ = false;
@@ -384,7 +385,7 @@ quint32 CComm::WatchLoop()
             SendOnlineMessage(0);
             // The phone is given time to settle before its first answer and after
             // every change of CTS; what it sends meanwhile waits in the driver.
-            if (!HoldFor(kHoldMs))
+            if (holding_ && !HoldFor(kHoldMs))
                 break;
             first = false;
             // A CTS change during the hold is an event of its own once the hold ends.

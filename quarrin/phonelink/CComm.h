@@ -95,6 +95,11 @@ public:
     // The watcher sees a change of the CTS line. Real ports report it
     // themselves; ports without modem lines (pseudo-terminals) only through this.
     void NotifyCtsChange();
+    // The watcher waits kHoldMs before the phone's first answer and after every
+    // change of CTS, for a phone that wakes up slowly: what the connect's
+    // preparation is timed for. A short question (a probe, the SIM's identity,
+    // a balance) is asked without it. Takes effect at the next open.
+    void SetSettleHold(bool hold) { settleHold_ = hold; }
     // Where UUCP lock files go (tests); empty: /run/lock or /var/lock.
     static void SetLockDirectory(const QString& directory);
 
@@ -116,7 +121,10 @@ private:
     QString devicePath_;
     QString lockPath_;
     std::thread watcher_;
+    bool settleHold_ = true;
+    bool holding_ = true; // settleHold_ as the watcher started with it
     std::atomic<bool> watcherReady_{false};
+
     std::atomic<bool> stop_{false};
     std::atomic<bool> ctsPending_{false};
     std::atomic<bool> lineLost_{false};

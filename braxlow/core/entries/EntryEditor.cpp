@@ -234,6 +234,12 @@ EntryEditor::SimMatch EntryEditor::SelectFromImsi(const QString& imsi)
     const QPair<QString, QString> code = NetworkCode::MccMnc(imsi);
     match.networkCode = code.first + QLatin1Char(' ') + code.second;
     match.candidates = data_.FindProvidersByImsi(imsi);
+    // Offered to choose from in the order a reader looks for a name.
+    std::sort(match.candidates.begin(), match.candidates.end(),
+              [](const DataStore::NetworkProvider& a, const DataStore::NetworkProvider& b) {
+                  const int byProvider = QString::localeAwareCompare(a.provider, b.provider);
+                  return byProvider != 0 ? byProvider < 0 : QString::localeAwareCompare(a.country, b.country) < 0;
+              });
     if (match.candidates.isEmpty()) {
         match.kind = SimMatch::Kind::None;
     } else if (match.candidates.size() > 1) {

@@ -134,10 +134,10 @@ StInitCommInfo AtSession::LinkParameters(int port, quint32 speed, void* owner)
     return info;
 }
 
-bool AtSession::OpenPhoneLink()
+bool AtSession::OpenPhoneLink(bool quick)
 {
     if (portOverride_ != 0)
-        return OpenPort(portOverride_);
+        return OpenPort(portOverride_, quick);
     const int port = settings_.Port();
     if (port == 0) {
         if (settings_.IrPort() == 0)
@@ -148,12 +148,12 @@ bool AtSession::OpenPhoneLink()
             return false;
         settings_.SaveIrPort(found);
         settings_.SavePort(0);
-        return OpenPort(found);
+        return OpenPort(found, quick);
     }
-    return OpenPort(port);
+    return OpenPort(port, quick);
 }
 
-bool AtSession::OpenPort(int port)
+bool AtSession::OpenPort(int port, bool quick)
 {
     portFailureExplained_ = false;
     if (port < 1 || port > 255)
@@ -185,6 +185,7 @@ bool AtSession::OpenPort(int port)
         LinkParameters(port, quint32(std::max(0, DecimalPrefix(settings_.Speed()))), this);
     if (link_.CreateComm(&info) == 0)
         return false;
+    link_.SetSettleHold(!quick);
     // The daemon closes the phone's ports a moment after it agreed to let go.
     QElapsedTimer waited;
     waited.start();
@@ -323,7 +324,7 @@ QString AtSession::SendAtCommand(const QString& line)
                 link_.ReadFromInternalBuffer(answer);
             break;
         }
-        if (link_.GetConnectStatus() == 0) {
+        if (link_.GetConnectStatus() == 0 || cancelled_) {
             answer.clear();
             break;
         }
@@ -437,7 +438,7 @@ QString AtSession::ReadUntil(const std::function<bool(const QString&)>& complete
     Q_EMIT busyChanged(true);
     const std::time_t start = std::time(nullptr);
     QString received;
-    while (std::time(nullptr) - start <= seconds && link_.GetConnectStatus() != 0) {
+    while (std::time(nullptr) - start <= seconds && link_.GetConnectStatus() != 0 && !cancelled_) {
         link_.ReadFromInternalBuffer(received);
         if (complete(received))
             break;

@@ -76,7 +76,9 @@ public:
     const PhoneStatus::Facts& LastFacts() const { return lastFacts_; }
     // Opens the given port as the session does (locks honoured), after
     // ModemManager let go of the phone behind it.
-    bool OpenPort(int port);
+    // `quick`: without the settle hold the connect's preparation waits out
+    // before the phone's first answer, for questions that are not the connect.
+    bool OpenPort(int port, bool quick = false);
     // The last failed open was explained in a message of its own (ModemManager
     // refused or did not let go): callers add no message of theirs.
     bool PortFailureExplained() const { return portFailureExplained_; }
@@ -94,12 +96,17 @@ public:
     // Everything the phone has sent since the last command, once `complete`
     // accepts it; empty after `seconds` or when the line drops.
     QString ReadUntil(const std::function<bool(const QString&)>& complete, int seconds);
-    bool OpenPhoneLink();
+    bool OpenPhoneLink(bool quick = false);
     void ClosePhoneLink();
     bool CheckPhoneFunction();
     // The phone's answer, empty on a time-out, kWriteError when the line could not
     // be written.
     QString SendAtCommand(const QString& line);
+    // Cuts the waits for answers short (the user gave up on a balance): every
+    // wait ends at once, with nothing read, until ResetCancel().
+    void RequestCancel() { cancelled_ = true; }
+    void ResetCancel() { cancelled_ = false; }
+    bool Cancelled() const { return cancelled_; }
 
     // Sees every line written and every answer read (empty: a time-out), with
     // a SIM PIN already masked. For diagnostics; unset costs nothing.
@@ -166,6 +173,7 @@ private:
     ModemManagerClient modemManager_;
     bool keepPhone_ = false;
     bool portFailureExplained_ = false;
+    bool cancelled_ = false;
     QString phoneNumber_;
     QString userName_;
     QString password_;

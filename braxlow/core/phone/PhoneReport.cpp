@@ -62,7 +62,7 @@ PhoneReport PhoneReport::Probe(AtSession& session, int port, const ProviderLooku
     PhoneReport report(PortMap::ComName(port), device);
     if (const std::optional<MappedPort> mapped = map.Port(port); mapped && !mapped->info.usbId.isEmpty())
         report.SetUsbDevice(mapped->info.usbId, mapped->info.vendor, mapped->info.model);
-    if (device.isEmpty() || !session.OpenPort(port)) {
+    if (device.isEmpty() || !session.OpenPort(port, true)) {
         const std::optional<PortConflict::Holder> holder =
             device.isEmpty() ? std::nullopt
                              : PortConflict::PortHolder(device, QStringLiteral("/proc"), uucpLockDirectory);
@@ -181,7 +181,7 @@ QList<QPair<QString, QString>> PhoneReport::Rows(const QTranslator* language) co
     if (!usbId_.isEmpty())
         rows.append({label(Str::ReportUsbDevice),
                      QStringList({usbId_, usbMaker_, usbModel_}).join(QLatin1Char(' ')).simplified()});
-    return rows + QList<QPair<QString, QString>>{
+    const QList<QPair<QString, QString>> told = {
             {label(Str::ReportMaker), facts_.maker},
             {label(Str::ReportModel), facts_.model},
             {label(Str::ReportFirmware), facts_.firmware},
@@ -193,8 +193,13 @@ QList<QPair<QString, QString>> PhoneReport::Rows(const QTranslator* language) co
             {label(Str::ReportPacket), registration[1]},
             {label(Str::ReportOperator), facts_.operatorName},
             {label(Str::ReportSignal), signal},
-            {label(Str::ReportAttach), attach},
-            {label(Str::ReportResult), ResultText(language)}};
+            {label(Str::ReportAttach), attach}};
+    // What the phone did not tell is left out, not shown as an empty line.
+    for (const auto& row : told)
+        if (!row.second.isEmpty())
+            rows.append(row);
+    rows.append({label(Str::ReportResult), ResultText(language)});
+    return rows;
 }
 
 QString PhoneReport::Text(const QTranslator* language) const

@@ -38,7 +38,7 @@ QString ImsiOf(const QString& answer)
 Reading ReadImsi(AtSession& session)
 {
     Reading reading;
-    if (!session.OpenPhoneLink()) {
+    if (!session.OpenPhoneLink(true)) {
         // A link half made (created, not opened) is freed as well.
         session.ClosePhoneLink();
         reading.outcome = session.PortFailureExplained() ? Outcome::Reported : Outcome::PortNotOpened;

@@ -22,6 +22,7 @@ UssdSession::Step UssdSession::Finish(Step step)
 
 UssdSession::Step UssdSession::Send(const QString& text)
 {
+    at_.ResetCancel();
     Step step;
     // Checked before anything is sent: the text goes inside a quoted command.
     if (!(open_ ? Ussd::ValidReply(text) : Ussd::ValidCode(text))) {
@@ -29,7 +30,7 @@ UssdSession::Step UssdSession::Send(const QString& text)
         return Finish(step);
     }
     if (!open_) {
-        if (!at_.OpenPhoneLink()) {
+        if (!at_.OpenPhoneLink(true)) {
             step.messageId = Str::StatusPortNotOpened;
             return step;
         }
@@ -81,6 +82,8 @@ UssdSession::Step UssdSession::Send(const QString& text)
 
 void UssdSession::Cancel()
 {
+    // The network is told even when the user cut the wait for it short.
+    at_.ResetCancel();
     if (!open_)
         return;
     at_.SendAtCommand(Ussd::CancelLine());

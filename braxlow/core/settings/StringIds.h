@@ -296,6 +296,7 @@ constexpr int ModemManagerTimeout = 3152;
 constexpr int PhoneUnplugged = 3153;
 constexpr int WaitingForPhone = 3154;
 constexpr int ReportUsbDevice = 3155;
+constexpr int TalkingToPhone = 3160;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -350,7 +351,7 @@ inline constexpr int kAllStringIds[] = {
     AutoReconnect, MonthWithCap, MonthNoCap, TipMonth, LineDropped, LineDroppedAfter, ReconnectIn, ReconnectCanceled,
     AllowanceTitle, AllowanceNearly, AllowanceUsed, AllowanceLabel, AllowanceNone, AllowanceStartDay, TipAllowance,
     ModemManagerReleasing, ModemManagerRefused, ModemManagerTimeout, PhoneUnplugged, WaitingForPhone,
-    ReportUsbDevice,
+    ReportUsbDevice, TalkingToPhone,
 };
 
 } // namespace Str

@@ -280,7 +280,9 @@ void CEntryEditDlg::OnFromSim()
     // The phone answers within seconds; the window waits with it.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ui_->button5014->setEnabled(false);
+    ui_->button5014->setText(Text(Str::TalkingToPhone));
     const SimIdentity::Reading reading = SimIdentity::ReadImsi(settings_, prompter_);
+    ui_->button5014->setText(Text(Str::FromSim));
     ui_->button5014->setEnabled(editor_.ControlsEnabled());
     QApplication::restoreOverrideCursor();
     if (reading.outcome != SimIdentity::Reading::Outcome::Read) {

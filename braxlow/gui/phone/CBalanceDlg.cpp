@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/phone/CBalanceDlg.h"
 
+#include "core/phone/AtSession.h"
 #include "core/phone/Ussd.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
@@ -18,7 +19,7 @@
 #include <QTimer>
 
 CBalanceDlg::CBalanceDlg(const QTranslator* module, AtSession& at, const QString& code, QWidget* parent)
-    : QDialog(parent), module_(module), session_(at), code_(code)
+    : QDialog(parent), module_(module), at_(at), session_(at), code_(code)
 {
     setObjectName(QStringLiteral("CBalanceDlg"));
     setWindowIcon(Skin::Icon(514));
@@ -104,12 +105,18 @@ void CBalanceDlg::Run(const QString& text)
 {
     busy_ = true;
     send_->setEnabled(false);
-    close_->setEnabled(false);
+    save_->setEnabled(false);
+    close_->setText(Text(Str::Cancel));
     answer_->setText(Text(Str::BalanceAsking));
     setCursor(Qt::WaitCursor);
     const UssdSession::Step step = session_.Send(text);
     unsetCursor();
     busy_ = false;
+    close_->setText(Text(Str::Close));
+    if (std::exchange(closeWhenDone_, false)) {
+        reject();
+        return;
+    }
     QString shown = step.text;
     if (step.messageId != 0)
         shown = step.text.isEmpty() ? Text(step.messageId) : Text(step.messageId) + QStringLiteral("\n\n") + step.text;
@@ -118,7 +125,6 @@ void CBalanceDlg::Run(const QString& text)
     for (QWidget* w : {static_cast<QWidget*>(replyLabel_), static_cast<QWidget*>(reply_), static_cast<QWidget*>(send_)})
         w->setVisible(menu);
     send_->setEnabled(true);
-    close_->setEnabled(true);
     save_->setEnabled(!step.text.isEmpty());
     reply_->clear();
     if (menu)
@@ -145,9 +151,13 @@ void CBalanceDlg::OnSave()
 
 void CBalanceDlg::reject()
 {
-    // The phone's answer is on its way; the window waits for it.
-    if (busy_)
+    // The phone's answer is on its way: the wait is cut short, and the window
+    // closes once the phone has been told.
+    if (busy_) {
+        closeWhenDone_ = true;
+        at_.RequestCancel();
         return;
+    }
     session_.Cancel();
     QDialog::reject();
 }

@@ -36,10 +36,12 @@ private:
     QString Text(int id) const;
 
     const QTranslator* module_;
+    AtSession& at_;
     UssdSession session_;
     QString code_;
     bool started_ = false;
     bool busy_ = false;
+    bool closeWhenDone_ = false;
     QLabel* answer_ = nullptr;
     QLabel* replyLabel_ = nullptr;
     QLineEdit* reply_ = nullptr;

@@ -369,11 +369,13 @@ void CSetupDlg::OnTestPhone()
     // another test or close it meanwhile.
     setEnabled(false);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    ui_->buttonTestPhone->setText(Text(Str::TalkingToPhone));
     CComm link;
     AtSession session(settings_, link, irda_, dialer_, prompter_);
     DataStore presets(settings_, prompter_);
     const PhoneReport report = PhoneReport::Probe(session, chosen > 0 ? chosen : settings_.LoadPort(),
                                                   PhoneReport::PresetNames(presets));
+    ui_->buttonTestPhone->setText(Text(Str::TestPhone));
     QGuiApplication::restoreOverrideCursor();
     setEnabled(true);
     ShowPhoneReport(this, report, settings_.LanguageModule());

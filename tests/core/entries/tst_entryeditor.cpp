@@ -194,8 +194,9 @@ private Q_SLOTS:
         match = editor.SelectFromImsi(QStringLiteral("262019876543210"));
         QCOMPARE(match.kind, Kind::Several);
         QCOMPARE(match.candidates.size(), 2);
+        QCOMPARE(match.candidates.first().provider, QStringLiteral("Congstar")); // sorted by name
         QCOMPARE(editor.Fields().ProviderName, QStringLiteral("AT&T"));
-        QVERIFY(editor.SelectProvider(match.candidates.first()));
+        QVERIFY(editor.SelectProvider(match.candidates.last()));
         QCOMPARE(editor.Fields().ProviderName, QStringLiteral("Telekom (IPv6)"));
         QCOMPARE(editor.Fields().APNName, QStringLiteral("internet.v6.telekom"));
 

@@ -390,6 +390,25 @@ private Q_SLOTS:
         });
         balance->trigger();
         QCOMPARE(shown, QString::fromUtf8("Guthaben: 12,34 EUR, gültig bis 31.12."));
+
+        // A phone slow to answer: Cancel closes the window without waiting for it.
+        phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--delay"), QStringLiteral("6000")});
+        QVERIFY(phone_->Start());
+        Quarrin::CurrentPortMap().Remove(7);
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone_->Path(), QStringLiteral("Korvane GPRS MODEM")));
+        QString cancel;
+        WhenModal<CBalanceDlg>(this, [&cancel](CBalanceDlg* dialog) {
+            QTimer::singleShot(500, dialog, [dialog, &cancel] {
+                auto* button = dialog->findChild<QAbstractButton*>(QStringLiteral("close"));
+                cancel = button->text();
+                button->click();
+            });
+        });
+        QElapsedTimer took;
+        took.start();
+        balance->trigger();
+        QCOMPARE(cancel, Text(Str::Cancel));
+        QVERIFY2(took.elapsed() < 4000, qPrintable(QString::number(took.elapsed())));
     }
 
     // While online the window and the tip count; the drop is told and, with

@@ -175,9 +175,31 @@ private Q_SLOTS:
         comm.CloseConnection();
         QCOMPARE(comm.GetConnectStatus(), 0);
         comm.DestroyComm();
-        // Reopened for the next session: the same object works again.
+        // Reopened for the next session: the same object works again. A short
+        // question is asked without the hold, first answer and CTS change alike,
+        // and the next open holds again.
         QCOMPARE(comm.CreateComm(&info), 1);
+        comm.SetSettleHold(false);
         QVERIFY(comm.OpenConnection() != 0);
+        comm.enableState = COMM_ENABLE;
+        for (const bool cts : {false, true}) {
+            comm.SetEmptyInternalBuffer();
+            t.restart();
+            if (cts)
+                comm.NotifyCtsChange();
+            QCOMPARE(comm.WriteCommBlock("AT\r", 3), 1);
+            QVERIFY(WaitFor(comm, "OK\r\n", CComm::kHoldMs + 4000));
+            QVERIFY2(t.elapsed() < CComm::kHoldMs - 1000, qPrintable(QString::number(t.elapsed())));
+        }
+        comm.CloseConnection();
+        comm.SetSettleHold(true);
+        QVERIFY(comm.OpenConnection() != 0);
+        comm.enableState = COMM_ENABLE;
+        comm.SetEmptyInternalBuffer();
+        t.restart();
+        QCOMPARE(comm.WriteCommBlock("AT\r", 3), 1);
+        QVERIFY(WaitFor(comm, "OK\r\n", CComm::kHoldMs + 4000));
+        QVERIFY2(t.elapsed() >= CComm::kHoldMs - 500, qPrintable(QString::number(t.elapsed())));
         comm.DestroyComm();
     }
 
