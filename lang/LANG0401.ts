@@ -1153,5 +1153,21 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Talking to the phone...</source>
         <translation>جارٍ التواصل مع الهاتف...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>خوادم DNS من الشبكة</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>تحتاج خوادم DNS في الإعداد المسبق إلى خطاف DNS الخاص ببرنامج Braxlow، وهو غير مثبت، لذا تُستخدم خوادم الشبكة. للتثبيت: sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
+    </message>
 </context>
 </TS>

@@ -1153,5 +1153,21 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Talking to the phone...</source>
         <translation>正在與手機通訊...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>來自網路的 DNS 伺服器</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>預設的 DNS 伺服器需要未安裝的 Braxlow DNS 掛鉤，因此使用網路自己的伺服器。安裝方法：sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
 </context>
 </TS>

@@ -1153,5 +1153,21 @@ Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</trans
         <source>Talking to the phone...</source>
         <translation>Kommunikation mit dem Telefon...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>DNS-Server vom Netz</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>Die DNS-Server der Vorgabe brauchen Braxlows DNS-Hook, der nicht installiert ist; darum gelten die des Netzes. Installieren: sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
 </context>
 </TS>

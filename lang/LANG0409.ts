@@ -1153,5 +1153,21 @@ An administrator can allow it for the group dip with install-ppp-access.</transl
         <source>Talking to the phone...</source>
         <translation>Talking to the phone...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>DNS servers from the network</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
 </context>
 </TS>

@@ -1153,5 +1153,21 @@ Un administrador puede permitirlo al grupo dip con install-ppp-access.</translat
         <source>Talking to the phone...</source>
         <translation>Comunicando con el teléfono...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>Servidores DNS de la red</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>Los servidores DNS del preajuste necesitan el hook DNS de Braxlow, que no está instalado: se usan los de la red. Para instalarlo: sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
 </context>
 </TS>

@@ -1153,5 +1153,21 @@ Un administrateur peut l'autoriser pour le groupe dip avec install-ppp-access.</
         <source>Talking to the phone...</source>
         <translation>Dialogue avec le téléphone...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>Serveurs DNS du réseau</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>Les serveurs DNS du préréglage exigent le hook DNS de Braxlow, qui n'est pas installé : ceux du réseau sont utilisés. Pour l'installer : sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
 </context>
 </TS>

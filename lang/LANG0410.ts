@@ -1153,5 +1153,21 @@ Un amministratore può consentirlo al gruppo dip con install-ppp-access.</transl
         <source>Talking to the phone...</source>
         <translation>Comunicazione con il telefono...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>Server DNS dalla rete</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>I server DNS della preimpostazione richiedono l'hook DNS di Braxlow, non installato: si usano quelli della rete. Per installarlo: sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
 </context>
 </TS>

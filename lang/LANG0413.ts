@@ -1153,5 +1153,21 @@ Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation
         <source>Talking to the phone...</source>
         <translation>Bezig met de telefoon...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>DNS-servers van het netwerk</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>De DNS-servers van de voorinstelling hebben de DNS-hook van Braxlow nodig, die niet is geïnstalleerd: die van het netwerk worden gebruikt. Installeren: sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
 </context>
 </TS>

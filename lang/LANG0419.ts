@@ -1153,5 +1153,21 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Talking to the phone...</source>
         <translation>Связь с телефоном...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>DNS-серверы от сети</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>DNS-серверам предустановки нужен DNS-хук Braxlow, который не установлен, поэтому используются серверы сети. Установка: sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
 </context>
 </TS>

@@ -1153,5 +1153,21 @@ En administratör kan tillåta det för gruppen dip med install-ppp-access.</tra
         <source>Talking to the phone...</source>
         <translation>Pratar med telefonen...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>DNS-servrar från nätet</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>Förinställningens DNS-servrar kräver Braxlows DNS-krok, som inte är installerad, så nätets egna används. Installera den: sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;Nej</translation>
+    </message>
 </context>
 </TS>

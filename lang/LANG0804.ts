@@ -1153,5 +1153,21 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Talking to the phone...</source>
         <translation>正在与手机通信...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>来自网络的 DNS 服务器</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>预设的 DNS 服务器需要未安装的 Braxlow DNS 挂钩，因此使用网络自己的服务器。安装方法：sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
 </context>
 </TS>

@@ -1153,5 +1153,21 @@ Um administrador pode permiti-lo ao grupo dip com install-ppp-access.</translati
         <source>Talking to the phone...</source>
         <translation>A comunicar com o telefone...</translation>
     </message>
+    <message id="3161">
+        <source>DNS servers from the network</source>
+        <translation>Servidores DNS da rede</translation>
+    </message>
+    <message id="3162">
+        <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
+        <translation>Os servidores DNS da predefinição precisam do hook DNS do Braxlow, que não está instalado: são usados os da rede. Para o instalar: sudo scripts/install-ppp-access</translation>
+    </message>
+    <message id="3163">
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message id="3164">
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
 </context>
 </TS>

@@ -98,6 +98,7 @@ Prompter::Answer RecordingPrompter::Show(const QString& text, const QString& cap
         return answers_.takeFirst();
     switch (buttons) {
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
         return Answer::Yes;
     default:
         return Answer::Ok;

@@ -145,6 +145,11 @@ int CRasDialer::Fail(const RasDialFunc1& notifier, int error, int extended)
     return error;
 }
 
+bool CRasDialer::DnsHookInstalled() const
+{
+    return QFileInfo::exists(paths_.dnsHook);
+}
+
 int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& phoneNumber,
                      const QString& userName, const QString& password, const QString&,
                      const QString& phoneBook)
@@ -169,7 +174,7 @@ int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& 
     if (!privileged && !QFileInfo::exists(paths_.peersFile))
         return Fail(notifier, Ras::kNoPermission, 3);
     // Without the hook the entry's own DNS servers would silently not apply.
-    if (!PppdCommand::FixedNameServers(entry).isEmpty() && !QFileInfo::exists(paths_.dnsHook))
+    if (!PppdCommand::FixedNameServers(entry).isEmpty() && !DnsHookInstalled())
         return Fail(notifier, Ras::kDnsHookMissing, 0);
 
     const std::optional<QString> chatScript = PppdLauncher::WriteChatScript(*script, paths_.runtimeDir);

@@ -28,6 +28,9 @@ public:
     CRasDialer(const CRasDialer&) = delete;
     CRasDialer& operator=(const CRasDialer&) = delete;
 
+    // Whether the root hook that applies an entry's own DNS servers is there.
+    bool DnsHookInstalled() const;
+
     int CreateEntry(const QString& name, const QString& deviceType, const QString& deviceName,
                     quint32 netProtocols, quint32 framing, const QString& phoneNumber,
                     const QString& phoneBook);

@@ -3,13 +3,28 @@
 
 #include "core/dialup/RasTypes.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+// Who the command in the text is for: the one who reads it.
+QString UserName()
+{
+    const passwd* user = ::getpwuid(::getuid());
+    return user != nullptr ? QString::fromLocal8Bit(user->pw_name) : QStringLiteral("$USER");
+}
+
+} // namespace
+
 QString DialupErrorText(int code)
 {
     switch (code) {
     case Ras::kNoPermission:
         return QStringLiteral("You are not allowed to start the dial-up service (pppd). "
-                              "Ask your administrator to run Braxlow's install-ppp-access script "
-                              "and to add you to the groups dip and dialout.");
+                              "An administrator sets it up once, from Braxlow's source folder: "
+                              "sudo scripts/install-ppp-access %1 (then log in again).")
+            .arg(UserName());
     case Ras::kInvalidParameter:
         return QStringLiteral("The dial string, user name or password cannot be used: it contains "
                               "characters that cannot be dialed, or it is too long.");
@@ -54,8 +69,11 @@ QString DialupErrorText(int code)
                               "/etc/ppp/options or /etc/ppp/peers/braxlow).");
     case Ras::kDnsHookMissing:
         return QStringLiteral("This connection entry has its own DNS servers, but Braxlow's DNS hook "
-                              "is not installed, so they would not be used. Ask your administrator to "
-                              "run Braxlow's install-ppp-access script.");
+                              "is not installed, so they would not be used. Install it from Braxlow's "
+                              "source folder with: sudo scripts/install-ppp-access %1\nOr let the network "
+                              "give the DNS servers: Properties, Advanced, obtain the DNS server "
+                              "address automatically.")
+            .arg(UserName());
     case Ras::kPppTimeout:
         return QStringLiteral("The connection was ended because the network did not respond in time.");
     case Ras::kPppLcpTerminated:

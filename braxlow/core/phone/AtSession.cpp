@@ -176,6 +176,7 @@ bool AtSession::OpenPort(int port, bool quick)
                                      ? Text(Str::ModemManagerRefused).arg(modemManager_.Error())
                                      : Text(Str::ModemManagerTimeout);
             Q_EMIT statusTextChanged(text);
+            lastFailure_ = text;
             prompter_.Show(text, QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
             portFailureExplained_ = true;
             return false;
@@ -346,6 +347,7 @@ QString AtSession::SendAtCommand(const QString& line)
 
 void AtSession::Fail(const QString& text)
 {
+    lastFailure_ = text;
     ClosePhoneLink();
     Q_EMIT statusTextChanged(text);
     prompter_.Show(text, QString(), Prompter::Buttons::Ok, Prompter::Icon::None);
@@ -452,11 +454,13 @@ QString AtSession::ReadUntil(const std::function<bool(const QString&)>& complete
 int AtSession::RunAtSession()
 {
     lastFacts_ = PhoneStatus::Facts();
+    lastFailure_.clear();
     if (unsafeField_ != 0) {
         // Refused before the port is opened: nothing of it reaches the phone.
         const QString message =
             Text(Str::UnsafeEntryValue).arg(EntryChecks::FieldName(settings_.LanguageModule(), unsafeField_));
         Q_EMIT statusTextChanged(message);
+        lastFailure_ = message;
         prompter_.Show(message, QString(), Prompter::Buttons::Ok, Prompter::Icon::Stop);
         return 0;
     }
@@ -465,8 +469,8 @@ int AtSession::RunAtSession()
     WakePhone();
     if (!CheckPhoneFunction()) {
         ClosePhoneLink();
-        prompter_.Show(Text(Str::PhoneNotSuitable), QString(), Prompter::Buttons::Ok,
-                       Prompter::Icon::None);
+        lastFailure_ = Text(Str::PhoneNotSuitable);
+        prompter_.Show(lastFailure_, QString(), Prompter::Buttons::Ok, Prompter::Icon::None);
         return 0;
     }
     bool pinSent = false;

@@ -72,6 +72,9 @@ public:
     // The session opens this port instead of the settings' (a test of one
     // port); 0 goes back to the settings.
     void UsePort(int port) { portOverride_ = port; }
+    // The message of the last failure, as the user was shown it; empty after
+    // a session that passed.
+    const QString& LastFailure() const { return lastFailure_; }
     // What the phone said when the last session failed.
     const PhoneStatus::Facts& LastFacts() const { return lastFacts_; }
     // Opens the given port as the session does (locks honoured), after
@@ -174,6 +177,7 @@ private:
     bool keepPhone_ = false;
     bool portFailureExplained_ = false;
     bool cancelled_ = false;
+    QString lastFailure_;
     QString phoneNumber_;
     QString userName_;
     QString password_;

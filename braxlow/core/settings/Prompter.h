@@ -8,7 +8,9 @@
 class Prompter
 {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo };
+    // YesNoDefaultNo: a question whose Yes loses something (a delete): Enter
+    // answers No.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo };
     enum class Icon { None, Information, Question, Warning, Stop };
     enum class Answer { Ok, Cancel, Yes, No };
 

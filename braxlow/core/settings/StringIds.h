@@ -297,6 +297,10 @@ constexpr int PhoneUnplugged = 3153;
 constexpr int WaitingForPhone = 3154;
 constexpr int ReportUsbDevice = 3155;
 constexpr int TalkingToPhone = 3160;
+constexpr int PresetDnsTitle = 3161;
+constexpr int PresetDnsFromNetwork = 3162;
+constexpr int Yes = 3163;
+constexpr int No = 3164;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -351,7 +355,7 @@ inline constexpr int kAllStringIds[] = {
     AutoReconnect, MonthWithCap, MonthNoCap, TipMonth, LineDropped, LineDroppedAfter, ReconnectIn, ReconnectCanceled,
     AllowanceTitle, AllowanceNearly, AllowanceUsed, AllowanceLabel, AllowanceNone, AllowanceStartDay, TipAllowance,
     ModemManagerReleasing, ModemManagerRefused, ModemManagerTimeout, PhoneUnplugged, WaitingForPhone,
-    ReportUsbDevice, TalkingToPhone,
+    ReportUsbDevice, TalkingToPhone, PresetDnsTitle, PresetDnsFromNetwork, Yes, No,
 };
 
 } // namespace Str

@@ -151,6 +151,7 @@ void ConnectSequence::Connect()
         return;
 
     window_.ShowStatus(Text(Str::StateConnecting));
+    window_.ShowDetail(QString()); // the reason of a failure before
     window_.EnableButtons(false);
     const int prepared = session_.RunAtSession();
     if (prepared != -1) {
@@ -158,6 +159,8 @@ void ConnectSequence::Connect()
         if (!session_.PortFailureExplained())
             conflict_.CheckPortConflict();
         window_.ShowStatus(Text(prepared == 1 ? Str::StatusPortNotOpened : Str::StatusPhoneNotPrepared));
+        // The message box has gone; the panel keeps what it said.
+        window_.ShowDetail(session_.LastFailure());
         window_.EnableButtons(true);
         return;
     }
@@ -172,6 +175,12 @@ void ConnectSequence::Connect()
             return;
         }
         dialup_.BindEntryToModem();
+        if (!info.PrimaryDNS.isEmpty() && !dialer_.DnsHookInstalled() && presetDns_ && presetDns_(info)) {
+            // The preset's servers are the network's own: the dial asks the
+            // network for them, and says so.
+            dialer_.SetEntryOptions(DialupController::kEntryName, Ras::kSpecificNameServers, false, QString());
+            window_.Notify(Text(Str::PresetDnsTitle), Text(Str::PresetDnsFromNetwork));
+        }
         if (dialup_.DialAndWait(session_.PhoneNumber(), session_.UserName(), session_.Password()) == 1 &&
             connected_ == 0) {
             connected_ = 1;
@@ -187,6 +196,9 @@ void ConnectSequence::Connect()
             StartWatch();
         } else if (!connected_) {
             const int error = dialup_.DialError();
+            QString reason;
+            dialer_.GetErrorText(error, dialup_.DialExtendedError(), reason);
+            window_.ShowDetail(error != 0 ? reason : QString());
             outcome_ = error == Ras::kAuthenticationFailure ? Outcome::Refused
                        : error == Ras::kPortNotAvailable    ? Outcome::PhoneMissing
                                                             : Outcome::DialFailed;

@@ -14,12 +14,14 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <thread>
 
 class AppSettings;
+struct ConnectInfo;
 class CComm;
 class CIrDASock;
 class CRasDialer;
@@ -104,6 +106,12 @@ public:
                     QObject* parent = nullptr);
     // Waits for the workers.
     ~ConnectSequence() override;
+
+    // Whether an entry's DNS servers are those of its provider's preset, which
+    // the network hands out as well: without the DNS hook such an entry dials
+    // with the network's servers rather than not at all.
+    using PresetDnsCheck = std::function<bool(const ConnectInfo& info)>;
+    void SetPresetDnsCheck(PresetDnsCheck check) { presetDns_ = std::move(check); }
 
     AtSession& Session() { return session_; }
     DialupController& Dialup() { return dialup_; }
@@ -193,6 +201,7 @@ private:
     bool waitingForPhone_ = false; // the countdown waits for an unplugged phone
     QTimer countdown_;
     UsageMeter meter_;
+    PresetDnsCheck presetDns_;
     QElapsedTimer online_;
     struct TrafficTexts
     {

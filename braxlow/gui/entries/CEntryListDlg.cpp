@@ -414,7 +414,10 @@ void CEntryListDlg::OnDelete()
     if (!IsSelected(current_))
         return;
     BraxlowApp& app = services_.app;
-    if (app.UserPrompter().Show(Text(Str::ConfirmDeleteEntry), QStringLiteral("Braxlow"), Prompter::Buttons::YesNo,
+    // Which entry goes, said by name; a hasty Enter keeps it.
+    const QString question =
+        Text(Str::ConfirmDeleteEntry) + QStringLiteral("\n\n") + rows_.Columns(current_).at(EntryList::Name);
+    if (app.UserPrompter().Show(question, QStringLiteral("Braxlow"), Prompter::Buttons::YesNoDefaultNo,
                                 Prompter::Icon::Warning)
         != Prompter::Answer::Yes)
         return;

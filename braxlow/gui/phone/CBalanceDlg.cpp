@@ -4,6 +4,7 @@
 #include "core/phone/AtSession.h"
 #include "core/phone/Ussd.h"
 #include "core/settings/LanguageStrings.h"
+#include "core/settings/ProductInfo.h"
 #include "core/settings/StringIds.h"
 #include "gui/widgets/SkinButton.h"
 #include "gui/widgets/SkinPictures.h"
@@ -23,7 +24,7 @@ CBalanceDlg::CBalanceDlg(const QTranslator* module, AtSession& at, const QString
 {
     setObjectName(QStringLiteral("CBalanceDlg"));
     setWindowIcon(Skin::Icon(514));
-    setWindowTitle(Text(Str::BalanceTitle) + QStringLiteral(" - Korvane Tessaly Braxlow"));
+    setWindowTitle(Text(Str::BalanceTitle) + QStringLiteral(" - ") + ProductTexts::From(ProductRecord::Braxlow()).ProductDisplayName);
 
     answer_ = new QLabel(Text(Str::BalanceAsking), this);
     answer_->setObjectName(QStringLiteral("answer"));

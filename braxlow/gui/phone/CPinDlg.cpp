@@ -3,6 +3,7 @@
 
 #include "core/phone/PhoneStatus.h"
 #include "core/settings/LanguageStrings.h"
+#include "core/settings/ProductInfo.h"
 #include "core/settings/StringIds.h"
 #include "gui/widgets/SkinButton.h"
 #include "gui/widgets/SkinPictures.h"
@@ -18,7 +19,7 @@ CPinDlg::CPinDlg(const QTranslator* module, int attemptsLeft, QWidget* parent) :
 {
     auto text = [module](int id) { return LoadLanguageString(module, id); };
     setWindowIcon(Skin::Icon(514));
-    setWindowTitle(text(Str::PinTitle) + QStringLiteral(" - Korvane Tessaly Braxlow"));
+    setWindowTitle(text(Str::PinTitle) + QStringLiteral(" - ") + ProductTexts::From(ProductRecord::Braxlow()).ProductDisplayName);
     setObjectName(QStringLiteral("CPinDlg"));
 
     auto* picture = new QLabel(this);

@@ -25,7 +25,9 @@
 #include <QEventLoop>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QTimer>
 #include <QWindow>
 
@@ -57,6 +59,11 @@ CMainDlg::CMainDlg(const Services& services, QWidget* parent)
             return CPinDlg::Ask(services_.app.Settings().LanguageModule(), attemptsLeft, this);
         });
     sequence_->Session().SetPinSource(simPin_.get());
+    sequence_->SetPresetDnsCheck([&data = services.app.Data()](const ConnectInfo& info) {
+        const DataStore::PresetLookup found = data.FindPreset(info.Provider, info.Country);
+        return found.preset && found.preset->PrimaryDNS == info.PrimaryDNS &&
+               found.preset->SecondDNS == info.SecondDNS;
+    });
     notifier_ = services.notifier;
     if (!notifier_) {
         ownNotifier_ = std::make_unique<SessionBusNotifier>([this](const QString& summary, const QString& body) {
@@ -118,6 +125,7 @@ void CMainDlg::OnInitDialog()
     captionFont_ = Skin::Font(QStringLiteral("Arial"), 20, 700);
     statusFont_ = Skin::Font(QStringLiteral("Arial"), 15, 700);
     detailFont_ = Skin::Font(QStringLiteral("Arial"), 11, 400);
+    RefreshStatus(); // a status shown before the fonts were chosen
     RefreshLabels();
     sequence_->Dialup().BindEntryToModem();
     sequence_->Session().PrepareConnection();
@@ -147,14 +155,44 @@ void CMainDlg::RefreshLabels()
         const bool made = sequence_->Dialup().EnsureDialupEntry(sequence_->Session().PhoneNumber());
         ShowStatus(Text(made ? Str::StatusReady : Str::StatusNotReady));
     }
-    caption_ = ShellTexts::EntryCaption(services_.app.Settings().LoadConnectInfo().ConnectName);
-    setAccessibleName(caption_.isEmpty() ? windowTitle() : windowTitle() + QLatin1Char(' ') + caption_);
+    fullName_ = services_.app.Settings().LoadConnectInfo().ConnectName;
+    caption_ = ShellTexts::EntryCaption(fullName_);
+    // A screen reader hears the whole name, not the caption's cut one.
+    setAccessibleName(fullName_.isEmpty() ? windowTitle() : windowTitle() + QLatin1Char(' ') + fullName_);
     update();
 }
 
 void CMainDlg::RefreshStatus()
 {
-    update(ui_->static4479->geometry());
+    const QRect panel = ui_->static4479->geometry();
+    if (detail_.isEmpty()) {
+        shownStatus_ = FitText(status_, statusFont_, panel.size());
+        shownDetail_ = FittedText();
+    } else {
+        const int statusHeight = QFontMetrics(statusFont_).height();
+        shownStatus_ = FitText(status_, statusFont_, QSize(panel.width(), statusHeight));
+        shownDetail_ = FitText(detail_, detailFont_, QSize(panel.width() - 8, panel.height() - statusHeight));
+    }
+    update(panel);
+}
+
+bool CMainDlg::event(QEvent* event)
+{
+    // The painted texts have no widgets of their own: their tips are given here.
+    if (event->type() == QEvent::ToolTip) {
+        const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+        QString tip;
+        if (ui_->static4479->geometry().contains(at) && (shownStatus_.cut || shownDetail_.cut))
+            tip = detail_.isEmpty() ? status_ : status_ + QLatin1Char('\n') + detail_;
+        else if (ui_->static1159->geometry().contains(at))
+            tip = fullName_;
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+        return true;
+    }
+    return QDialog::event(event);
 }
 
 void CMainDlg::paintEvent(QPaintEvent*)
@@ -171,14 +209,15 @@ void CMainDlg::paintEvent(QPaintEvent*)
     painter.setPen(kStatusColor);
     const QRect panel = ui_->static4479->geometry();
     if (detail_.isEmpty()) {
-        painter.drawText(panel, Qt::AlignCenter | Qt::TextWordWrap, status_);
+        painter.drawText(panel, Qt::AlignCenter, shownStatus_.text);
     } else {
         // The status keeps its line at the top; the details share the rest.
         const int statusHeight = QFontMetrics(statusFont_).height();
         painter.drawText(QRect(panel.left(), panel.top() + 1, panel.width(), statusHeight),
-                         Qt::AlignCenter | Qt::TextSingleLine, status_);
+                         Qt::AlignCenter | Qt::TextSingleLine, shownStatus_.text);
         painter.setFont(detailFont_);
-        painter.drawText(panel.adjusted(4, statusHeight, -4, 0), Qt::AlignHCenter | Qt::AlignTop, detail_);
+        painter.drawText(panel.adjusted(4, statusHeight, -4, 0), Qt::AlignHCenter | Qt::AlignTop,
+                         shownDetail_.text);
     }
     // drawText knows no mnemonics: an "&" in a name shows as it is.
     painter.setFont(captionFont_);

@@ -3,6 +3,7 @@
 
 #include "core/dialup/PppdCommand.h"
 #include "core/shell/ConnectSequence.h"
+#include "gui/widgets/FittedText.h"
 #include "core/shell/ShellTexts.h"
 
 #include <QDialog>
@@ -117,6 +118,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void OnInitDialog();
@@ -132,8 +134,12 @@ private:
     QFont statusFont_;
     QFont detailFont_;
     QString caption_;
+    QString fullName_; // the entry's name, whole: the caption may cut it
     QString status_;
     QString detail_;
+    // The panel's texts as drawn; cut ones are shown whole in its tooltip.
+    FittedText shownStatus_;
+    FittedText shownDetail_;
     QString trayTip_;
     std::unique_ptr<CIrDASock> irda_;
     std::unique_ptr<CRasDialer> dialer_;

@@ -110,6 +110,7 @@ int main(int argc, char* argv[])
     BraxlowApp::Options options;
     options.programFilePath = QApplication::applicationFilePath();
     BraxlowApp app(options, prompter);
+    widgetPrompter.SetLanguage([&app] { return app.Settings().LanguageModule(); });
     // Only the first argument counts, as the desktop shortcuts write it.
     const QString argument = args.size() > 1 && !args.at(1).startsWith(QLatin1String("--"))
                                  ? args.at(1)

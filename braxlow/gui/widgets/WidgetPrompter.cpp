@@ -1,13 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/WidgetPrompter.h"
 
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTextStream>
 #include <QUrl>
 
+
+Prompter::Icon WidgetPrompter::IconFor(Buttons buttons, Icon icon)
+{
+    if (icon != Icon::None)
+        return icon;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Icon::Question : Icon::Warning;
+}
 
 Prompter::Answer WidgetPrompter::Show(const QString& text, const QString& caption,
                                       Buttons buttons, Icon icon)
@@ -18,23 +31,21 @@ Prompter::Answer WidgetPrompter::Show(const QString& text, const QString& captio
     QMessageBox box(owner);
     box.setText(text);
     box.setWindowTitle(caption.isEmpty() ? QStringLiteral("Braxlow") : caption);
-    switch (icon) {
-    case Icon::None:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    case Icon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case Icon::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case Icon::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case Icon::Stop:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    }
+    // The theme's picture for the kind, the style's where the theme has none.
+    struct Kind
+    {
+        const char* themeName;
+        QStyle::StandardPixmap standard;
+    };
+    static const Kind kinds[] = {{"dialog-information", QStyle::SP_MessageBoxInformation},
+                                 {"dialog-question", QStyle::SP_MessageBoxQuestion},
+                                 {"dialog-warning", QStyle::SP_MessageBoxWarning},
+                                 {"dialog-error", QStyle::SP_MessageBoxCritical}};
+    const Icon shown = IconFor(buttons, icon);
+    const Kind& kind = kinds[shown == Icon::Information ? 0 : shown == Icon::Question ? 1 : shown == Icon::Warning ? 2 : 3];
+    const int extent = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+    box.setIconPixmap(QIcon::fromTheme(QLatin1String(kind.themeName), box.style()->standardIcon(kind.standard, nullptr, &box))
+                          .pixmap(QSize(extent, extent), box.devicePixelRatioF()));
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -45,6 +56,27 @@ Prompter::Answer WidgetPrompter::Show(const QString& text, const QString& captio
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case Buttons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
+    }
+    const QTranslator* language = language_ ? language_() : nullptr;
+    const struct
+    {
+        QMessageBox::StandardButton button;
+        int text;
+    } labels[] = {{QMessageBox::Ok, Str::Ok}, {QMessageBox::Cancel, Str::Cancel},
+                  {QMessageBox::Yes, Str::Yes}, {QMessageBox::No, Str::No}};
+    for (const auto& label : labels) {
+        QAbstractButton* button = box.button(label.button);
+        if (button == nullptr)
+            continue;
+        // Words, not the style's glyphs beside them.
+        button->setIcon(QIcon());
+        const QString word = language != nullptr ? LoadLanguageString(language, label.text) : QString();
+        if (!word.isEmpty())
+            button->setText(word);
     }
     switch (box.exec()) {
     case QMessageBox::Ok:
@@ -54,7 +86,7 @@ Prompter::Answer WidgetPrompter::Show(const QString& text, const QString& captio
     case QMessageBox::No:
         return Answer::No;
     default:
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No : Answer::Cancel;
     }
 }
 
@@ -70,5 +102,5 @@ Prompter::Answer ConsolePrompter::Show(const QString& text, const QString& capti
 {
     QTextStream(stderr) << (caption.isEmpty() ? QStringLiteral("Braxlow") : caption) << ": "
                         << text << '\n';
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::Yes : Answer::Ok;
 }

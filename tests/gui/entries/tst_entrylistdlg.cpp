@@ -2,6 +2,8 @@
 #include "core/dialup/CRasDialer.h"
 #include "core/entries/AllowanceStore.h"
 #include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
+#include "core/settings/StringIds.h"
 #include "core/shell/BraxlowApp.h"
 #include "gui/entries/CEntryEditDlg.h"
 #include "gui/entries/CEntryListDlg.h"
@@ -125,6 +127,10 @@ private Q_SLOTS:
         Button("button5055")->setFocus();
         prompter_.QueueAnswer(Prompter::Answer::Yes);
         QTest::keyClick(Button("button5055"), Qt::Key_Delete);
+        // The question names the entry, and Enter answers no.
+        QCOMPARE(prompter_.Messages().last().text,
+                 LoadLanguageString(app_->Settings().LanguageModule(), Str::ConfirmDeleteEntry) + QStringLiteral("\n\nWork"));
+        QCOMPARE(prompter_.Messages().last().buttons, Prompter::Buttons::YesNoDefaultNo);
         QCOMPARE(window_->Rows().Count(), 2);
         QCOMPARE(app_->Data().LoadEntries().size(), 2);
         // "Work" is gone; the search for its name finds "Workshop".

@@ -86,6 +86,7 @@ private Q_SLOTS:
 
     void cleanup()
     {
+        realPppd_ = false;
         window_.reset();
         phone_.reset();
         app_.reset();
@@ -499,6 +500,70 @@ private Q_SLOTS:
         QVERIFY(Shown());
     }
 
+    // The trial's path: an entry from a preset with fixed DNS servers dials
+    // with the network's servers where the DNS hook is missing, and says so; an
+    // entry's own servers are refused with the command that installs the hook,
+    // and the panel keeps the reason after the message.
+    void presetDnsServersNeverStopADial()
+    {
+        const DataStore::PresetLookup found =
+            app_->Data().FindPreset(QStringLiteral("Vodafone (postpaid)"), QStringLiteral("Germany"));
+        QVERIFY(found.preset && !found.preset->PrimaryDNS.isEmpty());
+        ConnectInfo info = app_->Settings().LoadConnectInfo();
+        info.Country = found.preset->Country;
+        info.Provider = found.preset->ProviderName;
+        info.PrimaryDNS = found.preset->PrimaryDNS;
+        info.SecondDNS = found.preset->SecondDNS;
+        app_->Settings().SaveConnectInfo(info);
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        QCOMPARE(notifier_.notes.size(), 1);
+        QCOMPARE(notifier_.notes.at(0).first, Text(Str::PresetDnsTitle));
+        QVERIFY(prompter_.Messages().isEmpty());
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);
+        QVERIFY(window_->Dialer().WaitForExit(5000));
+        prompter_.Clear();
+
+        info.PrimaryDNS = QStringLiteral("10.1.2.3");
+        app_->Settings().SaveConnectInfo(info);
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(prompter_.Messages().size(), 1, 10000);
+        const QString said = prompter_.Messages().at(0).text;
+        QVERIFY2(said.contains(QLatin1String("sudo scripts/install-ppp-access ")), qPrintable(said));
+        QVERIFY(said.contains(QLatin1String("Advanced")));
+        QCOMPARE(window_->StatusText(), QStringLiteral("Braxlow ") + Text(Str::CouldNotConnect));
+        QVERIFY2(window_->DetailText().startsWith(said.left(40)), qPrintable(window_->DetailText()));
+    }
+
+    // Outside a kernel with PPP the trial ends with pppd's own word, not with
+    // the DNS servers of the preset.
+    void trialReachesPppdsOwnMessage()
+    {
+        if (QFileInfo::exists(QStringLiteral("/dev/ppp")))
+            QSKIP("this kernel has PPP: the real pppd would dial");
+        if (!QFileInfo::exists(DialerPaths().pppd) || ::geteuid() != 0)
+            QSKIP("pppd's options are root's here");
+        const DataStore::PresetLookup found =
+            app_->Data().FindPreset(QStringLiteral("Vodafone (postpaid)"), QStringLiteral("Germany"));
+        QVERIFY(found.preset);
+        ConnectInfo info = app_->Settings().LoadConnectInfo();
+        info.Country = found.preset->Country;
+        info.Provider = found.preset->ProviderName;
+        info.PrimaryDNS = found.preset->PrimaryDNS;
+        info.SecondDNS = found.preset->SecondDNS;
+        app_->Settings().SaveConnectInfo(info);
+        realPppd_ = true;
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(prompter_.Messages().size(), 1, 20000);
+        qInfo().noquote() << prompter_.Messages().at(0).text;
+        QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(Ras::kServiceCannotStart)));
+    }
+
     // A phone pulled out while online is waited for, and dialed again once it
     // is back, instead of ending the dialing again as a missing phone does.
     void dialingAgainWaitsForAnUnpluggedPhone()
@@ -627,7 +692,10 @@ private:
 
     void Open()
     {
-        const DialerPaths paths = StandInPppd(dir_.path());
+        DialerPaths paths = StandInPppd(dir_.path());
+        paths.dnsHook = dir_.filePath(QStringLiteral("no-dns-hook")); // not installed
+        if (realPppd_)
+            paths.pppd = DialerPaths().pppd;
         PortConflictSources sources;
         sources.userSettingsRoot = dir_.filePath(QStringLiteral("config"));
         sources.machineSettingsRoot = dir_.filePath(QStringLiteral("machine"));
@@ -670,6 +738,7 @@ private:
     RecordingNotifier notifier_;
     std::unique_ptr<BraxlowApp> app_;
     std::unique_ptr<VirtualPhone> phone_;
+    bool realPppd_ = false;
     std::unique_ptr<CMainDlg> window_;
 };
 

@@ -2,9 +2,13 @@
 #include "gui/widgets/CBitmapTextButton.h"
 #include "gui/widgets/SkinButton.h"
 #include "gui/widgets/SkinPictures.h"
+#include "gui/widgets/WidgetPrompter.h"
 #include "support/TestSupport.h"
+#include "support/WindowTests.h"
 
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 class TestSkin : public QObject
@@ -27,6 +31,37 @@ private Q_SLOTS:
         }
         QVERIFY(Skin::Picture(4242, QSize(10, 10), 1.0).isNull());
         QVERIFY(!Skin::Icon(214).availableSizes().isEmpty());
+    }
+
+    // The desktop's way: a picture for every kind of message, words on the
+    // buttons in the user's language, and Enter keeps what a delete would lose.
+    void messageBoxesAsTheDesktopDrawsThem()
+    {
+        QTranslator german;
+        QVERIFY(german.load(TestSupport::ProgramDirectory() + QStringLiteral("/Lang/LANG0407.qm")));
+        WidgetPrompter prompter;
+        prompter.SetLanguage([&german] { return &german; });
+        QStringList words;
+        bool pictured = false;
+        QString defaultWord;
+        TestSupport::WhenModal<QMessageBox>(this, [&](QMessageBox* box) {
+            for (QAbstractButton* button : box->buttons()) {
+                words << button->text();
+                QVERIFY(button->icon().isNull());
+            }
+            pictured = !box->iconPixmap().isNull();
+            defaultWord = box->defaultButton() ? box->defaultButton()->text() : QString();
+            box->reject();
+        });
+        QCOMPARE(prompter.Show(QStringLiteral("Delete?"), QString(), Prompter::Buttons::YesNoDefaultNo,
+                               Prompter::Icon::Warning),
+                 Prompter::Answer::No);
+        std::sort(words.begin(), words.end());
+        QCOMPARE(words, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+        QCOMPARE(defaultWord, QStringLiteral("&Nein"));
+        QVERIFY(pictured);
+        QCOMPARE(WidgetPrompter::IconFor(Prompter::Buttons::Ok, Prompter::Icon::None), Prompter::Icon::Warning);
+        QCOMPARE(WidgetPrompter::IconFor(Prompter::Buttons::YesNo, Prompter::Icon::None), Prompter::Icon::Question);
     }
 
     void bitmapButtonShowsItsPressedPictureAndStillClicks()
