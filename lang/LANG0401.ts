@@ -1169,5 +1169,33 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>&amp;No</source>
         <translation>&amp;لا</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>تمت تعبئته من الإعداد المسبق لمزوّد الخدمة. لكتابة قيمتك، اختر [Others] مزوّداً للشبكة.</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>تعذّر عرض صفحة المساعدة: لم يُعثر على برنامج لصفحات الويب. الصفحة هي %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>لم يُحدَّد خادم تحديثات، لذا لا يستطيع Braxlow البحث عن تحديثات. يحدده الناشر باسم UpdateServer في القسم [Braxlow\Config] من %1.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>اختصار سطح المكتب هو %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>لا يوجد اتصال لإنهائه.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>لا يوجد إدخال اتصال رقم %1: تم حذف إدخال الاختصار.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>اختر إدخال اتصال أولاً: اضغط على الإدخالات.</translation>
+    </message>
 </context>
 </TS>

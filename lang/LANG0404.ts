@@ -1169,5 +1169,33 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>&amp;No</source>
         <translation>否(&amp;N)</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>由業者預設填入。若要自行輸入，請將網路業者選為 [Others]。</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>無法顯示說明頁：找不到用於網頁的程式。頁面位於 %1。</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>未設定更新伺服器，因此 Braxlow 無法尋找更新。發行者在 %1 的 [Braxlow\Config] 區段中以 UpdateServer 指定伺服器。</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>桌面捷徑位於 %1。</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>沒有可中斷的連線。</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>不存在編號為 %1 的連線項目：此捷徑的項目已被刪除。</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>請先選擇連線項目：按「項目」。</translation>
+    </message>
 </context>
 </TS>

@@ -1169,5 +1169,33 @@ Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</trans
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>Aus der Vorgabe des Netzbetreibers übernommen. Um selbst etwas einzugeben, wählen Sie [Others] als Netzbetreiber.</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>Die Hilfeseite konnte nicht angezeigt werden: Es wurde kein Programm für Webseiten gefunden. Die Seite ist %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>Es ist kein Update-Server eingestellt, daher kann Braxlow nicht nach Updates suchen. Ein Herausgeber trägt ihn als UpdateServer im Abschnitt [Braxlow\Config] von %1 ein.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>Die Verknüpfung auf dem Desktop ist %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>Es besteht keine Verbindung, die beendet werden könnte.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>Es gibt keinen Verbindungseintrag Nummer %1: Der Eintrag der Verknüpfung wurde gelöscht.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>Wählen Sie zuerst einen Verbindungseintrag: Klicken Sie auf Einträge.</translation>
+    </message>
 </context>
 </TS>

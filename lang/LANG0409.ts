@@ -1169,5 +1169,33 @@ An administrator can allow it for the group dip with install-ppp-access.</transl
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>The help page could not be shown: no program for web pages was found. The page is %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>The desktop shortcut is %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>There is no connection to end.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>There is no connection entry number %1: the shortcut's entry was deleted.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>Choose a connection entry first: press Entries.</translation>
+    </message>
 </context>
 </TS>

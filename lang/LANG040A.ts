@@ -1169,5 +1169,33 @@ Un administrador puede permitirlo al grupo dip con install-ppp-access.</translat
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>Rellenado con el preajuste del operador. Para escribir el suyo, elija [Others] como operador.</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>No se pudo mostrar la página de ayuda: no se encontró ningún programa para páginas web. La página es %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>No hay ningún servidor de actualizaciones: Braxlow no puede buscar actualizaciones. Un editor lo indica como UpdateServer en la sección [Braxlow\Config] de %1.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>El acceso directo del escritorio es %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>No hay ninguna conexión que terminar.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>No existe la entrada de conexión número %1: la entrada del acceso directo se eliminó.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>Elija primero una entrada de conexión: pulse Entradas.</translation>
+    </message>
 </context>
 </TS>

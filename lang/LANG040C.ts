@@ -1169,5 +1169,33 @@ Un administrateur peut l'autoriser pour le groupe dip avec install-ppp-access.</
         <source>&amp;No</source>
         <translation>&amp;Non</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>Rempli d'après le préréglage de l'opérateur. Pour saisir votre propre valeur, choisissez [Others] comme opérateur.</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>La page d'aide n'a pas pu être affichée : aucun programme pour les pages web n'a été trouvé. La page est %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>Aucun serveur de mise à jour n'est défini : Braxlow ne peut pas chercher de mises à jour. Un éditeur l'indique comme UpdateServer dans la section [Braxlow\Config] de %1.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>Le raccourci du bureau est %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>Il n'y a aucune connexion à terminer.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>Il n'existe aucune entrée de connexion numéro %1 : l'entrée du raccourci a été supprimée.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>Choisissez d'abord une entrée de connexion : cliquez sur Entrées.</translation>
+    </message>
 </context>
 </TS>

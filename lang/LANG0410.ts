@@ -1169,5 +1169,33 @@ Un amministratore può consentirlo al gruppo dip con install-ppp-access.</transl
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>Compilato dalla preimpostazione del gestore. Per inserire un valore proprio, scegliere [Others] come gestore.</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>Impossibile mostrare la pagina della guida: nessun programma per pagine web trovato. La pagina è %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>Nessun server di aggiornamento impostato: Braxlow non può cercare aggiornamenti. Un editore lo indica come UpdateServer nella sezione [Braxlow\Config] di %1.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>Il collegamento sul desktop è %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>Non c'è alcuna connessione da chiudere.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>Non esiste alcuna voce di connessione numero %1: la voce del collegamento è stata eliminata.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>Scegliere prima una voce di connessione: premere Voci.</translation>
+    </message>
 </context>
 </TS>

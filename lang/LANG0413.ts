@@ -1169,5 +1169,33 @@ Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation
         <source>&amp;No</source>
         <translation>&amp;Nee</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>Ingevuld uit de voorinstelling van de provider. Kies [Others] als provider om zelf iets in te vullen.</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>De helppagina kon niet worden getoond: er is geen programma voor webpagina's gevonden. De pagina is %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>Er is geen updateserver ingesteld, dus Braxlow kan niet naar updates zoeken. Een uitgever noemt er een als UpdateServer in de sectie [Braxlow\Config] van %1.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>De snelkoppeling op het bureaublad is %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>Er is geen verbinding om te beëindigen.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>Er is geen verbindingsitem nummer %1: het item van de snelkoppeling is verwijderd.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>Kies eerst een verbindingsitem: klik op Items.</translation>
+    </message>
 </context>
 </TS>

@@ -1169,5 +1169,33 @@ Um administrador pode permitir isso ao grupo dip com install-ppp-access.</transl
         <source>&amp;No</source>
         <translation>&amp;Não</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>Preenchido a partir da predefinição da operadora. Para digitar o seu, escolha [Others] como operadora.</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>Não foi possível exibir a página de ajuda: nenhum programa para páginas da web foi encontrado. A página é %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>Nenhum servidor de atualização está definido: o Braxlow não pode procurar atualizações. Um editor o indica como UpdateServer na seção [Braxlow\Config] de %1.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>O atalho na área de trabalho é %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>Não há nenhuma conexão para encerrar.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>Não existe a entrada de conexão número %1: a entrada do atalho foi excluída.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>Escolha primeiro uma entrada de conexão: clique em Entradas.</translation>
+    </message>
 </context>
 </TS>

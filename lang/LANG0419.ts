@@ -1169,5 +1169,33 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>&amp;No</source>
         <translation>&amp;Нет</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>Взято из предустановки оператора. Чтобы ввести своё значение, выберите оператора [Others].</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>Не удалось показать страницу справки: программа для веб-страниц не найдена. Страница: %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>Сервер обновлений не задан, поэтому Braxlow не может искать обновления. Издатель указывает его как UpdateServer в разделе [Braxlow\Config] файла %1.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>Ярлык на рабочем столе: %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>Нет соединения, которое можно разорвать.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>Записи подключения номер %1 нет: запись ярлыка была удалена.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>Сначала выберите запись подключения: нажмите «Записи».</translation>
+    </message>
 </context>
 </TS>

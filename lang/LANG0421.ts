@@ -1169,5 +1169,33 @@ En administratör kan tillåta det för gruppen dip med install-ppp-access.</tra
         <source>&amp;No</source>
         <translation>&amp;Nej</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>Ifyllt från operatörens förinställning. Välj [Others] som operatör för att skriva in egna värden.</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>Hjälpsidan kunde inte visas: inget program för webbsidor hittades. Sidan är %1.</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>Ingen uppdateringsserver är angiven, så Braxlow kan inte söka efter uppdateringar. En utgivare anger en som UpdateServer i avsnittet [Braxlow\Config] i %1.</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>Genvägen på skrivbordet är %1.</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>Det finns ingen anslutning att avsluta.</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>Det finns ingen anslutningspost nummer %1: genvägens post har tagits bort.</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>Välj först en anslutningspost: klicka på Entri.</translation>
+    </message>
 </context>
 </TS>

@@ -1169,5 +1169,33 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>&amp;No</source>
         <translation>否(&amp;N)</translation>
     </message>
+    <message id="3165">
+        <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
+        <translation>由运营商预设填写。要自行输入，请将网络运营商选为 [Others]。</translation>
+    </message>
+    <message id="3166">
+        <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
+        <translation>无法显示帮助页：未找到用于网页的程序。页面位于 %1。</translation>
+    </message>
+    <message id="3167">
+        <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
+        <translation>未设置更新服务器，因此 Braxlow 无法查找更新。发布者在 %1 的 [Braxlow\Config] 节中以 UpdateServer 指定服务器。</translation>
+    </message>
+    <message id="3168">
+        <source>The desktop shortcut is %1.</source>
+        <translation>桌面快捷方式位于 %1。</translation>
+    </message>
+    <message id="3169">
+        <source>There is no connection to end.</source>
+        <translation>没有可断开的连接。</translation>
+    </message>
+    <message id="3170">
+        <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
+        <translation>不存在编号为 %1 的连接条目：该快捷方式的条目已被删除。</translation>
+    </message>
+    <message id="3171">
+        <source>Choose a connection entry first: press Entries.</source>
+        <translation>请先选择连接条目：按“条目”。</translation>
+    </message>
 </context>
 </TS>

@@ -26,6 +26,11 @@ QString QuarrinHost::DownloadFolder() const
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("download"));
 }
 
+QString QuarrinHost::SettingsFile() const
+{
+    return QString();
+}
+
 bool QuarrinHost::OpenDownloadedFile(const QString& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));

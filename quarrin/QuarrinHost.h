@@ -46,6 +46,9 @@ public:
     virtual UpdateServerSetting UpdateServer() const;
     // The folder downloads go to: "download" beside the program.
     virtual QString DownloadFolder() const;
+    // Where the settings the update server is named in are kept; empty when
+    // the program does not say.
+    virtual QString SettingsFile() const;
     // Hands a downloaded file to the desktop's handler for its type; false when
     // none took it.
     virtual bool OpenDownloadedFile(const QString& path);

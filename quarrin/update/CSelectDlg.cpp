@@ -33,6 +33,7 @@ constexpr int NoDiskSpace = 3012;
 constexpr int ServerSilent = 3013;
 constexpr int CannotSave = 3014;
 constexpr int ConnectionLost = 3015;
+constexpr int NoServer = 3167;
 } // namespace Text
 
 constexpr int kSmallIcon = 514;
@@ -120,6 +121,15 @@ void CSelectDlg::OnInitDialog()
     connect(client_.get(), &UpdateClient::Downloaded, this, &CSelectDlg::OnDownloaded);
     connect(client_.get(), &UpdateClient::Failed, this, &CSelectDlg::OnFailed);
 
+    // The default names no server at all (a host under .invalid): said so,
+    // rather than blamed on the Internet connection.
+    if (server.host.isEmpty() || server.host.endsWith(QLatin1String(".invalid"), Qt::CaseInsensitive)) {
+        QTimer::singleShot(0, this, [this] {
+            Message(Text(Text::NoServer).arg(host_ ? host_->SettingsFile() : QString()));
+            EndDialog();
+        });
+        return;
+    }
     client_->Send(UpdateProtocol::EncodeVersionQuery(productId_, versionId_, UpdateClient::Now()));
     updateFlag_ = true;
     noNewerCount_ = 0;

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -65,11 +66,19 @@ QString DesktopLauncher::PathFor(const QString& name) const
 }
 
 bool DesktopLauncher::Create(const QString& name, const QString& programFile, const QString& workingDirectory,
-                             const QString& idText) const
+                             const QString& idText, QString* problem) const
 {
-    const QString path = PathFor(name);
-    if (path.isEmpty() || !QFileInfo(folder_).isDir())
+    auto fail = [problem](const QString& why) {
+        if (problem != nullptr)
+            *problem = why;
         return false;
+    };
+    const QString path = PathFor(name);
+    if (path.isEmpty())
+        return fail(QString());
+    // A fresh account may not have its desktop folder yet.
+    if (!QFileInfo(folder_).isDir() && !QDir().mkpath(folder_))
+        return fail(QStringLiteral("%1: %2").arg(folder_, qt_error_string(errno)));
     // The Exec line's own value escaping comes on top of its quoting.
     const QString exec = ExecWord(programFile) + QLatin1Char(' ') + ExecWord(QStringLiteral("/ID:") + idText);
     const QString text = QStringLiteral("[Desktop Entry]\n"
@@ -84,7 +93,7 @@ bool DesktopLauncher::Create(const QString& name, const QString& programFile, co
                              .arg(KeyValue(name), KeyValue(exec), KeyValue(workingDirectory));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        return false;
+        return fail(QStringLiteral("%1: %2").arg(path, file.errorString()));
     // Desktops start a launcher on the desktop only when it is executable and,
     // on GNOME, marked trusted.
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner

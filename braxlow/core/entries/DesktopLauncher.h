@@ -18,9 +18,10 @@ public:
     QString PathFor(const QString& name) const;
 
     // Writes the launcher, replacing one of that name, and marks it trusted so the
-    // desktop starts it on a double click. False when it could not be written.
+    // desktop starts it on a double click; a desktop folder the account does not
+    // have yet is made. False when it could not be written, with why in `problem`.
     bool Create(const QString& name, const QString& programFile, const QString& workingDirectory,
-                const QString& idText) const;
+                const QString& idText, QString* problem = nullptr) const;
     // To the trash; a missing launcher is no failure.
     void Recycle(const QString& name) const;
     // A missing launcher, an unchanged name or a file already under the new name

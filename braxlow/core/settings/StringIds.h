@@ -301,6 +301,13 @@ constexpr int PresetDnsTitle = 3161;
 constexpr int PresetDnsFromNetwork = 3162;
 constexpr int Yes = 3163;
 constexpr int No = 3164;
+constexpr int LockedByPreset = 3165;
+constexpr int HelpNotOpened = 3166;
+constexpr int NoUpdateServer = 3167;
+constexpr int ShortcutMade = 3168;
+constexpr int NothingToDisconnect = 3169;
+constexpr int NoSuchEntry = 3170;
+constexpr int ChooseEntryFirst = 3171;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -355,7 +362,8 @@ inline constexpr int kAllStringIds[] = {
     AutoReconnect, MonthWithCap, MonthNoCap, TipMonth, LineDropped, LineDroppedAfter, ReconnectIn, ReconnectCanceled,
     AllowanceTitle, AllowanceNearly, AllowanceUsed, AllowanceLabel, AllowanceNone, AllowanceStartDay, TipAllowance,
     ModemManagerReleasing, ModemManagerRefused, ModemManagerTimeout, PhoneUnplugged, WaitingForPhone,
-    ReportUsbDevice, TalkingToPhone, PresetDnsTitle, PresetDnsFromNetwork, Yes, No,
+    ReportUsbDevice, TalkingToPhone, PresetDnsTitle, PresetDnsFromNetwork, Yes, No, LockedByPreset,
+    HelpNotOpened, NoUpdateServer, ShortcutMade, NothingToDisconnect, NoSuchEntry, ChooseEntryFirst,
 };
 
 } // namespace Str

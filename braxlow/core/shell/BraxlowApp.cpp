@@ -53,8 +53,7 @@ bool BraxlowApp::Startup(const QString& argument)
 {
     // A second copy started from a shortcut still changes the current entry
     // before it finds the first one running, so the selection comes first.
-    if (!argument.isEmpty())
-        SelectEntryFromArgument(argument);
+    const bool selected = !argument.isEmpty() && SelectEntryFromArgument(argument);
     settings_->SaveProgramPath();
     // A folder that cannot be made leaves BXUSER.mdb missing: the data checks
     // below say so in their words.
@@ -64,6 +63,12 @@ bool BraxlowApp::Startup(const QString& argument)
     // has been reported and ends the start-up.
     if (!data_->InitializeDataStore())
         return false;
+    // A shortcut of an entry deleted since: said, in the user's language,
+    // and the current entry stays as it was.
+    static const QRegularExpression idArgument(QStringLiteral("^/ID:([0-9]{1,9})$"), QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch id = idArgument.match(argument); id.hasMatch() && !selected &&
+        !data_->FindEntryById(id.captured(1).toInt()) && data_->LastError().isEmpty())
+        prompter_.Message(LoadLanguageString(settings_->LanguageModule(), Str::NoSuchEntry).arg(id.captured(1)));
     product_ = ProductTexts::From(ProductRecord::Braxlow());
     // The running copy is neither activated nor told: it goes on as it was. A
     // lock that cannot be made at all (no usable runtime folder) is no reason
@@ -187,6 +192,11 @@ bool BraxlowApp::AskOkCancel(const QString& text, const QString& caption)
 {
     return prompter_.Show(text, caption, Prompter::Buttons::OkCancel, Prompter::Icon::Question) ==
            Prompter::Answer::Ok;
+}
+
+QString BraxlowApp::SettingsFile() const
+{
+    return settings_->Store().FilePath();
 }
 
 QuarrinHost::UpdateServerSetting BraxlowApp::UpdateServer() const

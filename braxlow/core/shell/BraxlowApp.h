@@ -67,6 +67,7 @@ public:
     // "Config": "UpdateServer", "UpdatePort" and "UpdateTimeout" (seconds),
     // written with their defaults on first use so a publisher can point them.
     UpdateServerSetting UpdateServer() const override;
+    QString SettingsFile() const override;
     QString DownloadFolder() const override;
 
     // The folder of the program file, ending in '/'.

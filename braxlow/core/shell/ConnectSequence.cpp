@@ -147,8 +147,10 @@ void ConnectSequence::Connect()
         window_.SetBusy(true);
         session_.SetCredentials(userName, password);
     }
-    if (settings_.LoadConnectInfo().ConnectName.isEmpty())
+    if (settings_.LoadConnectInfo().ConnectName.isEmpty()) {
+        window_.ShowStatus(Text(Str::ChooseEntryFirst));
         return;
+    }
 
     window_.ShowStatus(Text(Str::StateConnecting));
     window_.ShowDetail(QString()); // the reason of a failure before
@@ -225,7 +227,11 @@ void ConnectSequence::Disconnect()
         window_.ShowDetail(Text(Str::ReconnectCanceled));
         return;
     }
-    if (!IsActive() || !AskDisconnect())
+    if (!IsActive()) {
+        window_.ShowDetail(Text(Str::NothingToDisconnect));
+        return;
+    }
+    if (!AskDisconnect())
         return;
     userEnded_ = true;
     window_.SetBusy(true);

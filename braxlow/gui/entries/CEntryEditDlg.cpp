@@ -36,6 +36,18 @@ void ShowItems(QComboBox* box, const ChoiceBox& choices)
     box->setCurrentIndex(choices.Current());
 }
 
+// A field the preset fills: it looks read-only, and its tip says how to
+// type one's own.
+void ShowLocked(QLineEdit* edit, bool locked, const QString& tip, const QString& unlockHint)
+{
+    edit->setReadOnly(locked);
+    QPalette palette = edit->parentWidget()->palette();
+    if (locked)
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+    edit->setToolTip(locked ? tip + QStringLiteral("\n\n") + unlockHint : tip);
+}
+
 void ShowText(QLineEdit* edit, const QString& text)
 {
     if (edit->text() != text)
@@ -80,6 +92,11 @@ CEntryEditDlg::~CEntryEditDlg()
 QString CEntryEditDlg::Text(int id) const
 {
     return LoadLanguageString(module_, id);
+}
+
+QString CEntryEditDlg::DialStringTip() const
+{
+    return Text(Str::TipDialString).replace(QLatin1String("*99*1,1#"), QLatin1String("*99**1*1#"));
 }
 
 void CEntryEditDlg::showEvent(QShowEvent* event)
@@ -143,8 +160,7 @@ void CEntryEditDlg::SetTexts()
     ui_->combo1120->setToolTip(Text(Str::TipProvider));
     ui_->edit1124->setToolTip(Text(Str::TipApn));
     ui_->edit1121->setToolTip(Text(Str::TipConnectName));
-    ui_->edit4475->setToolTip(
-        Text(Str::TipDialString).replace(QLatin1String("*99*1,1#"), QLatin1String("*99**1*1#")));
+    ui_->edit4475->setToolTip(DialStringTip());
     ui_->edit1122->setToolTip(Text(Str::TipUserName));
     ui_->edit4474->setToolTip(Text(Str::TipPassword));
 }
@@ -182,8 +198,8 @@ void CEntryEditDlg::ShowFields()
     ui_->check5010->setChecked(f.CheckPasswd != 0);
     ShowItems(ui_->combo1119, editor_.Countries());
     ShowItems(ui_->combo1120, editor_.Providers());
-    ui_->edit1124->setReadOnly(!editor_.ApnEditable());
-    ui_->edit4475->setReadOnly(!editor_.DialStringEditable());
+    ShowLocked(ui_->edit1124, !editor_.ApnEditable(), Text(Str::TipApn), Text(Str::LockedByPreset));
+    ShowLocked(ui_->edit4475, !editor_.DialStringEditable(), DialStringTip(), Text(Str::LockedByPreset));
     const bool enabled = editor_.ControlsEnabled();
     for (QWidget* w : {static_cast<QWidget*>(ui_->button1), static_cast<QWidget*>(ui_->combo1119),
                        static_cast<QWidget*>(ui_->combo1120), static_cast<QWidget*>(ui_->button5011),

@@ -57,6 +57,7 @@ private:
     void ReadFields();
     void ShowFields();
     QString Text(int id) const;
+    QString DialStringTip() const;
 
     std::unique_ptr<Ui::CEntryEditDlg> ui_;
     AppSettings& settings_;

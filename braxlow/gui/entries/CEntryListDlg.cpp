@@ -76,7 +76,12 @@ CEntryListDlg::CEntryListDlg(const Services& services, QWidget* parent)
     connect(ui_->list1117->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!ui_->list1117->selectionModel()->hasSelection() && current_ < rows_.Count())
             SelectRow(current_);
+        UpdateCommands();
     });
+    // An empty list has no entry to open, delete or put on the desktop.
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&rows_, signal, this, &CEntryListDlg::UpdateCommands);
+    connect(&rows_, &QAbstractItemModel::modelReset, this, &CEntryListDlg::UpdateCommands);
     connect(ui_->list1117, &QListView::doubleClicked, this, &CEntryListDlg::accept);
     // Delete works wherever the focus is in the window, also on a button.
     auto* del = new QShortcut(QKeySequence(Qt::Key_Delete), this);
@@ -96,6 +101,7 @@ void CEntryListDlg::showEvent(QShowEvent* event)
     if (!opened_) {
         opened_ = true;
         OnInitDialog();
+        UpdateCommands();
     }
     QDialog::showEvent(event);
 }
@@ -236,9 +242,13 @@ void CEntryListDlg::OnCommand(int command)
         return OnProperties();
     case oc::kShortcut:
         return OnShortcut();
-    case oc::kHelp:
-        LanguageLoader(settings, services_.app.UserPrompter()).ShowHelp(services_.help);
+    case oc::kHelp: {
+        LanguageLoader loader(settings, services_.app.UserPrompter());
+        if (!loader.ShowHelp(services_.help))
+            services_.app.UserPrompter().Show(Text(Str::HelpNotOpened).arg(loader.HelpPath()), QString(),
+                                              Prompter::Buttons::Ok, Prompter::Icon::Information);
         return;
+    }
     case oc::kAbout: {
         CAboutDlg about(settings.LanguageModule(), services_.app.Product(), services_.app.UserPrompter(), this);
         about.exec();
@@ -317,6 +327,17 @@ void CEntryListDlg::SelectRow(int row)
     const QModelIndex index = icons_->index(row, EntryList::Name);
     ui_->list1117->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     ui_->list1117->scrollTo(index);
+}
+
+void CEntryListDlg::UpdateCommands()
+{
+    const bool chosen = IsSelected(current_);
+    for (QWidget* w : {static_cast<QWidget*>(ui_->button5054), static_cast<QWidget*>(ui_->button5057),
+                       static_cast<QWidget*>(ui_->button5055)})
+        w->setEnabled(chosen);
+    for (int command : {oc::kProperties, oc::kDelete, oc::kShortcut, oc::kSelect})
+        if (auto* a = findChild<QAction*>(QStringLiteral("action%1").arg(command)))
+            a->setEnabled(chosen);
 }
 
 bool CEntryListDlg::IsSelected(int row) const
@@ -443,10 +464,15 @@ void CEntryListDlg::OnShortcut()
     const QStringList& columns = rows_.Columns(current_);
     const QString program =
         services_.programFile.isEmpty() ? QApplication::applicationFilePath() : services_.programFile;
+    QString problem;
     if (!launcher_.Create(columns.at(EntryList::Name), program, services_.app.Settings().ProgramDirectory(),
-                          columns.at(EntryList::Id)))
-        services_.app.UserPrompter().Show(Text(Str::ShortcutFailed), QString(), Prompter::Buttons::Ok,
-                                          Prompter::Icon::Warning);
+                          columns.at(EntryList::Id), &problem))
+        services_.app.UserPrompter().Show(problem.isEmpty() ? Text(Str::ShortcutFailed)
+                                                            : Text(Str::ShortcutFailed) + QStringLiteral("\n\n") + problem,
+                                          QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
+    else
+        services_.app.UserPrompter().Show(Text(Str::ShortcutMade).arg(launcher_.PathFor(columns.at(EntryList::Name))),
+                                          QString(), Prompter::Buttons::Ok, Prompter::Icon::Information);
 }
 
 void CEntryListDlg::accept()

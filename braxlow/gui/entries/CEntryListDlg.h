@@ -72,6 +72,7 @@ private:
     void SwitchLanguage(int command);
     void SelectRow(int row);
     bool IsSelected(int row) const;
+    void UpdateCommands();
     void StoreCurrentEntry(int row);
     ConnectionEntry WorkingCopy(const ConnectionEntry& fields) const;
     QString Text(int id) const;

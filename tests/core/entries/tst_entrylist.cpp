@@ -55,11 +55,17 @@ private Q_SLOTS:
         QVERIFY(args.open(QIODevice::ReadOnly));
         QCOMPARE(args.readAll(), QByteArray("/ID:7\n"));
 
-        // Names that cannot be file names, and a desktop that is not there.
+        // Names that cannot be file names. A fresh account's desktop folder is
+        // made; one that cannot be says why.
         for (const char* bad : {"", ".", "..", "a/b", "tab\there"})
             QVERIFY2(!launcher.Create(QString::fromLatin1(bad), program, programs.path(), QStringLiteral("1")), bad);
-        QVERIFY(!DesktopLauncher(desktop.filePath(QStringLiteral("missing")))
-                     .Create(QStringLiteral("x"), program, programs.path(), QStringLiteral("1")));
+        QVERIFY(DesktopLauncher(desktop.filePath(QStringLiteral("new/Desktop")))
+                    .Create(QStringLiteral("x"), program, programs.path(), QStringLiteral("1")));
+        QVERIFY(QFileInfo::exists(desktop.filePath(QStringLiteral("new/Desktop/x.desktop"))));
+        QString problem;
+        QVERIFY(!DesktopLauncher(path + QStringLiteral("/Desktop"))
+                     .Create(QStringLiteral("x"), program, programs.path(), QStringLiteral("1"), &problem));
+        QVERIFY2(problem.startsWith(path + QStringLiteral("/Desktop: ")), qPrintable(problem));
     }
 
     void launcherFollowsRenameAndDelete()

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/AppSettings.h"
 #include "core/settings/DataLocations.h"
+#include "core/settings/LanguageStrings.h"
 #include "core/settings/SettingsStore.h"
+#include "core/settings/StringIds.h"
 #include "core/shell/BraxlowApp.h"
 #include "support/TestSupport.h"
 
@@ -348,6 +350,14 @@ private Q_SLOTS:
         BraxlowApp again(Options(program.ProgramFile(), dir_->path()), prompter);
         QVERIFY(!again.Startup(QStringLiteral("/ID:%1").arg(second)));
         QCOMPARE(again.Settings().LoadConnectInfo().CID, second);
+
+        // A shortcut of an entry that is gone says so, and changes nothing.
+        prompter.Clear();
+        BraxlowApp gone(Options(program.ProgramFile(), dir_->path()), prompter);
+        QVERIFY(!gone.Startup(QStringLiteral("/ID:999")));
+        QCOMPARE(gone.Settings().LoadConnectInfo().CID, second);
+        QCOMPARE(prompter.Messages().first().text,
+                 LoadLanguageString(gone.Settings().LanguageModule(), Str::NoSuchEntry).arg(999));
     }
 
 private:

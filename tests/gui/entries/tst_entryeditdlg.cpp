@@ -204,6 +204,9 @@ private Q_SLOTS:
         QCOMPARE(Combo("combo1120")->currentText(), QStringLiteral("Congstar"));
         QCOMPARE(Edit("edit1124")->text(), QStringLiteral("internet.t-mobile"));
         QVERIFY(Edit("edit1124")->isReadOnly());
+        // Locked by the preset, and it looks so: the tip says how to type one's own.
+        QVERIFY(Edit("edit1124")->toolTip().contains(QLatin1String("[Others]")));
+        QCOMPARE(Edit("edit1124")->palette().color(QPalette::Base), Edit("edit1124")->palette().color(QPalette::Window));
 
         // An unknown network: said so, the choice stays.
         fixture_->prompter.Clear();

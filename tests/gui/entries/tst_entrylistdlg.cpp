@@ -86,6 +86,10 @@ private Q_SLOTS:
         TestSupport::WhenModal<CEntryEditDlg>(this, [](CEntryEditDlg* editor) { editor->reject(); });
         Open();
         QTRY_COMPARE(app_->Settings().LoadConnectInfo(), ConnectInfo());
+        // Nothing to open, delete or put on the desktop: those commands rest.
+        for (const char* name : {"button5054", "button5057", "button5055"})
+            QVERIFY2(!Button(name)->isEnabled(), name);
+        QVERIFY(Button("button5058")->isEnabled());
 
         // Nothing was ever taken: closing asks, and No keeps the window.
         prompter_.QueueAnswer(Prompter::Answer::No);

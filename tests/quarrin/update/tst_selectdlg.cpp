@@ -49,12 +49,14 @@ public:
     UpdateServerSetting UpdateServer() const override
     {
         UpdateServerSetting s;
-        s.host = QStringLiteral("127.0.0.1");
+        if (!noServer)
+            s.host = QStringLiteral("127.0.0.1");
         s.port = port;
         s.timeoutSeconds = 1;
         return s;
     }
     QString DownloadFolder() const override { return root.filePath(QStringLiteral("download")); }
+    QString SettingsFile() const override { return QStringLiteral("/home/u/.config/KORVANE/Korvane Tessaly II.reg"); }
     bool OpenDownloadedFile(const QString& path) override
     {
         opened << path;
@@ -66,6 +68,7 @@ public:
 
     QTemporaryDir root;
     quint16 port = 0;
+    bool noServer = false; // the default host, which names nobody
     bool startInstaller = true;
     QStringList messages;
     QStringList opened;
@@ -247,6 +250,14 @@ private Q_SLOTS:
         dlg.show();
         QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), kWait);
         QCOMPARE(host_->messages, QStringList{host_->Text(Str::UpdateServerUnreachable)});
+
+        // No server set at all: said so, and where one is set.
+        host_->messages.clear();
+        host_->noServer = true;
+        CSelectDlg none(nullptr);
+        none.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!none.isVisible(), kWait);
+        QCOMPARE(host_->messages, QStringList{host_->Text(Str::NoUpdateServer).arg(host_->SettingsFile())});
     }
 
     void firstCancelStopsSecondCloses()
