@@ -244,9 +244,13 @@ void CMainDlg::mouseMoveEvent(QMouseEvent* event)
 
 void CMainDlg::keyPressEvent(QKeyEvent* event)
 {
-    // The buttons cannot be the default one: Enter is the dialog's OK.
+    // Enter is the dialog's OK, except on a button that has the focus: that
+    // one is pressed, as a dialog's focused button is.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        accept();
+        if (auto* button = qobject_cast<QAbstractButton*>(focusWidget()); button && button->isEnabled())
+            button->click();
+        else
+            accept();
         return;
     }
     QDialog::keyPressEvent(event);

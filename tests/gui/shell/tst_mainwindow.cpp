@@ -224,6 +224,12 @@ private Q_SLOTS:
         QTest::mouseClick(Button("button1158"), Qt::LeftButton);
         QVERIFY(Away() && window_->TrayIconShown());
         window_->OnTrayNotify(QSystemTrayIcon::DoubleClick);
+        // Return on a button presses that button; anywhere else it ends.
+        Button("button4464")->setFocus();
+        QTest::keyClick(Button("button4464"), Qt::Key_Return);
+        QVERIFY(window_->isVisible());
+        QCOMPARE(window_->StatusText(), Text(Str::StateConnected));
+        Button("button4464")->clearFocus();
         QTest::keyClick(window_.get(), Qt::Key_Return);
         QVERIFY(!window_->isVisible());
         QCOMPARE(window_->result(), int(QDialog::Accepted));
