@@ -1197,5 +1197,17 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Choose a connection entry first: press Entries.</source>
         <translation>اختر إدخال اتصال أولاً: اضغط على الإدخالات.</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>الهاتف أو المودم</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>الجهاز</translation>
+    </message>
 </context>
 </TS>

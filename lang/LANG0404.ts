@@ -1197,5 +1197,17 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Choose a connection entry first: press Entries.</source>
         <translation>請先選擇連線項目：按「項目」。</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>手機或數據機</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>連接埠</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>裝置</translation>
+    </message>
 </context>
 </TS>

@@ -1197,5 +1197,17 @@ Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</trans
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Wählen Sie zuerst einen Verbindungseintrag: Klicken Sie auf Einträge.</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>Telefon oder Modem</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
 </context>
 </TS>

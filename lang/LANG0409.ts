@@ -1197,5 +1197,17 @@ An administrator can allow it for the group dip with install-ppp-access.</transl
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Choose a connection entry first: press Entries.</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>Phone or modem</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
 </context>
 </TS>

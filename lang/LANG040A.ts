@@ -1197,5 +1197,17 @@ Un administrador puede permitirlo al grupo dip con install-ppp-access.</translat
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Elija primero una entrada de conexión: pulse Entradas.</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>Teléfono o módem</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
 </context>
 </TS>

@@ -1197,5 +1197,17 @@ Un administrateur peut l'autoriser pour le groupe dip avec install-ppp-access.</
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Choisissez d'abord une entrée de connexion : cliquez sur Entrées.</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>Téléphone ou modem</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>Périphérique</translation>
+    </message>
 </context>
 </TS>

@@ -1197,5 +1197,17 @@ Un amministratore può consentirlo al gruppo dip con install-ppp-access.</transl
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Scegliere prima una voce di connessione: premere Voci.</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>Telefono o modem</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
 </context>
 </TS>

@@ -1197,5 +1197,17 @@ Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Kies eerst een verbindingsitem: klik op Items.</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>Telefoon of modem</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>Poort</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>Apparaat</translation>
+    </message>
 </context>
 </TS>

@@ -1197,5 +1197,17 @@ Um administrador pode permitir isso ao grupo dip com install-ppp-access.</transl
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Escolha primeiro uma entrada de conexão: clique em Entradas.</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>Telefone ou modem</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>Dispositivo</translation>
+    </message>
 </context>
 </TS>

@@ -1197,5 +1197,17 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Сначала выберите запись подключения: нажмите «Записи».</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>Телефон или модем</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>Устройство</translation>
+    </message>
 </context>
 </TS>

@@ -1197,5 +1197,17 @@ En administratör kan tillåta det för gruppen dip med install-ppp-access.</tra
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Välj först en anslutningspost: klicka på Entri.</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>Telefon eller modem</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>Enhet</translation>
+    </message>
 </context>
 </TS>

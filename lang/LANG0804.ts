@@ -1197,5 +1197,17 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Choose a connection entry first: press Entries.</source>
         <translation>请先选择连接条目：按“条目”。</translation>
     </message>
+    <message id="3172">
+        <source>Phone or modem</source>
+        <translation>手机或调制解调器</translation>
+    </message>
+    <message id="3173">
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message id="3174">
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
 </context>
 </TS>

@@ -308,6 +308,9 @@ constexpr int ShortcutMade = 3168;
 constexpr int NothingToDisconnect = 3169;
 constexpr int NoSuchEntry = 3170;
 constexpr int ChooseEntryFirst = 3171;
+constexpr int SetupColumnModem = 3172;
+constexpr int SetupColumnPort = 3173;
+constexpr int SetupColumnDevice = 3174;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -364,6 +367,7 @@ inline constexpr int kAllStringIds[] = {
     ModemManagerReleasing, ModemManagerRefused, ModemManagerTimeout, PhoneUnplugged, WaitingForPhone,
     ReportUsbDevice, TalkingToPhone, PresetDnsTitle, PresetDnsFromNetwork, Yes, No, LockedByPreset,
     HelpNotOpened, NoUpdateServer, ShortcutMade, NothingToDisconnect, NoSuchEntry, ChooseEntryFirst,
+    SetupColumnModem, SetupColumnPort, SetupColumnDevice,
 };
 
 } // namespace Str

@@ -9,6 +9,7 @@
 #include "gui/entries/CEntrySheet.h"
 #include "gui/entries/CPageTCPIP.h"
 #include "gui/entries/QosPage.h"
+#include "gui/widgets/ScreenFit.h"
 #include "gui/widgets/SkinPictures.h"
 
 #include <QApplication>
@@ -104,6 +105,7 @@ void CEntryEditDlg::showEvent(QShowEvent* event)
     if (!opened_) {
         opened_ = true;
         OnInitDialog();
+        FitToScreen(this);
     }
     QDialog::showEvent(event);
 }
@@ -252,6 +254,7 @@ void CEntryEditDlg::OnAdvanced()
     sheet.AddPage(tcpip);
     sheet.AddPage(qosMin);
     sheet.AddPage(qosRequest);
+    FitToScreen(&sheet);
     if (sheet.exec() == QDialog::Accepted) {
         editor_.TakeSheetTexts(tcpip->PreferredDns, tcpip->AlternateDns, tcpip->IpAddress, qosMin->QosText,
                                qosRequest->QosText);

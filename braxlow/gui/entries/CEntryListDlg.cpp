@@ -15,6 +15,7 @@
 #include "gui/entries/CEntryEditDlg.h"
 #include "gui/phone/CSetupDlg.h"
 #include "gui/shell/CAboutDlg.h"
+#include "gui/widgets/ScreenFit.h"
 #include "gui/widgets/SkinPictures.h"
 #include "update/CSelectDlg.h"
 
@@ -102,6 +103,7 @@ void CEntryListDlg::showEvent(QShowEvent* event)
         opened_ = true;
         OnInitDialog();
         UpdateCommands();
+        FitToScreen(this);
     }
     QDialog::showEvent(event);
 }

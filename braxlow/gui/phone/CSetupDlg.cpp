@@ -9,6 +9,7 @@
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
 #include "gui/phone/CAddModemDlg.h"
+#include "gui/widgets/ScreenFit.h"
 #include "gui/widgets/SkinPictures.h"
 #include "phonelink/CComm.h"
 #include "phonelink/PortMap.h"
@@ -70,6 +71,7 @@ void ShowPhoneReport(QWidget* parent, const PhoneReport& report, const QTranslat
     close->setObjectName(QStringLiteral("buttonClose"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &window, &QDialog::accept);
     layout->addWidget(buttons);
+    FitToScreen(&window);
     window.exec();
 }
 
@@ -149,6 +151,7 @@ void CSetupDlg::showEvent(QShowEvent* event)
     if (!opened_) {
         opened_ = true;
         OnInitDialog();
+        FitToScreen(this);
     }
     QDialog::showEvent(event);
 }
@@ -212,6 +215,7 @@ void CSetupDlg::ShowModemPage()
     list->setColumnCount(ColumnCount);
     list->setColumnWidth(ModemName, 185);
     list->setColumnWidth(Comport, 56);
+    list->setHorizontalHeaderLabels({Text(Str::SetupColumnModem), Text(Str::SetupColumnPort), Text(Str::SetupColumnDevice)});
     irda_.IrDAOpen();
     userChose_ = false;
     ShowRows(model_.Rows(), true);

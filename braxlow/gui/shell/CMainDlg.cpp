@@ -464,7 +464,7 @@ void CMainDlg::RemoveTrayIcon()
 
 bool CMainDlg::AskPassword(QString& userName, QString& password)
 {
-    CPasswordDlg prompt(services_.app.Settings().LanguageModule(), userName, this);
+    CPasswordDlg prompt(services_.app.Settings().LanguageModule(), userName, this, fullName_);
     if (prompt.exec() != QDialog::Accepted)
         return false;
     userName = prompt.UserName();

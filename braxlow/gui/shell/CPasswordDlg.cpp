@@ -7,7 +7,8 @@
 #include "core/settings/StringIds.h"
 #include "gui/widgets/SkinPictures.h"
 
-CPasswordDlg::CPasswordDlg(const QTranslator* module, const QString& userName, QWidget* parent)
+CPasswordDlg::CPasswordDlg(const QTranslator* module, const QString& userName, QWidget* parent,
+                           const QString& entryName)
     : QDialog(parent), ui_(std::make_unique<Ui::CPasswordDlg>())
 {
     ui_->setupUi(this);
@@ -16,7 +17,14 @@ CPasswordDlg::CPasswordDlg(const QTranslator* module, const QString& userName, Q
     setWindowTitle(text(Str::LogOnTitle) + QStringLiteral(" - Korvane Tessaly Braxlow"));
     ui_->picture1014->setPixmap(Skin::Picture(1032, QSize(48, 48), devicePixelRatioF()));
     ui_->static5119->setFont(Skin::Font(QStringLiteral("Tahoma"), 20, 700));
-    ui_->static5119->setText(text(Str::Connect));
+    // Which entry asks: the heading says, in a smaller line under it.
+    if (entryName.isEmpty()) {
+        ui_->static5119->setText(text(Str::Connect));
+    } else {
+        ui_->static5119->setTextFormat(Qt::RichText);
+        ui_->static5119->setText(QStringLiteral("%1<br><span style=\"font-size: small; font-weight: normal\">%2</span>")
+                                     .arg(text(Str::Connect).toHtmlEscaped(), entryName.toHtmlEscaped()));
+    }
     ui_->static1018->setText(text(Str::UserNameLabel));
     ui_->static1159->setText(text(Str::PasswordLabel));
     ui_->button1->setText(text(Str::Ok));

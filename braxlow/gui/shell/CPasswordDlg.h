@@ -18,7 +18,9 @@ class CPasswordDlg : public QDialog
     Q_OBJECT
 
 public:
-    CPasswordDlg(const QTranslator* module, const QString& userName, QWidget* parent = nullptr);
+    // entryName: the entry that asks, shown under the heading; empty for none.
+    CPasswordDlg(const QTranslator* module, const QString& userName, QWidget* parent = nullptr,
+                 const QString& entryName = QString());
     ~CPasswordDlg() override;
 
     QString UserName() const;

@@ -61,6 +61,10 @@ void CBitmapTextButton::paintEvent(QPaintEvent*)
         cached_ = Skin::Picture(current_, size(), ratio);
         cachedNumber_ = current_;
     }
+    // A button that cannot act is faded as a whole, its face too: the label
+    // alone would hardly show it.
+    if (!isEnabled())
+        painter.setOpacity(0.45);
     if (!cached_.isNull())
         painter.drawPixmap(0, 0, cached_);
     if (underMouse() && isEnabled() && !isDown())
@@ -74,7 +78,7 @@ void CBitmapTextButton::paintEvent(QPaintEvent*)
         while (font.pixelSize() > 10 && QFontMetrics(font).horizontalAdvance(label_) > room)
             font.setPixelSize(font.pixelSize() - 1);
         painter.setFont(font);
-        painter.setPen(isEnabled() ? textColor_ : QColor(textColor_.red(), textColor_.green(), textColor_.blue(), 110));
+        painter.setPen(textColor_);
         const QString shown = QFontMetrics(font).elidedText(label_, Qt::ElideRight, room);
         painter.drawText(QRect(labelX_, labelY_, width() - labelX_, height() - labelY_),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/CBitmapTextButton.h"
 #include "gui/widgets/SkinButton.h"
+#include "gui/widgets/ScreenFit.h"
 #include "gui/widgets/SkinPictures.h"
 #include "gui/widgets/WidgetPrompter.h"
 #include "support/TestSupport.h"
 #include "support/WindowTests.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTranslator>
+#include <QVBoxLayout>
 #include <QtTest>
 
 class TestSkin : public QObject
@@ -62,6 +69,30 @@ private Q_SLOTS:
         QVERIFY(pictured);
         QCOMPARE(WidgetPrompter::IconFor(Prompter::Buttons::Ok, Prompter::Icon::None), Prompter::Icon::Warning);
         QCOMPARE(WidgetPrompter::IconFor(Prompter::Buttons::YesNo, Prompter::Icon::None), Prompter::Icon::Question);
+    }
+
+    // A window taller than the screen scrolls, all but its buttons; one that
+    // fits squeezed is squeezed; one that fits is left alone.
+    void windowsFitTheScreen()
+    {
+        QDialog dialog;
+        auto* column = new QVBoxLayout(&dialog);
+        for (int i = 0; i < 12; ++i)
+            column->addWidget(new QLineEdit(&dialog));
+        auto* buttons = new QHBoxLayout;
+        auto* save = new QPushButton(QStringLiteral("Save"), &dialog);
+        buttons->addWidget(save);
+        column->addLayout(buttons);
+        FitToScreen(&dialog, dialog.sizeHint() + QSize(10, 10));
+        QVERIFY(!dialog.findChild<QScrollArea*>());
+        FitToScreen(&dialog, QSize(400, 160));
+        auto* area = dialog.findChild<QScrollArea*>(QStringLiteral("screenFitArea"));
+        QVERIFY(area);
+        QVERIFY(!area->isAncestorOf(save));
+        QVERIFY(area->isAncestorOf(dialog.findChild<QLineEdit*>()));
+        QCOMPARE(dialog.size().height(), 160);
+        FitToScreen(&dialog, QSize(400, 160)); // once is enough
+        QCOMPARE(dialog.findChildren<QScrollArea*>().size(), 1);
     }
 
     void bitmapButtonShowsItsPressedPictureAndStillClicks()
