@@ -641,6 +641,52 @@ private Q_SLOTS:
         qunsetenv("DISPLAY");
     }
 
+    // The README's trial: the real program, an entry from a preset with fixed
+    // DNS servers, Connect; as root and as an ordinary user the link comes up
+    // with the preset's servers in use.
+    void trialPathReachesConnected()
+    {
+        QTemporaryDir home;
+        const QString link = home.filePath(QStringLiteral("phone"));
+        phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--network"), QStringLiteral("--link"), link});
+        QVERIFY(phone_->Start());
+        QString dns;
+        const int id = Install(home, link, true, QStringLiteral("Vodafone (postpaid)"), &dns);
+        QVERIFY(id > 0);
+        QVERIFY(!dns.isEmpty());
+        XProgram x;
+        QVERIFY(StartDisplay(x));
+        QCOMPARE(Run(QStringLiteral("id braxuser >/dev/null 2>&1 || useradd -M -G dip,dialout braxuser; echo ok")).trimmed(),
+                 QStringLiteral("ok"));
+        for (const bool root : {true, false}) {
+            XProgram braxlow;
+            braxlow.process.setProcessEnvironment(ProgramEnvironment(home.filePath(QStringLiteral("config"))));
+            const QString program = home.filePath(QStringLiteral("bin/braxlow"));
+            if (!root)
+                Run(QStringLiteral("chown -R braxuser '%1' && chmod 0666 '%2'").arg(home.path(), QFileInfo(link).canonicalFilePath()));
+            QVERIFY(root ? braxlow.Start(program, {QStringLiteral("/ID:%1").arg(id), QStringLiteral("--verbose")})
+                         : braxlow.Start(QStringLiteral("setpriv"),
+                                         {QStringLiteral("--reuid=braxuser"), QStringLiteral("--regid=braxuser"),
+                                          QStringLiteral("--init-groups"), program, QStringLiteral("/ID:%1").arg(id),
+                                          QStringLiteral("--verbose")}));
+            QString window;
+            QVERIFY2(Eventually([&] { QTest::qWait(100); window = MainWindowId(true); return !window.isEmpty(); }, 60000),
+                     braxlow.output.constData());
+            Run(QStringLiteral("xdotool mousemove --window %1 72 215 click 1").arg(window));
+            QVERIFY2(Eventually([&] { QTest::qWait(100); return braxlow.output.contains(("status: " + Text(Str::StateConnected)).toUtf8()); },
+                                60000),
+                     braxlow.output.constData());
+            QVERIFY2(Eventually([&] { return ResolvConf().contains(QStringLiteral("nameserver ") + dns); }),
+                     qPrintable(ResolvConf()));
+            qInfo() << (root ? "root" : "braxuser") << "connected with the preset's DNS server" << dns;
+            braxlow.process.terminate(); // the session ends: the program hangs up
+            QVERIFY(braxlow.process.waitForFinished(20000));
+            QVERIFY(Eventually([] { return PppLinks(DialerPaths()).Find(kName).isEmpty(); }, 15000));
+            QVERIFY(Eventually([this] { return phone_->Running(); }, 5000));
+        }
+        qunsetenv("DISPLAY");
+    }
+
     // A USB phone that ModemManager manages, as on a NetworkManager desktop:
     // the tools list and probe it by its USB identity, and an ordinary user's
     // connect borrows it from ModemManager for as long as the link is up.
@@ -954,8 +1000,11 @@ private:
     }
 
     // A copy of the program as a user has it, with one entry on the phone at
-    // `link`, its password remembered or not; the entry's number, 0 on failure.
-    int Install(const QTemporaryDir& home, const QString& link, bool rememberPassword)
+    // `link`, its password remembered or not; with `preset`, the entry is the
+    // German provider's of that name, and `dns` gets its first DNS server. The
+    // entry's number, 0 on failure.
+    int Install(const QTemporaryDir& home, const QString& link, bool rememberPassword,
+                const QString& preset = QString(), QString* dns = nullptr)
     {
         const QString program = home.filePath(QStringLiteral("bin"));
         if (Run(QStringLiteral("cp -a '%1' '%2' && echo ok").arg(TestSupport::ProgramDirectory(), program)).trimmed() !=
@@ -973,6 +1022,22 @@ private:
         entry.UserName = QStringLiteral("web");
         entry.Password = rememberPassword ? QStringLiteral("secret") : QString();
         entry.CheckPasswd = rememberPassword ? 1 : 0;
+        if (!preset.isEmpty()) {
+            const DataStore::PresetLookup found = app.Data().FindPreset(preset, QStringLiteral("Germany"));
+            if (!found.preset)
+                return 0;
+            entry.ConnectName = found.preset->ConnectName;
+            entry.Country = found.preset->Country;
+            entry.ProviderName = found.preset->ProviderName;
+            entry.APNName = found.preset->APNName;
+            entry.PhoneNumber = found.preset->PhoneNumber;
+            entry.UserName = found.preset->UserName;
+            entry.Password = found.preset->Password;
+            entry.PrimaryDNS = found.preset->PrimaryDNS;
+            entry.SecondDNS = found.preset->SecondDNS;
+            if (dns != nullptr)
+                *dns = entry.PrimaryDNS;
+        }
         const std::optional<int> added = app.Data().AddEntry(entry);
         if (!added || !app.SerialPorts().AddExplicit(7, link, DialupController::kDeviceName))
             return 0;
