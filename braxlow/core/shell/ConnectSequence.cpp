@@ -106,6 +106,7 @@ void ConnectSequence::Connect()
         attempt_ = 0;
     }
     outcome_ = Outcome::Canceled;
+    failureShown_ = false;
     // Our link is up: the phone's port is pppd's, and preparing the phone
     // again could only fail.
     if (connected_ && IsActive()) {
@@ -163,6 +164,7 @@ void ConnectSequence::Connect()
         window_.ShowStatus(Text(prepared == 1 ? Str::StatusPortNotOpened : Str::StatusPhoneNotPrepared));
         // The message box has gone; the panel keeps what it said.
         window_.ShowDetail(session_.LastFailure());
+        failureShown_ = true;
         window_.EnableButtons(true);
         return;
     }
@@ -201,6 +203,7 @@ void ConnectSequence::Connect()
             QString reason;
             dialer_.GetErrorText(error, dialup_.DialExtendedError(), reason);
             window_.ShowDetail(error != 0 ? reason : QString());
+            failureShown_ = error != 0;
             outcome_ = error == Ras::kAuthenticationFailure ? Outcome::Refused
                        : error == Ras::kPortNotAvailable    ? Outcome::PhoneMissing
                                                             : Outcome::DialFailed;
@@ -366,9 +369,13 @@ void ConnectSequence::OnConnectionEnded()
     const qint64 secondsUp = online_.isValid() ? online_.elapsed() / 1000 : 0;
     online_.invalidate();
     meter_.End();
-    window_.ShowDetail(QString());
     window_.RestoreFromTray();
-    window_.ShowStatus(Text(Str::StatusConnectionEnded));
+    // An older link that ended while a new connect ran does not cover what
+    // that connect said of its own failure.
+    if (!std::exchange(failureShown_, false)) {
+        window_.ShowDetail(QString());
+        window_.ShowStatus(Text(Str::StatusConnectionEnded));
+    }
     window_.EnableButtons(true);
     if (!userEnded_ && !closing_) {
         // A line that stayed up a while starts the pauses from the shortest.

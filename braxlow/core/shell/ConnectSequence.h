@@ -189,6 +189,7 @@ private:
     int depth_ = 0;            // connect commands on the stack (never more than one)
     int pendingEnd_ = -1;      // the window's end, waiting for the connect to return
     bool endedMeanwhile_ = false; // the watcher saw the link go during a connect
+    bool failureShown_ = false;   // the last connect's failure is on the status line
     bool inCloseRequest_ = false;
 
     // How the last connect command ended.

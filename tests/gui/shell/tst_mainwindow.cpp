@@ -534,8 +534,11 @@ private Q_SLOTS:
         QVERIFY(window_->Dialer().WaitForExit(5000));
         prompter_.Clear();
 
+        QTRY_VERIFY_WITH_TIMEOUT(!window_->Sequence().HangingUp(), 10000);
+        // The entry as the entry list leaves it after an edit.
         info.PrimaryDNS = QStringLiteral("10.1.2.3");
         app_->Settings().SaveConnectInfo(info);
+        window_->Sequence().Session().PrepareConnection();
         QTest::mouseClick(Button("button4464"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(prompter_.Messages().size(), 1, 10000);
         const QString said = prompter_.Messages().at(0).text;
