@@ -21,11 +21,13 @@
 #include "phonelink/CComm.h"
 #include "phonelink/CIrDASock.h"
 #include "phonelink/PortMap.h"
+#include "support/FakePanel.h"
 #include "support/PhoneFixtures.h"
 #include "support/TestSupport.h"
 #include "support/WindowTests.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -684,6 +686,70 @@ private Q_SLOTS:
             QVERIFY(Eventually([] { return PppLinks(DialerPaths()).Find(kName).isEmpty(); }, 15000));
             QVERIFY(Eventually([this] { return phone_->Running(); }, 5000));
         }
+        qunsetenv("DISPLAY");
+    }
+
+    // The real program on a desktop whose panel hosts StatusNotifierItems
+    // (the panel here is the test's own, on a session bus of its own): the
+    // panel starts after the program is connected and still gets the icon; a
+    // click on the item brings the window to the front and the next sends it
+    // back; the panel's menu request opens the icon's menu.
+    void trayOnAStatusNotifierPanel()
+    {
+        QTemporaryDir home;
+        const QString link = home.filePath(QStringLiteral("phone"));
+        QVERIFY(StartLinkedPhone(link, {}));
+        const int id = Install(home, link, true);
+        QVERIFY(id > 0);
+        TestSupport::PrivateBus session;
+        QVERIFY(!session.Address().isEmpty());
+        XProgram x, braxlow;
+        QVERIFY(StartDisplay(x));
+        QProcessEnvironment env = ProgramEnvironment(home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), session.Address());
+        braxlow.process.setProcessEnvironment(env);
+        QVERIFY(braxlow.Start(home.filePath(QStringLiteral("bin/braxlow")), {QStringLiteral("/ID:%1").arg(id), QStringLiteral("--verbose")}));
+        QString window;
+        QVERIFY2(Eventually([&] { QTest::qWait(100); window = MainWindowId(true); return !window.isEmpty(); }, 60000),
+                 braxlow.output.constData());
+        Run(QStringLiteral("xdotool mousemove --window %1 72 215 click 1").arg(window));
+        QVERIFY2(Eventually([&] { QTest::qWait(100); return braxlow.output.contains(("status: " + Text(Str::StateConnected)).toUtf8()); },
+                            60000),
+                 braxlow.output.constData());
+
+        // No tray of any kind: the window waits minimized. Then the panel starts.
+        QTest::qWait(2000);
+        QDBusConnection bus = session.Connect(QStringLiteral("panel"));
+        FakePanel panel;
+        QVERIFY(panel.Start(bus));
+        QVERIFY2(Eventually([&] { QTest::qWait(100); return panel.items.size() == 1; }, 15000), "no item registered");
+        const QString item = panel.items.first();
+        qInfo() << "the late panel got" << item;
+        auto click = [&](const char* method) {
+            QDBusMessage call = QDBusMessage::createMethodCall(item, QStringLiteral("/StatusNotifierItem"),
+                                                               QStringLiteral("org.kde.StatusNotifierItem"),
+                                                               QLatin1String(method));
+            call << 700 << 580;
+            return bus.call(call, QDBus::Block, 10000).type() == QDBusMessage::ReplyMessage;
+        };
+        QVERIFY(click("Activate"));
+        QVERIFY2(Eventually([&] { QTest::qWait(100); return !MainWindowId(true).isEmpty(); }, 10000), "not shown");
+        QVERIFY(click("Activate"));
+        QVERIFY2(Eventually([&] { QTest::qWait(100); return MainWindowId(true).isEmpty(); }, 10000), "not sent back");
+        const auto visible = [] {
+            return Run(QStringLiteral("xdotool search --onlyvisible --class braxlow")).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size();
+        };
+        const int before = visible();
+        QVERIFY(click("ContextMenu"));
+        QVERIFY2(Eventually([&] { QTest::qWait(100); return visible() > before; }, 10000), "no menu");
+        if (const QString shots = qEnvironmentVariable("BRAXLOW_SCREENSHOTS"); !shots.isEmpty())
+            Run(QStringLiteral("import -window root '%1/panel-menu.png'").arg(shots));
+        Run(QStringLiteral("xdotool key Escape"));
+        braxlow.process.terminate();
+        QVERIFY(braxlow.process.waitForFinished(20000));
+        QVERIFY(Eventually([] { return PppLinks(DialerPaths()).Find(kName).isEmpty(); }, 15000));
+        panel.Stop(bus);
+        QDBusConnection::disconnectFromBus(QStringLiteral("panel"));
         qunsetenv("DISPLAY");
     }
 

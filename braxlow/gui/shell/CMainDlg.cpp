@@ -15,6 +15,7 @@
 #include "gui/phone/CPinDlg.h"
 #include "gui/shell/CAboutDlg.h"
 #include "gui/shell/CPasswordDlg.h"
+#include "gui/shell/TrayIcon.h"
 #include "gui/widgets/SkinPictures.h"
 #include "phonelink/CComm.h"
 #include "phonelink/CIrDASock.h"
@@ -51,6 +52,13 @@ CMainDlg::CMainDlg(const Services& services, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowSystemMenuHint);
     setFixedSize(Skin::PictureSize(899));
+    tray_ = new TrayIcon(this);
+    connect(tray_, &TrayIcon::activated, this, &CMainDlg::OnTrayNotify);
+    connect(tray_, &TrayIcon::itemClicked, this, &CMainDlg::OnTrayItemClicked);
+    connect(tray_, &TrayIcon::menuRequested, this, [this](const QPoint& at) {
+        if (sequence_->IsActive())
+            ShowTrayMenu(at.isNull() ? QCursor::pos() : at);
+    });
     sequence_ = std::make_unique<ConnectSequence>(services.app.Settings(), services.app.UserPrompter(),
                                                   *dialer_, *link_, *irda_, *this, services.platformKind,
                                                   services.conflictSources);
@@ -67,8 +75,7 @@ CMainDlg::CMainDlg(const Services& services, QWidget* parent)
     notifier_ = services.notifier;
     if (!notifier_) {
         ownNotifier_ = std::make_unique<SessionBusNotifier>([this](const QString& summary, const QString& body) {
-            if (tray_ && tray_->isVisible())
-                tray_->showMessage(summary, body, QSystemTrayIcon::Warning);
+            tray_->ShowMessage(summary, body);
         });
         notifier_ = ownNotifier_.get();
     }
@@ -392,11 +399,26 @@ void CMainDlg::OnTrayNotify(QSystemTrayIcon::ActivationReason reason)
         break;
     case QSystemTrayIcon::Context:
         activateWindow();
-        ShowTrayMenu();
+        ShowTrayMenu(QCursor::pos());
         break;
     default:
         break;
     }
+}
+
+void CMainDlg::OnTrayItemClicked()
+{
+    if (!sequence_->IsActive())
+        return;
+    // A panel for items reports a click as such and never a double click:
+    // it brings the window to the front, or sends it back when it is there.
+    if (isVisible() && !isMinimized() && isActiveWindow()) {
+        HideToTray();
+        return;
+    }
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 QMenu* CMainDlg::BuildMenu(const QList<ShellTexts::MenuItem>& items)
@@ -414,11 +436,11 @@ QMenu* CMainDlg::BuildMenu(const QList<ShellTexts::MenuItem>& items)
     return menu;
 }
 
-void CMainDlg::ShowTrayMenu()
+void CMainDlg::ShowTrayMenu(const QPoint& at)
 {
     delete trayMenu_;
     trayMenu_ = BuildMenu(ShellTexts::TrayMenu());
-    trayMenu_->popup(QCursor::pos());
+    trayMenu_->popup(at);
 }
 
 void CMainDlg::ShowWindowMenu(const QPoint& at)
@@ -440,26 +462,19 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event)
 
 bool CMainDlg::TrayIconShown() const
 {
-    return tray_ && tray_->isVisible();
+    return tray_->Visible();
 }
 
 void CMainDlg::AddTrayIcon()
 {
-    if (!tray_) {
-        tray_ = new QSystemTrayIcon(this);
-        connect(tray_, &QSystemTrayIcon::activated, this, &CMainDlg::OnTrayNotify);
-    }
     const QIcon icon = Skin::Icon(214);
-    tray_->setIcon(icon);
-    tray_->setToolTip(TrayTipText());
-    tray_->show();
+    tray_->Show(icon, TrayTipText());
     setWindowIcon(icon);
 }
 
 void CMainDlg::RemoveTrayIcon()
 {
-    if (tray_)
-        tray_->hide();
+    tray_->Hide();
 }
 
 bool CMainDlg::AskPassword(QString& userName, QString& password)
@@ -498,8 +513,7 @@ void CMainDlg::ShowTrayTip(const QString& text)
     if (text == trayTip_)
         return;
     trayTip_ = text;
-    if (tray_)
-        tray_->setToolTip(TrayTipText());
+    tray_->SetToolTip(TrayTipText());
 }
 
 void CMainDlg::Notify(const QString& summary, const QString& body)
@@ -530,7 +544,7 @@ void CMainDlg::HideToTray()
     showMinimized();
     // Without a tray on the desktop the icon would never show: the window
     // stays on the task bar, minimized, rather than out of reach.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if (tray_->Available())
         hide();
     AddTrayIcon();
 }

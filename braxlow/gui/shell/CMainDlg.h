@@ -20,6 +20,7 @@ class CRasDialer;
 class DesktopNotifier;
 class DocumentOpener;
 class QMenu;
+class TrayIcon;
 class EntrySimPin;
 
 namespace Ui {
@@ -69,6 +70,8 @@ public:
     void OnCheckBalance();
     void OnCommand(int command);
     void OnTrayNotify(QSystemTrayIcon::ActivationReason reason);
+    // A click on the icon where a panel hosts it as an item.
+    void OnTrayItemClicked();
     // Ended from outside (the session closing): a question or prompt open
     // then is closed unanswered, and the program ends as on Enter.
     void OnQuitRequest();
@@ -124,7 +127,7 @@ private:
     void OnInitDialog();
     void AddTrayIcon();
     void RemoveTrayIcon();
-    void ShowTrayMenu();
+    void ShowTrayMenu(const QPoint& at);
     QMenu* BuildMenu(const QList<ShellTexts::MenuItem>& items);
     QString Text(int id) const;
 
@@ -145,7 +148,7 @@ private:
     std::unique_ptr<CRasDialer> dialer_;
     std::unique_ptr<CComm> link_;
     std::unique_ptr<ConnectSequence> sequence_;
-    QSystemTrayIcon* tray_ = nullptr;
+    TrayIcon* tray_ = nullptr;
     QMenu* trayMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     std::unique_ptr<EntrySimPin> simPin_;
