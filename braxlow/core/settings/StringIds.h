@@ -311,6 +311,7 @@ constexpr int ChooseEntryFirst = 3171;
 constexpr int SetupColumnModem = 3172;
 constexpr int SetupColumnPort = 3173;
 constexpr int SetupColumnDevice = 3174;
+constexpr int SleepHangsUp = 3175;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -367,7 +368,7 @@ inline constexpr int kAllStringIds[] = {
     ModemManagerReleasing, ModemManagerRefused, ModemManagerTimeout, PhoneUnplugged, WaitingForPhone,
     ReportUsbDevice, TalkingToPhone, PresetDnsTitle, PresetDnsFromNetwork, Yes, No, LockedByPreset,
     HelpNotOpened, NoUpdateServer, ShortcutMade, NothingToDisconnect, NoSuchEntry, ChooseEntryFirst,
-    SetupColumnModem, SetupColumnPort, SetupColumnDevice,
+    SetupColumnModem, SetupColumnPort, SetupColumnDevice, SleepHangsUp,
 };
 
 } // namespace Str

@@ -4,12 +4,14 @@
 #include "core/dialup/CRasDialer.h"
 #include "core/dialup/RasTypes.h"
 #include "core/settings/AppSettings.h"
+#include "core/settings/MessagePump.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/StringIds.h"
 #include "core/shell/ShellTexts.h"
 #include "phonelink/PortMap.h"
 
+#include <QElapsedTimer>
 #include <QThread>
 
 ShellWindow::~ShellWindow() = default;
@@ -59,6 +61,7 @@ ConnectSequence::ConnectSequence(AppSettings& settings, Prompter& prompter, CRas
     connect(&dialup_, &DialupController::statusTextChanged, this, show);
     connect(&dialup_, &DialupController::connectedChanged, this,
             [this](bool connected) { connected_ = connected ? 1 : 0; });
+    connect(&sleep_, &SleepGuard::prepareForSleep, this, &ConnectSequence::OnPrepareForSleep);
 }
 
 ConnectSequence::~ConnectSequence()
@@ -198,6 +201,9 @@ void ConnectSequence::Connect()
             if (!closing_)
                 window_.HideToTray();
             StartWatch();
+            // The machine waits for the hang-up before it sleeps.
+            sleep_.Watch();
+            sleep_.Hold(Text(Str::SleepHangsUp));
         } else if (!connected_) {
             const int error = dialup_.DialError();
             QString reason;
@@ -365,6 +371,7 @@ void ConnectSequence::OnConnectionEnded()
         return;
     // pppd has let the port go: the phone is ModemManager's again.
     GiveBackPhone();
+    sleep_.Release();
     dialer_.ResetLastState();
     const qint64 secondsUp = online_.isValid() ? online_.elapsed() / 1000 : 0;
     online_.invalidate();
@@ -377,7 +384,9 @@ void ConnectSequence::OnConnectionEnded()
         window_.ShowStatus(Text(Str::StatusConnectionEnded));
     }
     window_.EnableButtons(true);
-    if (!userEnded_ && !closing_) {
+    // A hang-up for the machine's sleep is no drop: it is told, and dialed
+    // again, after the machine woke.
+    if (!userEnded_ && !closing_ && !asleep_) {
         // A line that stayed up a while starts the pauses from the shortest.
         if (secondsUp >= 60)
             attempt_ = 0;
@@ -523,6 +532,50 @@ void ConnectSequence::WaitForPhone()
     secondsLeft_ = 0;
     countdown_.start();
     window_.ShowDetail(Text(Str::WaitingForPhone));
+}
+
+void ConnectSequence::OnPrepareForSleep(bool sleeping)
+{
+    if (sleeping) {
+        dialAfterSleep_ = connected_ != 0 || countdown_.isActive();
+        StopReconnect();
+        asleep_ = true;
+        if (connected_ && IsActive()) {
+            dialer_.HangUp(DialupController::kEntryName);
+            // pppd lets the port go when it has ended; the machine waits for it,
+            // within a bound.
+            QElapsedTimer waited;
+            waited.start();
+            while (IsActive() && waited.elapsed() < 10000) {
+                PumpOneMessage();
+                QThread::msleep(20);
+            }
+        }
+        // The end is handled now, not when the watcher looks next: the
+        // process may be frozen by then.
+        {
+            std::lock_guard<std::mutex> lock(napMutex_);
+            ++watchGeneration_;
+        }
+        napWake_.notify_all();
+        connected_ = 0;
+        if (depth_ == 0)
+            OnConnectionEnded();
+        GiveBackPhone();
+        sleep_.Release();
+        return;
+    }
+    if (!std::exchange(asleep_, false) || !std::exchange(dialAfterSleep_, false))
+        return;
+    // The phone may need a moment after the machine woke: dialed again once it
+    // is there, as after an unplug; without dialing again the end is told.
+    if (settings_.LoadAutoReconnect() && !closing_) {
+        userEnded_ = false;
+        attempt_ = 0;
+        WaitForPhone();
+    } else {
+        window_.ShowStatus(Text(Str::StatusConnectionEnded));
+    }
 }
 
 void ConnectSequence::HangUpWorker()

@@ -6,6 +6,7 @@
 #include "core/phone/AtSession.h"
 #include "core/phone/PortConflict.h"
 #include "core/settings/Prompter.h"
+#include "core/shell/SleepGuard.h"
 #include "core/shell/UsageMeter.h"
 
 #include <QElapsedTimer>
@@ -164,6 +165,9 @@ private:
     // Ends a countdown; true when one was running.
     bool StopReconnect();
     void GiveBackPhone();
+    // logind's announcements: hang up before the machine sleeps, dial again
+    // after it woke when dialing again is on.
+    void OnPrepareForSleep(bool sleeping);
     // Whether the configured cable port's device is there now.
     bool PhonePresent();
     void WaitForPhone();
@@ -200,6 +204,9 @@ private:
     int attempt_ = 0;          // dials-again since the last line that stayed up
     int secondsLeft_ = 0;
     bool waitingForPhone_ = false; // the countdown waits for an unplugged phone
+    SleepGuard sleep_;
+    bool asleep_ = false;          // hung up for the machine's sleep
+    bool dialAfterSleep_ = false;  // a line was up when the machine went to sleep
     QTimer countdown_;
     UsageMeter meter_;
     PresetDnsCheck presetDns_;
