@@ -1209,5 +1209,17 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Device</source>
         <translation>الجهاز</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>يُنهي Braxlow خط الهاتف قبل أن يدخل الكمبيوتر في وضع السكون.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>البدء مع سطح المكتب</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>تعذّر ضبط Braxlow ليبدأ مع سطح المكتب.</translation>
+    </message>
 </context>
 </TS>

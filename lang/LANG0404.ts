@@ -1209,5 +1209,17 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Device</source>
         <translation>裝置</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow 會在電腦睡眠前掛斷手機線路。</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>隨桌面啟動</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>無法將 Braxlow 設定為隨桌面啟動。</translation>
+    </message>
 </context>
 </TS>

@@ -1209,5 +1209,17 @@ Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</trans
         <source>Device</source>
         <translation>Gerät</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow legt die Leitung des Telefons auf, bevor der Computer in den Ruhezustand geht.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>Mit dem Desktop starten</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>Braxlow konnte nicht so eingestellt werden, dass es mit dem Desktop startet.</translation>
+    </message>
 </context>
 </TS>

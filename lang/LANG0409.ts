@@ -1209,5 +1209,17 @@ An administrator can allow it for the group dip with install-ppp-access.</transl
         <source>Device</source>
         <translation>Device</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow hangs up the phone's line before the computer sleeps.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>Start with the Desktop</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>Braxlow could not be set to start with the desktop.</translation>
+    </message>
 </context>
 </TS>

@@ -1209,5 +1209,17 @@ Un administrador puede permitirlo al grupo dip con install-ppp-access.</translat
         <source>Device</source>
         <translation>Dispositivo</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow cuelga la línea del teléfono antes de que el ordenador se suspenda.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>Iniciar con el escritorio</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>No se pudo configurar Braxlow para que se inicie con el escritorio.</translation>
+    </message>
 </context>
 </TS>

@@ -1209,5 +1209,17 @@ Un administrateur peut l'autoriser pour le groupe dip avec install-ppp-access.</
         <source>Device</source>
         <translation>Périphérique</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow raccroche la ligne du téléphone avant la mise en veille de l'ordinateur.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>Démarrer avec le bureau</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>Braxlow n'a pas pu être configuré pour démarrer avec le bureau.</translation>
+    </message>
 </context>
 </TS>

@@ -1209,5 +1209,17 @@ Un amministratore può consentirlo al gruppo dip con install-ppp-access.</transl
         <source>Device</source>
         <translation>Dispositivo</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow chiude la linea del telefono prima che il computer vada in sospensione.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>Avvia con il desktop</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>Impossibile impostare l'avvio di Braxlow con il desktop.</translation>
+    </message>
 </context>
 </TS>

@@ -1209,5 +1209,17 @@ Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation
         <source>Device</source>
         <translation>Apparaat</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow hangt de lijn van de telefoon op voordat de computer in de slaapstand gaat.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>Starten met het bureaublad</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>Braxlow kon niet worden ingesteld om met het bureaublad te starten.</translation>
+    </message>
 </context>
 </TS>

@@ -1209,5 +1209,17 @@ Um administrador pode permitir isso ao grupo dip com install-ppp-access.</transl
         <source>Device</source>
         <translation>Dispositivo</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>O Braxlow desliga a linha do telefone antes de o computador entrar em suspensão.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>Iniciar com a área de trabalho</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>Não foi possível configurar o Braxlow para iniciar com a área de trabalho.</translation>
+    </message>
 </context>
 </TS>

@@ -1209,5 +1209,17 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Device</source>
         <translation>Устройство</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow разрывает соединение телефона перед переходом компьютера в спящий режим.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>Запускать вместе с рабочим столом</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>Не удалось настроить запуск Braxlow вместе с рабочим столом.</translation>
+    </message>
 </context>
 </TS>

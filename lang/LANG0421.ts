@@ -1209,5 +1209,17 @@ En administratör kan tillåta det för gruppen dip med install-ppp-access.</tra
         <source>Device</source>
         <translation>Enhet</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow lägger på telefonens linje innan datorn går i viloläge.</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>Starta med skrivbordet</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>Braxlow kunde inte ställas in att starta med skrivbordet.</translation>
+    </message>
 </context>
 </TS>

@@ -1209,5 +1209,17 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Device</source>
         <translation>设备</translation>
     </message>
+    <message id="3175">
+        <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
+        <translation>Braxlow 会在计算机睡眠前挂断手机线路。</translation>
+    </message>
+    <message id="3176">
+        <source>Start with the Desktop</source>
+        <translation>随桌面启动</translation>
+    </message>
+    <message id="3177">
+        <source>Braxlow could not be set to start with the desktop.</source>
+        <translation>无法将 Braxlow 设置为随桌面启动。</translation>
+    </message>
 </context>
 </TS>

@@ -312,6 +312,8 @@ constexpr int SetupColumnModem = 3172;
 constexpr int SetupColumnPort = 3173;
 constexpr int SetupColumnDevice = 3174;
 constexpr int SleepHangsUp = 3175;
+constexpr int StartWithDesktop = 3176;
+constexpr int StartWithDesktopFailed = 3177;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -368,7 +370,7 @@ inline constexpr int kAllStringIds[] = {
     ModemManagerReleasing, ModemManagerRefused, ModemManagerTimeout, PhoneUnplugged, WaitingForPhone,
     ReportUsbDevice, TalkingToPhone, PresetDnsTitle, PresetDnsFromNetwork, Yes, No, LockedByPreset,
     HelpNotOpened, NoUpdateServer, ShortcutMade, NothingToDisconnect, NoSuchEntry, ChooseEntryFirst,
-    SetupColumnModem, SetupColumnPort, SetupColumnDevice, SleepHangsUp,
+    SetupColumnModem, SetupColumnPort, SetupColumnDevice, SleepHangsUp, StartWithDesktop, StartWithDesktopFailed,
 };
 
 } // namespace Str

@@ -25,6 +25,8 @@ constexpr int kUpdate = 32993;
 constexpr int kSetup = 32994;
 // Checkable: dial again when the line drops.
 constexpr int kAutoReconnect = 33011;
+// Checkable: Braxlow starts with the desktop and connects.
+constexpr int kAutostart = 33012;
 
 // The eight port speeds in menu order.
 const QStringList& Speeds();

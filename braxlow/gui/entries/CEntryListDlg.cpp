@@ -10,6 +10,7 @@
 #include "core/settings/LanguageTable.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/StringIds.h"
+#include "core/shell/Autostart.h"
 #include "core/shell/BraxlowApp.h"
 #include "core/shell/OptionCommands.h"
 #include "gui/entries/CEntryEditDlg.h"
@@ -204,6 +205,9 @@ void CEntryListDlg::BuildMenu()
     QAction* again = AddCommand(options, oc::kAutoReconnect, Text(Str::AutoReconnect));
     again->setCheckable(true);
     again->setChecked(services_.app.Settings().LoadAutoReconnect());
+    QAction* autostart = AddCommand(options, oc::kAutostart, Text(Str::StartWithDesktop));
+    autostart->setCheckable(true);
+    autostart->setChecked(Autostart::Enabled());
     options->addSeparator();
     AddCommand(options, oc::kUpdate, Text(Str::MenuUpdate));
 
@@ -259,6 +263,18 @@ void CEntryListDlg::OnCommand(int command)
     case oc::kUpdate: {
         CSelectDlg update(this);
         update.exec();
+        return;
+    }
+    case oc::kAutostart: {
+        QString problem;
+        const QString program =
+            services_.programFile.isEmpty() ? QApplication::applicationFilePath() : services_.programFile;
+        const bool ok = Autostart::Enabled() ? Autostart::Disable() : Autostart::Enable(program, &problem);
+        if (!ok)
+            services_.app.UserPrompter().Show(Text(Str::StartWithDesktopFailed) + QStringLiteral("\n\n") + problem,
+                                              QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
+        if (auto* a = menuBar_->findChild<QAction*>(QStringLiteral("action%1").arg(command)))
+            a->setChecked(Autostart::Enabled());
         return;
     }
     case oc::kAutoReconnect: {

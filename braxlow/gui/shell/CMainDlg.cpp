@@ -116,6 +116,15 @@ void CMainDlg::showEvent(QShowEvent* event)
         OnInitDialog();
     }
     QDialog::showEvent(event);
+    // Started with the desktop: the entry is connected from the task bar, and
+    // the window waits in the tray as after any connect.
+    if (std::exchange(connectOnStart_, false) && !services_.app.Settings().LoadConnectInfo().ConnectName.isEmpty()) {
+        QTimer::singleShot(0, this, [this] {
+            showMinimized();
+            OnConnect();
+        });
+        return;
+    }
     // With no entry selected there is nothing to connect: the list opens by
     // itself, once the window is on screen.
     if (services_.app.Settings().LoadConnectInfo().ConnectName.isEmpty())

@@ -72,6 +72,8 @@ public:
     void OnTrayNotify(QSystemTrayIcon::ActivationReason reason);
     // A click on the icon where a panel hosts it as an item.
     void OnTrayItemClicked();
+    // Started with the desktop: connect as soon as the window is up.
+    void ConnectOnStart() { connectOnStart_ = true; }
     // Ended from outside (the session closing): a question or prompt open
     // then is closed unanswered, and the program ends as on Enter.
     void OnQuitRequest();
@@ -149,6 +151,7 @@ private:
     std::unique_ptr<CComm> link_;
     std::unique_ptr<ConnectSequence> sequence_;
     TrayIcon* tray_ = nullptr;
+    bool connectOnStart_ = false;
     QMenu* trayMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     std::unique_ptr<EntrySimPin> simPin_;

@@ -5,6 +5,7 @@
 #include "core/settings/PlatformInfo.h"
 #include "core/settings/ProductInfo.h"
 #include "core/settings/StringIds.h"
+#include "core/shell/Autostart.h"
 #include "core/shell/BraxlowApp.h"
 #include "core/shell/QuitSignals.h"
 #include "gui/shell/CMainDlg.h"
@@ -61,17 +62,19 @@ int PrintVersion(int argc, char* argv[])
 }
 
 const char kUsage[] =
-    "usage: braxlow [/ID:n] [--verbose]\n"
+    "usage: braxlow [/ID:n] [--verbose] [--autostart]\n"
     "       braxlow --version | --help\n"
     "\n"
     "Takes the computer online through a GPRS phone used as a modem.\n"
     "\n"
-    "  /ID:n      makes connection entry n the current one (what the desktop\n"
-    "             shortcuts Braxlow makes start it with); with Braxlow already\n"
-    "             running, that copy gets the entry\n"
-    "  --verbose  writes every change of the status line to standard error\n"
-    "  --version  the version and where Braxlow keeps its files\n"
-    "  --help     this text\n";
+    "  /ID:n        makes connection entry n the current one (what the desktop\n"
+    "               shortcuts Braxlow makes start it with); with Braxlow already\n"
+    "               running, that copy gets the entry\n"
+    "  --verbose    writes every change of the status line to standard error\n"
+    "  --autostart  connects the current entry at once and waits in the tray (what\n"
+    "               \"Start with the desktop\" starts Braxlow with)\n"
+    "  --version    the version and where Braxlow keeps its files\n"
+    "  --help       this text\n";
 
 } // namespace
 
@@ -124,6 +127,8 @@ int main(int argc, char* argv[])
     DesktopDocumentOpener help;
     CMainDlg window(CMainDlg::Services{app, help, app.Settings().UserDirectory() + QStringLiteral("braxlow.pbk"),
                                        DialerPaths(), PlatformInfo().Kind(), PortConflictSources()});
+    if (args.contains(QLatin1String(Autostart::kArgument)))
+        window.ConnectOnStart();
     if (verbose)
         QObject::connect(&window, &CMainDlg::statusTextChanged, [](const QString& text) {
             std::fprintf(stderr, "braxlow %s status: %s\n",

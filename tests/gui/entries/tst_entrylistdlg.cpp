@@ -4,6 +4,7 @@
 #include "core/settings/LanguageLoader.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
+#include "core/shell/Autostart.h"
 #include "core/shell/BraxlowApp.h"
 #include "gui/entries/CEntryEditDlg.h"
 #include "gui/entries/CEntryListDlg.h"
@@ -239,6 +240,21 @@ private Q_SLOTS:
         QVERIFY(Action(33011)->isChecked());
         Action(33011)->trigger();
         QVERIFY(!app_->Settings().LoadAutoReconnect() && !Action(33011)->isChecked());
+
+        // Start with the desktop: the user's autostart entry starts this
+        // program to connect, and goes again.
+        const QString entry = Autostart::EntryPath();
+        QVERIFY(entry.startsWith(QDir::homePath())); // the test's own home
+        QVERIFY(!Action(33012)->isChecked());
+        Action(33012)->trigger();
+        QVERIFY(Action(33012)->isChecked());
+        QFile written(entry);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(written.readAll());
+        QVERIFY2(text.contains(QStringLiteral("Exec=\"/bin/true\" --autostart\n")),
+                 qPrintable(text));
+        Action(33012)->trigger();
+        QVERIFY(!QFileInfo::exists(entry) && !Action(33012)->isChecked());
     }
 
     // Not a check: pictures of the window for a person to look at (scripts/screenshots).

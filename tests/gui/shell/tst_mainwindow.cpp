@@ -573,6 +573,17 @@ private Q_SLOTS:
         QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(Ras::kServiceCannotStart)));
     }
 
+    // Started with the desktop: the entry connects at once from the task bar
+    // and waits in the tray, with no question asked.
+    void startedWithTheDesktopConnects()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        Open(true);
+        QTRY_VERIFY_WITH_TIMEOUT(window_->Sequence().Connected(), 30000);
+        QVERIFY(Away());
+        QVERIFY(prompter_.Messages().isEmpty());
+    }
+
     // A phone pulled out while online is waited for, and dialed again once it
     // is back, instead of ending the dialing again as a missing phone does.
     void dialingAgainWaitsForAnUnpluggedPhone()
@@ -699,7 +710,7 @@ private:
         return std::make_unique<BraxlowApp>(Options(), prompter_);
     }
 
-    void Open()
+    void Open(bool connectOnStart = false)
     {
         DialerPaths paths = StandInPppd(dir_.path());
         paths.dnsHook = dir_.filePath(QStringLiteral("no-dns-hook")); // not installed
@@ -712,6 +723,8 @@ private:
         sources.uucpLockDirectory = dir_.filePath(QStringLiteral("lock"));
         window_ = std::make_unique<CMainDlg>(CMainDlg::Services{*app_, help_, dir_.filePath(QStringLiteral("braxlow.pbk")),
                                                                 paths, 5, sources, &notifier_});
+        if (connectOnStart)
+            window_->ConnectOnStart();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
