@@ -53,8 +53,9 @@ private Q_SLOTS:
         program.start(bin + QStringLiteral("/braxlow"), {QStringLiteral("--quit-when-shown")});
         QVERIFY2(QTest::qWaitFor([&program] { return program.canReadLine(); }, 60000), program.readAllStandardError().constData());
         QCOMPARE(program.readLine().trimmed(), QByteArray("shown"));
-        program.terminate();
-        QVERIFY(program.waitForFinished(20000));
+        // It leaves by itself once shown, perhaps before this line.
+        QVERIFY(program.state() == QProcess::NotRunning || program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     }
 
     void windowsComeUp()
