@@ -162,6 +162,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("switches");
         QTest::newRow("apart") << QStringList();
         QTest::newRow("with the 2012 response") << QStringList{QStringLiteral("--with-header")};
+        // Servers that write one number into every header: the codes tell the sizes.
+        QTest::newRow("length field 0082") << QStringList{QStringLiteral("--length-field"), QStringLiteral("82")};
+        QTest::newRow("length field 2048, file with the header")
+            << QStringList{QStringLiteral("--length-field"), QStringLiteral("2048"), QStringLiteral("--with-header")};
     }
     void checksAndDownloadsByteIdentical()
     {
