@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTranslator>
 
+#include <algorithm>
+
 namespace {
 
 // Numbers of the language strings this window shows.
@@ -36,6 +38,7 @@ constexpr int ConnectionLost = 3015;
 } // namespace Text
 
 constexpr int kSmallIcon = 514;
+constexpr int kMaxTimeoutSeconds = 24 * 60 * 60;
 constexpr int kOkPicture = 518;
 constexpr int kCancelPicture = 516;
 constexpr int kStoppedPicture = 440;
@@ -111,7 +114,9 @@ void CSelectDlg::OnInitDialog()
         const QuarrinHost::UpdateServerSetting setting = host_->UpdateServer();
         server.host = setting.host;
         server.port = setting.port;
-        server.timeoutMs = setting.timeoutSeconds * 1000;
+        // Seconds as a QTimer's milliseconds: bounded, so that a large setting
+        // cannot wrap around to a few milliseconds or to no time-out at all.
+        server.timeoutMs = std::clamp(setting.timeoutSeconds, 1, kMaxTimeoutSeconds) * 1000;
         folder = host_->DownloadFolder();
     }
     client_ = std::make_unique<UpdateClient>(server, folder);

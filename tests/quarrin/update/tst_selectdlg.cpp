@@ -51,7 +51,7 @@ public:
         UpdateServerSetting s;
         s.host = QStringLiteral("127.0.0.1");
         s.port = port;
-        s.timeoutSeconds = 1;
+        s.timeoutSeconds = timeoutSeconds;
         return s;
     }
     QString DownloadFolder() const override { return root.filePath(QStringLiteral("download")); }
@@ -66,6 +66,7 @@ public:
 
     QTemporaryDir root;
     quint16 port = 0;
+    int timeoutSeconds = 1;
     bool startInstaller = true;
     QStringList messages;
     QStringList opened;
@@ -328,6 +329,20 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(host_->messages, QStringList{host_->Text(Str::UpdateUnsafeFileName)}, kWait);
         QCOMPARE(server.Requests().size(), 2);
         QCOMPARE(FilesUnder(host_->root.path()), QStringList());
+    }
+
+    // A time-out of more seconds than a millisecond count holds is no time-out
+    // of a few milliseconds (nor none at all).
+    void hugeTimeoutStillWaitsForASlowServer()
+    {
+        Server server(files_.path(), {QStringLiteral("--delay"), QStringLiteral("1500")});
+        host_->port = server.port;
+        host_->timeoutSeconds = 4294968; // times 1000 wraps to 704 ms
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_COMPARE_WITH_TIMEOUT(dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text(),
+                                  QStringLiteral("Korvane Tessaly II Braxlow 1.0.0.3 FH1"), kWait);
+        QCOMPARE(host_->messages, QStringList());
     }
 
     void silentServerEndsWithAMessageAndNoFile()
