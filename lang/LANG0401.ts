@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>انقطع الاتصال بخادم التحديث قبل اكتمال الملف. يُرجى إعادة المحاولة لاحقًا.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 ليس حزمة تثبيت لهذا النظام، لذلك لا يفتحه Braxlow. يُعرض بدلًا من ذلك المجلد الذي يحتويه.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>منفذ AT الرئيسي</translation>

@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>與更新伺服器的連線在檔案接收完成前就中斷了。請稍後再試。</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 不是適用於此系統的安裝套件，因此 Braxlow 不會開啟它。改為顯示存放它的資料夾。</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>主要 AT 連接埠</translation>

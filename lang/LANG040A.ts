@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>La conexión con el servidor de actualizaciones terminó antes de completarse el archivo. Inténtelo de nuevo más tarde.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 no es un paquete de instalación para este sistema, así que Braxlow no lo abre. En su lugar se muestra la carpeta que lo contiene.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>puerto AT principal</translation>

@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>La connexion au serveur de mise à jour s'est interrompue avant la fin du fichier. Veuillez réessayer plus tard.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 n'est pas un paquet d'installation pour ce système ; Braxlow ne l'ouvre donc pas. Le dossier qui le contient est affiché à la place.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>port AT principal</translation>

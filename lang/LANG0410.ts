@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>La connessione al server degli aggiornamenti si è interrotta prima del completamento del file. Riprovare più tardi.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 non è un pacchetto di installazione per questo sistema, quindi Braxlow non lo apre. Viene mostrata invece la cartella che lo contiene.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>porta AT principale</translation>

@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>De verbinding met de updateserver is verbroken voordat het bestand volledig was. Probeer het later opnieuw.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 is geen installatiepakket voor dit systeem, dus Braxlow opent het niet. In plaats daarvan wordt de map getoond waarin het staat.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>AT-hoofdpoort</translation>

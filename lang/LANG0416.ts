@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>A conexão com o servidor de atualização foi encerrada antes de o arquivo ser concluído. Tente novamente mais tarde.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 não é um pacote de instalação para este sistema, por isso o Braxlow não o abre. Em vez disso, é mostrada a pasta que o contém.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>porta AT principal</translation>

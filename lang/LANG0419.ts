@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>Подключение к серверу обновлений прервалось до получения всего файла. Повторите попытку позже.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 не является установочным пакетом для этой системы, поэтому Braxlow его не открывает. Вместо этого показана папка, в которой он находится.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>основной AT-порт</translation>

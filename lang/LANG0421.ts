@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>Koneksi ke server pembaruan berakhir sebelum berkas selesai. Silakan coba lagi nanti.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 bukan paket instalasi untuk sistem ini, jadi Braxlow tidak membukanya. Sebagai gantinya, folder yang memuatnya ditampilkan.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>port AT utama</translation>

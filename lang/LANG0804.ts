@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>与更新服务器的连接在文件接收完成之前中断。请稍后再试。</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 不是适用于此系统的安装包，因此 Braxlow 不会打开它。改为显示存放它的文件夹。</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>主 AT 端口</translation>

@@ -6,6 +6,7 @@
 #include "QuarrinHost.h"
 #include "QuarrinSkin.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -35,6 +36,7 @@ constexpr int NoDiskSpace = 3012;
 constexpr int ServerSilent = 3013;
 constexpr int CannotSave = 3014;
 constexpr int ConnectionLost = 3015;
+constexpr int NotAPackage = 3016;
 } // namespace Text
 
 constexpr int kSmallIcon = 514;
@@ -240,9 +242,17 @@ void CSelectDlg::OnChunkWritten(qint64 received, qint64 fileSize)
 
 void CSelectDlg::OnDownloaded(const QString& path)
 {
-    const QString text = Text(Text::DownloadComplete);
     if (!host_)
         return;
+    // The server names the file and fills it: only a package goes to the
+    // installer, anything else stays where it is, shown in its folder.
+    if (!DownloadSink::IsInstallablePackage(path)) {
+        Message(Text(Text::NotAPackage).arg(QFileInfo(path).fileName()));
+        host_->ShowDownloadedFile(path);
+        EndDialog();
+        return;
+    }
+    const QString text = Text(Text::DownloadComplete);
     const bool start = host_->AskOkCancel(text, updateFlag_ ? QStringLiteral("Braxlow") : QString());
     if (!start) {
         EndDialog();

@@ -196,6 +196,7 @@ constexpr int UpdateNoDiskSpace = 3012;
 constexpr int UpdateServerSilent = 3013;
 constexpr int UpdateCannotSave = 3014;
 constexpr int UpdateConnectionLost = 3015;
+constexpr int UpdateNotAPackage = 3016;
 constexpr int PortRoleAtPrimary = 3020;
 constexpr int PortRoleAtSecondary = 3021;
 constexpr int PortRoleData = 3022;
@@ -334,7 +335,7 @@ inline constexpr int kAllStringIds[] = {
     PinLastAttempt, PhoneLocked, BalanceCommand, BalanceTitle, BalanceNoCode, BalanceAsking,
     BalanceNoAnswer, BalanceReplyLabel, BalanceSend, BalanceNotSupported, BalanceEnded, BalanceSave,
     UpdateBadResponse, UpdateUnsafeFileName,
-    UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost,
+    UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost, UpdateNotAPackage,
     FromSim, BalanceCodeLabel, SimPortNotOpened, SimPinRequired, SimPukRequired, SimMissing,
     SimNoIdentity, SimNetworkUnknown, SimChooseProvider, BadBalanceCode,
     TestPhone, ReportMaker, ReportModel, ReportFirmware, ReportNetworkCode, ReportSim,

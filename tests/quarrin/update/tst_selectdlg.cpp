@@ -60,6 +60,11 @@ public:
         opened << path;
         return true;
     }
+    bool ShowDownloadedFile(const QString& path) override
+    {
+        shown << path;
+        return true;
+    }
     void EndProgram() override { ++programEnds; }
 
     QString Text(int id) const { return LoadLanguageString(module_.get(), id); }
@@ -70,6 +75,7 @@ public:
     bool startInstaller = true;
     QStringList messages;
     QStringList opened;
+    QStringList shown;
     int programEnds = 0;
 
 private:
@@ -151,8 +157,15 @@ private Q_SLOTS:
         QVERIFY(files_.isValid());
         QFile file(files_.filePath(kFileName));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        content_ = RandomBytes(100 * 1024 + 123);
+        // A Debian package as far as its first bytes tell.
+        content_ = QByteArray("!<arch>\ndebian-binary   ") + RandomBytes(100 * 1024 + 99);
         file.write(content_);
+        for (const auto& [name, bytes] : {std::pair{"run.desktop", QByteArray("[Desktop Entry]\nExec=sh -c id\n")},
+                                          std::pair{"fake.deb", QByteArray("#!/bin/sh\nid\n")}}) {
+            QFile other(files_.filePath(QLatin1String(name)));
+            QVERIFY(other.open(QIODevice::WriteOnly));
+            other.write(bytes);
+        }
     }
 
     void init() { host_ = std::make_unique<RecordingHost>(); }
@@ -214,6 +227,32 @@ private Q_SLOTS:
         QCOMPARE(requests[2].size(), 115);
         QCOMPARE(requests[2].left(8), QByteArray("01141012"));
         QCOMPARE(requests[2].right(1), QByteArray(1, '\0'));
+    }
+
+    // The server chooses the file's name and content: only a package goes to
+    // the installer; anything else is shown in its folder, and the program stays.
+    void onlyPackagesAreOpened_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("launcher") << QStringLiteral("run.desktop");
+        QTest::newRow("script named .deb") << QStringLiteral("fake.deb");
+    }
+    void onlyPackagesAreOpened()
+    {
+        QFETCH(QString, name);
+        Server server(files_.path(), {QStringLiteral("--file"), name});
+        host_->port = server.port;
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text().isEmpty(), kWait);
+        dlg.OnOnOk();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), kWait);
+        const QString path = host_->DownloadFolder() + QLatin1Char('/') + name;
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(host_->opened, QStringList());
+        QCOMPARE(host_->shown, QStringList{path});
+        QCOMPARE(host_->messages, QStringList{host_->Text(Str::UpdateNotAPackage).arg(name)});
+        QCOMPARE(host_->programEnds, 0);
     }
 
     void serverErrorsAreExplained()
