@@ -220,6 +220,23 @@ QString AtSession::MaskPin(const QString& text)
     return QString(text).replace(pin, QStringLiteral("\\1\"****\""));
 }
 
+QString AtSession::MaskSecrets(const QString& line, const QString& answer)
+{
+    QString masked = MaskPin(answer);
+    if (!line.trimmed().startsWith(QLatin1String("AT+CIMI"), Qt::CaseInsensitive))
+        return masked;
+    static const QRegularExpression imsi(QStringLiteral("(?<![0-9])([0-9]{5})([0-9]{1,10})(?![0-9])"));
+    QRegularExpressionMatchIterator it = imsi.globalMatch(masked);
+    QString out;
+    qsizetype done = 0;
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out += masked.mid(done, m.capturedStart(2) - done) + QString(m.capturedLength(2), QLatin1Char('*'));
+        done = m.capturedEnd(2);
+    }
+    return out + masked.mid(done);
+}
+
 QString AtSession::SendAtCommand(const QString& line)
 {
     const bool longRunning = line.left(5).compare(QLatin1String("at+cm"), Qt::CaseInsensitive) == 0 ||
@@ -270,7 +287,7 @@ QString AtSession::SendAtCommand(const QString& line)
     }
     Q_EMIT busyChanged(false);
     if (transcript_)
-        transcript_(Direction::Received, MaskPin(answer));
+        transcript_(Direction::Received, MaskSecrets(line, answer));
     return answer;
 }
 

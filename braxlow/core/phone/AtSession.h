@@ -96,6 +96,9 @@ public:
     // The text with the value of every AT+CPIN= line replaced by "****" (a
     // phone that echoes repeats the PIN in its answer).
     static QString MaskPin(const QString& text);
+    // An answer to `line` as the transcript shows it: the PIN masked, and of
+    // the SIM's identity (AT+CIMI) only the network's five digits.
+    static QString MaskSecrets(const QString& line, const QString& answer);
 
     const QStringList& AtCommandList() const { return commands_; }
     QString PhoneNumber() const { return phoneNumber_; }
