@@ -314,7 +314,9 @@ bool CComm::HoldFor(int milliseconds)
 void CComm::DrainPort()
 {
     unsigned char chunk[kChunkSize];
-    for (;;) {
+    // A line that never pauses would keep this loop going for good: a close
+    // is looked for between chunks.
+    while (connected) {
         watcherReady_ = true;
         const int n = ReadCommBlock(chunk, kChunkSize);
         if (n <= 0)
