@@ -12,6 +12,7 @@
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -328,6 +329,52 @@ private Q_SLOTS:
         writeLock(sleeper.processId()); // now dead
         QVERIFY(second.OpenConnection() != 0);
         second.DestroyComm();
+    }
+
+    // The lock folder is everybody's: what another user leaves under the
+    // lock's name never blocks the open, and a lock that is not ours stays.
+    void foreignLockFilesNeitherBlockNorVanish()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath()));
+        const StInitCommInfo info = Link(7);
+        const QString lock = lockDir_.filePath(QStringLiteral("LCK..") + QFileInfo(pty.SlavePath()).fileName());
+        const QByteArray native = QFile::encodeName(lock);
+        CComm comm;
+        comm.CreateComm(&info);
+        auto refused = [&](const char* what) {
+            std::atomic<int> opened{-1};
+            std::thread open([&] { opened = comm.OpenConnection(); });
+            QElapsedTimer t;
+            t.start();
+            while (opened < 0 && t.elapsed() < 5000)
+                QThread::msleep(10);
+            if (opened < 0) { // let a blocked open go before failing
+                const int fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK);
+                ::close(fd);
+            }
+            open.join();
+            QVERIFY2(opened == 0, what);
+            QVERIFY2(QFileInfo::exists(lock) || QFileInfo(lock).isSymLink(), what);
+            QFile::remove(lock);
+        };
+        QCOMPARE(::mkfifo(native.constData(), 0666), 0);
+        refused("a FIFO");
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), lock));
+        refused("a link");
+        QVERIFY(QFile(lock).open(QIODevice::WriteOnly)); // empty: another program's, just made
+        refused("an empty new lock");
+
+        // The lock removed at the close is ours only: one put in its place stays.
+        QVERIFY(comm.OpenConnection() != 0);
+        QVERIFY(QFile::remove(lock));
+        QFile other(lock);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write(QByteArray::number(::getppid()).rightJustified(10, ' ') + '\n');
+        other.close();
+        comm.DestroyComm();
+        QVERIFY(QFileInfo::exists(lock));
+        QFile::remove(lock);
     }
 
     void closeWhileThePhoneIsSending()
