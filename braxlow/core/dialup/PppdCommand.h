@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <unistd.h>
 
 // Where the dialer finds the system's pieces; tests point some of them elsewhere.
 struct DialerPaths
@@ -24,6 +25,8 @@ struct DialerPaths
     QString runtimeDir;
     // The kernel's network interfaces, with their byte counters.
     QString netClass = QStringLiteral("/sys/class/net");
+    // Whose links count: pppd run by this user. Root sees every user's.
+    uid_t user = ::getuid();
 };
 
 // What pppd is told for a dial: the chat script that dials the phone and the

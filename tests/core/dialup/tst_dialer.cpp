@@ -2,6 +2,7 @@
 #include "core/dialup/CRasDialer.h"
 #include "core/dialup/DialupController.h"
 #include "core/dialup/DialupErrors.h"
+#include "core/dialup/LinkCounters.h"
 #include "core/dialup/PppLinks.h"
 #include "core/dialup/PppdCommand.h"
 #include "core/dialup/PppdProgress.h"
@@ -49,6 +50,16 @@ struct Transcript
         }
     }
 };
+
+// A process as /proc shows it, under a folder of the test's: its command line
+// and the real user in its status.
+bool FakeProcess(const QString& proc, qint64 pid, const QByteArray& cmdline, uid_t user)
+{
+    const QString dir = proc + QLatin1Char('/') + QString::number(pid);
+    return TestSupport::WriteFile(dir + QStringLiteral("/cmdline"), cmdline) &&
+           TestSupport::WriteFile(dir + QStringLiteral("/status"),
+                                  QStringLiteral("Name:\tpppd\nUid:\t%1\t0\t0\t0\n").arg(user).toLatin1());
+}
 
 QStringList ProcessesMentioning(const QByteArray& needle, const char* file)
 {
@@ -313,10 +324,7 @@ private Q_SLOTS:
             QVERIFY(p->waitForStarted());
         }
         auto fake = [&](qint64 pid, const QByteArray& cmdline) {
-            QDir(proc.path()).mkpath(QString::number(pid));
-            QFile f(proc.filePath(QStringLiteral("%1/cmdline").arg(pid)));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(cmdline);
+            QVERIFY(FakeProcess(proc.path(), pid, cmdline, ::getuid()));
         };
         DialerPaths paths;
         paths.proc = proc.path();
@@ -363,6 +371,36 @@ private Q_SLOTS:
             p->kill();
         first.waitForFinished();
         second.waitForFinished();
+    }
+
+    // Two users on one machine, each with a link named Braxlow: each sees its
+    // own only (the lookup, the hang-up, the counters); root sees both.
+    void anotherUsersLinkIsNotOurs()
+    {
+        QTemporaryDir proc;
+        QProcess mine, theirs;
+        for (QProcess* p : {&mine, &theirs}) {
+            p->start(QStringLiteral("sleep"), {QStringLiteral("30")});
+            QVERIFY(p->waitForStarted());
+        }
+        const uid_t me = 4242;
+        QVERIFY(FakeProcess(proc.path(), mine.processId(), QByteArray("pppd\0call\0braxlow\0", 18), me));
+        QVERIFY(FakeProcess(proc.path(), theirs.processId(), QByteArray("pppd\0call\0braxlow\0", 18), me + 1));
+        DialerPaths paths = StandInPppd(proc.path());
+        paths.proc = proc.path();
+        paths.user = me;
+        // Only theirs is up, with its pid file and counters.
+        QVERIFY(FakeLinkCounters(paths, theirs.processId(), 1000, 500));
+        QCOMPARE(PppLinks(paths).Find(kName), QList<quint32>{quint32(mine.processId())});
+        QVERIFY(!LinkCounterReader::Read(paths, kName));
+        QVERIFY(!PppLinks(paths).IsLink(quint32(theirs.processId()), kName, true));
+        paths.user = 0;
+        QCOMPARE(PppLinks(paths).Find(kName).size(), 2);
+        QVERIFY(LinkCounterReader::Read(paths, kName));
+        for (QProcess* p : {&mine, &theirs}) {
+            p->kill();
+            p->waitForFinished();
+        }
     }
 
     void transcriptDialsThroughTheWholePath_data()
