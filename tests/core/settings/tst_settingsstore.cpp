@@ -240,18 +240,20 @@ private Q_SLOTS:
             if (stale)
                 QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
         };
-        leave(QStringLiteral(".aB3dE9"), copy, true);            // a cut-off save: ours
-        leave(QStringLiteral(".Xy12z0"), QByteArray(), true);     // cut off before any byte
-        leave(QStringLiteral(".qW7eR5"), copy, false);           // perhaps a save running now
-        leave(QStringLiteral(".backup"), "my own notes\n", true); // the user's, whatever its name
+        leave(QStringLiteral(".~bxsave-aB3dE9"), copy, true);       // a cut-off save: ours
+        leave(QStringLiteral(".~bxsave-Xy12z0"), QByteArray(), true); // cut off before any byte
+        leave(QStringLiteral(".~bxsave-qW7eR5"), copy, false);      // perhaps a save running now
+        // The user's own copies, whatever their names: a backup is a copy too.
+        for (const char* name : {".backup", ".old1234", ".aB3dE9"})
+            leave(QLatin1String(name), copy, true);
         leave(QStringLiteral(".lock"), QByteArray(), true);
 
         SettingsStore store(dir_->path());
         QCOMPARE(store.ReadString(QStringLiteral("Braxlow/ConnectInfo"), QStringLiteral("Password")),
                  QStringLiteral("secret"));
-        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".aB3dE9")));
-        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".Xy12z0")));
-        for (const char* kept : {".qW7eR5", ".backup", ".lock"})
+        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".~bxsave-aB3dE9")));
+        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".~bxsave-Xy12z0")));
+        for (const char* kept : {".~bxsave-qW7eR5", ".backup", ".old1234", ".aB3dE9", ".lock"})
             QVERIFY2(QFileInfo::exists(settingsFile + QLatin1String(kept)), kept);
     }
 
