@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>حجم البيانات الذي تسمح به باقتك كل شهر، محسوبًا في الاتجاهين، واليوم الذي يبدأ فيه شهرها. ينبّه Braxlow عند 80% و100% ولا يقطع الاتصال بسبب ذلك أبدًا.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>تحتوي هذه الملفات على كلمات المرور الخاصة بك، لكن كان بإمكان مستخدمين آخرين لهذا الحاسوب قراءتها:
+%1
+جعلها Braxlow قابلة للقراءة من قبلك فقط.</translation>
+    </message>
 </context>
 </TS>

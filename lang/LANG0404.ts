@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>您的方案每月可用的數據量（上傳與下載合計），以及每個計費月份的起始日。Braxlow 會在用量達到 80% 與 100% 時提醒您，但絕不會因此中斷連線。</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>這些檔案含有您的密碼，但此電腦的其他使用者也能讀取：
+%1
+Braxlow 已將它們設為只有您能讀取。</translation>
+    </message>
 </context>
 </TS>

@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Das Datenvolumen Ihres Tarifs pro Monat, in beide Richtungen gezählt, und der Tag, an dem sein Monat beginnt. Braxlow warnt bei 80 % und 100 % und trennt deswegen nie.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Diese Dateien enthalten Ihre Kennwörter, konnten aber von anderen Benutzern dieses Computers gelesen werden:
+%1
+Braxlow hat sie so eingestellt, dass nur Sie sie lesen können.</translation>
+    </message>
 </context>
 </TS>

@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</translation>
+    </message>
 </context>
 </TS>

@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Los datos que incluye su tarifa cada mes, contando ambos sentidos, y el día en que empieza su mes. Braxlow avisa al 80 % y al 100 % y nunca desconecta por ello.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Estos archivos contienen sus contraseñas, pero otros usuarios de este equipo podían leerlos:
+%1
+Braxlow ha hecho que solo usted pueda leerlos.</translation>
+    </message>
 </context>
 </TS>

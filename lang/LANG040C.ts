@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Le volume de données inclus chaque mois dans votre forfait, compté dans les deux sens, et le jour où commence son mois. Braxlow avertit à 80 % et 100 % et ne déconnecte jamais pour autant.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Ces fichiers contiennent vos mots de passe, mais d'autres utilisateurs de cet ordinateur pouvaient les lire :
+%1
+Braxlow les a rendus lisibles par vous seul.</translation>
+    </message>
 </context>
 </TS>

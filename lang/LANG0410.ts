@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>I dati che il piano tariffario consente ogni mese, contati in entrambe le direzioni, e il giorno in cui inizia il mese. Braxlow avvisa all'80% e al 100% e non disconnette mai per questo.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Questi file contengono le sue password, ma altri utenti di questo computer potevano leggerli:
+%1
+Braxlow li ha resi leggibili solo da lei.</translation>
+    </message>
 </context>
 </TS>

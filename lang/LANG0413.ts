@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>De data die uw abonnement per maand toestaat, in beide richtingen geteld, en de dag waarop de maand begint. Braxlow waarschuwt bij 80% en 100% en verbreekt hiervoor nooit de verbinding.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Deze bestanden bevatten uw wachtwoorden, maar andere gebruikers van deze computer konden ze lezen:
+%1
+Braxlow heeft ze alleen voor u leesbaar gemaakt.</translation>
+    </message>
 </context>
 </TS>

@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Os dados que seu plano permite por mês, contados nos dois sentidos, e o dia em que o mês começa. O Braxlow avisa em 80% e 100% e nunca desconecta por causa disso.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Estes arquivos contêm suas senhas, mas outros usuários deste computador podiam lê-los:
+%1
+O Braxlow os tornou legíveis somente por você.</translation>
+    </message>
 </context>
 </TS>

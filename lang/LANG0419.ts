@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Месячный объём трафика по вашему тарифу (входящий и исходящий вместе) и число, с которого начинается расчётный месяц. Braxlow предупреждает при 80% и 100%, но никогда не отключается из-за этого.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Эти файлы содержат ваши пароли, но их могли читать другие пользователи этого компьютера:
+%1
+Braxlow сделал их доступными для чтения только вам.</translation>
+    </message>
 </context>
 </TS>

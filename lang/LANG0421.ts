@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Data yang diizinkan paket Anda setiap bulan, dihitung dua arah, dan tanggal dimulainya bulan paket. Braxlow memberi peringatan pada 80% dan 100% dan tidak pernah memutus koneksi karenanya.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>File-file ini menyimpan kata sandi Anda, tetapi dapat dibaca oleh pengguna lain di komputer ini:
+%1
+Braxlow telah membuatnya hanya dapat dibaca oleh Anda.</translation>
+    </message>
 </context>
 </TS>

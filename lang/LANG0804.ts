@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>您的套餐每月允许的数据量（上传和下载合计），以及每个计费月的起始日。Braxlow 会在用量达到 80% 和 100% 时提醒您，但绝不会因此断开连接。</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>这些文件含有您的密码，但此计算机的其他用户也能读取：
+%1
+Braxlow 已将它们设为只有您能读取。</translation>
+    </message>
 </context>
 </TS>

@@ -1127,5 +1127,13 @@
         <source>The data your plan allows each month, counted in both directions, and the day its month starts. Braxlow warns at 80% and 100% and never disconnects for it.</source>
         <translation>Os dados que o seu tarifário permite por mês, contados nos dois sentidos, e o dia em que começa o mês. O Braxlow avisa aos 80% e aos 100% e nunca desliga por esse motivo.</translation>
     </message>
+    <message id="3150">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Estes ficheiros contêm as suas palavras-passe, mas outros utilizadores deste computador podiam lê-los:
+%1
+O Braxlow tornou-os legíveis apenas por si.</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/SettingsStore.h"
 
+#include "core/settings/OwnerOnly.h"
 #include "core/settings/RegistryFormat.h"
 
 #include <QBuffer>
@@ -63,6 +64,12 @@ void SettingsStore::RemoveLeftovers()
     for (const QFileInfo& f : candidates)
         if (ours.match(f.fileName()).hasMatch() && f.lastModified().secsTo(QDateTime::currentDateTime()) > 60)
             QFile::remove(f.absoluteFilePath());
+}
+
+QStringList SettingsStore::TightenPermissions()
+{
+    OwnerOnly::TightenFolder(QFileInfo(filePath_).absolutePath());
+    return OwnerOnly::TightenFile(filePath_) ? QStringList{filePath_} : QStringList();
 }
 
 QString SettingsStore::DefaultRoot(const QString& programDirectory)

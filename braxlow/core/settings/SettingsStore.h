@@ -46,6 +46,9 @@ public:
     // Removes the temporary files of saves that a crash cut off: only those
     // the store names itself, a minute old.
     void RemoveLeftovers();
+    // A file made with a wider mode (by hand, a restore, an older copy) is
+    // made the owner's only, and its folder too. The paths that were widened.
+    QStringList TightenPermissions();
 
     // Whether the family key (Software\KORVANE) exists at all, i.e. whether the
     // store has ever been written.

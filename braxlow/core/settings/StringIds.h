@@ -291,6 +291,7 @@ constexpr int AllowanceLabel = 3132;
 constexpr int AllowanceNone = 3133;
 constexpr int AllowanceStartDay = 3134;
 constexpr int TipAllowance = 3135;
+constexpr int FilesTightened = 3150;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -344,6 +345,7 @@ inline constexpr int kAllStringIds[] = {
     PhoneSilent, PortHeldBy, RegistrationUnknown, DialGroupsHint,
     AutoReconnect, MonthWithCap, MonthNoCap, TipMonth, LineDropped, LineDroppedAfter, ReconnectIn, ReconnectCanceled,
     AllowanceTitle, AllowanceNearly, AllowanceUsed, AllowanceLabel, AllowanceNone, AllowanceStartDay, TipAllowance,
+    FilesTightened,
 };
 
 } // namespace Str

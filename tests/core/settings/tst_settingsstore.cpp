@@ -257,6 +257,26 @@ private Q_SLOTS:
             QVERIFY2(QFileInfo::exists(settingsFile + QLatin1String(kept)), kept);
     }
 
+    // A settings file and folder made wider by hand or by a restore are made
+    // the owner's again; only what was widened is named, and only once.
+    void widerModesAreTightenedOnce()
+    {
+        SettingsStore store(dir_->path());
+        QVERIFY(store.WriteString(QStringLiteral("Braxlow/ConnectInfo"), QStringLiteral("Password"),
+                                  QStringLiteral("secret")));
+        const QByteArray file = QFile::encodeName(store.FilePath());
+        const QByteArray folder = QFile::encodeName(QFileInfo(store.FilePath()).absolutePath());
+        QCOMPARE(store.TightenPermissions(), QStringList());
+        QVERIFY(::chmod(file.constData(), 0644) == 0 && ::chmod(folder.constData(), 0755) == 0);
+        QCOMPARE(SettingsStore(dir_->path()).TightenPermissions(), QStringList{store.FilePath()});
+        struct stat st {};
+        QCOMPARE(::stat(file.constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        QCOMPARE(::stat(folder.constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0700));
+        QCOMPARE(store.TightenPermissions(), QStringList());
+    }
+
     void seesChangesMadeByAnotherStore()
     {
         SettingsStore first(dir_->path());
