@@ -639,6 +639,39 @@ private Q_SLOTS:
         qunsetenv("DISPLAY");
     }
 
+    // The portable copy on a FAT stick (the README's own example): the file
+    // system has no hard links, yet the entries file is made and used, and
+    // the settings are kept beside the program.
+    void portableCopyOnAFatStick()
+    {
+        QTemporaryDir work;
+        const QString stick = work.filePath(QStringLiteral("stick"));
+        const QString made = Run(QStringLiteral("modprobe -a loop vfat nls_cp437 nls_ascii nls_iso8859_1 nls_utf8; truncate -s 64M '%1/fat.img' && "
+                                                "busybox mkdosfs '%1/fat.img' >/dev/null && mkdir '%2' && "
+                                                "mount -o loop -t vfat '%1/fat.img' '%2' && "
+                                                "cp -r '%3/Lang' '%3/BXSYS.mdb' '%2/' && touch '%2/portable' && echo ok")
+                                 .arg(work.path(), stick, TestSupport::ProgramDirectory()));
+        QVERIFY2(made.trimmed().endsWith(QLatin1String("ok")), qPrintable(made));
+        QVERIFY(Run(QStringLiteral("grep ' %1 vfat ' /proc/mounts").arg(stick)).contains(QLatin1String("vfat")));
+        {
+            RecordingPrompter prompter;
+            BraxlowApp::Options options;
+            options.programFilePath = stick + QStringLiteral("/braxlow");
+            options.lockDirectory = work.path();
+            BraxlowApp app(options, prompter);
+            QVERIFY2(app.Startup(), prompter.Messages().isEmpty() ? "" : qPrintable(prompter.Messages().last().text));
+            QCOMPARE(app.Data().UserDatabasePath(), stick + QStringLiteral("/BXUSER.mdb"));
+            ConnectionEntry entry;
+            entry.ConnectName = QStringLiteral("On the stick");
+            entry.PhoneNumber = QStringLiteral("*99#");
+            QVERIFY(app.Data().AddEntry(entry));
+            QCOMPARE(app.Data().LoadEntries().size(), 1);
+            QVERIFY(app.Settings().Store().FilePath().startsWith(stick + QStringLiteral("/settings/")));
+            QVERIFY(QFileInfo::exists(app.Settings().Store().FilePath()));
+        }
+        Run(QStringLiteral("umount '%1'").arg(stick));
+    }
+
 private:
     // A copy of the program as a user has it, with one entry on the phone at
     // `link`, its password remembered or not; the entry's number, 0 on failure.

@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -473,11 +474,17 @@ bool DataStore::CreateUserDatabase()
         if (!ok)
             lastError_ = Friendly(kUserDatabase, set.Error().isEmpty() ? set.Db().lastError().text() : set.Error());
     }
-    // link() refuses to replace: a file that appeared meanwhile is never overwritten.
-    if (ok && ::link(temp.constData(), QFile::encodeName(path).constData()) != 0) {
-        lastError_ = QStringLiteral("%1 cannot be created: %2")
-                         .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-        ok = false;
+    // Put in place without ever replacing a file that appeared meanwhile:
+    // link() refuses to, and where the file system has no hard links (FAT and
+    // exFAT, the portable copy's stick) a rename that refuses to as well.
+    const QByteArray target = QFile::encodeName(path);
+    if (ok && ::link(temp.constData(), target.constData()) != 0) {
+        const bool noLinks = errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS;
+        if (!noLinks || ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) != 0) {
+            lastError_ = QStringLiteral("%1 cannot be created: %2")
+                             .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            ok = false;
+        }
     }
     ::unlink(temp.constData());
     if (!ok)
