@@ -542,9 +542,16 @@ std::optional<int> DataStore::AddEntry(const ConnectionEntry& entry)
 bool DataStore::UpdateEntry(const ConnectionEntry& entry)
 {
     lastError_.clear();
+    // The editor has closed by now: whatever kept the edit from the file is
+    // said, and the failure is reported so that the list keeps showing what
+    // the file holds.
+    auto fail = [this] {
+        prompter_.Show(lastError_, QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
+        return false;
+    };
     CMorrowEntryDataSet set(UserDatabasePath());
     if (!BeginWrite(set, kUserDatabase, lastError_))
-        return false;
+        return fail();
     QSqlQuery q(set.Db());
     const bool prepared = set.Prepare(
         q, QStringLiteral("UPDATE [EntryInfo] SET [ConnectName] = ?, [Country] = ?, [ProviderName] = ?, "
@@ -556,21 +563,21 @@ bool DataStore::UpdateEntry(const ConnectionEntry& entry)
         q.addBindValue(entry.ID);
     }
     if (!prepared || !set.Exec(q)) {
-        // The edited values are not in the file: say so, and report the failure
-        // so that the list keeps showing what the file holds.
         lastError_ = Friendly(kUserDatabase, set.Error());
         set.Db().rollback();
-        prompter_.Show(lastError_, QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
-        return false;
+        return fail();
     }
     const bool found = q.numRowsAffected() > 0;
     if (!set.Db().commit()) {
         lastError_ = Friendly(kUserDatabase, set.Db().lastError().text());
-        return false;
+        set.Db().rollback();
+        return fail();
     }
-    if (!found)
+    if (!found) {
         lastError_ = QStringLiteral("The connection entry %1 no longer exists.").arg(entry.ID);
-    return found;
+        return fail();
+    }
+    return true;
 }
 
 bool DataStore::DeleteEntry(int id)
