@@ -97,7 +97,12 @@ QStringList AtSession::BuildCommands(const QString& apn, const QString& userIp,
 
 void AtSession::PrepareConnection()
 {
-    const ConnectInfo info = settings_.LoadConnectInfo();
+    PrepareConnection(settings_.LoadConnectInfo());
+}
+
+void AtSession::PrepareConnection(const ConnectInfo& info)
+{
+    prepared_ = info;
     phoneNumber_ = info.PhoneNumber;
     userName_ = info.Username;
     password_ = info.Password;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/phone/PhoneStatus.h"
+#include "core/settings/AppSettings.h"
 
 #include <QObject>
 #include <QString>
@@ -10,7 +11,6 @@
 #include <functional>
 #include <optional>
 
-class AppSettings;
 class CComm;
 class CIrDASock;
 class CRasDialer;
@@ -60,6 +60,11 @@ public:
     // rebuilds the command lines and stores the entry's DNS servers in the
     // dial-up entry.
     void PrepareConnection();
+    // The same from a reading of "ConnectInfo" the caller has made, so that
+    // one connect takes all it needs from one reading.
+    void PrepareConnection(const ConnectInfo& info);
+    // The reading the session was last prepared from.
+    const ConnectInfo& Prepared() const { return prepared_; }
     // -1 all commands accepted; 1 the phone link could not be opened; 0 the phone
     // refused (a message has been shown, or the user cancelled the PIN).
     //
@@ -150,6 +155,7 @@ private:
     Transcript transcript_;
     int portOverride_ = 0;
     PhoneStatus::Facts lastFacts_;
+    ConnectInfo prepared_;
     QString phoneNumber_;
     QString userName_;
     QString password_;

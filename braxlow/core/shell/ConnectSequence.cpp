@@ -130,7 +130,16 @@ void ConnectSequence::Connect()
     } leave{*this};
 
     window_.SetBusy(true);
-    const ConnectInfo info = settings_.LoadConnectInfo();
+    // One reading of "ConnectInfo" serves the whole connect: the commands,
+    // the credentials, the SIM's PIN and the month's count all belong to the
+    // same entry, even when a second start has chosen another meanwhile. A
+    // dial-again is for the entry of the line that dropped.
+    ConnectInfo info = session_.Prepared();
+    if (!automatic_) {
+        info = settings_.LoadConnectInfo();
+        session_.PrepareConnection(info);
+        window_.ShowEntry(info.ConnectName);
+    }
     // A dial-again uses what the user typed for the line that dropped.
     if (!automatic_ && info.CheckPassword.compare(QLatin1String("0"), Qt::CaseInsensitive) == 0) {
         QString userName = info.Username;
@@ -142,7 +151,7 @@ void ConnectSequence::Connect()
         window_.SetBusy(true);
         session_.SetCredentials(userName, password);
     }
-    if (settings_.LoadConnectInfo().ConnectName.isEmpty())
+    if (info.ConnectName.isEmpty())
         return;
 
     window_.ShowStatus(Text(Str::StateConnecting));

@@ -52,6 +52,8 @@ public:
     virtual void ShowTrayTip(const QString& text) = 0;
     // A desktop notification, seen also when the window is hidden.
     virtual void Notify(const QString& summary, const QString& body) = 0;
+    // The name of the entry a connect is for, shown as the window's caption.
+    virtual void ShowEntry(const QString& name) { Q_UNUSED(name); }
 };
 
 // The pauses before dialing again after a drop: 5 s, 15 s, 60 s, then every

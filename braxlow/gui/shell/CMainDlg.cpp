@@ -53,7 +53,8 @@ CMainDlg::CMainDlg(const Services& services, QWidget* parent)
                                                   *dialer_, *link_, *irda_, *this, services.platformKind,
                                                   services.conflictSources);
     simPin_ = std::make_unique<EntrySimPin>(
-        services.app.Settings(), services.app.Data(), [this](int attemptsLeft) {
+        services.app.Data(), [this] { return sequence_->Session().Prepared().CID; },
+        [this](int attemptsLeft) {
             return CPinDlg::Ask(services_.app.Settings().LanguageModule(), attemptsLeft, this);
         });
     sequence_->Session().SetPinSource(simPin_.get());
@@ -147,8 +148,7 @@ void CMainDlg::RefreshLabels()
         const bool made = sequence_->Dialup().EnsureDialupEntry(sequence_->Session().PhoneNumber());
         ShowStatus(Text(made ? Str::StatusReady : Str::StatusNotReady));
     }
-    caption_ = ShellTexts::EntryCaption(services_.app.Settings().LoadConnectInfo().ConnectName);
-    setAccessibleName(caption_.isEmpty() ? windowTitle() : windowTitle() + QLatin1Char(' ') + caption_);
+    ShowEntry(services_.app.Settings().LoadConnectInfo().ConnectName);
     update();
 }
 
@@ -438,6 +438,13 @@ void CMainDlg::ShowStatus(const QString& text)
     setAccessibleDescription(text);
     RefreshStatus();
     Q_EMIT statusTextChanged(text);
+}
+
+void CMainDlg::ShowEntry(const QString& name)
+{
+    caption_ = ShellTexts::EntryCaption(name);
+    setAccessibleName(caption_.isEmpty() ? windowTitle() : windowTitle() + QLatin1Char(' ') + caption_);
+    update();
 }
 
 void CMainDlg::ShowDetail(const QString& text)

@@ -7,6 +7,7 @@
 #include "core/dialup/DialupErrors.h"
 #include "core/dialup/PppLinks.h"
 #include "core/entries/AllowanceStore.h"
+#include "core/entries/ConnectionEntry.h"
 #include "core/settings/LanguageLoader.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
@@ -147,6 +148,48 @@ private Q_SLOTS:
         QCOMPARE(app_->Settings().LoadConnectInfo().ConnectName, QStringLiteral("Second"));
         QVERIFY(window_->isVisible());
         QCOMPARE(window_->EntryCaption(), QStringLiteral("[ Web & Mail ]"));
+    }
+
+    // A shortcut started while the window waits chooses another entry: the
+    // next connect is that entry's throughout (its commands, its PIN, its
+    // name), never a mix of the two.
+    void shortcutChosenEntryIsConnectedWhole()
+    {
+        phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--sim"), QStringLiteral("pin")});
+        QVERIFY(phone_->Start());
+        Quarrin::CurrentPortMap().Remove(7);
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone_->Path(), QStringLiteral("Korvane GPRS MODEM")));
+        auto add = [this](const QString& name, const QString& apn, const QString& pin) {
+            ConnectionEntry entry;
+            entry.ConnectName = name;
+            entry.APNName = apn;
+            entry.PhoneNumber = QStringLiteral("*99#");
+            entry.CheckPasswd = 1;
+            entry.QoSMin = entry.QoSRequest = QStringLiteral("1,0,0,0,0,0");
+            const std::optional<int> id = app_->Data().AddEntry(entry);
+            entry.ID = id.value_or(0);
+            app_->Data().SaveSimPin(entry.ID, pin);
+            return entry;
+        };
+        const ConnectionEntry shown = add(QStringLiteral("Shown"), QStringLiteral("shown.example"), QStringLiteral("4321"));
+        const ConnectionEntry chosen = add(QStringLiteral("Chosen"), QStringLiteral("chosen.example"), QStringLiteral("1234"));
+        QVERIFY(shown.ID > 0 && chosen.ID > 0);
+        app_->Settings().SaveConnectInfo(ConnectInfoOf(shown));
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        Open();
+        RecordingPrompter secondPrompter;
+        BraxlowApp second(Options(), secondPrompter);
+        QVERIFY(!second.Startup(QStringLiteral("/ID:%1").arg(chosen.ID)));
+
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        const QByteArray received = phone_->Received();
+        QVERIFY2(received.contains("\"chosen.example\"") && !received.contains("shown.example"), received.constData());
+        QVERIFY(received.contains("AT+CPIN=\"1234\"") && !received.contains("4321"));
+        QCOMPARE(window_->EntryCaption(), QStringLiteral("[ Chosen ]"));
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);
     }
 
     void cancelledPasswordPromptChangesNothing()
