@@ -10,6 +10,7 @@
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/MessagePump.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/SettingsStore.h"
 #include "core/settings/StringIds.h"
 #include "phonelink/CComm.h"
 #include "phonelink/CIrDASock.h"
@@ -25,6 +26,11 @@ SimPinSource::~SimPinSource() = default;
 
 const QString AtSession::kWriteError = QStringLiteral("Write Error or Can't Open Port");
 const QString AtSession::kEntryName = QStringLiteral("Braxlow");
+
+namespace {
+// Whether the SIM has refused a PIN since it last accepted one.
+const QString kPinRefused = QStringLiteral("SimPinRefused");
+} // namespace
 
 AtSession::AtSession(AppSettings& settings, CComm& link, CIrDASock& irda, CRasDialer& dialer,
                      Prompter& prompter, QObject* parent)
@@ -354,7 +360,12 @@ AtSession::Unlock AtSession::UnlockSim()
 {
     QString pin = pinSource_->Remembered();
     // A remembered PIN is not risked on the last attempt: it may be outdated.
-    const bool remembered = PhoneStatus::ValidPin(pin) && lastFacts_.pinAttempts != 1;
+    // Where the phone does not tell the attempts left, the SIM may be at its
+    // last one after any refused PIN: the remembered one is sent only while
+    // no PIN has been refused since one was last accepted.
+    const int attempts = lastFacts_.pinAttempts;
+    const bool refusedBefore = settings_.Store().ReadDword(AppSettings::kConfigKey, kPinRefused).value_or(0) != 0;
+    const bool remembered = PhoneStatus::ValidPin(pin) && (attempts > 1 || (attempts < 0 && !refusedBefore));
     bool remember = false;
     if (!remembered) {
         const std::optional<SimPinSource::Entered> entered = pinSource_->Ask(lastFacts_.pinAttempts);
@@ -366,10 +377,12 @@ AtSession::Unlock AtSession::UnlockSim()
     Q_EMIT statusTextChanged(Text(Str::UnlockingSim));
     const QString answer = SendAtCommand(QStringLiteral("AT+CPIN=\"") + pin + QStringLiteral("\"\r"));
     if (!AtAnswer::Accepted(answer)) {
+        settings_.Store().WriteDword(AppSettings::kConfigKey, kPinRefused, 1);
         if (remembered)
             pinSource_->Forget();
         return Unlock::Refused;
     }
+    settings_.Store().WriteDword(AppSettings::kConfigKey, kPinRefused, 0);
     if (remember)
         pinSource_->Remember(pin);
     // The SIM reads its files after the PIN; packet commands fail until then.
