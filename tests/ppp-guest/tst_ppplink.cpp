@@ -639,6 +639,34 @@ private Q_SLOTS:
         qunsetenv("DISPLAY");
     }
 
+    // The wall clock steps (a time server, the user) while the AT session
+    // waits for a silent phone: the wait lasts its seconds all the same, not
+    // cut short by a step forward nor stalled by a step back.
+    void atSessionWaitsOutClockSteps()
+    {
+        QVERIFY(StartPhone({QStringLiteral("--silent")}));
+        QVERIFY(session_->OpenPort(7));
+        auto step = [](int seconds) { Run(QStringLiteral("date -s @$(( $(date +%s) + %1 )) >/dev/null").arg(seconds)); };
+        QElapsedTimer t;
+        t.start();
+        QTimer::singleShot(1000, [&] { step(3600); });
+        QCOMPARE(session_->SendAtCommand(QStringLiteral("AT\r")), QString());
+        QVERIFY2(t.elapsed() >= 6000, qPrintable(QString::number(t.elapsed())));
+
+        bool released = false;
+        t.restart();
+        QTimer::singleShot(1000, [&] { step(-7200); });
+        // A stalled wait goes on once the clock is back, so the test ends.
+        QTimer::singleShot(30000, [&] {
+            released = true;
+            step(7200);
+        });
+        QCOMPARE(session_->SendAtCommand(QStringLiteral("AT\r")), QString());
+        QVERIFY2(!released && t.elapsed() < 20000, qPrintable(QString::number(t.elapsed())));
+        session_->ClosePhoneLink();
+        step(3600);
+    }
+
     // The portable copy on a FAT stick (the README's own example): the file
     // system has no hard links, yet the entries file is made and used, and
     // the settings are kept beside the program.

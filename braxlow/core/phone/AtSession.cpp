@@ -15,12 +15,12 @@
 #include "phonelink/CComm.h"
 #include "phonelink/CIrDASock.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QThread>
 
 #include <algorithm>
 #include <cstring>
-#include <ctime>
 
 SimPinSource::~SimPinSource() = default;
 
@@ -265,12 +265,14 @@ QString AtSession::SendAtCommand(const QString& line)
         return kWriteError;
     }
 
-    const std::time_t start = std::time(nullptr);
+    // Waits follow a clock that never steps (the wall clock may, by hours).
+    QElapsedTimer clock;
+    clock.start();
     AtAnswer judge;
     QString answer;
     for (;;) {
         PumpOneMessage();
-        const long elapsed = long(std::time(nullptr) - start);
+        const long elapsed = long(clock.elapsed() / 1000);
         PumpOneMessage();
         QThread::msleep(10);
         if (!longRunning && elapsed > 7) {
@@ -386,8 +388,9 @@ AtSession::Unlock AtSession::UnlockSim()
     if (remember)
         pinSource_->Remember(pin);
     // The SIM reads its files after the PIN; packet commands fail until then.
-    const std::time_t start = std::time(nullptr);
-    while (std::time(nullptr) - start < 15) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000) {
         if (PhoneStatus::ParseSim(SendAtCommand(QStringLiteral("AT+CPIN?\r"))) == PhoneStatus::Sim::Ready)
             return Unlock::Unlocked;
         for (int i = 0; i < 50; ++i) {
@@ -401,9 +404,10 @@ AtSession::Unlock AtSession::UnlockSim()
 QString AtSession::ReadUntil(const std::function<bool(const QString&)>& complete, int seconds)
 {
     Q_EMIT busyChanged(true);
-    const std::time_t start = std::time(nullptr);
+    QElapsedTimer clock;
+    clock.start();
     QString received;
-    while (std::time(nullptr) - start <= seconds && link_.GetConnectStatus() != 0) {
+    while (clock.elapsed() / 1000 <= seconds && link_.GetConnectStatus() != 0) {
         link_.ReadFromInternalBuffer(received);
         if (complete(received))
             break;
