@@ -6,7 +6,7 @@
 // transcripts are what pppd and chat said on real links in the PPP test guest.
 // It is a program named pppd, so the dialer finds it among the running links
 // by its name and command line as it finds the real one; SIGTERM ends it the
-// way it ends pppd.
+// way it ends pppd (FAKE_PPPD_LINGER seconds later when set).
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -28,7 +28,16 @@ void OnTerminate(int)
 
 [[noreturn]] void Terminate()
 {
-    std::fputs("Terminating on signal 15\nConnection terminated.\n", stderr);
+    std::fputs("Terminating on signal 15\n", stderr);
+    std::fflush(stderr);
+    // FAKE_PPPD_LINGER: a pppd slow to let go of the line (a modem that does
+    // not hang up) takes that many seconds more; a large number, one that never does.
+    if (const char* linger = std::getenv("FAKE_PPPD_LINGER")) {
+        timespec left{time_t(std::atoi(linger)), 0};
+        while (nanosleep(&left, &left) != 0 && errno == EINTR) {
+        }
+    }
+    std::fputs("Connection terminated.\n", stderr);
     std::fflush(stderr);
     std::_Exit(5);
 }

@@ -2,10 +2,13 @@
 #include "core/dialup/DialMonitor.h"
 
 #include <QFile>
+#include <QtGlobal>
 
 #include <cerrno>
 #include <csignal>
 #include <chrono>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,6 +38,7 @@ void DialMonitor::Follow(pid_t pid, int output, const QString& chatScript,
     {
         std::lock_guard<std::mutex> lock(pidMutex_);
         pid_ = pid;
+        terminateSent_.reset();
     }
     running_ = true;
     thread_ = std::thread(&DialMonitor::Run, this, pid, output, chatScript, std::move(notifier));
@@ -75,14 +79,42 @@ void DialMonitor::Report(const PppdProgress::Change& change, pid_t pid, const Ra
     lastState_.error = error;
 }
 
+bool DialMonitor::TerminateOverdue()
+{
+    std::lock_guard<std::mutex> lock(pidMutex_);
+    if (pid_ <= 0 || !terminateSent_ ||
+        std::chrono::steady_clock::now() - *terminateSent_ < std::chrono::milliseconds(kTerminateMs))
+        return false;
+    terminateSent_.reset();
+    qWarning("braxlow: pppd (process %d) did not end within %d s of the hang-up and was killed",
+             int(pid_), kTerminateMs / 1000);
+    ::kill(pid_, SIGKILL);
+    return true;
+}
+
 void DialMonitor::Run(pid_t pid, int output, QString chatScript, RasDialFunc1 notifier)
 {
     QByteArray pending;
     char buffer[4096];
+    // Read with a time-out: a pppd that outstays its hang-up is killed, and
+    // one that has ended is not waited for even while a child of its own (a
+    // connect script) still holds the pipe.
+    ::fcntl(output, F_SETFL, ::fcntl(output, F_GETFL) | O_NONBLOCK);
+    bool ended = false;
     for (;;) {
-        const ssize_t n = ::read(output, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
+        pollfd p{output, POLLIN, 0};
+        const int ready = ::poll(&p, 1, 200);
+        if (ready < 0 && errno != EINTR)
+            break;
+        TerminateOverdue();
+        const ssize_t n = ready > 0 ? ::read(output, buffer, sizeof buffer) : -1;
+        if (n < 0 && (errno == EINTR || errno == EAGAIN || ready <= 0)) {
+            if (ended)
+                break; // it has ended, and all it wrote has been read
+            siginfo_t info{};
+            ended = ::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid;
             continue;
+        }
         if (n <= 0)
             break;
         pending.append(buffer, int(n));
@@ -134,7 +166,10 @@ bool DialMonitor::FollowedAlive()
 bool DialMonitor::Signal(int signal)
 {
     std::lock_guard<std::mutex> lock(pidMutex_);
-    return pid_ > 0 && ::kill(pid_, signal) == 0;
+    const bool sent = pid_ > 0 && ::kill(pid_, signal) == 0;
+    if (sent && signal == SIGTERM && !terminateSent_)
+        terminateSent_ = std::chrono::steady_clock::now();
+    return sent;
 }
 
 bool DialMonitor::WaitForExit(int milliseconds)

@@ -271,11 +271,11 @@ void ConnectSequence::EndWithoutQuestion()
     userEnded_ = true;
     StopReconnect();
     // Hung up now, not only when the window goes: a session that ends may
-    // not wait for that.
-    if (depth_ == 0) {
-        connected_ = 0;
-        dialer_.HangUp(DialupController::kEntryName);
-    }
+    // not wait for that. A dial on its way is ended too, so the connect
+    // returns as soon as pppd has gone (a pppd that stays is killed after a
+    // few seconds), not once the dial would have finished.
+    connected_ = 0;
+    dialer_.HangUp(DialupController::kEntryName);
     RequestEnd(kDialogOk);
 }
 

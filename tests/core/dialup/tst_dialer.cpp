@@ -474,6 +474,38 @@ private Q_SLOTS:
         }
     }
 
+    // The program ends with a link whose pppd never lets go: it is waited for
+    // a few seconds, then killed, and that is said.
+    void endingWaitsForAPppdThatIgnoresTheHangUpOnlySoLong()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath(), QStringLiteral("Korvane GPRS MODEM")));
+        settings_->SavePort(7);
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_->path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        qputenv("FAKE_PPPD_LINGER", "1000");
+        auto dial = std::make_unique<StandInDial>(dir_->filePath(QStringLiteral("pbk")), *settings_,
+                                                  QStringLiteral(BRAXLOW_FAKE_PPPD));
+        QVERIFY(dial->Prepare());
+        QCOMPARE(dial->controller.DialAndWait(QStringLiteral("*99#"), QStringLiteral("web"), QStringLiteral("pw")), 1);
+        qunsetenv("FAKE_PPPD_LINGER");
+        const pid_t pppd = pid_t(dial->dialer.Handle());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("did not end within")));
+        std::atomic<bool> ended{false};
+        std::thread guard([&] { // lets an ending that waits for good go on, so the test ends
+            for (int i = 0; i < 400 && !ended; ++i)
+                QThread::msleep(100);
+            if (!ended)
+                ::kill(pppd, SIGKILL);
+        });
+        QElapsedTimer t;
+        t.start();
+        dial.reset();
+        ended = true;
+        guard.join();
+        QVERIFY2(t.elapsed() < DialMonitor::kTerminateMs + 5000, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(::kill(pppd, 0) != 0); // gone and reaped
+    }
+
     void realPppdFailsOnThisKernelThroughTheErrorPath()
     {
         if (!QFileInfo::exists(QStringLiteral("/usr/sbin/pppd")))

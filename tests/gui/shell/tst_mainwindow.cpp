@@ -297,6 +297,30 @@ private Q_SLOTS:
         QVERIFY(window_->Dialer().WaitForExit(5000));
     }
 
+    // Ended from outside while pppd still dials: the dial is ended with it,
+    // and the window goes in seconds, not when the dial would have finished.
+    void quitDuringADialEndsItWithinSeconds()
+    {
+        const QString transcript = dir_.filePath(QStringLiteral("dialing"));
+        QVERIFY(TestSupport::WriteFile(transcript, "timeout set to 30 seconds\nsend (ATD*99#^M)\n"
+                                                   "expect (CONNECT)\nsleep 60\nexit 8\n"));
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(transcript));
+        Open();
+        QElapsedTimer sinceQuit;
+        connect(window_.get(), &CMainDlg::statusTextChanged, this, [&](const QString& text) {
+            if (text == Text(Str::StateConnecting) && !sinceQuit.isValid() && window_->Dialer().Handle() != 0) {
+                sinceQuit.start();
+                window_->OnQuitRequest();
+            }
+        });
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY(sinceQuit.isValid());
+        QVERIFY2(sinceQuit.elapsed() < 10000, qPrintable(QString::number(sinceQuit.elapsed())));
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(window_->result(), int(QDialog::Accepted));
+        QVERIFY(window_->Dialer().WaitForExit(5000));
+    }
+
     // Exit during the dial: the window goes once the dial has ended, and the
     // link with it. Whatever else arrives inside the dial's waits (a second
     // connect, a language switch, a request to quit) leaves the running
