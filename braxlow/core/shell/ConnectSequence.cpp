@@ -9,6 +9,7 @@
 #include "core/settings/StringIds.h"
 #include "core/shell/ShellTexts.h"
 
+#include <QEventLoop>
 #include <QThread>
 
 ShellWindow::~ShellWindow() = default;
@@ -89,6 +90,7 @@ void ConnectSequence::RequestEnd(int result)
             pendingEnd_ = result;
         return;
     }
+    ended_ = true;
     window_.EndDialog(result);
 }
 
@@ -124,6 +126,7 @@ void ConnectSequence::Connect()
                 s.OnConnectionEnded();
             if (s.pendingEnd_ >= 0) {
                 const int result = std::exchange(s.pendingEnd_, -1);
+                s.ended_ = true;
                 s.window_.EndDialog(result);
             }
         }
@@ -245,8 +248,20 @@ void ConnectSequence::CloseRequest()
     } leave{*this};
 
     window_.SetBusy(true);
-    while (hangingUp_)
-        QThread::msleep(10);
+    // A hang-up may take seconds (pppd lets the line go): the window is
+    // painted and answers meanwhile, and whatever ended it then is not undone.
+    if (hangingUp_) {
+        QEventLoop wait;
+        QTimer look;
+        connect(&look, &QTimer::timeout, &wait, [this, &wait] {
+            if (!hangingUp_ || ended_)
+                wait.quit();
+        });
+        look.start(10);
+        wait.exec();
+        if (ended_)
+            return;
+    }
     closing_ = 1;
     StopReconnect();
     if (depth_ == 0 && IsActive()) {

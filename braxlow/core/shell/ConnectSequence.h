@@ -180,6 +180,7 @@ private:
     int pendingEnd_ = -1;      // the window's end, waiting for the connect to return
     bool endedMeanwhile_ = false; // the watcher saw the link go during a connect
     bool inCloseRequest_ = false;
+    bool ended_ = false;       // the window has been told to end
 
     // How the last connect command ended.
     enum class Outcome { Connected, Canceled, PhoneMissing, PhoneNotReady, Refused, DialFailed };

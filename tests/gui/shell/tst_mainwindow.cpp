@@ -297,6 +297,28 @@ private Q_SLOTS:
         QVERIFY(window_->Dialer().WaitForExit(5000));
     }
 
+    // Exit right after a disconnect waits for the hang-up, the window painted
+    // and answering meanwhile.
+    void exitRightAfterDisconnectKeepsTheWindowAnswering()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        qputenv("FAKE_PPPD_LINGER", "2");
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        qunsetenv("FAKE_PPPD_LINGER");
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        bool returned = false, answeredMeanwhile = false;
+        QTimer::singleShot(300, this, [&] { answeredMeanwhile = !returned; });
+        window_->OnCancel();
+        returned = true;
+        QVERIFY(answeredMeanwhile);
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(window_->result(), int(QDialog::Rejected));
+        QCOMPARE(prompter_.Messages().size(), 1); // no second question: the link had gone
+    }
+
     // Ended from outside while pppd still dials: the dial is ended with it,
     // and the window goes in seconds, not when the dial would have finished.
     void quitDuringADialEndsItWithinSeconds()
