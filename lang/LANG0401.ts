@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 جعلها Braxlow قابلة للقراءة من قبلك فقط.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>لا يزال إنهاء الاتصال جاريًا...</translation>
+    </message>
 </context>
 </TS>

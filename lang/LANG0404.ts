@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow 已將它們設為只有您能讀取。</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>仍在結束連線...</translation>
+    </message>
 </context>
 </TS>

@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow hat sie so eingestellt, dass nur Sie sie lesen können.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>Die Verbindung wird noch beendet...</translation>
+    </message>
 </context>
 </TS>

@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow has made them readable by you only.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>The connection is still being ended...</translation>
+    </message>
 </context>
 </TS>

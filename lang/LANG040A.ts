@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow ha hecho que solo usted pueda leerlos.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>La conexión todavía se está terminando...</translation>
+    </message>
 </context>
 </TS>

@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow les a rendus lisibles par vous seul.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>La connexion est encore en cours de fermeture...</translation>
+    </message>
 </context>
 </TS>

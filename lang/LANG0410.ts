@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow li ha resi leggibili solo da lei.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>La connessione è ancora in fase di chiusura...</translation>
+    </message>
 </context>
 </TS>

@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow heeft ze alleen voor u leesbaar gemaakt.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>De verbinding wordt nog beëindigd...</translation>
+    </message>
 </context>
 </TS>

@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 O Braxlow os tornou legíveis somente por você.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>A conexão ainda está sendo encerrada...</translation>
+    </message>
 </context>
 </TS>

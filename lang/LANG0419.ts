@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow сделал их доступными для чтения только вам.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>Соединение всё ещё завершается...</translation>
+    </message>
 </context>
 </TS>

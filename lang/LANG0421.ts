@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow telah membuatnya hanya dapat dibaca oleh Anda.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>Koneksi masih sedang diakhiri...</translation>
+    </message>
 </context>
 </TS>

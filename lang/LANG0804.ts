@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 Braxlow 已将它们设为只有您能读取。</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>仍在结束连接...</translation>
+    </message>
 </context>
 </TS>

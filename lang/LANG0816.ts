@@ -1135,5 +1135,9 @@ Braxlow has made them readable by you only.</source>
 %1
 O Braxlow tornou-os legíveis apenas por si.</translation>
     </message>
+    <message id="3151">
+        <source>The connection is still being ended...</source>
+        <translation>A ligação ainda está a ser terminada...</translation>
+    </message>
 </context>
 </TS>

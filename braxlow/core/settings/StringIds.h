@@ -292,6 +292,7 @@ constexpr int AllowanceNone = 3133;
 constexpr int AllowanceStartDay = 3134;
 constexpr int TipAllowance = 3135;
 constexpr int FilesTightened = 3150;
+constexpr int StatusStillHangingUp = 3151;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -345,7 +346,7 @@ inline constexpr int kAllStringIds[] = {
     PhoneSilent, PortHeldBy, RegistrationUnknown, DialGroupsHint,
     AutoReconnect, MonthWithCap, MonthNoCap, TipMonth, LineDropped, LineDroppedAfter, ReconnectIn, ReconnectCanceled,
     AllowanceTitle, AllowanceNearly, AllowanceUsed, AllowanceLabel, AllowanceNone, AllowanceStartDay, TipAllowance,
-    FilesTightened,
+    FilesTightened, StatusStillHangingUp,
 };
 
 } // namespace Str

@@ -479,13 +479,20 @@ void ConnectSequence::HangUpWorker()
     dialer_.HangUp(DialupController::kEntryName);
     // Done when pppd has gone (it lets the port go then), or after a while.
     quint32 handle = 0;
-    for (int waited = 0; waited < 5000 && dialer_.FindConnection(DialupController::kEntryName, handle);
+    bool up = true;
+    for (int waited = 0; waited < 5000 && (up = dialer_.FindConnection(DialupController::kEntryName, handle));
          waited += 50) {
         if (!Nap(50))
             break;
     }
     connected_ = 0;
     hangingUp_ = 0;
+    // pppd takes longer: the line says so until the watcher sees it gone.
+    if (up && alive_)
+        QMetaObject::invokeMethod(this, [this] {
+            if (depth_ == 0 && !connected_ && IsActive())
+                window_.ShowStatus(Text(Str::StatusStillHangingUp));
+        }, Qt::QueuedConnection);
     if (Nap(500))
         dialer_.ResetLastState();
 }

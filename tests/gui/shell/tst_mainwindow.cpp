@@ -297,6 +297,30 @@ private Q_SLOTS:
         QVERIFY(window_->Dialer().WaitForExit(5000));
     }
 
+    // pppd slow to let the line go: "ended" only once it has gone, and after
+    // the hang-up's seconds the line says that it is still being ended.
+    void slowHangUpIsToldUntilTheLinkIsGone()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        qputenv("FAKE_PPPD_LINGER", "7");
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        qunsetenv("FAKE_PPPD_LINGER");
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        QStringList said;
+        connect(window_.get(), &CMainDlg::statusTextChanged, this, [&](const QString& text) {
+            said << text + (Active() ? QStringLiteral(" (up)") : QString());
+        });
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTest::qWait(6500);
+        QVERIFY(Active());
+        QCOMPARE(window_->StatusText(), Text(Str::StatusStillHangingUp));
+        QTRY_COMPARE_WITH_TIMEOUT(window_->StatusText(), Text(Str::StatusConnectionEnded), 10000);
+        QCOMPARE(said, (QStringList{Text(Str::StatusStillHangingUp) + QStringLiteral(" (up)"),
+                                    Text(Str::StatusConnectionEnded)}));
+    }
+
     // Exit right after a disconnect waits for the hang-up, the window painted
     // and answering meanwhile.
     void exitRightAfterDisconnectKeepsTheWindowAnswering()
