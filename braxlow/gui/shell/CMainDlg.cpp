@@ -366,7 +366,11 @@ QMenu* CMainDlg::BuildMenu(const QList<ShellTexts::MenuItem>& items)
         }
         QAction* action = menu->addAction(Text(item.stringId));
         action->setData(item.command);
-        connect(action, &QAction::triggered, this, [this, command = item.command] { OnCommand(command); });
+        // Run once the menu has finished with the action: a command may open
+        // a modal (About, the disconnect question) in which the menu is built
+        // anew, and the old one must not be in use when it goes.
+        connect(action, &QAction::triggered, this, [this, command = item.command] { OnCommand(command); },
+                Qt::QueuedConnection);
     }
     return menu;
 }

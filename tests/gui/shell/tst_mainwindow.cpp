@@ -297,6 +297,37 @@ private Q_SLOTS:
         QVERIFY(window_->Dialer().WaitForExit(5000));
     }
 
+    // The tray menu's own command opens a modal in which the menu is built
+    // anew: the command runs once the menu is done with it, so the old menu
+    // is not in use when it goes (under ASan, a use after free otherwise).
+    void trayMenuRebuiltDuringItsOwnCommand()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        window_->OnTrayNotify(QSystemTrayIcon::Context);
+        QPointer<QAction> about;
+        for (QAction* action : window_->TrayMenu()->actions())
+            if (action->data().toInt() == ShellCommand::About)
+                about = action;
+        QVERIFY(about);
+        bool triggerReturned = false, ranAfterTheMenu = false, rebuilt = false;
+        WhenModal<QDialog>(this, [&](QDialog* dialog) {
+            ranAfterTheMenu = triggerReturned;
+            window_->OnTrayNotify(QSystemTrayIcon::Context); // the old menu goes
+            rebuilt = about.isNull();
+            dialog->reject();
+        });
+        about->trigger();
+        triggerReturned = true;
+        QTRY_VERIFY_WITH_TIMEOUT(rebuilt, 5000);
+        QVERIFY(ranAfterTheMenu);
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);
+    }
+
     // pppd slow to let the line go: "ended" only once it has gone, and after
     // the hang-up's seconds the line says that it is still being ended.
     void slowHangUpIsToldUntilTheLinkIsGone()
@@ -502,7 +533,7 @@ private Q_SLOTS:
             answered->start(20);
         });
         balance->trigger();
-        QCOMPARE(shown, QString::fromUtf8("Guthaben: 12,34 EUR, gültig bis 31.12."));
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QString::fromUtf8("Guthaben: 12,34 EUR, gültig bis 31.12."), 10000);
     }
 
     // While online the window and the tip count; the drop is told and, with
