@@ -1139,5 +1139,9 @@ Braxlow has made them readable by you only.</source>
         <source>The connection is still being ended...</source>
         <translation>لا يزال إنهاء الاتصال جاريًا...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>لا يمكن حفظ البيانات المستخدمة هذا الشهر في %1. يواصل Braxlow العد، لكن ما يعدّه قد يضيع عند إغلاقه.</translation>
+    </message>
 </context>
 </TS>

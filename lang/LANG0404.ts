@@ -1139,5 +1139,9 @@ Braxlow 已將它們設為只有您能讀取。</translation>
         <source>The connection is still being ended...</source>
         <translation>仍在結束連線...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>無法將本月使用的數據量儲存到 %1。Braxlow 會繼續計數，但結束時計數可能會遺失。</translation>
+    </message>
 </context>
 </TS>

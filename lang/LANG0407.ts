@@ -1139,5 +1139,9 @@ Braxlow hat sie so eingestellt, dass nur Sie sie lesen können.</translation>
         <source>The connection is still being ended...</source>
         <translation>Die Verbindung wird noch beendet...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Die in diesem Monat genutzte Datenmenge kann nicht in %1 gespeichert werden. Braxlow zählt weiter, aber das Gezählte kann beim Beenden verloren gehen.</translation>
+    </message>
 </context>
 </TS>

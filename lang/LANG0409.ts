@@ -1139,5 +1139,9 @@ Braxlow has made them readable by you only.</translation>
         <source>The connection is still being ended...</source>
         <translation>The connection is still being ended...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</translation>
+    </message>
 </context>
 </TS>

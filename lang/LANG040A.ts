@@ -1139,5 +1139,9 @@ Braxlow ha hecho que solo usted pueda leerlos.</translation>
         <source>The connection is still being ended...</source>
         <translation>La conexión todavía se está terminando...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>No se pueden guardar en %1 los datos usados este mes. Braxlow sigue contando, pero lo contado puede perderse al cerrarse.</translation>
+    </message>
 </context>
 </TS>

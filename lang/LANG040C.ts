@@ -1139,5 +1139,9 @@ Braxlow les a rendus lisibles par vous seul.</translation>
         <source>The connection is still being ended...</source>
         <translation>La connexion est encore en cours de fermeture...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Les données utilisées ce mois-ci ne peuvent pas être enregistrées dans %1. Braxlow continue de compter, mais le décompte peut être perdu à sa fermeture.</translation>
+    </message>
 </context>
 </TS>

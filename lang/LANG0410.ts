@@ -1139,5 +1139,9 @@ Braxlow li ha resi leggibili solo da lei.</translation>
         <source>The connection is still being ended...</source>
         <translation>La connessione è ancora in fase di chiusura...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>I dati usati questo mese non possono essere salvati in %1. Braxlow continua a contare, ma il conteggio può andare perso alla chiusura.</translation>
+    </message>
 </context>
 </TS>

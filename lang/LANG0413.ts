@@ -1139,5 +1139,9 @@ Braxlow heeft ze alleen voor u leesbaar gemaakt.</translation>
         <source>The connection is still being ended...</source>
         <translation>De verbinding wordt nog beëindigd...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>De deze maand gebruikte data kunnen niet in %1 worden opgeslagen. Braxlow blijft tellen, maar de telling kan verloren gaan wanneer het stopt.</translation>
+    </message>
 </context>
 </TS>

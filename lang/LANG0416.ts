@@ -1139,5 +1139,9 @@ O Braxlow os tornou legíveis somente por você.</translation>
         <source>The connection is still being ended...</source>
         <translation>A conexão ainda está sendo encerrada...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Os dados usados neste mês não podem ser salvos em %1. O Braxlow continua contando, mas a contagem pode se perder quando ele for fechado.</translation>
+    </message>
 </context>
 </TS>

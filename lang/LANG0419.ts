@@ -1139,5 +1139,9 @@ Braxlow сделал их доступными для чтения только 
         <source>The connection is still being ended...</source>
         <translation>Соединение всё ещё завершается...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Объём данных за этот месяц не удаётся сохранить в %1. Braxlow продолжает считать, но подсчёт может потеряться при его закрытии.</translation>
+    </message>
 </context>
 </TS>

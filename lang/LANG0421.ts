@@ -1139,5 +1139,9 @@ Braxlow telah membuatnya hanya dapat dibaca oleh Anda.</translation>
         <source>The connection is still being ended...</source>
         <translation>Koneksi masih sedang diakhiri...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Data yang dipakai bulan ini tidak dapat disimpan di %1. Braxlow terus menghitung, tetapi hitungannya bisa hilang saat ditutup.</translation>
+    </message>
 </context>
 </TS>

@@ -1139,5 +1139,9 @@ Braxlow 已将它们设为只有您能读取。</translation>
         <source>The connection is still being ended...</source>
         <translation>仍在结束连接...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>无法将本月使用的数据量保存到 %1。Braxlow 会继续计数，但结束时计数可能会丢失。</translation>
+    </message>
 </context>
 </TS>

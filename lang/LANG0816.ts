@@ -1139,5 +1139,9 @@ O Braxlow tornou-os legíveis apenas por si.</translation>
         <source>The connection is still being ended...</source>
         <translation>A ligação ainda está a ser terminada...</translation>
     </message>
+    <message id="3152">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Os dados usados este mês não podem ser guardados em %1. O Braxlow continua a contar, mas a contagem pode perder-se quando terminar.</translation>
+    </message>
 </context>
 </TS>

@@ -293,6 +293,7 @@ constexpr int AllowanceStartDay = 3134;
 constexpr int TipAllowance = 3135;
 constexpr int FilesTightened = 3150;
 constexpr int StatusStillHangingUp = 3151;
+constexpr int UsageNotSaved = 3152;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -346,7 +347,7 @@ inline constexpr int kAllStringIds[] = {
     PhoneSilent, PortHeldBy, RegistrationUnknown, DialGroupsHint,
     AutoReconnect, MonthWithCap, MonthNoCap, TipMonth, LineDropped, LineDroppedAfter, ReconnectIn, ReconnectCanceled,
     AllowanceTitle, AllowanceNearly, AllowanceUsed, AllowanceLabel, AllowanceNone, AllowanceStartDay, TipAllowance,
-    FilesTightened, StatusStillHangingUp,
+    FilesTightened, StatusStillHangingUp, UsageNotSaved,
 };
 
 } // namespace Str

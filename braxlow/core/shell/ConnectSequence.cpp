@@ -6,6 +6,7 @@
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/SettingsStore.h"
 #include "core/settings/StringIds.h"
 #include "core/shell/ShellTexts.h"
 
@@ -49,7 +50,14 @@ ConnectSequence::ConnectSequence(AppSettings& settings, Prompter& prompter, CRas
     : QObject(parent), settings_(settings), prompter_(prompter), dialer_(dialer), window_(window),
       quiet_(prompter), session_(settings, link, irda, dialer, quiet_),
       dialup_(settings, dialer, irda, quiet_, platformKind),
-      conflict_(settings, quiet_, conflictSources), meter_(settings.Store())
+      conflict_(settings, quiet_, conflictSources),
+      meter_(settings.Store(), [this] {
+          // From the meter's thread, once: the window tells it.
+          QMetaObject::invokeMethod(this, [this] {
+              window_.Notify(QStringLiteral("Braxlow"),
+                             Text(Str::UsageNotSaved).arg(settings_.Store().FilePath()));
+          }, Qt::QueuedConnection);
+      })
 {
     countdown_.setInterval(1000);
     connect(&countdown_, &QTimer::timeout, this, &ConnectSequence::OnCountdown);

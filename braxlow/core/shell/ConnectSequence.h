@@ -133,6 +133,8 @@ public:
     bool HangingUp() const { return hangingUp_ != 0; }
     // The user took over (the entry list, the balance): no dial-again.
     void CancelReconnect() { StopReconnect(); }
+    // The month counted is on disk before the entries may change.
+    void SettleUsage() { meter_.Settle(); }
     // Waiting to dial again after a drop; the seconds left.
     bool ReconnectPending() const { return countdown_.isActive(); }
     int ReconnectSecondsLeft() const { return secondsLeft_; }

@@ -256,6 +256,7 @@ void CMainDlg::OnEntrySetup()
     if (sequence_->Running() || sequence_->IsActive())
         return;
     sequence_->CancelReconnect();
+    sequence_->SettleUsage();
     CEntryListDlg list(CEntryListDlg::Services{services_.app, *dialer_, services_.help, QString(), QString()},
                        this);
     list.exec();

@@ -578,8 +578,8 @@ private Q_SLOTS:
         QVERIFY(Counters(1000, 500));
         QTRY_VERIFY_WITH_TIMEOUT(window_->DetailText().contains(QString::fromUtf8("\u2193 1000 B   \u2191 500 B")), 5000);
         QCOMPARE(window_->Sequence().Usage().MonthTotal(), quint64(901500));
-        QCOMPARE(app_->Settings().Store().ReadString(AllowanceStore::KeyOf(5), QStringLiteral("Received")),
-                 QStringLiteral("601000"));
+        QTRY_COMPARE_WITH_TIMEOUT(app_->Settings().Store().ReadString(AllowanceStore::KeyOf(5), QStringLiteral("Received")),
+                                  std::optional<QString>(QStringLiteral("601000")), 5000);
         QVERIFY(prompter_.Messages().isEmpty());
 
         prompter_.QueueAnswer(Prompter::Answer::Yes);
