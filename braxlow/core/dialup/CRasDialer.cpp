@@ -200,7 +200,7 @@ int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& 
     Ras::ConnStatus initial;
     initial.deviceType = entry.deviceType;
     initial.deviceName = entry.deviceName;
-    monitor_.Follow(started.pid, started.output, *chatScript, initial, std::move(notifier));
+    monitor_.Follow(started.pid, started.output, started.chatOutput, *chatScript, initial, std::move(notifier));
     return Ras::kSuccess;
 }
 

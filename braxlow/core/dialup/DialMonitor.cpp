@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 void DialMonitor::Join()
 {
@@ -27,7 +28,7 @@ void DialMonitor::Reset()
     lastState_ = Ras::ConnStatus{};
 }
 
-void DialMonitor::Follow(pid_t pid, int output, const QString& chatScript,
+void DialMonitor::Follow(pid_t pid, int output, int chatOutput, const QString& chatScript,
                          const Ras::ConnStatus& initial, RasDialFunc1 notifier)
 {
     Join();
@@ -41,7 +42,7 @@ void DialMonitor::Follow(pid_t pid, int output, const QString& chatScript,
         terminateSent_.reset();
     }
     running_ = true;
-    thread_ = std::thread(&DialMonitor::Run, this, pid, output, chatScript, std::move(notifier));
+    thread_ = std::thread(&DialMonitor::Run, this, pid, output, chatOutput, chatScript, std::move(notifier));
 }
 
 void DialMonitor::Fail(int error, int extended, RasDialFunc1 notifier)
@@ -92,47 +93,72 @@ bool DialMonitor::TerminateOverdue()
     return true;
 }
 
-void DialMonitor::Run(pid_t pid, int output, QString chatScript, RasDialFunc1 notifier)
+void DialMonitor::Run(pid_t pid, int output, int chatOutput, QString chatScript, RasDialFunc1 notifier)
 {
-    QByteArray pending;
-    char buffer[4096];
-    // Read with a time-out: a pppd that outstays its hang-up is killed, and
-    // one that has ended is not waited for even while a child of its own (a
-    // connect script) still holds the pipe.
-    ::fcntl(output, F_SETFL, ::fcntl(output, F_GETFL) | O_NONBLOCK);
-    bool ended = false;
-    for (;;) {
-        pollfd p{output, POLLIN, 0};
-        const int ready = ::poll(&p, 1, 200);
-        if (ready < 0 && errno != EINTR)
-            break;
-        TerminateOverdue();
-        const ssize_t n = ready > 0 ? ::read(output, buffer, sizeof buffer) : -1;
-        if (n < 0 && (errno == EINTR || errno == EAGAIN || ready <= 0)) {
-            if (ended)
-                break; // it has ended, and all it wrote has been read
-            siginfo_t info{};
-            ended = ::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid;
-            continue;
-        }
-        if (n <= 0)
-            break;
-        pending.append(buffer, int(n));
+    struct Stream
+    {
+        int fd;
+        bool chat;
+        QByteArray pending;
+    };
+    // chat's first: what it wrote came before pppd's next line about it.
+    std::vector<Stream> streams;
+    if (chatOutput >= 0)
+        streams.push_back({chatOutput, true, {}});
+    streams.push_back({output, false, {}});
+    for (const Stream& stream : streams)
+        ::fcntl(stream.fd, F_SETFL, ::fcntl(stream.fd, F_GETFL) | O_NONBLOCK);
+    auto take = [&](Stream& stream) {
         qsizetype newline;
-        while ((newline = pending.indexOf('\n')) >= 0) {
-            const QString line = QString::fromLocal8Bit(pending.left(newline));
-            pending.remove(0, newline + 1);
+        while ((newline = stream.pending.indexOf('\n')) >= 0) {
+            const QString line = QString::fromLocal8Bit(stream.pending.left(newline));
+            stream.pending.remove(0, newline + 1);
             PppdProgress::Change change;
             {
                 std::lock_guard<std::mutex> lock(mutex_);
                 if (transcript_.size() < 65536)
-                    transcript_ += line + QLatin1Char('\n');
-                change = progress_.Line(line);
+                    transcript_ += (stream.chat ? QStringLiteral("chat: ") : QString()) + line + QLatin1Char('\n');
+                change = stream.chat ? progress_.ChatLine(line) : progress_.Line(line);
             }
             Report(change, pid, notifier);
         }
+    };
+    // Read with a time-out: a pppd that outstays its hang-up is killed, and
+    // one that has ended is not waited for even while a child of its own (a
+    // connect script) still holds a pipe.
+    char buffer[4096];
+    bool ended = false;
+    while (!streams.empty()) {
+        std::vector<pollfd> fds;
+        for (const Stream& stream : streams)
+            fds.push_back({stream.fd, POLLIN, 0});
+        if (::poll(fds.data(), nfds_t(fds.size()), 200) < 0 && errno != EINTR)
+            break;
+        TerminateOverdue();
+        bool read = false;
+        for (auto it = streams.begin(); it != streams.end();) {
+            ssize_t n = 0;
+            while ((n = ::read(it->fd, buffer, sizeof buffer)) > 0) {
+                it->pending.append(buffer, int(n));
+                read = true;
+                take(*it);
+            }
+            if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+                ::close(it->fd);
+                it = streams.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (read)
+            continue;
+        if (ended)
+            break; // it has ended, and all it wrote has been read
+        siginfo_t info{};
+        ended = ::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid;
     }
-    ::close(output);
+    for (const Stream& stream : streams)
+        ::close(stream.fd);
     // Wait for the end without reaping, then reap where Signal cannot race it.
     siginfo_t info{};
     while (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {

@@ -31,9 +31,10 @@ public:
     DialMonitor(const DialMonitor&) = delete;
     DialMonitor& operator=(const DialMonitor&) = delete;
 
-    // Starts following a pppd that writes its log to `output`.
-    void Follow(pid_t pid, int output, const QString& chatScript, const Ras::ConnStatus& initial,
-                RasDialFunc1 notifier);
+    // Starts following a pppd that writes its log to `output`, and whose
+    // connect script writes to `chatOutput` (-1: none).
+    void Follow(pid_t pid, int output, int chatOutput, const QString& chatScript,
+                const Ras::ConnStatus& initial, RasDialFunc1 notifier);
     // A dial that failed before pppd ran: reported on the monitor's thread, as
     // the service never reports from inside the dial call.
     void Fail(int error, int extended, RasDialFunc1 notifier);
@@ -55,7 +56,7 @@ public:
     QString Transcript() const;
 
 private:
-    void Run(pid_t pid, int output, QString chatScript, RasDialFunc1 notifier);
+    void Run(pid_t pid, int output, int chatOutput, QString chatScript, RasDialFunc1 notifier);
     void Report(const PppdProgress::Change& change, pid_t pid, const RasDialFunc1& notifier);
     void Join();
 

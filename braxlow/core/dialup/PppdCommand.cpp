@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dialup/PppdCommand.h"
 
+#include "core/dialup/PppdLauncher.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -67,7 +69,11 @@ QStringList PppdCommand::Arguments(const Ras::Entry& entry, const QString& devic
          << QStringLiteral("hide-password");
     if (privileged)
         args << QStringLiteral("noauth") << QStringLiteral("linkname") << QLatin1String(kLinkName);
-    args << QStringLiteral("connect") << chatProgram + QStringLiteral(" -v -s -S -f ") + ShellQuote(chatScript);
+    // chat's report goes to a descriptor of its own (PppdLauncher), apart
+    // from pppd's log: it echoes whatever the phone sends.
+    args << QStringLiteral("connect")
+         << chatProgram + QStringLiteral(" -v -s -S -f ") + ShellQuote(chatScript) + QStringLiteral(" 2>&") +
+                QString::number(PppdLauncher::kChatDescriptor);
     // A pseudo-terminal has no modem lines to wait on.
     args << (IsPseudoTerminal(device) ? QStringLiteral("local") : QStringLiteral("modem"));
     args << QStringLiteral("crtscts");

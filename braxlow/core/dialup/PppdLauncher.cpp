@@ -48,10 +48,11 @@ PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringL
                                           const std::optional<QByteArray>& secret)
 {
     Started result;
-    int out[2] = {-1, -1}, pass[2] = {-1, -1};
-    if (::pipe2(out, O_CLOEXEC) != 0 || (secret && ::pipe2(pass, O_CLOEXEC) != 0)) {
+    int out[2] = {-1, -1}, chat[2] = {-1, -1}, pass[2] = {-1, -1};
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(chat, O_CLOEXEC) != 0 ||
+        (secret && ::pipe2(pass, O_CLOEXEC) != 0)) {
         result.error = errno;
-        CloseAll({out[0], out[1], pass[0], pass[1]});
+        CloseAll({out[0], out[1], chat[0], chat[1], pass[0], pass[1]});
         return result;
     }
     if (secret) {
@@ -63,7 +64,7 @@ PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringL
         ::close(pass[1]);
         if (writeError != 0) {
             result.error = writeError == EAGAIN ? EMSGSIZE : writeError;
-            CloseAll({out[0], out[1], pass[0]});
+            CloseAll({out[0], out[1], chat[0], chat[1], pass[0]});
             return result;
         }
     }
@@ -75,6 +76,7 @@ PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringL
     posix_spawn_file_actions_adddup2(&actions, out[1], 2);
     if (secret)
         posix_spawn_file_actions_adddup2(&actions, pass[0], 3);
+    posix_spawn_file_actions_adddup2(&actions, chat[1], kChatDescriptor);
     std::vector<QByteArray> storage{QFile::encodeName(program)};
     for (const QString& a : arguments)
         storage.push_back(a.toLocal8Bit());
@@ -85,13 +87,14 @@ PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringL
     pid_t pid = 0;
     const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    CloseAll({out[1], pass[0]});
+    CloseAll({out[1], chat[1], pass[0]});
     if (spawned != 0) {
-        ::close(out[0]);
+        CloseAll({out[0], chat[0]});
         result.error = spawned;
         return result;
     }
     result.pid = pid;
     result.output = out[0];
+    result.chatOutput = chat[0];
     return result;
 }

@@ -40,9 +40,9 @@ struct Transcript
         for (const QString& line : lines) {
             if (line.startsWith(QLatin1String("sleep ")) || line.startsWith(QLatin1Char('#')))
                 continue;
-            PppdProgress::Change c = line.startsWith(QLatin1String("exit "))
-                                         ? progress.Exited(line.mid(5).toInt(), false)
-                                         : progress.Line(line);
+            PppdProgress::Change c = line.startsWith(QLatin1String("exit "))    ? progress.Exited(line.mid(5).toInt(), false)
+                                     : line.startsWith(QLatin1String("chat: ")) ? progress.ChatLine(line.mid(6))
+                                                                                 : progress.Line(line);
             if (c.stateChanged)
                 states << progress.State();
             if (c.errorRaised)
@@ -85,6 +85,7 @@ struct StandInDial
     {
         DialerPaths p;
         p.pppd = pppd;
+        p.chat = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/fakepppd/chat");
         p.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
         return p;
     }
@@ -234,9 +235,10 @@ private Q_SLOTS:
         QCOMPARE(noKernel.ExtendedError(), 4);
 
         PppdProgress timedOut;
-        timedOut.Line(QStringLiteral("alarm"));
-        timedOut.Line(QStringLiteral("Failed"));
+        timedOut.ChatLine(QStringLiteral("alarm"));
+        timedOut.ChatLine(QStringLiteral("Failed"));
         timedOut.Line(QStringLiteral("Connect script failed"));
+        QCOMPARE(timedOut.State(), int(Ras::OpenPort)); // a line of chat's says nothing of the link
         QCOMPARE(timedOut.Error(), Ras::kNoAnswer);
         QCOMPARE(timedOut.ExtendedError(), 3);
     }
@@ -289,7 +291,7 @@ private Q_SLOTS:
         QCOMPARE(root.at(root.indexOf(QStringLiteral("linkname")) + 1), QStringLiteral("Braxlow"));
         QCOMPARE(root.at(root.indexOf(QStringLiteral("user")) + 1), QStringLiteral("web"));
         QCOMPARE(root.at(root.indexOf(QStringLiteral("passwordfd")) + 1), QStringLiteral("3"));
-        QVERIFY(root.at(root.indexOf(QStringLiteral("connect")) + 1).endsWith(QLatin1String("-f '/run/x y'")));
+        QVERIFY(root.at(root.indexOf(QStringLiteral("connect")) + 1).endsWith(QLatin1String("-f '/run/x y' 2>&4")));
 
         e.options = Ras::kSpecificNameServers | Ras::kSpecificIpAddr | Ras::kRemoteDefaultGateway;
         e.ipaddr = Ras::IpAddr::Parse(QStringLiteral("10.1.1.1"));
@@ -412,6 +414,7 @@ private Q_SLOTS:
         QTest::newRow("wrong password") << "ppp-auth-failure.log" << 0 << int(Ras::kAuthenticationFailure);
         QTest::newRow("carrier lost") << "ppp-lost-carrier.log" << 0 << int(Ras::kPortDisconnected);
         QTest::newRow("no carrier") << "ppp-no-carrier.log" << 0 << int(Ras::kNoCarrier);
+        QTest::newRow("phone echoes pppd's words") << "ppp-phone-echoes.log" << 0 << int(Ras::kNoAnswer);
     }
 
     void transcriptDialsThroughTheWholePath()

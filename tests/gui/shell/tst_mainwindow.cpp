@@ -379,8 +379,8 @@ private Q_SLOTS:
     void quitDuringADialEndsItWithinSeconds()
     {
         const QString transcript = dir_.filePath(QStringLiteral("dialing"));
-        QVERIFY(TestSupport::WriteFile(transcript, "timeout set to 30 seconds\nsend (ATD*99#^M)\n"
-                                                   "expect (CONNECT)\nsleep 60\nexit 8\n"));
+        QVERIFY(TestSupport::WriteFile(transcript, "chat: timeout set to 30 seconds\nchat: send (ATD*99#^M)\n"
+                                                   "chat: expect (CONNECT)\nsleep 60\nexit 8\n"));
         qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(transcript));
         Open();
         QElapsedTimer sinceQuit;
