@@ -8,6 +8,7 @@
 #include "core/dialup/DialupController.h"
 #include "core/dialup/DialupErrors.h"
 #include "core/dialup/PppLinks.h"
+#include "core/dialup/PppdCommand.h"
 #include "core/phone/AtSession.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
@@ -155,6 +156,8 @@ private Q_SLOTS:
             QSKIP("runs only inside the test guest (tests/ppp-guest/run-guest)");
         QCOMPARE(Run(QStringLiteral("modprobe ppp_async && modprobe dummy && echo ok")).trimmed(), QStringLiteral("ok"));
         // The system as an administrator sets it up: peers file and DNS hooks.
+        // The guest's /usr is the host's, read-only: the connect command goes to /run.
+        qputenv("BRAXLOW_CONNECT_DIR", "/run/braxlow");
         const QString installed = Run(QStringLiteral("bash '" BRAXLOW_SOURCE_DIR "/scripts/install-ppp-access' && echo ok"));
         QVERIFY2(installed.trimmed().endsWith(QLatin1String("ok")), qPrintable(installed));
         // A laptop on Wi-Fi: a default route exists before the dial.
@@ -350,19 +353,7 @@ private Q_SLOTS:
     void ordinaryUserDials()
     {
         QVERIFY(StartPhone({"--network-auth", "chap", "--network-user", "web", "--network-password", "secret"}));
-        QCOMPARE(Run(QStringLiteral("useradd -M -G dip,dialout braxuser && echo ok")).trimmed(), QStringLiteral("ok"));
-        // What a desktop login gives its user: the own home, the phone's port.
-        Run(QStringLiteral("chown -R braxuser '%1' '%2' && chmod 0666 '%3'")
-                .arg(qEnvironmentVariable("HOME"), fixture_->dir.path(), QFileInfo(phone_->Path()).canonicalFilePath()));
-        const QStringList ids = Run(QStringLiteral("id -u braxuser; id -g braxuser; getent group dip dialout | cut -d: -f3"))
-                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(ids.size(), 4);
-        const gid_t groups[] = {gid_t(ids.at(2).toUInt()), gid_t(ids.at(3).toUInt())};
-        QCOMPARE(::setgroups(2, groups), 0);
-        // The saved ids stay root's, for the clean-up to stop the phone; what
-        // Braxlow and pppd go by are the real and effective ones.
-        QCOMPARE(::setresgid(gid_t(ids.at(1).toUInt()), gid_t(ids.at(1).toUInt()), 0), 0);
-        QCOMPARE(::setresuid(uid_t(ids.at(0).toUInt()), uid_t(ids.at(0).toUInt()), 0), 0);
+        QVERIFY(BecomeOrdinaryUser());
 
         QCOMPARE(Dial(QStringLiteral("web"), QStringLiteral("secret")), 1);
         const QString routes = Run(QStringLiteral("ip route show default"));
@@ -639,6 +630,80 @@ private Q_SLOTS:
         qunsetenv("DISPLAY");
     }
 
+    // An ordinary member of dip may run pppd, but gets its privileged options
+    // only on the device the administrator granted Braxlow, and the root DNS
+    // hook acts only for Braxlow's own link: a line of the user's own (a
+    // "phone" the user plays, a peer that need not log in) takes neither the
+    // default route nor the resolver. Braxlow's own dial still works for that
+    // user.
+    void ordinaryUserGetsPppdsPrivilegesOnlyForBraxlowsDevice()
+    {
+        QVERIFY(StartPhone({"--network-auth", "chap", "--network-user", "web", "--network-password", "secret"}));
+        QVERIFY(BecomeOrdinaryUser());
+        const QString peer = PppdCommand::PeerFor(QFileInfo(phone_->Path()).canonicalFilePath());
+        // The user's own line, a pty pair; its far end a pppd that plays a
+        // network without asking for a login (root's, as on a second machine).
+        QVERIFY(AsRoot());
+        QProcess pair;
+        pair.start(QStringLiteral("socat"), {QStringLiteral("PTY,raw,echo=0,link=/tmp/own-a,mode=666"),
+                                             QStringLiteral("PTY,raw,echo=0,link=/tmp/own-b")});
+        QVERIFY(pair.waitForStarted() && Eventually([] { return QFileInfo::exists(QStringLiteral("/tmp/own-b")); }));
+        auto farEnd = [](QProcess& far) {
+            far.start(QStringLiteral("/usr/sbin/pppd"),
+                      QStringLiteral("/tmp/own-b 115200 nodetach noauth local 10.99.0.1:10.99.0.2 lcp-max-configure 30")
+                          .split(QLatin1Char(' ')));
+            return far.waitForStarted();
+        };
+        QProcess first;
+        QVERIFY(farEnd(first));
+        QVERIFY(AsUser());
+        const QString attack = QStringLiteral("timeout 25 /usr/sbin/pppd %1 115200 nodetach local noipdefault defaultroute "
+                                              "lcp-max-configure 20 ipparam braxlow-dns=6.6.6.6 2>&1; echo \"exit $?\"");
+        const QString routes = Run(QStringLiteral("ip route show default"));
+
+        // The device's peer file names its device: it is not lent to another.
+        const QString borrowed = Run(attack.arg(QStringLiteral("call %1 /tmp/own-a").arg(peer)));
+        qInfo().noquote() << "pppd call" << peer << "/tmp/own-a:\n" << borrowed;
+        QVERIFY2(!borrowed.contains(QLatin1String("exit 0")) && !borrowed.contains(QLatin1String("remote IP address")),
+                 qPrintable(borrowed));
+        // The old name grants nothing: where a default route exists, the peer
+        // that does not log in is refused, and the route stays.
+        const QString generic = Run(attack.arg(QStringLiteral("call braxlow /tmp/own-a")));
+        qInfo().noquote() << "pppd call braxlow /tmp/own-a:\n" << generic;
+        QVERIFY2(!generic.contains(QLatin1String("remote IP address")), qPrintable(generic));
+        QCOMPARE(Run(QStringLiteral("ip route show default")), routes);
+
+        // The DNS hook, as pppd runs it (as root, with the link's name in
+        // LINKNAME when it has one): a link not named Braxlow, whatever its
+        // ipparam, leaves the resolver alone; Braxlow's takes dotted addresses
+        // only.
+        QVERIFY(AsRoot());
+        first.kill();
+        first.waitForFinished();
+        pair.kill();
+        pair.waitForFinished();
+        const QString resolver = ResolvConf();
+        const QString hook = QStringLiteral("/etc/ppp/ip-%1.d/braxlow-dns ppp9 /tmp/own-a 115200 10.99.0.2 10.99.0.1 '%2'");
+        Run(hook.arg(QStringLiteral("up"), QStringLiteral("braxlow-dns=6.6.6.6")));
+        QCOMPARE(ResolvConf(), resolver);
+        Run(QStringLiteral("LINKNAME=Braxlow ") +
+            hook.arg(QStringLiteral("up"), QStringLiteral("braxlow-dns=300.1.1.1,6.6.6.6x,7.7.7.7,1.2.3.4;reboot")));
+        const QString ours = ResolvConf();
+        QVERIFY2(ours.startsWith(QLatin1String("nameserver 7.7.7.7\n")) && ours.count(QLatin1String("nameserver 7.7.7.7")) == 1 &&
+                     !ours.contains(QLatin1String("300.1.1.1")) && !ours.contains(QLatin1String("6.6.6.6")) &&
+                     !ours.contains(QLatin1String("1.2.3.4")),
+                 qPrintable(ours));
+        Run(QStringLiteral("LINKNAME=Braxlow ") + hook.arg(QStringLiteral("down"), QStringLiteral("braxlow-dns=7.7.7.7")));
+        QCOMPARE(ResolvConf(), resolver);
+        QVERIFY(AsUser());
+
+        // Braxlow's own dial, on the device granted to it, for the same user.
+        QCOMPARE(Dial(QStringLiteral("web"), QStringLiteral("secret")), 1);
+        QVERIFY(Run(QStringLiteral("ip route show default")).startsWith(QLatin1String("default dev ppp0")));
+        QVERIFY(dialer_->HangUp(kName));
+        QVERIFY(dialer_->WaitForExit(5000));
+    }
+
     // The wall clock steps (a time server, the user) while the AT session
     // waits for a silent phone: the wait lasts its seconds all the same, not
     // cut short by a step forward nor stalled by a step back.
@@ -763,6 +828,36 @@ private:
 
     QString Text(int id) const { return LoadLanguageString(settings_->LanguageModule(), id); }
 
+    // As a desktop login makes an ordinary user, member of dip and dialout,
+    // with the phone's port granted to Braxlow by the administrator's setup.
+    bool BecomeOrdinaryUser()
+    {
+        const QString device = QFileInfo(phone_->Path()).canonicalFilePath();
+        const QString setup = Run(QStringLiteral("bash '" BRAXLOW_SOURCE_DIR "/scripts/install-ppp-access' --device '%1' && "
+                                                 "useradd -M -G dip,dialout braxuser && echo ok").arg(device));
+        if (!setup.trimmed().endsWith(QLatin1String("ok"))) {
+            qWarning().noquote() << setup;
+            return false;
+        }
+        // What a desktop login gives its user: the own home, the phone's port.
+        Run(QStringLiteral("chown -R braxuser '%1' '%2' && chmod 0666 '%3'")
+                .arg(qEnvironmentVariable("HOME"), fixture_->dir.path(), device));
+        const QStringList ids = Run(QStringLiteral("id -u braxuser; id -g braxuser; getent group dip dialout | cut -d: -f3"))
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (ids.size() != 4)
+            return false;
+        user_ = {uid_t(ids.at(0).toUInt()), gid_t(ids.at(1).toUInt()), {gid_t(ids.at(2).toUInt()), gid_t(ids.at(3).toUInt())}};
+        return AsUser();
+    }
+    // The saved ids stay root's, for the clean-up (and a test's own root
+    // steps); what Braxlow and pppd go by are the real and effective ones.
+    bool AsUser()
+    {
+        return ::setgroups(user_.groups.size(), user_.groups.data()) == 0 &&
+               ::setresgid(user_.gid, user_.gid, 0) == 0 && ::setresuid(user_.uid, user_.uid, 0) == 0;
+    }
+    bool AsRoot() { return ::setresuid(0, 0, 0) == 0 && ::setresgid(0, 0, 0) == 0 && ::setgroups(0, nullptr) == 0; }
+
     bool StartPhone(const QStringList& network)
     {
         phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--network")} + network);
@@ -812,6 +907,12 @@ private:
     std::unique_ptr<DialupController> controller_;
     std::unique_ptr<AtSession> session_;
     std::unique_ptr<VirtualPhone> phone_;
+    struct
+    {
+        uid_t uid = 0;
+        gid_t gid = 0;
+        std::vector<gid_t> groups;
+    } user_;
     QStringList statuses_;
     QString originalResolvConf_;
 };

@@ -141,7 +141,7 @@ DialerPaths StandInPppd(const QString& folder)
     DialerPaths paths;
     paths.pppd = QStringLiteral(BRAXLOW_FAKE_PPPD);
     paths.chat = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/fakepppd/chat");
-    paths.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
+    paths.peersDir = QString(); // every device as if granted, for ordinary users
     paths.runDirs = {folder + QStringLiteral("/run")};
     paths.runtimeDir = folder;
     paths.netClass = folder + QStringLiteral("/net");

@@ -7,9 +7,10 @@ QString DialupErrorText(int code)
 {
     switch (code) {
     case Ras::kNoPermission:
-        return QStringLiteral("You are not allowed to start the dial-up service (pppd). "
-                              "Ask your administrator to run Braxlow's install-ppp-access script "
-                              "and to add you to the groups dip and dialout.");
+        return QStringLiteral("You are not allowed to start the dial-up service (pppd) on this "
+                              "phone's port. Ask your administrator to run Braxlow's "
+                              "install-ppp-access script (with --device and the port for a phone "
+                              "on an unusual one) and to add you to the groups dip and dialout.");
     case Ras::kInvalidParameter:
         return QStringLiteral("The dial string, user name or password cannot be used: it contains "
                               "characters that cannot be dialed, or it is too long.");
@@ -48,10 +49,10 @@ QString DialupErrorText(int code)
                               "when it could not open the phone's port or lock it.");
     case Ras::kPppOptionError:
         return QStringLiteral("The dial-up service (pppd) refused its options. Check the system's "
-                              "/etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.");
+                              "/etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.<device>.");
     case Ras::kPppInitScriptFailed:
         return QStringLiteral("The dial-up service's init script failed (an \"init\" option in "
-                              "/etc/ppp/options or /etc/ppp/peers/braxlow).");
+                              "/etc/ppp/options or /etc/ppp/peers/braxlow.<device>).");
     case Ras::kDnsHookMissing:
         return QStringLiteral("This connection entry has its own DNS servers, but Braxlow's DNS hook "
                               "is not installed, so they would not be used. Ask your administrator to "

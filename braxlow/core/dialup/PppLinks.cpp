@@ -48,7 +48,7 @@ QString PppLinks::LinkNameOf(const QStringList& args)
     for (qsizetype i = 1; i + 1 < args.size(); ++i) {
         if (args.at(i) == QLatin1String("linkname"))
             return args.at(i + 1);
-        if (args.at(i) == QLatin1String("call") && args.at(i + 1) == QLatin1String("braxlow"))
+        if (args.at(i) == QLatin1String("call") && args.at(i + 1).startsWith(QLatin1String("braxlow.")))
             return QStringLiteral("Braxlow");
     }
     return QString();

@@ -25,8 +25,9 @@ public:
     // a pid file need not show the name on its command line.
     bool IsLink(quint32 pid, const QString& name, bool namedByPidFile = false) const;
 
-    // The link name in a pppd command line: its linkname option, or Braxlow's
-    // own peers file (which sets "linkname Braxlow"). Empty for anything else.
+    // The link name in a pppd command line: its linkname option, or one of
+    // Braxlow's own peer files (braxlow.<device>, which set "linkname
+    // Braxlow"). Empty for anything else.
     static QString LinkNameOf(const QStringList& commandLine);
 
 private:

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <spawn.h>
@@ -45,7 +46,7 @@ std::optional<QString> PppdLauncher::WriteChatScript(const QByteArray& script, c
 }
 
 PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringList& arguments,
-                                          const std::optional<QByteArray>& secret)
+                                          const std::optional<QByteArray>& secret, const QStringList& environment)
 {
     Started result;
     int out[2] = {-1, -1}, chat[2] = {-1, -1}, pass[2] = {-1, -1};
@@ -84,8 +85,23 @@ PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringL
     for (QByteArray& s : storage)
         argv.push_back(s.data());
     argv.push_back(nullptr);
+    std::vector<QByteArray> envStorage;
+    for (const QString& setting : environment)
+        envStorage.push_back(setting.toLocal8Bit());
+    std::vector<char*> envp;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const QByteArray entry(*e);
+        const bool replaced = std::any_of(envStorage.cbegin(), envStorage.cend(), [&entry](const QByteArray& s) {
+            return entry.startsWith(s.left(s.indexOf('=') + 1));
+        });
+        if (!replaced)
+            envp.push_back(*e);
+    }
+    for (QByteArray& s : envStorage)
+        envp.push_back(s.data());
+    envp.push_back(nullptr);
     pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     CloseAll({out[1], chat[1], pass[0]});
     if (spawned != 0) {

@@ -34,6 +34,7 @@ public:
 
     // Starts the program with the arguments; with a secret, it is readable on
     // fd 3 (an empty secret too: pppd must not look for one elsewhere).
+    // `environment`: NAME=value settings added to the program's own.
     static Started Start(const QString& program, const QStringList& arguments,
-                         const std::optional<QByteArray>& secret);
+                         const std::optional<QByteArray>& secret, const QStringList& environment = {});
 };

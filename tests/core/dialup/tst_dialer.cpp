@@ -86,7 +86,7 @@ struct StandInDial
         DialerPaths p;
         p.pppd = pppd;
         p.chat = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/fakepppd/chat");
-        p.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
+        p.peersDir = QString(); // every device as if granted, for ordinary users
         return p;
     }
     bool Prepare() { return controller.EnsureDialupEntry(QStringLiteral("*99#")) && controller.BindEntryToModem(); }
@@ -298,7 +298,13 @@ private Q_SLOTS:
         e.ipaddrDns = Ras::IpAddr::Parse(QStringLiteral("1.1.1.1"));
         const QStringList user = PppdCommand::Arguments(e, QStringLiteral("/dev/ttyACM0"), QStringLiteral("x"),
                                                         chat, QStringLiteral("/tmp/c"), QString(), false, false);
-        QCOMPARE(user.mid(0, 4), (QStringList{"call", "braxlow", "/dev/ttyACM0", "1"}));
+        // The device's own peer file names the device; pppd takes it from nowhere else.
+        QCOMPARE(user.mid(0, 3), (QStringList{"call", "braxlow.ttyACM0", "1"}));
+        QVERIFY(!user.contains(QStringLiteral("/dev/ttyACM0")));
+        QVERIFY(!user.contains(QStringLiteral("connect"))); // the peer file's guards the line
+        QCOMPARE(PppdCommand::PeerFor(QStringLiteral("/dev/pts/3")), QStringLiteral("braxlow.pts.3"));
+        for (const char* outside : {"/tmp/phone", "/dev/../tmp/x", "/dev/", "relative"})
+            QVERIFY2(PppdCommand::PeerFor(QLatin1String(outside)).isEmpty(), outside);
         // What pppd takes only from root comes from the peers file.
         for (const char* privileged : {"noauth", "linkname", "plugin", "passwordfd", "replacedefaultroute",
                                        "user", "usepeerdns"})
@@ -312,7 +318,7 @@ private Q_SLOTS:
         QFile peers(QStringLiteral(BRAXLOW_SOURCE_DIR "/scripts/install-ppp-access"));
         QVERIFY(peers.open(QIODevice::ReadOnly));
         const QByteArray installer = peers.readAll();
-        for (const char* line : {"\nnoauth\n", "\nlinkname Braxlow\n", "\nplugin passwordfd.so\n",
+        for (const char* line : {"\n@DEVICE@\nconnect \"@CONNECT@ @DEVICE@\"\nnoauth\n", "\nlinkname Braxlow\n", "\nplugin passwordfd.so\n",
                                  "\nreplacedefaultroute\n"})
             QVERIFY2(installer.contains(line), line);
     }
@@ -337,7 +343,7 @@ private Q_SLOTS:
         QVERIFY(!dialer.HangUp(kName));
 
         fake(first.processId(), QByteArray("/usr/sbin/pppd\0/dev/ttyACM0\0linkname\0braxlow\0", 44));
-        fake(second.processId(), QByteArray("pppd\0call\0braxlow\0/dev/ttyUSB0\0", 31));
+        fake(second.processId(), QByteArray("pppd\0call\0braxlow.ttyUSB0\0", 27));
         fake(1, QByteArray("/sbin/init\0linkname\0Braxlow\0", 28)); // not a pppd
         QVERIFY(dialer.FindConnection(QStringLiteral("BRAXLOW"), handle));
         // Both match; the later one in the list wins.
@@ -386,8 +392,8 @@ private Q_SLOTS:
             QVERIFY(p->waitForStarted());
         }
         const uid_t me = 4242;
-        QVERIFY(FakeProcess(proc.path(), mine.processId(), QByteArray("pppd\0call\0braxlow\0", 18), me));
-        QVERIFY(FakeProcess(proc.path(), theirs.processId(), QByteArray("pppd\0call\0braxlow\0", 18), me + 1));
+        QVERIFY(FakeProcess(proc.path(), mine.processId(), QByteArray("pppd\0call\0braxlow.ttyACM0\0", 27), me));
+        QVERIFY(FakeProcess(proc.path(), theirs.processId(), QByteArray("pppd\0call\0braxlow.ttyACM1\0", 27), me + 1));
         DialerPaths paths = StandInPppd(proc.path());
         paths.proc = proc.path();
         paths.user = me;
@@ -513,8 +519,8 @@ private Q_SLOTS:
     {
         if (!QFileInfo::exists(QStringLiteral("/usr/sbin/pppd")))
             QSKIP("pppd is not installed");
-        if (::geteuid() != 0 && !QFileInfo::exists(QStringLiteral("/etc/ppp/peers/braxlow")))
-            QSKIP("pppd needs root or the installed peers file");
+        if (::geteuid() != 0)
+            QSKIP("pppd needs root here: the phone's pseudo-terminal has no peer file");
         VirtualPhone phone;
         QVERIFY(phone.Start());
         QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone.Path(), QStringLiteral("Korvane GPRS MODEM")));
