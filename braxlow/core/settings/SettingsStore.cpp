@@ -203,7 +203,6 @@ bool SettingsStore::WriteValues(const QString& key, const QList<QPair<QString, Q
 
 bool SettingsStore::Update(const std::function<void(Map&)>& change)
 {
-    std::lock_guard<std::recursive_mutex> lock(mutex_);
     // The folder is the owner's only: made so before the first file is in it.
     const QString dir = QFileInfo(filePath_).absolutePath();
     if (!QFileInfo::exists(dir)) {
@@ -212,9 +211,12 @@ bool SettingsStore::Update(const std::function<void(Map&)>& change)
         ::chmod(QFile::encodeName(dir).constData(), 0700);
     }
     // Another process's save in the meantime is read first, so none is lost.
+    // The lock file is waited for before the values are taken: a reader on
+    // another thread is not kept waiting by another process's save.
     QLockFile fileLock(filePath_ + QStringLiteral(".lock"));
     if (!fileLock.tryLock(kLockWaitMs))
         return false;
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
     Refresh();
     Map changed = values_;
     change(changed);
