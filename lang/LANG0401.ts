@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>انقطع الاتصال بخادم التحديث قبل اكتمال الملف. يُرجى إعادة المحاولة لاحقًا.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 ليس حزمة تثبيت لهذا النظام، لذلك لا يفتحه Braxlow. يُعرض بدلًا من ذلك المجلد الذي يحتويه.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>منفذ AT الرئيسي</translation>
@@ -1220,6 +1224,22 @@ An administrator can allow it for the group dip with install-ppp-access.</source
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>تعذّر ضبط Braxlow ليبدأ مع سطح المكتب.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>تحتوي هذه الملفات على كلمات المرور الخاصة بك، لكن كان بإمكان مستخدمين آخرين لهذا الحاسوب قراءتها:
+%1
+جعلها Braxlow قابلة للقراءة من قبلك فقط.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>لا يزال إنهاء الاتصال جاريًا...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>لا يمكن حفظ البيانات المستخدمة هذا الشهر في %1. يواصل Braxlow العد، لكن ما يعدّه قد يضيع عند إغلاقه.</translation>
     </message>
 </context>
 </TS>

@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>與更新伺服器的連線在檔案接收完成前就中斷了。請稍後再試。</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 不是適用於此系統的安裝套件，因此 Braxlow 不會開啟它。改為顯示存放它的資料夾。</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>主要 AT 連接埠</translation>
@@ -1220,6 +1224,22 @@ An administrator can allow it for the group dip with install-ppp-access.</source
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>無法將 Braxlow 設定為隨桌面啟動。</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>這些檔案含有您的密碼，但此電腦的其他使用者也能讀取：
+%1
+Braxlow 已將它們設為只有您能讀取。</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>仍在結束連線...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>無法將本月使用的數據量儲存到 %1。Braxlow 會繼續計數，但結束時計數可能會遺失。</translation>
     </message>
 </context>
 </TS>

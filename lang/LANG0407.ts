@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>Die Verbindung zum Update-Server endete, bevor die Datei vollständig war. Bitte versuchen Sie es später erneut.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 ist kein Installationspaket für dieses System, daher öffnet Braxlow die Datei nicht. Stattdessen wird der Ordner angezeigt, der sie enthält.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>AT-Hauptanschluss</translation>
@@ -1220,6 +1224,22 @@ Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</trans
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>Braxlow konnte nicht so eingestellt werden, dass es mit dem Desktop startet.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Diese Dateien enthalten Ihre Kennwörter, konnten aber von anderen Benutzern dieses Computers gelesen werden:
+%1
+Braxlow hat sie so eingestellt, dass nur Sie sie lesen können.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>Die Verbindung wird noch beendet...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Die in diesem Monat genutzte Datenmenge kann nicht in %1 gespeichert werden. Braxlow zählt weiter, aber das Gezählte kann beim Beenden verloren gehen.</translation>
     </message>
 </context>
 </TS>

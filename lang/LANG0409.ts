@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>The connection to the update server ended before the file was complete. Please try again later.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>main AT port</translation>
@@ -1220,6 +1224,22 @@ An administrator can allow it for the group dip with install-ppp-access.</transl
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>Braxlow could not be set to start with the desktop.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>The connection is still being ended...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</translation>
     </message>
 </context>
 </TS>

@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>La conexión con el servidor de actualizaciones terminó antes de completarse el archivo. Inténtelo de nuevo más tarde.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 no es un paquete de instalación para este sistema, así que Braxlow no lo abre. En su lugar se muestra la carpeta que lo contiene.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>puerto AT principal</translation>
@@ -1220,6 +1224,22 @@ Un administrador puede permitirlo al grupo dip con install-ppp-access.</translat
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>No se pudo configurar Braxlow para que se inicie con el escritorio.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Estos archivos contienen sus contraseñas, pero otros usuarios de este equipo podían leerlos:
+%1
+Braxlow ha hecho que solo usted pueda leerlos.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>La conexión todavía se está terminando...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>No se pueden guardar en %1 los datos usados este mes. Braxlow sigue contando, pero lo contado puede perderse al cerrarse.</translation>
     </message>
 </context>
 </TS>

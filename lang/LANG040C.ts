@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>La connexion au serveur de mise à jour s'est interrompue avant la fin du fichier. Veuillez réessayer plus tard.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 n'est pas un paquet d'installation pour ce système ; Braxlow ne l'ouvre donc pas. Le dossier qui le contient est affiché à la place.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>port AT principal</translation>
@@ -1220,6 +1224,22 @@ Un administrateur peut l'autoriser pour le groupe dip avec install-ppp-access.</
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>Braxlow n'a pas pu être configuré pour démarrer avec le bureau.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Ces fichiers contiennent vos mots de passe, mais d'autres utilisateurs de cet ordinateur pouvaient les lire :
+%1
+Braxlow les a rendus lisibles par vous seul.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>La connexion est encore en cours de fermeture...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Les données utilisées ce mois-ci ne peuvent pas être enregistrées dans %1. Braxlow continue de compter, mais le décompte peut être perdu à sa fermeture.</translation>
     </message>
 </context>
 </TS>

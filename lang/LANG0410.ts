@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>La connessione al server degli aggiornamenti si è interrotta prima del completamento del file. Riprovare più tardi.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 non è un pacchetto di installazione per questo sistema, quindi Braxlow non lo apre. Viene mostrata invece la cartella che lo contiene.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>porta AT principale</translation>
@@ -1220,6 +1224,22 @@ Un amministratore può consentirlo al gruppo dip con install-ppp-access.</transl
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>Impossibile impostare l'avvio di Braxlow con il desktop.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Questi file contengono le sue password, ma altri utenti di questo computer potevano leggerli:
+%1
+Braxlow li ha resi leggibili solo da lei.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>La connessione è ancora in fase di chiusura...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>I dati usati questo mese non possono essere salvati in %1. Braxlow continua a contare, ma il conteggio può andare perso alla chiusura.</translation>
     </message>
 </context>
 </TS>

@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>De verbinding met de updateserver is verbroken voordat het bestand volledig was. Probeer het later opnieuw.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 is geen installatiepakket voor dit systeem, dus Braxlow opent het niet. In plaats daarvan wordt de map getoond waarin het staat.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>AT-hoofdpoort</translation>
@@ -1220,6 +1224,22 @@ Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>Braxlow kon niet worden ingesteld om met het bureaublad te starten.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Deze bestanden bevatten uw wachtwoorden, maar andere gebruikers van deze computer konden ze lezen:
+%1
+Braxlow heeft ze alleen voor u leesbaar gemaakt.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>De verbinding wordt nog beëindigd...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>De deze maand gebruikte data kunnen niet in %1 worden opgeslagen. Braxlow blijft tellen, maar de telling kan verloren gaan wanneer het stopt.</translation>
     </message>
 </context>
 </TS>

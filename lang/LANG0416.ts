@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>A conexão com o servidor de atualização foi encerrada antes de o arquivo ser concluído. Tente novamente mais tarde.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 não é um pacote de instalação para este sistema, por isso o Braxlow não o abre. Em vez disso, é mostrada a pasta que o contém.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>porta AT principal</translation>
@@ -1220,6 +1224,22 @@ Um administrador pode permitir isso ao grupo dip com install-ppp-access.</transl
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>Não foi possível configurar o Braxlow para iniciar com a área de trabalho.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Estes arquivos contêm suas senhas, mas outros usuários deste computador podiam lê-los:
+%1
+O Braxlow os tornou legíveis somente por você.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>A conexão ainda está sendo encerrada...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Os dados usados neste mês não podem ser salvos em %1. O Braxlow continua contando, mas a contagem pode se perder quando ele for fechado.</translation>
     </message>
 </context>
 </TS>

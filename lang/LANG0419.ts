@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>Подключение к серверу обновлений прервалось до получения всего файла. Повторите попытку позже.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 не является установочным пакетом для этой системы, поэтому Braxlow его не открывает. Вместо этого показана папка, в которой он находится.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>основной AT-порт</translation>
@@ -1220,6 +1224,22 @@ An administrator can allow it for the group dip with install-ppp-access.</source
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>Не удалось настроить запуск Braxlow вместе с рабочим столом.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>Эти файлы содержат ваши пароли, но их могли читать другие пользователи этого компьютера:
+%1
+Braxlow сделал их доступными для чтения только вам.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>Соединение всё ещё завершается...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Объём данных за этот месяц не удаётся сохранить в %1. Braxlow продолжает считать, но подсчёт может потеряться при его закрытии.</translation>
     </message>
 </context>
 </TS>

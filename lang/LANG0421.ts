@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>Koneksi ke server pembaruan berakhir sebelum berkas selesai. Silakan coba lagi nanti.</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 bukan paket instalasi untuk sistem ini, jadi Braxlow tidak membukanya. Sebagai gantinya, folder yang memuatnya ditampilkan.</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>port AT utama</translation>
@@ -1220,6 +1224,22 @@ En administratör kan tillåta det för gruppen dip med install-ppp-access.</tra
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>Braxlow kunde inte ställas in att starta med skrivbordet.</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>File-file ini menyimpan kata sandi Anda, tetapi dapat dibaca oleh pengguna lain di komputer ini:
+%1
+Braxlow telah membuatnya hanya dapat dibaca oleh Anda.</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>Koneksi masih sedang diakhiri...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>Data yang dipakai bulan ini tidak dapat disimpan di %1. Braxlow terus menghitung, tetapi hitungannya bisa hilang saat ditutup.</translation>
     </message>
 </context>
 </TS>

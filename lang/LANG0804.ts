@@ -747,6 +747,10 @@
         <source>The connection to the update server ended before the file was complete. Please try again later.</source>
         <translation>与更新服务器的连接在文件接收完成之前中断。请稍后再试。</translation>
     </message>
+    <message id="3016">
+        <source>%1 is not an installation package for this system, so Braxlow does not open it. The folder that holds it is shown instead.</source>
+        <translation>%1 不是适用于此系统的安装包，因此 Braxlow 不会打开它。改为显示存放它的文件夹。</translation>
+    </message>
     <message id="3020">
         <source>main AT port</source>
         <translation>主 AT 端口</translation>
@@ -1220,6 +1224,22 @@ An administrator can allow it for the group dip with install-ppp-access.</source
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
         <translation>无法将 Braxlow 设置为随桌面启动。</translation>
+    </message>
+    <message id="3180">
+        <source>These files hold your passwords but could be read by other users of this computer:
+%1
+Braxlow has made them readable by you only.</source>
+        <translation>这些文件含有您的密码，但此计算机的其他用户也能读取：
+%1
+Braxlow 已将它们设为只有您能读取。</translation>
+    </message>
+    <message id="3181">
+        <source>The connection is still being ended...</source>
+        <translation>仍在结束连接...</translation>
+    </message>
+    <message id="3182">
+        <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
+        <translation>无法将本月使用的数据量保存到 %1。Braxlow 会继续计数，但结束时计数可能会丢失。</translation>
     </message>
 </context>
 </TS>

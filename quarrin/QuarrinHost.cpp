@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 QuarrinHost::~QuarrinHost() = default;
@@ -34,6 +35,11 @@ QString QuarrinHost::SettingsFile() const
 bool QuarrinHost::OpenDownloadedFile(const QString& path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QuarrinHost::ShowDownloadedFile(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 }
 
 void QuarrinHost::EndProgram()

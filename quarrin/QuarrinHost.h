@@ -49,9 +49,11 @@ public:
     // Where the settings the update server is named in are kept; empty when
     // the program does not say.
     virtual QString SettingsFile() const;
-    // Hands a downloaded file to the desktop's handler for its type; false when
-    // none took it.
+    // Hands a downloaded installation package to the desktop's handler for
+    // its type (the package installer); false when none took it.
     virtual bool OpenDownloadedFile(const QString& path);
+    // Shows the folder of a downloaded file that is not to be opened.
+    virtual bool ShowDownloadedFile(const QString& path);
     // Ends the program the ordinary way (every open window and loop returns), so
     // settings and data are saved as on any other exit.
     virtual void EndProgram();

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -30,12 +31,18 @@ struct Options
     qint64 announceSize = -1;
     qint64 stallAfter = -1; // stop sending after this many file bytes
     bool withHeader = false; // the first file bytes go out with the 2012 header
+    int delayMs = 0;         // wait this long before each answer
 };
 
 constexpr qint64 kBlock = 256 * 1024;
 
+// Written into every header's length field when set, as some servers do.
+int g_lengthField = -1;
+
 QByteArray Header(int length, int code, int result)
 {
+    if (g_lengthField >= 0)
+        length = g_lengthField;
     return QByteArray::number(length).rightJustified(4, '0') + QByteArray::number(code) +
            UpdateProtocol::EncodeHeaderTail(QDateTime::currentDateTime()).left(34) +
            QByteArray::number(result).rightJustified(3, '0') + QByteArray(15, ' ');
@@ -81,7 +88,10 @@ private:
         answered_ = true;
         std::printf("request %s\n", request_.left(needed).toHex().constData());
         std::fflush(stdout);
-        Answer(code);
+        if (options_.delayMs > 0)
+            QTimer::singleShot(options_.delayMs, this, [this, code] { Answer(code); });
+        else
+            Answer(code);
     }
 
     void Answer(int code)
@@ -206,8 +216,13 @@ int main(int argc, char* argv[])
         QStringLiteral("bytes"));
     const QCommandLineOption withHeader(QStringLiteral("with-header"),
         QStringLiteral("Send the first file bytes in the same write as the 2012 response."));
+    const QCommandLineOption lengthField(QStringLiteral("length-field"),
+        QStringLiteral("Write this number into the length field of every response, as some servers do."),
+        QStringLiteral("number"));
+    const QCommandLineOption delay(QStringLiteral("delay"),
+        QStringLiteral("Wait this many milliseconds before each answer."), QStringLiteral("ms"));
     parser.addOptions({port, listen, folder, version, file, result, offerName, announceSize,
-                       stallAfter, withHeader});
+                       stallAfter, withHeader, lengthField, delay});
     parser.process(app);
 
     Options options;
@@ -215,6 +230,10 @@ int main(int argc, char* argv[])
     options.version = parser.value(version).toLatin1();
     options.file = parser.value(file);
     options.withHeader = parser.isSet(withHeader);
+    if (parser.isSet(lengthField))
+        g_lengthField = qBound(0, parser.value(lengthField).toInt(), 9999);
+    if (parser.isSet(delay))
+        options.delayMs = qMax(0, parser.value(delay).toInt());
     if (parser.isSet(result)) {
         options.result = parser.value(result).toInt();
         if (options.result < 901 || options.result > 909) {

@@ -38,55 +38,6 @@ QString LockDirectory()
     return QString();
 }
 
-bool ProcessAlive(pid_t pid)
-{
-    return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
-}
-
-// The UUCP lock that pppd, minicom and ModemManager honour: LCK..<node name>
-// holding the owner's PID as ten ASCII digits. Returns false when another live
-// process holds the port; true (with an empty path) when locks cannot be written
-// here at all, since the exclusive open still protects the port then.
-bool AcquireUucpLock(const QString& device, QString& lockPath)
-{
-    lockPath.clear();
-    const QString dir = LockDirectory();
-    if (dir.isEmpty())
-        return true;
-    const QString path = dir + QStringLiteral("/LCK..") + QFileInfo(device).fileName();
-    const QByteArray native = QFile::encodeName(path);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-            char text[16];
-            const int n = std::snprintf(text, sizeof text, "%10d\n", int(::getpid()));
-            const bool written = ::write(fd, text, size_t(n)) == n;
-            ::close(fd);
-            if (!written) {
-                ::unlink(native.constData());
-                return true;
-            }
-            lockPath = path;
-            return true;
-        }
-        if (errno != EEXIST)
-            return true; // no permission to lock here
-        QFile existing(path);
-        pid_t owner = 0;
-        if (existing.open(QIODevice::ReadOnly)) {
-            const QByteArray content = existing.read(64);
-            bool ok = false;
-            owner = content.trimmed().toInt(&ok);
-            if (!ok && content.size() == 4) // the old binary form
-                std::memcpy(&owner, content.constData(), 4);
-        }
-        if (ProcessAlive(owner))
-            return false;
-        ::unlink(native.constData()); // stale: its owner is gone
-    }
-    return false;
-}
-
 speed_t SpeedConstant(quint32 rate)
 {
     switch (rate) {
@@ -178,7 +129,7 @@ int CComm::OpenConnection()
     if (devicePath_.isEmpty())
         return 0;
 
-    if (!AcquireUucpLock(devicePath_, lockPath_))
+    if (!lock_.Acquire(devicePath_, LockDirectory()))
         return 0;
     fd_ = ::open(QFile::encodeName(devicePath_).constData(),
                  O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -324,7 +275,9 @@ bool CComm::HoldFor(int milliseconds)
 void CComm::DrainPort()
 {
     unsigned char chunk[kChunkSize];
-    for (;;) {
+    // A line that never pauses would keep this loop going for good: a close
+    // is looked for between chunks.
+    while (connected) {
         watcherReady_ = true;
         const int n = ReadCommBlock(chunk, kChunkSize);
         if (n <= 0)
@@ -543,10 +496,7 @@ void CComm::ClosePort()
         ::close(fd_); // also releases the flock
         fd_ = -1;
     }
-    if (!lockPath_.isEmpty()) {
-        ::unlink(QFile::encodeName(lockPath_).constData());
-        lockPath_.clear();
-    }
+    lock_.Release();
 }
 
 void CComm::CloseConnection()

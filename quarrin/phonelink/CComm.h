@@ -2,6 +2,7 @@
 #pragma once
 
 #include "phonelink/CIrDASock.h"
+#include "phonelink/UucpLock.h"
 #include "quarrin_export.h"
 
 #include <QByteArray>
@@ -119,7 +120,7 @@ private:
     int fd_ = -1;
     int wakeFd_ = -1;
     QString devicePath_;
-    QString lockPath_;
+    UucpLock lock_;
     std::thread watcher_;
     bool settleHold_ = true;
     bool holding_ = true; // settleHold_ as the watcher started with it

@@ -6,8 +6,11 @@
 #include "QuarrinHost.h"
 #include "QuarrinSkin.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace {
 
@@ -33,10 +36,12 @@ constexpr int NoDiskSpace = 3012;
 constexpr int ServerSilent = 3013;
 constexpr int CannotSave = 3014;
 constexpr int ConnectionLost = 3015;
+constexpr int NotAPackage = 3016;
 constexpr int NoServer = 3167;
 } // namespace Text
 
 constexpr int kSmallIcon = 514;
+constexpr int kMaxTimeoutSeconds = 24 * 60 * 60;
 constexpr int kOkPicture = 518;
 constexpr int kCancelPicture = 516;
 constexpr int kStoppedPicture = 440;
@@ -112,7 +117,9 @@ void CSelectDlg::OnInitDialog()
         const QuarrinHost::UpdateServerSetting setting = host_->UpdateServer();
         server.host = setting.host;
         server.port = setting.port;
-        server.timeoutMs = setting.timeoutSeconds * 1000;
+        // Seconds as a QTimer's milliseconds: bounded, so that a large setting
+        // cannot wrap around to a few milliseconds or to no time-out at all.
+        server.timeoutMs = std::clamp(setting.timeoutSeconds, 1, kMaxTimeoutSeconds) * 1000;
         folder = host_->DownloadFolder();
     }
     client_ = std::make_unique<UpdateClient>(server, folder);
@@ -245,9 +252,17 @@ void CSelectDlg::OnChunkWritten(qint64 received, qint64 fileSize)
 
 void CSelectDlg::OnDownloaded(const QString& path)
 {
-    const QString text = Text(Text::DownloadComplete);
     if (!host_)
         return;
+    // The server names the file and fills it: only a package goes to the
+    // installer, anything else stays where it is, shown in its folder.
+    if (!DownloadSink::IsInstallablePackage(path)) {
+        Message(Text(Text::NotAPackage).arg(QFileInfo(path).fileName()));
+        host_->ShowDownloadedFile(path);
+        EndDialog();
+        return;
+    }
+    const QString text = Text(Text::DownloadComplete);
     const bool start = host_->AskOkCancel(text, updateFlag_ ? QStringLiteral("Braxlow") : QString());
     if (!start) {
         EndDialog();

@@ -4,6 +4,7 @@
 #include "update/UpdateProtocol.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStorageInfo>
 
 namespace {
@@ -73,4 +74,13 @@ void DownloadSink::Discard()
         return;
     file_->cancelWriting();
     file_.reset();
+}
+
+bool DownloadSink::IsInstallablePackage(const QString& path)
+{
+    if (!path.endsWith(QLatin1String(".deb"), Qt::CaseInsensitive))
+        return false;
+    // An ar archive whose first member is "debian-binary".
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(21) == QByteArrayLiteral("!<arch>\ndebian-binary");
 }

@@ -37,6 +37,11 @@ public:
     void Discard();
 
     bool IsOpen() const { return file_ != nullptr; }
+    // Whether a downloaded file is an installation package for this system (a
+    // Debian package by its name and its first bytes), which the package
+    // installer may open. Anything else a server sends could be a program in
+    // disguise (a launcher, an archive that runs): it is only ever shown.
+    static bool IsInstallablePackage(const QString& path);
     // The final path of the current (or last finished) file.
     QString Path() const { return path_; }
 

@@ -124,14 +124,16 @@ void UpdateClient::OnReadyRead()
 void UpdateClient::ReadResponse()
 {
     // Only the response itself is taken from the socket; what follows a 2012
-    // response is file content and is left for ReadFile().
+    // response is file content and is left for ReadFile(). The header comes
+    // first: it tells how long the rest is.
     while (awaitingResponse_ && socket_) {
         const int size = static_cast<int>(response_.size());
-        if (size >= 4 && size >= UpdateProtocol::ResponseLength(response_)) {
+        const int header = UpdateProtocol::kHeaderSize;
+        if (size >= header && size >= UpdateProtocol::ResponseLength(response_)) {
             CompleteResponse();
             return;
         }
-        const int want = size < 4 ? 4 - size : UpdateProtocol::ResponseLength(response_) - size;
+        const int want = size < header ? header - size : UpdateProtocol::ResponseLength(response_) - size;
         const QByteArray more = socket_->read(want);
         if (more.isEmpty())
             return;

@@ -92,10 +92,21 @@ QByteArray EncodeFileRequest(bool update, const QByteArray& fileName, const QDat
 
 int ResponseLength(const QByteArray& received)
 {
-    const std::optional<qint64> length = Digits(received.left(4));
-    if (received.size() >= 4 && length && *length >= kHeaderSize && *length <= kChunkSize)
-        return static_cast<int>(*length);
-    return kChunkSize;
+    if (received.size() < kHeaderSize)
+        return kChunkSize;
+    const std::optional<qint64> result = Digits(received.mid(kResultOffset, 3));
+    if (result && *result >= 901 && *result <= 909)
+        return kHeaderSize;
+    switch (Digits(received.mid(4, 4)).value_or(0)) {
+    case kVersionResponse:
+        return kBodyOffset + kFieldSize;
+    case kFileResponse:
+        return kSizeOffset + kFieldSize;
+    case kFileData:
+        return kHeaderSize;
+    default:
+        return kChunkSize;
+    }
 }
 
 std::optional<Response> ParseResponse(const QByteArray& bytes)

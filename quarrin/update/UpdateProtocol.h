@@ -46,9 +46,11 @@ struct Response
     qint64 fileSize = -1;      // 2011
 };
 
-// How many bytes of `received` make up the response, once enough has arrived to
-// tell: the length field when it is a sensible number, otherwise everything up
-// to one chunk. Bytes after it (only after 2012) are file content.
+// How many bytes of `received` make up the response, once its header (60
+// bytes) has arrived to tell: the size its code has (2001: 70, 2011: 110,
+// 2012: the header alone, a server error: the header alone), otherwise up to
+// one chunk. The length field is never trusted: servers in the field write the
+// same number into every header. Bytes after a 2012 response are file content.
 QUARRIN_EXPORT int ResponseLength(const QByteArray& received);
 
 // The response in `bytes`, or nothing when it is shorter than the fields its

@@ -8,6 +8,7 @@
 #include "core/dialup/DialupController.h"
 #include "core/dialup/DialupErrors.h"
 #include "core/dialup/PppLinks.h"
+#include "core/dialup/PppdCommand.h"
 #include "core/phone/AtSession.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
@@ -175,6 +176,8 @@ private Q_SLOTS:
             QSKIP("runs only inside the test guest (tests/ppp-guest/run-guest)");
         QCOMPARE(Run(QStringLiteral("modprobe ppp_async && modprobe dummy && echo ok")).trimmed(), QStringLiteral("ok"));
         // The system as an administrator sets it up: peers file and DNS hooks.
+        // The guest's /usr is the host's, read-only: the connect command goes to /run.
+        qputenv("BRAXLOW_CONNECT_DIR", "/run/braxlow");
         const QString installed = Run(QStringLiteral("bash '" BRAXLOW_SOURCE_DIR "/scripts/install-ppp-access' && echo ok"));
         QVERIFY2(installed.trimmed().endsWith(QLatin1String("ok")), qPrintable(installed));
         // A laptop on Wi-Fi: a default route exists before the dial.
@@ -372,7 +375,7 @@ private Q_SLOTS:
         QVERIFY(StartPhone({"--network-auth", "chap", "--network-user", "web", "--network-password", "secret"}));
         // What a desktop login gives its user: the own home, the phone's port.
         Run(QStringLiteral("chmod 0666 '%1'").arg(QFileInfo(phone_->Path()).canonicalFilePath()));
-        BecomeOrdinaryUser();
+        QVERIFY(BecomeOrdinaryUser());
 
         QCOMPARE(Dial(QStringLiteral("web"), QStringLiteral("secret")), 1);
         const QString routes = Run(QStringLiteral("ip route show default"));
@@ -974,6 +977,139 @@ private Q_SLOTS:
         for (const RecordingPrompter::Shown& message : yes.Messages())
             shown << message.text;
         QVERIFY2(shown == QStringList{Text(Str::ConfirmDisconnect)}, qPrintable(shown.join(QLatin1String(" | "))));
+    // An ordinary member of dip may run pppd, but gets its privileged options
+    // only on the device the administrator granted Braxlow, and the root DNS
+    // hook acts only for Braxlow's own link: a line of the user's own (a
+    // "phone" the user plays, a peer that need not log in) takes neither the
+    // default route nor the resolver. Braxlow's own dial still works for that
+    // user.
+    void ordinaryUserGetsPppdsPrivilegesOnlyForBraxlowsDevice()
+    {
+        QVERIFY(StartPhone({"--network-auth", "chap", "--network-user", "web", "--network-password", "secret"}));
+        QVERIFY(BecomeOrdinaryUser());
+        const QString peer = PppdCommand::PeerFor(QFileInfo(phone_->Path()).canonicalFilePath());
+        // The user's own line, a pty pair; its far end a pppd that plays a
+        // network without asking for a login (root's, as on a second machine).
+        QVERIFY(AsRoot());
+        QProcess pair;
+        pair.start(QStringLiteral("socat"), {QStringLiteral("PTY,raw,echo=0,link=/tmp/own-a,mode=666"),
+                                             QStringLiteral("PTY,raw,echo=0,link=/tmp/own-b")});
+        QVERIFY(pair.waitForStarted() && Eventually([] { return QFileInfo::exists(QStringLiteral("/tmp/own-b")); }));
+        auto farEnd = [](QProcess& far) {
+            far.start(QStringLiteral("/usr/sbin/pppd"),
+                      QStringLiteral("/tmp/own-b 115200 nodetach noauth local 10.99.0.1:10.99.0.2 lcp-max-configure 30")
+                          .split(QLatin1Char(' ')));
+            return far.waitForStarted();
+        };
+        QProcess first;
+        QVERIFY(farEnd(first));
+        QVERIFY(AsUser());
+        const QString attack = QStringLiteral("timeout 25 /usr/sbin/pppd %1 115200 nodetach local noipdefault defaultroute "
+                                              "lcp-max-configure 20 ipparam braxlow-dns=6.6.6.6 2>&1; echo \"exit $?\"");
+        const QString routes = Run(QStringLiteral("ip route show default"));
+
+        // The device's peer file names its device: it is not lent to another.
+        const QString borrowed = Run(attack.arg(QStringLiteral("call %1 /tmp/own-a").arg(peer)));
+        qInfo().noquote() << "pppd call" << peer << "/tmp/own-a:\n" << borrowed;
+        QVERIFY2(!borrowed.contains(QLatin1String("exit 0")) && !borrowed.contains(QLatin1String("remote IP address")),
+                 qPrintable(borrowed));
+        // The old name grants nothing: where a default route exists, the peer
+        // that does not log in is refused, and the route stays.
+        const QString generic = Run(attack.arg(QStringLiteral("call braxlow /tmp/own-a")));
+        qInfo().noquote() << "pppd call braxlow /tmp/own-a:\n" << generic;
+        QVERIFY2(!generic.contains(QLatin1String("remote IP address")), qPrintable(generic));
+        QCOMPARE(Run(QStringLiteral("ip route show default")), routes);
+
+        // The DNS hook, as pppd runs it (as root, with the link's name in
+        // LINKNAME when it has one): a link not named Braxlow, whatever its
+        // ipparam, leaves the resolver alone; Braxlow's takes dotted addresses
+        // only.
+        QVERIFY(AsRoot());
+        first.kill();
+        first.waitForFinished();
+        pair.kill();
+        pair.waitForFinished();
+        const QString resolver = ResolvConf();
+        const QString hook = QStringLiteral("/etc/ppp/ip-%1.d/braxlow-dns ppp9 /tmp/own-a 115200 10.99.0.2 10.99.0.1 '%2'");
+        Run(hook.arg(QStringLiteral("up"), QStringLiteral("braxlow-dns=6.6.6.6")));
+        QCOMPARE(ResolvConf(), resolver);
+        Run(QStringLiteral("LINKNAME=Braxlow ") +
+            hook.arg(QStringLiteral("up"), QStringLiteral("braxlow-dns=300.1.1.1,6.6.6.6x,7.7.7.7,1.2.3.4;reboot")));
+        const QString ours = ResolvConf();
+        QVERIFY2(ours.startsWith(QLatin1String("nameserver 7.7.7.7\n")) && ours.count(QLatin1String("nameserver 7.7.7.7")) == 1 &&
+                     !ours.contains(QLatin1String("300.1.1.1")) && !ours.contains(QLatin1String("6.6.6.6")) &&
+                     !ours.contains(QLatin1String("1.2.3.4")),
+                 qPrintable(ours));
+        Run(QStringLiteral("LINKNAME=Braxlow ") + hook.arg(QStringLiteral("down"), QStringLiteral("braxlow-dns=7.7.7.7")));
+        QCOMPARE(ResolvConf(), resolver);
+        QVERIFY(AsUser());
+
+        // Braxlow's own dial, on the device granted to it, for the same user.
+        QCOMPARE(Dial(QStringLiteral("web"), QStringLiteral("secret")), 1);
+        QVERIFY(Run(QStringLiteral("ip route show default")).startsWith(QLatin1String("default dev ppp0")));
+        QVERIFY(dialer_->HangUp(kName));
+        QVERIFY(dialer_->WaitForExit(5000));
+    }
+
+    // The wall clock steps (a time server, the user) while the AT session
+    // waits for a silent phone: the wait lasts its seconds all the same, not
+    // cut short by a step forward nor stalled by a step back.
+    void atSessionWaitsOutClockSteps()
+    {
+        QVERIFY(StartPhone({QStringLiteral("--silent")}));
+        QVERIFY(session_->OpenPort(7));
+        auto step = [](int seconds) { Run(QStringLiteral("date -s @$(( $(date +%s) + %1 )) >/dev/null").arg(seconds)); };
+        QElapsedTimer t;
+        t.start();
+        QTimer::singleShot(1000, [&] { step(3600); });
+        QCOMPARE(session_->SendAtCommand(QStringLiteral("AT\r")), QString());
+        QVERIFY2(t.elapsed() >= 6000, qPrintable(QString::number(t.elapsed())));
+
+        bool released = false;
+        t.restart();
+        QTimer::singleShot(1000, [&] { step(-7200); });
+        // A stalled wait goes on once the clock is back, so the test ends.
+        QTimer::singleShot(30000, [&] {
+            released = true;
+            step(7200);
+        });
+        QCOMPARE(session_->SendAtCommand(QStringLiteral("AT\r")), QString());
+        QVERIFY2(!released && t.elapsed() < 20000, qPrintable(QString::number(t.elapsed())));
+        session_->ClosePhoneLink();
+        step(3600);
+    }
+
+    // The portable copy on a FAT stick (the README's own example): the file
+    // system has no hard links, yet the entries file is made and used, and
+    // the settings are kept beside the program.
+    void portableCopyOnAFatStick()
+    {
+        QTemporaryDir work;
+        const QString stick = work.filePath(QStringLiteral("stick"));
+        const QString made = Run(QStringLiteral("modprobe -a loop vfat nls_cp437 nls_ascii nls_iso8859_1 nls_utf8; truncate -s 64M '%1/fat.img' && "
+                                                "busybox mkdosfs '%1/fat.img' >/dev/null && mkdir '%2' && "
+                                                "mount -o loop -t vfat '%1/fat.img' '%2' && "
+                                                "cp -r '%3/Lang' '%3/BXSYS.mdb' '%2/' && touch '%2/portable' && echo ok")
+                                 .arg(work.path(), stick, TestSupport::ProgramDirectory()));
+        QVERIFY2(made.trimmed().endsWith(QLatin1String("ok")), qPrintable(made));
+        QVERIFY(Run(QStringLiteral("grep ' %1 vfat ' /proc/mounts").arg(stick)).contains(QLatin1String("vfat")));
+        {
+            RecordingPrompter prompter;
+            BraxlowApp::Options options;
+            options.programFilePath = stick + QStringLiteral("/braxlow");
+            options.lockDirectory = work.path();
+            BraxlowApp app(options, prompter);
+            QVERIFY2(app.Startup(), prompter.Messages().isEmpty() ? "" : qPrintable(prompter.Messages().last().text));
+            QCOMPARE(app.Data().UserDatabasePath(), stick + QStringLiteral("/BXUSER.mdb"));
+            ConnectionEntry entry;
+            entry.ConnectName = QStringLiteral("On the stick");
+            entry.PhoneNumber = QStringLiteral("*99#");
+            QVERIFY(app.Data().AddEntry(entry));
+            QCOMPARE(app.Data().LoadEntries().size(), 1);
+            QVERIFY(app.Settings().Store().FilePath().startsWith(stick + QStringLiteral("/settings/")));
+            QVERIFY(QFileInfo::exists(app.Settings().Store().FilePath()));
+        }
+        Run(QStringLiteral("umount '%1'").arg(stick));
     }
 
 private:
@@ -1146,6 +1282,36 @@ private:
 
     QString Text(int id) const { return LoadLanguageString(settings_->LanguageModule(), id); }
 
+    // As a desktop login makes an ordinary user, member of dip and dialout,
+    // with the phone's port granted to Braxlow by the administrator's setup.
+    bool BecomeOrdinaryUser()
+    {
+        const QString device = QFileInfo(phone_->Path()).canonicalFilePath();
+        const QString setup = Run(QStringLiteral("bash '" BRAXLOW_SOURCE_DIR "/scripts/install-ppp-access' --device '%1' && "
+                                                 "useradd -M -G dip,dialout braxuser && echo ok").arg(device));
+        if (!setup.trimmed().endsWith(QLatin1String("ok"))) {
+            qWarning().noquote() << setup;
+            return false;
+        }
+        // What a desktop login gives its user: the own home, the phone's port.
+        Run(QStringLiteral("chown -R braxuser '%1' '%2' && chmod 0666 '%3'")
+                .arg(qEnvironmentVariable("HOME"), fixture_->dir.path(), device));
+        const QStringList ids = Run(QStringLiteral("id -u braxuser; id -g braxuser; getent group dip dialout | cut -d: -f3"))
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (ids.size() != 4)
+            return false;
+        user_ = {uid_t(ids.at(0).toUInt()), gid_t(ids.at(1).toUInt()), {gid_t(ids.at(2).toUInt()), gid_t(ids.at(3).toUInt())}};
+        return AsUser();
+    }
+    // The saved ids stay root's, for the clean-up (and a test's own root
+    // steps); what Braxlow and pppd go by are the real and effective ones.
+    bool AsUser()
+    {
+        return ::setgroups(user_.groups.size(), user_.groups.data()) == 0 &&
+               ::setresgid(user_.gid, user_.gid, 0) == 0 && ::setresuid(user_.uid, user_.uid, 0) == 0;
+    }
+    bool AsRoot() { return ::setresuid(0, 0, 0) == 0 && ::setresgid(0, 0, 0) == 0 && ::setgroups(0, nullptr) == 0; }
+
     bool StartPhone(const QStringList& network)
     {
         phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--network")} + network);
@@ -1195,6 +1361,12 @@ private:
     std::unique_ptr<DialupController> controller_;
     std::unique_ptr<AtSession> session_;
     std::unique_ptr<VirtualPhone> phone_;
+    struct
+    {
+        uid_t uid = 0;
+        gid_t gid = 0;
+        std::vector<gid_t> groups;
+    } user_;
     QStringList statuses_;
     QString originalResolvConf_;
 };

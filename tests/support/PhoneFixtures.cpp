@@ -126,7 +126,7 @@ QString PppTranscript(const QString& folder, const QString& name, const QString&
     QByteArray text = success.readAll();
     text.truncate(text.indexOf("sleep 1\nTerminating"));
     if (slow)
-        text.replace("send (ATD", "sleep 1.5\nsend (ATD");
+        text.replace("chat: send (ATD", "sleep 1.5\nchat: send (ATD");
     const QString path = folder + QLatin1Char('/') + name;
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly))
@@ -140,7 +140,8 @@ DialerPaths StandInPppd(const QString& folder)
 {
     DialerPaths paths;
     paths.pppd = QStringLiteral(BRAXLOW_FAKE_PPPD);
-    paths.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
+    paths.chat = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/fakepppd/chat");
+    paths.peersDir = QString(); // every device as if granted, for ordinary users
     paths.runDirs = {folder + QStringLiteral("/run")};
     paths.runtimeDir = folder;
     paths.netClass = folder + QStringLiteral("/net");

@@ -66,6 +66,9 @@ private Q_SLOTS:
         QCOMPARE(Run({QStringLiteral("--port"), QStringLiteral("COM7"), QStringLiteral("--session")}, &output), 0);
         QVERIFY2(output.contains(QRegularExpression(QStringLiteral("\\d\\d:\\d\\d:\\d\\d\\.\\d{3} > AT\\+CGDCONT=1"))), qPrintable(output));
         QVERIFY(output.contains(QLatin1String("AT session: all commands accepted")));
+        // The identity's answer shows the network, not the subscriber.
+        QVERIFY2(output.contains(QLatin1String("< 26201**********")), qPrintable(output));
+        QVERIFY(!output.contains(QLatin1String("9876543210")));
     }
 
     void problemsAndSilenceHaveTheirExitCodes()

@@ -171,7 +171,10 @@ int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& 
     if (device.isEmpty())
         return Fail(notifier, Ras::kPortNotAvailable, 0);
     const bool privileged = ::geteuid() == 0;
-    if (!privileged && !QFileInfo::exists(paths_.peersFile))
+    // An ordinary user dials only a device the administrator has granted.
+    const QString peer = PppdCommand::PeerFor(device);
+    if (!privileged && (peer.isEmpty() || (!paths_.peersDir.isEmpty() &&
+                                           !QFileInfo::exists(paths_.peersDir + QLatin1Char('/') + peer))))
         return Fail(notifier, Ras::kNoPermission, 3);
     // Without the hook the entry's own DNS servers would silently not apply.
     if (!PppdCommand::FixedNameServers(entry).isEmpty() && !DnsHookInstalled())
@@ -188,7 +191,9 @@ int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& 
     const QString speed = settings_ != nullptr ? settings_->Speed() : QStringLiteral("115200");
     const QStringList args = PppdCommand::Arguments(entry, device, speed, paths_.chat, *chatScript,
                                                     userName, secret.has_value(), privileged);
-    const PppdLauncher::Started started = PppdLauncher::Start(paths_.pppd, args, secret);
+    const QStringList environment{QLatin1String(PppdCommand::kChatScriptVariable) + QLatin1Char('=') + *chatScript};
+    const PppdLauncher::Started started =
+        PppdLauncher::Start(paths_.pppd, args, secret, privileged ? QStringList() : environment);
     if (started.pid <= 0) {
         QFile::remove(*chatScript);
         if (started.error == EMSGSIZE) // a secret longer than any entry holds
@@ -205,7 +210,7 @@ int CRasDialer::Dial(const QString& name, RasDialFunc1 notifier, const QString& 
     Ras::ConnStatus initial;
     initial.deviceType = entry.deviceType;
     initial.deviceName = entry.deviceName;
-    monitor_.Follow(started.pid, started.output, *chatScript, initial, std::move(notifier));
+    monitor_.Follow(started.pid, started.output, started.chatOutput, *chatScript, initial, std::move(notifier));
     return Ras::kSuccess;
 }
 

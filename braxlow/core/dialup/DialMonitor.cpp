@@ -2,12 +2,16 @@
 #include "core/dialup/DialMonitor.h"
 
 #include <QFile>
+#include <QtGlobal>
 
 #include <cerrno>
 #include <csignal>
 #include <chrono>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 void DialMonitor::Join()
 {
@@ -24,7 +28,7 @@ void DialMonitor::Reset()
     lastState_ = Ras::ConnStatus{};
 }
 
-void DialMonitor::Follow(pid_t pid, int output, const QString& chatScript,
+void DialMonitor::Follow(pid_t pid, int output, int chatOutput, const QString& chatScript,
                          const Ras::ConnStatus& initial, RasDialFunc1 notifier)
 {
     Join();
@@ -35,9 +39,10 @@ void DialMonitor::Follow(pid_t pid, int output, const QString& chatScript,
     {
         std::lock_guard<std::mutex> lock(pidMutex_);
         pid_ = pid;
+        terminateSent_.reset();
     }
     running_ = true;
-    thread_ = std::thread(&DialMonitor::Run, this, pid, output, chatScript, std::move(notifier));
+    thread_ = std::thread(&DialMonitor::Run, this, pid, output, chatOutput, chatScript, std::move(notifier));
 }
 
 void DialMonitor::Fail(int error, int extended, RasDialFunc1 notifier)
@@ -75,32 +80,85 @@ void DialMonitor::Report(const PppdProgress::Change& change, pid_t pid, const Ra
     lastState_.error = error;
 }
 
-void DialMonitor::Run(pid_t pid, int output, QString chatScript, RasDialFunc1 notifier)
+bool DialMonitor::TerminateOverdue()
 {
-    QByteArray pending;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(output, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        pending.append(buffer, int(n));
+    std::lock_guard<std::mutex> lock(pidMutex_);
+    if (pid_ <= 0 || !terminateSent_ ||
+        std::chrono::steady_clock::now() - *terminateSent_ < std::chrono::milliseconds(kTerminateMs))
+        return false;
+    terminateSent_.reset();
+    qWarning("braxlow: pppd (process %d) did not end within %d s of the hang-up and was killed",
+             int(pid_), kTerminateMs / 1000);
+    ::kill(pid_, SIGKILL);
+    return true;
+}
+
+void DialMonitor::Run(pid_t pid, int output, int chatOutput, QString chatScript, RasDialFunc1 notifier)
+{
+    struct Stream
+    {
+        int fd;
+        bool chat;
+        QByteArray pending;
+    };
+    // chat's first: what it wrote came before pppd's next line about it.
+    std::vector<Stream> streams;
+    if (chatOutput >= 0)
+        streams.push_back({chatOutput, true, {}});
+    streams.push_back({output, false, {}});
+    for (const Stream& stream : streams)
+        ::fcntl(stream.fd, F_SETFL, ::fcntl(stream.fd, F_GETFL) | O_NONBLOCK);
+    auto take = [&](Stream& stream) {
         qsizetype newline;
-        while ((newline = pending.indexOf('\n')) >= 0) {
-            const QString line = QString::fromLocal8Bit(pending.left(newline));
-            pending.remove(0, newline + 1);
+        while ((newline = stream.pending.indexOf('\n')) >= 0) {
+            const QString line = QString::fromLocal8Bit(stream.pending.left(newline));
+            stream.pending.remove(0, newline + 1);
             PppdProgress::Change change;
             {
                 std::lock_guard<std::mutex> lock(mutex_);
                 if (transcript_.size() < 65536)
-                    transcript_ += line + QLatin1Char('\n');
-                change = progress_.Line(line);
+                    transcript_ += (stream.chat ? QStringLiteral("chat: ") : QString()) + line + QLatin1Char('\n');
+                change = stream.chat ? progress_.ChatLine(line) : progress_.Line(line);
             }
             Report(change, pid, notifier);
         }
+    };
+    // Read with a time-out: a pppd that outstays its hang-up is killed, and
+    // one that has ended is not waited for even while a child of its own (a
+    // connect script) still holds a pipe.
+    char buffer[4096];
+    bool ended = false;
+    while (!streams.empty()) {
+        std::vector<pollfd> fds;
+        for (const Stream& stream : streams)
+            fds.push_back({stream.fd, POLLIN, 0});
+        if (::poll(fds.data(), nfds_t(fds.size()), 200) < 0 && errno != EINTR)
+            break;
+        TerminateOverdue();
+        bool read = false;
+        for (auto it = streams.begin(); it != streams.end();) {
+            ssize_t n = 0;
+            while ((n = ::read(it->fd, buffer, sizeof buffer)) > 0) {
+                it->pending.append(buffer, int(n));
+                read = true;
+                take(*it);
+            }
+            if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+                ::close(it->fd);
+                it = streams.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (read)
+            continue;
+        if (ended)
+            break; // it has ended, and all it wrote has been read
+        siginfo_t info{};
+        ended = ::waitid(P_PID, id_t(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid;
     }
-    ::close(output);
+    for (const Stream& stream : streams)
+        ::close(stream.fd);
     // Wait for the end without reaping, then reap where Signal cannot race it.
     siginfo_t info{};
     while (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
@@ -134,7 +192,10 @@ bool DialMonitor::FollowedAlive()
 bool DialMonitor::Signal(int signal)
 {
     std::lock_guard<std::mutex> lock(pidMutex_);
-    return pid_ > 0 && ::kill(pid_, signal) == 0;
+    const bool sent = pid_ > 0 && ::kill(pid_, signal) == 0;
+    if (sent && signal == SIGTERM && !terminateSent_)
+        terminateSent_ = std::chrono::steady_clock::now();
+    return sent;
 }
 
 bool DialMonitor::WaitForExit(int milliseconds)

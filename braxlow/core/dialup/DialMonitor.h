@@ -7,8 +7,10 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <sys/types.h>
 #include <thread>
 
@@ -29,9 +31,10 @@ public:
     DialMonitor(const DialMonitor&) = delete;
     DialMonitor& operator=(const DialMonitor&) = delete;
 
-    // Starts following a pppd that writes its log to `output`.
-    void Follow(pid_t pid, int output, const QString& chatScript, const Ras::ConnStatus& initial,
-                RasDialFunc1 notifier);
+    // Starts following a pppd that writes its log to `output`, and whose
+    // connect script writes to `chatOutput` (-1: none).
+    void Follow(pid_t pid, int output, int chatOutput, const QString& chatScript,
+                const Ras::ConnStatus& initial, RasDialFunc1 notifier);
     // A dial that failed before pppd ran: reported on the monitor's thread, as
     // the service never reports from inside the dial call.
     void Fail(int error, int extended, RasDialFunc1 notifier);
@@ -42,21 +45,27 @@ public:
     // Whether the followed pppd still runs: not ended, let alone reaped.
     bool FollowedAlive();
     // Signals the followed pppd while it has not been reaped, so the number
-    // can never belong to another process by then. False when it is gone.
+    // can never belong to another process by then. False when it is gone. A
+    // pppd still there kTerminateMs after the first SIGTERM is killed, and
+    // that is reported: nothing waits for it without end.
     bool Signal(int signal);
+    static constexpr int kTerminateMs = 8000;
     bool WaitForExit(int milliseconds);
     Ras::ConnStatus LastState() const;
     void ResetLastState();
     QString Transcript() const;
 
 private:
-    void Run(pid_t pid, int output, QString chatScript, RasDialFunc1 notifier);
+    void Run(pid_t pid, int output, int chatOutput, QString chatScript, RasDialFunc1 notifier);
     void Report(const PppdProgress::Change& change, pid_t pid, const RasDialFunc1& notifier);
     void Join();
 
+    bool TerminateOverdue();
+
     std::atomic<bool> running_{false};
-    std::mutex pidMutex_; // guards pid_ against the reaping
+    std::mutex pidMutex_; // guards pid_ and terminateSent_ against the reaping
     pid_t pid_ = 0;
+    std::optional<std::chrono::steady_clock::time_point> terminateSent_;
     mutable std::mutex mutex_; // guards progress_, transcript_ and lastState_
     PppdProgress progress_;
     QString transcript_;

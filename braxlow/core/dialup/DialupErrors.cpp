@@ -21,9 +21,10 @@ QString DialupErrorText(int code)
 {
     switch (code) {
     case Ras::kNoPermission:
-        return QStringLiteral("You are not allowed to start the dial-up service (pppd). "
-                              "An administrator sets it up once, from Braxlow's source folder: "
-                              "sudo scripts/install-ppp-access %1 (then log in again).")
+        return QStringLiteral("You are not allowed to start the dial-up service (pppd) on this "
+                              "phone's port. An administrator sets it up once, from Braxlow's source folder: "
+                              "sudo scripts/install-ppp-access %1 (then log in again; for a phone on an "
+                              "unusual port, add --device and the port).")
             .arg(UserName());
     case Ras::kInvalidParameter:
         return QStringLiteral("The dial string, user name or password cannot be used: it contains "
@@ -63,10 +64,10 @@ QString DialupErrorText(int code)
                               "when it could not open the phone's port or lock it.");
     case Ras::kPppOptionError:
         return QStringLiteral("The dial-up service (pppd) refused its options. Check the system's "
-                              "/etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.");
+                              "/etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.<device>.");
     case Ras::kPppInitScriptFailed:
         return QStringLiteral("The dial-up service's init script failed (an \"init\" option in "
-                              "/etc/ppp/options or /etc/ppp/peers/braxlow).");
+                              "/etc/ppp/options or /etc/ppp/peers/braxlow.<device>).");
     case Ras::kDnsHookMissing:
         return QStringLiteral("This connection entry has its own DNS servers, but Braxlow's DNS hook "
                               "is not installed, so they would not be used. Install it from Braxlow's "

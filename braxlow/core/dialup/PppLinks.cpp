@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -21,6 +22,23 @@ QStringList CommandLine(const QString& procDir)
     return args;
 }
 
+// The real user of a process (a setuid pppd keeps its caller's); nothing
+// when its status cannot be read.
+std::optional<uid_t> RealUser(const QString& procDir)
+{
+    QFile f(procDir + QStringLiteral("/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    for (const QByteArray& line : f.read(8192).split('\n')) {
+        if (!line.startsWith("Uid:"))
+            continue;
+        bool ok = false;
+        const uint uid = line.mid(4).simplified().split(' ').value(0).toUInt(&ok);
+        return ok ? std::optional<uid_t>(uid_t(uid)) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString PppLinks::LinkNameOf(const QStringList& args)
@@ -30,7 +48,7 @@ QString PppLinks::LinkNameOf(const QStringList& args)
     for (qsizetype i = 1; i + 1 < args.size(); ++i) {
         if (args.at(i) == QLatin1String("linkname"))
             return args.at(i + 1);
-        if (args.at(i) == QLatin1String("call") && args.at(i + 1) == QLatin1String("braxlow"))
+        if (args.at(i) == QLatin1String("call") && args.at(i + 1).startsWith(QLatin1String("braxlow.")))
             return QStringLiteral("Braxlow");
     }
     return QString();
@@ -48,6 +66,8 @@ bool PppLinks::IsLink(quint32 pid, const QString& name, bool namedByPidFile) con
     // file does not show it on its command line.
     const QString link = LinkNameOf(commandLine);
     if (link.isEmpty() ? !namedByPidFile : link.compare(name, Qt::CaseInsensitive) != 0)
+        return false;
+    if (paths_.user != 0 && RealUser(dir) != paths_.user)
         return false;
     // A command line can be anything a program likes; what the kernel says of
     // the program must agree. Both may be unreadable (a setuid pppd of another

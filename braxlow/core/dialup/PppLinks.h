@@ -10,7 +10,9 @@
 // files pppd writes for a link that is up, and in the command lines of the
 // processes. A pid file outlives a pppd that was killed, and its number may
 // then belong to another program: every candidate is checked to be a pppd of
-// that link before it is reported, so nothing else is ever signalled.
+// that link before it is reported, so nothing else is ever signalled. Only
+// links the user started count (on a machine of several users, another's
+// link named Braxlow is not this one's); root counts every user's.
 class PppLinks
 {
 public:
@@ -23,8 +25,9 @@ public:
     // a pid file need not show the name on its command line.
     bool IsLink(quint32 pid, const QString& name, bool namedByPidFile = false) const;
 
-    // The link name in a pppd command line: its linkname option, or Braxlow's
-    // own peers file (which sets "linkname Braxlow"). Empty for anything else.
+    // The link name in a pppd command line: its linkname option, or one of
+    // Braxlow's own peer files (braxlow.<device>, which set "linkname
+    // Braxlow"). Empty for anything else.
     static QString LinkNameOf(const QStringList& commandLine);
 
 private:

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dialup/PppdCommand.h"
 
+#include "core/dialup/PppdLauncher.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -42,6 +45,19 @@ std::optional<QByteArray> PppdCommand::ChatScript(const QString& phoneNumber)
     return script;
 }
 
+QString PppdCommand::PeerFor(const QString& device)
+{
+    const QString canonical = QFileInfo(device).canonicalFilePath();
+    const QString node = QDir::cleanPath(canonical.isEmpty() ? device : canonical);
+    if (!node.startsWith(QLatin1String("/dev/")))
+        return QString();
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_.-]+$"));
+    const QString name = node.mid(5).replace(QLatin1Char('/'), QLatin1Char('.'));
+    if (!plain.match(name).hasMatch() || name.startsWith(QLatin1Char('.')))
+        return QString();
+    return QStringLiteral("braxlow.") + name;
+}
+
 QStringList PppdCommand::FixedNameServers(const Ras::Entry& entry)
 {
     QStringList dns;
@@ -59,15 +75,26 @@ QStringList PppdCommand::Arguments(const Ras::Entry& entry, const QString& devic
                                    const QString& userName, bool withSecret, bool privileged)
 {
     QStringList args;
-    if (!privileged) // the peers file brings noauth, the link name, the plugin and replacedefaultroute
-        args << QStringLiteral("call") << QStringLiteral("braxlow");
-    args << device << QString::number(std::max(1, speed.toInt()));
+    // The device's peer file brings the device, noauth, the link name, the
+    // plugin and replacedefaultroute; pppd refuses the device named again.
+    if (privileged)
+        args << device;
+    else
+        args << QStringLiteral("call") << PeerFor(device);
+    args << QString::number(std::max(1, speed.toInt()));
     args << QStringLiteral("nodetach") << QStringLiteral("lock") << QStringLiteral("maxfail")
          << QStringLiteral("1") << QStringLiteral("logfd") << QStringLiteral("2")
          << QStringLiteral("hide-password");
     if (privileged)
         args << QStringLiteral("noauth") << QStringLiteral("linkname") << QLatin1String(kLinkName);
-    args << QStringLiteral("connect") << chatProgram + QStringLiteral(" -v -s -S -f ") + ShellQuote(chatScript);
+    // chat's report goes to a descriptor of its own (PppdLauncher), apart
+    // from pppd's log: it echoes whatever the phone sends. An ordinary user's
+    // connect command is the peer file's, which checks the line and runs chat
+    // on the script named in the environment (ChatScriptVariable).
+    if (privileged)
+        args << QStringLiteral("connect")
+             << chatProgram + QStringLiteral(" -v -s -S -f ") + ShellQuote(chatScript) + QStringLiteral(" 2>&") +
+                    QString::number(PppdLauncher::kChatDescriptor);
     // A pseudo-terminal has no modem lines to wait on.
     args << (IsPseudoTerminal(device) ? QStringLiteral("local") : QStringLiteral("modem"));
     args << QStringLiteral("crtscts");

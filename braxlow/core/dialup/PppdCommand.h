@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <unistd.h>
 
 // Where the dialer finds the system's pieces; tests point some of them elsewhere.
 struct DialerPaths
@@ -16,14 +17,18 @@ struct DialerPaths
     QString chat = QStringLiteral("/usr/sbin/chat");
     QString proc = QStringLiteral("/proc");
     QStringList runDirs = {QStringLiteral("/run"), QStringLiteral("/var/run")};
-    // Privileged options for ordinary users, installed by scripts/install-ppp-access.
-    QString peersFile = QStringLiteral("/etc/ppp/peers/braxlow");
+    // Where the peer files that grant ordinary users the privileged options
+    // for one device each lie (scripts/install-ppp-access); empty: every
+    // device counts as granted (tests).
+    QString peersDir = QStringLiteral("/etc/ppp/peers");
     // Hands an entry's own DNS servers to the resolver (installed likewise).
     QString dnsHook = QStringLiteral("/etc/ppp/ip-up.d/braxlow-dns");
     // Where the chat script of a dial is written; empty: $XDG_RUNTIME_DIR or /tmp.
     QString runtimeDir;
     // The kernel's network interfaces, with their byte counters.
     QString netClass = QStringLiteral("/sys/class/net");
+    // Whose links count: pppd run by this user. Root sees every user's.
+    uid_t user = ::getuid();
 };
 
 // What pppd is told for a dial: the chat script that dials the phone and the
@@ -38,10 +43,19 @@ public:
     // A pseudo-terminal: no modem lines, and its other end is a program.
     static bool IsPseudoTerminal(const QString& device);
 
+    // The peer file that grants an ordinary user the privileged options for
+    // `device` (the node it leads to, under /dev): "braxlow.ttyACM0",
+    // "braxlow.pts.3". Empty for a device that can have none.
+    static QString PeerFor(const QString& device);
+
     // The option list for a device. `withSecret`: the password arrives on fd 3.
+    // An ordinary user's names the device's peer file, which names the device.
     static QStringList Arguments(const Ras::Entry& entry, const QString& device, const QString& speed,
                                  const QString& chatProgram, const QString& chatScript,
                                  const QString& userName, bool withSecret, bool privileged);
+
+    // Where the peer file's connect command finds the chat script.
+    static constexpr const char* kChatScriptVariable = "BRAXLOW_CHAT_SCRIPT";
 
     // The servers an entry of its own DNS servers hands to the ip-up hook.
     static QStringList FixedNameServers(const Ras::Entry& entry);

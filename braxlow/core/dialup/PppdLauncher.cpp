@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <spawn.h>
@@ -45,13 +46,14 @@ std::optional<QString> PppdLauncher::WriteChatScript(const QByteArray& script, c
 }
 
 PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringList& arguments,
-                                          const std::optional<QByteArray>& secret)
+                                          const std::optional<QByteArray>& secret, const QStringList& environment)
 {
     Started result;
-    int out[2] = {-1, -1}, pass[2] = {-1, -1};
-    if (::pipe2(out, O_CLOEXEC) != 0 || (secret && ::pipe2(pass, O_CLOEXEC) != 0)) {
+    int out[2] = {-1, -1}, chat[2] = {-1, -1}, pass[2] = {-1, -1};
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(chat, O_CLOEXEC) != 0 ||
+        (secret && ::pipe2(pass, O_CLOEXEC) != 0)) {
         result.error = errno;
-        CloseAll({out[0], out[1], pass[0], pass[1]});
+        CloseAll({out[0], out[1], chat[0], chat[1], pass[0], pass[1]});
         return result;
     }
     if (secret) {
@@ -63,7 +65,7 @@ PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringL
         ::close(pass[1]);
         if (writeError != 0) {
             result.error = writeError == EAGAIN ? EMSGSIZE : writeError;
-            CloseAll({out[0], out[1], pass[0]});
+            CloseAll({out[0], out[1], chat[0], chat[1], pass[0]});
             return result;
         }
     }
@@ -75,6 +77,7 @@ PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringL
     posix_spawn_file_actions_adddup2(&actions, out[1], 2);
     if (secret)
         posix_spawn_file_actions_adddup2(&actions, pass[0], 3);
+    posix_spawn_file_actions_adddup2(&actions, chat[1], kChatDescriptor);
     std::vector<QByteArray> storage{QFile::encodeName(program)};
     for (const QString& a : arguments)
         storage.push_back(a.toLocal8Bit());
@@ -82,16 +85,32 @@ PppdLauncher::Started PppdLauncher::Start(const QString& program, const QStringL
     for (QByteArray& s : storage)
         argv.push_back(s.data());
     argv.push_back(nullptr);
+    std::vector<QByteArray> envStorage;
+    for (const QString& setting : environment)
+        envStorage.push_back(setting.toLocal8Bit());
+    std::vector<char*> envp;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const QByteArray entry(*e);
+        const bool replaced = std::any_of(envStorage.cbegin(), envStorage.cend(), [&entry](const QByteArray& s) {
+            return entry.startsWith(s.left(s.indexOf('=') + 1));
+        });
+        if (!replaced)
+            envp.push_back(*e);
+    }
+    for (QByteArray& s : envStorage)
+        envp.push_back(s.data());
+    envp.push_back(nullptr);
     pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
-    CloseAll({out[1], pass[0]});
+    CloseAll({out[1], chat[1], pass[0]});
     if (spawned != 0) {
-        ::close(out[0]);
+        CloseAll({out[0], chat[0]});
         result.error = spawned;
         return result;
     }
     result.pid = pid;
     result.output = out[0];
+    result.chatOutput = chat[0];
     return result;
 }

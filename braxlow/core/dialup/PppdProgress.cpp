@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dialup/PppdProgress.h"
 
+#include <QRegularExpression>
+
 PppdProgress::Change PppdProgress::SetState(int state)
 {
     Change c;
@@ -58,6 +60,29 @@ int PppdProgress::ErrorForExitStatus(int status)
     }
 }
 
+PppdProgress::Change PppdProgress::ChatLine(const QString& raw)
+{
+    const QString line = raw.trimmed();
+    Change c;
+    if (line.isEmpty() || finished_)
+        return c;
+    // Its own words start its lines; what the phone says is echoed as it came.
+    if (line.startsWith(QLatin1String("abort on (")) || line.startsWith(QLatin1String("timeout set to")) ||
+        line.startsWith(QLatin1String("expect (")) || line.startsWith(QLatin1String("send ("))) {
+        if (state_ < Ras::PortOpened)
+            c = SetState(Ras::PortOpened);
+        if (line.startsWith(QLatin1String("send (ATD"), Qt::CaseInsensitive)) {
+            const Change dialing = SetState(Ras::ConnectDevice);
+            c.stateChanged = c.stateChanged || dialing.stateChanged;
+        }
+    } else if (line == QLatin1String("alarm")) {
+        chatTimedOut_ = true;
+    } else if (line.startsWith(QLatin1String("Failed ("))) {
+        chatFailure_ = line.mid(8).chopped(line.endsWith(QLatin1Char(')')) ? 1 : 0);
+    }
+    return c;
+}
+
 PppdProgress::Change PppdProgress::Line(const QString& raw)
 {
     const QString line = raw.trimmed();
@@ -69,25 +94,8 @@ PppdProgress::Change PppdProgress::Line(const QString& raw)
     if (line.isEmpty() || finished_)
         return c;
 
-    // chat, run as the connect script with -v -s: it talks to the phone.
-    if (line.startsWith(QLatin1String("abort on (")) || line.startsWith(QLatin1String("timeout set to")) ||
-        line.startsWith(QLatin1String("expect (")) || line.startsWith(QLatin1String("send ("))) {
-        if (state_ < Ras::PortOpened)
-            merge(SetState(Ras::PortOpened));
-        if (line.startsWith(QLatin1String("send (ATD"), Qt::CaseInsensitive))
-            merge(SetState(Ras::ConnectDevice));
-        return c;
-    }
-    if (line == QLatin1String("alarm")) {
-        chatTimedOut_ = true;
-        return c;
-    }
-    if (line.startsWith(QLatin1String("Failed ("))) {
-        chatFailure_ = line.mid(8).chopped(line.endsWith(QLatin1Char(')')) ? 1 : 0);
-        return c;
-    }
     if (line == QLatin1String("Connect script failed")) {
-        // chat says why; its exit code is the extended error.
+        // chat has said why; its exit code is the extended error.
         if (chatFailure_ == QLatin1String("BUSY"))
             merge(Fail(Ras::kLineBusy, 4));
         else if (chatFailure_ == QLatin1String("NO CARRIER"))
@@ -101,6 +109,11 @@ PppdProgress::Change PppdProgress::Line(const QString& raw)
         return c;
     }
 
+    // pppd names the protocol first; the peer's own words come after
+    // "Remote message:" and are never taken for pppd's.
+    static const QRegularExpression authentication(
+        QStringLiteral("^(PAP|CHAP|MS-CHAP|MS-CHAP-v2|EAP) authentication (succeeded|failed)"));
+    const QRegularExpressionMatch auth = authentication.match(line);
     if (line == QLatin1String("Serial connection established.")) {
         merge(SetState(Ras::DeviceConnected));
     } else if (line.startsWith(QLatin1String("Connect: ppp")) ||
@@ -109,9 +122,9 @@ PppdProgress::Change PppdProgress::Line(const QString& raw)
     } else if (line.startsWith(QLatin1String("sent [PAP AuthReq")) ||
                line.startsWith(QLatin1String("rcvd [CHAP Challenge"))) {
         merge(SetState(Ras::Authenticate));
-    } else if (line.contains(QLatin1String("authentication succeeded"))) {
+    } else if (auth.hasMatch() && auth.captured(2) == QLatin1String("succeeded")) {
         merge(SetState(Ras::Authenticated));
-    } else if (line.contains(QLatin1String("authentication failed"))) {
+    } else if (auth.hasMatch()) {
         merge(SetState(Ras::Authenticate));
         merge(Fail(Ras::kAuthenticationFailure, 19));
     } else if (line.startsWith(QLatin1String("local  IP address")) ||

@@ -8,6 +8,11 @@
 // Follows a pppd run (its log lines and those of chat) and tells which
 // connection state of the dial-up service it has reached, and the first error.
 // Pure: it is fed lines and the exit status, and keeps no other state.
+//
+// chat's lines come apart from pppd's: chat echoes what the phone sends, so a
+// phone (or a noisy line) could write anything pppd says. The connection's
+// state and errors come from pppd's own lines; chat's only tell that the
+// phone is being dialed, and why a dial script failed.
 class PppdProgress
 {
 public:
@@ -18,7 +23,10 @@ public:
         bool errorRaised = false; // the first error of the dial
     };
 
+    // A line of pppd's own log.
     Change Line(const QString& line);
+    // A line that chat, the connect script, wrote.
+    Change ChatLine(const QString& line);
     Change Exited(int exitStatus, bool bySignal);
 
     int State() const { return state_; }

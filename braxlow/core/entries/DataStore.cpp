@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -473,11 +474,17 @@ bool DataStore::CreateUserDatabase()
         if (!ok)
             lastError_ = Friendly(kUserDatabase, set.Error().isEmpty() ? set.Db().lastError().text() : set.Error());
     }
-    // link() refuses to replace: a file that appeared meanwhile is never overwritten.
-    if (ok && ::link(temp.constData(), QFile::encodeName(path).constData()) != 0) {
-        lastError_ = QStringLiteral("%1 cannot be created: %2")
-                         .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-        ok = false;
+    // Put in place without ever replacing a file that appeared meanwhile:
+    // link() refuses to, and where the file system has no hard links (FAT and
+    // exFAT, the portable copy's stick) a rename that refuses to as well.
+    const QByteArray target = QFile::encodeName(path);
+    if (ok && ::link(temp.constData(), target.constData()) != 0) {
+        const bool noLinks = errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS;
+        if (!noLinks || ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) != 0) {
+            lastError_ = QStringLiteral("%1 cannot be created: %2")
+                             .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            ok = false;
+        }
     }
     ::unlink(temp.constData());
     if (!ok)
@@ -535,9 +542,16 @@ std::optional<int> DataStore::AddEntry(const ConnectionEntry& entry)
 bool DataStore::UpdateEntry(const ConnectionEntry& entry)
 {
     lastError_.clear();
+    // The editor has closed by now: whatever kept the edit from the file is
+    // said, and the failure is reported so that the list keeps showing what
+    // the file holds.
+    auto fail = [this] {
+        prompter_.Show(lastError_, QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
+        return false;
+    };
     CMorrowEntryDataSet set(UserDatabasePath());
     if (!BeginWrite(set, kUserDatabase, lastError_))
-        return false;
+        return fail();
     QSqlQuery q(set.Db());
     const bool prepared = set.Prepare(
         q, QStringLiteral("UPDATE [EntryInfo] SET [ConnectName] = ?, [Country] = ?, [ProviderName] = ?, "
@@ -549,21 +563,21 @@ bool DataStore::UpdateEntry(const ConnectionEntry& entry)
         q.addBindValue(entry.ID);
     }
     if (!prepared || !set.Exec(q)) {
-        // The edited values are not in the file: say so, and report the failure
-        // so that the list keeps showing what the file holds.
         lastError_ = Friendly(kUserDatabase, set.Error());
         set.Db().rollback();
-        prompter_.Show(lastError_, QString(), Prompter::Buttons::Ok, Prompter::Icon::Warning);
-        return false;
+        return fail();
     }
     const bool found = q.numRowsAffected() > 0;
     if (!set.Db().commit()) {
         lastError_ = Friendly(kUserDatabase, set.Db().lastError().text());
-        return false;
+        set.Db().rollback();
+        return fail();
     }
-    if (!found)
+    if (!found) {
         lastError_ = QStringLiteral("The connection entry %1 no longer exists.").arg(entry.ID);
-    return found;
+        return fail();
+    }
+    return true;
 }
 
 bool DataStore::DeleteEntry(int id)

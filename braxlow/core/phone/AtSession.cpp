@@ -12,6 +12,7 @@
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/MessagePump.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/SettingsStore.h"
 #include "core/settings/StringIds.h"
 #include "phonelink/CComm.h"
 #include "phonelink/CIrDASock.h"
@@ -24,12 +25,16 @@
 
 #include <algorithm>
 #include <cstring>
-#include <ctime>
 
 SimPinSource::~SimPinSource() = default;
 
 const QString AtSession::kWriteError = QStringLiteral("Write Error or Can't Open Port");
 const QString AtSession::kEntryName = QStringLiteral("Braxlow");
+
+namespace {
+// Whether the SIM has refused a PIN since it last accepted one.
+const QString kPinRefused = QStringLiteral("SimPinRefused");
+} // namespace
 
 AtSession::AtSession(AppSettings& settings, CComm& link, CIrDASock& irda, CRasDialer& dialer,
                      Prompter& prompter, QObject* parent)
@@ -102,7 +107,12 @@ QStringList AtSession::BuildCommands(const QString& apn, const QString& userIp,
 
 void AtSession::PrepareConnection()
 {
-    const ConnectInfo info = settings_.LoadConnectInfo();
+    PrepareConnection(settings_.LoadConnectInfo());
+}
+
+void AtSession::PrepareConnection(const ConnectInfo& info)
+{
+    prepared_ = info;
     phoneNumber_ = info.PhoneNumber;
     userName_ = info.Username;
     password_ = info.Password;
@@ -289,6 +299,23 @@ QString AtSession::MaskPin(const QString& text)
     return QString(text).replace(pin, QStringLiteral("\\1\"****\""));
 }
 
+QString AtSession::MaskSecrets(const QString& line, const QString& answer)
+{
+    QString masked = MaskPin(answer);
+    if (!line.trimmed().startsWith(QLatin1String("AT+CIMI"), Qt::CaseInsensitive))
+        return masked;
+    static const QRegularExpression imsi(QStringLiteral("(?<![0-9])([0-9]{5})([0-9]{1,10})(?![0-9])"));
+    QRegularExpressionMatchIterator it = imsi.globalMatch(masked);
+    QString out;
+    qsizetype done = 0;
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out += masked.mid(done, m.capturedStart(2) - done) + QString(m.capturedLength(2), QLatin1Char('*'));
+        done = m.capturedEnd(2);
+    }
+    return out + masked.mid(done);
+}
+
 QString AtSession::SendAtCommand(const QString& line)
 {
     const bool longRunning = line.left(5).compare(QLatin1String("at+cm"), Qt::CaseInsensitive) == 0 ||
@@ -308,12 +335,14 @@ QString AtSession::SendAtCommand(const QString& line)
         return kWriteError;
     }
 
-    const std::time_t start = std::time(nullptr);
+    // Waits follow a clock that never steps (the wall clock may, by hours).
+    QElapsedTimer clock;
+    clock.start();
     AtAnswer judge;
     QString answer;
     for (;;) {
         PumpOneMessage();
-        const long elapsed = long(std::time(nullptr) - start);
+        const long elapsed = long(clock.elapsed() / 1000);
         PumpOneMessage();
         QThread::msleep(10);
         if (!longRunning && elapsed > 7) {
@@ -341,7 +370,7 @@ QString AtSession::SendAtCommand(const QString& line)
     }
     Q_EMIT busyChanged(false);
     if (transcript_)
-        transcript_(Direction::Received, MaskPin(answer));
+        transcript_(Direction::Received, MaskSecrets(line, answer));
     return answer;
 }
 
@@ -404,7 +433,12 @@ AtSession::Unlock AtSession::UnlockSim()
 {
     QString pin = pinSource_->Remembered();
     // A remembered PIN is not risked on the last attempt: it may be outdated.
-    const bool remembered = PhoneStatus::ValidPin(pin) && lastFacts_.pinAttempts != 1;
+    // Where the phone does not tell the attempts left, the SIM may be at its
+    // last one after any refused PIN: the remembered one is sent only while
+    // no PIN has been refused since one was last accepted.
+    const int attempts = lastFacts_.pinAttempts;
+    const bool refusedBefore = settings_.Store().ReadDword(AppSettings::kConfigKey, kPinRefused).value_or(0) != 0;
+    const bool remembered = PhoneStatus::ValidPin(pin) && (attempts > 1 || (attempts < 0 && !refusedBefore));
     bool remember = false;
     if (!remembered) {
         const std::optional<SimPinSource::Entered> entered = pinSource_->Ask(lastFacts_.pinAttempts);
@@ -416,15 +450,18 @@ AtSession::Unlock AtSession::UnlockSim()
     Q_EMIT statusTextChanged(Text(Str::UnlockingSim));
     const QString answer = SendAtCommand(QStringLiteral("AT+CPIN=\"") + pin + QStringLiteral("\"\r"));
     if (!AtAnswer::Accepted(answer)) {
+        settings_.Store().WriteDword(AppSettings::kConfigKey, kPinRefused, 1);
         if (remembered)
             pinSource_->Forget();
         return Unlock::Refused;
     }
+    settings_.Store().WriteDword(AppSettings::kConfigKey, kPinRefused, 0);
     if (remember)
         pinSource_->Remember(pin);
     // The SIM reads its files after the PIN; packet commands fail until then.
-    const std::time_t start = std::time(nullptr);
-    while (std::time(nullptr) - start < 15) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000) {
         if (PhoneStatus::ParseSim(SendAtCommand(QStringLiteral("AT+CPIN?\r"))) == PhoneStatus::Sim::Ready)
             return Unlock::Unlocked;
         for (int i = 0; i < 50; ++i) {
@@ -438,9 +475,10 @@ AtSession::Unlock AtSession::UnlockSim()
 QString AtSession::ReadUntil(const std::function<bool(const QString&)>& complete, int seconds)
 {
     Q_EMIT busyChanged(true);
-    const std::time_t start = std::time(nullptr);
+    QElapsedTimer clock;
+    clock.start();
     QString received;
-    while (std::time(nullptr) - start <= seconds && link_.GetConnectStatus() != 0 && !cancelled_) {
+    while (clock.elapsed() / 1000 <= seconds && link_.GetConnectStatus() != 0 && !cancelled_) {
         link_.ReadFromInternalBuffer(received);
         if (complete(received))
             break;

@@ -3,6 +3,7 @@
 
 #include "core/dialup/ModemManager.h"
 #include "core/phone/PhoneStatus.h"
+#include "core/settings/AppSettings.h"
 
 #include <QObject>
 #include <QString>
@@ -11,7 +12,6 @@
 #include <functional>
 #include <optional>
 
-class AppSettings;
 class CComm;
 class CIrDASock;
 class CRasDialer;
@@ -61,6 +61,11 @@ public:
     // rebuilds the command lines and stores the entry's DNS servers in the
     // dial-up entry.
     void PrepareConnection();
+    // The same from a reading of "ConnectInfo" the caller has made, so that
+    // one connect takes all it needs from one reading.
+    void PrepareConnection(const ConnectInfo& info);
+    // The reading the session was last prepared from.
+    const ConnectInfo& Prepared() const { return prepared_; }
     // -1 all commands accepted; 1 the phone link could not be opened; 0 the phone
     // refused (a message has been shown, or the user cancelled the PIN).
     //
@@ -119,6 +124,9 @@ public:
     // The text with the value of every AT+CPIN= line replaced by "****" (a
     // phone that echoes repeats the PIN in its answer).
     static QString MaskPin(const QString& text);
+    // An answer to `line` as the transcript shows it: the PIN masked, and of
+    // the SIM's identity (AT+CIMI) only the network's five digits.
+    static QString MaskSecrets(const QString& line, const QString& answer);
 
     const QStringList& AtCommandList() const { return commands_; }
     QString PhoneNumber() const { return phoneNumber_; }
@@ -178,6 +186,7 @@ private:
     bool portFailureExplained_ = false;
     bool cancelled_ = false;
     QString lastFailure_;
+    ConnectInfo prepared_;
     QString phoneNumber_;
     QString userName_;
     QString password_;

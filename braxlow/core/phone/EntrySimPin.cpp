@@ -2,16 +2,15 @@
 #include "core/phone/EntrySimPin.h"
 
 #include "core/entries/DataStore.h"
-#include "core/settings/AppSettings.h"
 
-EntrySimPin::EntrySimPin(AppSettings& settings, DataStore& data, Prompt prompt)
-    : settings_(settings), data_(data), prompt_(std::move(prompt))
+EntrySimPin::EntrySimPin(DataStore& data, std::function<int()> entry, Prompt prompt)
+    : data_(data), entry_(std::move(entry)), prompt_(std::move(prompt))
 {
 }
 
 int EntrySimPin::EntryId() const
 {
-    return settings_.LoadConnectInfo().CID;
+    return entry_ ? entry_() : 0;
 }
 
 QString EntrySimPin::Remembered()

@@ -5,16 +5,16 @@
 
 #include <functional>
 
-class AppSettings;
 class DataStore;
 
-// The PIN source of a connect: the PIN remembered for the selected entry (in
-// the user database, beside its password), else the prompt.
+// The PIN source of a connect: the PIN remembered for the entry being
+// connected (in the user database, beside its password), else the prompt.
 class EntrySimPin : public SimPinSource
 {
 public:
     using Prompt = std::function<std::optional<Entered>(int attemptsLeft)>;
-    EntrySimPin(AppSettings& settings, DataStore& data, Prompt prompt);
+    // `entry` names the entry the running connect is for.
+    EntrySimPin(DataStore& data, std::function<int()> entry, Prompt prompt);
 
     QString Remembered() override;
     std::optional<Entered> Ask(int attemptsLeft) override;
@@ -24,7 +24,7 @@ public:
 private:
     int EntryId() const;
 
-    AppSettings& settings_;
     DataStore& data_;
+    std::function<int()> entry_;
     Prompt prompt_;
 };

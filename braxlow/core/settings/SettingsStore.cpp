@@ -1,56 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/SettingsStore.h"
 
+#include "core/settings/OwnerOnly.h"
 #include "core/settings/RegistryFormat.h"
 
+#include <QBuffer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QDateTime>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
-#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
 const QString kDefaultValueName = QStringLiteral("Default");
+// What the store's own temporary files carry after the file's name.
+const QString kSaveMarker = QStringLiteral(".~bxsave-");
+// How long another process's save may hold the lock file.
+constexpr int kLockWaitMs = 10000;
+
+bool WriteAll(int fd, const QByteArray& data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(const QString& root, const QString& fileName)
     : root_(root), filePath_(QDir(root).filePath(fileName))
 {
-    settings_ = std::make_unique<QSettings>(filePath_, RegistryFormat::Format());
-    settings_->setFallbacksEnabled(false);
     RemoveLeftovers();
 }
+
+SettingsStore::~SettingsStore() = default;
 
 void SettingsStore::RemoveLeftovers()
 {
     // A save cut off by a crash can leave its temporary file: a whole copy of
-    // the settings, passwords included. Ours are named "<file>.XXXXXX" and
-    // begin with the format's first line; one a minute old is no save still
-    // running in another instance.
+    // the settings, passwords included. Only files named the way the store
+    // names them are its own (a user's "<file>.backup" is not); one a minute
+    // old is no save still running in another instance.
     const QFileInfo file(filePath_);
     const QRegularExpression ours(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+        QRegularExpression::escape(file.fileName() + kSaveMarker) + QStringLiteral("[A-Za-z0-9]{6}")));
     const QFileInfoList candidates =
-        file.dir().entryInfoList({file.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo& f : candidates) {
-        if (!ours.match(f.fileName()).hasMatch() || f.lastModified().secsTo(QDateTime::currentDateTime()) <= 60)
-            continue;
-        QFile copy(f.absoluteFilePath());
-        if (copy.open(QIODevice::ReadOnly) &&
-            (copy.size() == 0 || copy.read(RegistryFormat::kFirstLine.size()) == RegistryFormat::kFirstLine)) {
-            copy.close();
-            copy.remove();
-        }
-    }
+        file.dir().entryInfoList({file.fileName() + kSaveMarker + QLatin1Char('*')}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& f : candidates)
+        if (ours.match(f.fileName()).hasMatch() && f.lastModified().secsTo(QDateTime::currentDateTime()) > 60)
+            QFile::remove(f.absoluteFilePath());
 }
 
-SettingsStore::~SettingsStore() = default;
+QStringList SettingsStore::TightenPermissions()
+{
+    OwnerOnly::TightenFolder(QFileInfo(filePath_).absolutePath());
+    return OwnerOnly::TightenFile(filePath_) ? QStringList{filePath_} : QStringList();
+}
 
 QString SettingsStore::DefaultRoot(const QString& programDirectory)
 {
@@ -68,22 +88,44 @@ bool SettingsStore::FamilyKeyExists() const
     return QFileInfo::exists(filePath_);
 }
 
-QString SettingsStore::Join(const QString& key, const QString& name) const
+void SettingsStore::Refresh() const
+{
+    // Every save puts a new file in place, so a new inode tells a change that
+    // the same size and time within a tick would hide.
+    Stamp now;
+    struct stat st = {};
+    if (::stat(QFile::encodeName(filePath_).constData(), &st) == 0) {
+        now.exists = true;
+        now.device = st.st_dev;
+        now.inode = st.st_ino;
+        now.size = st.st_size;
+        now.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    }
+    if (read_ && *read_ == now)
+        return;
+    values_.clear();
+    QFile f(filePath_);
+    if (now.exists && f.open(QIODevice::ReadOnly))
+        RegistryFormat::Read(f, values_);
+    read_ = now;
+}
+
+QString SettingsStore::Join(const Map& values, const QString& key, const QString& name) const
 {
     // Registry names are case-insensitive but keep the case they were created
     // with: find the stored spelling, else use the one given.
     const QString wanted = key.isEmpty() ? name : key + QLatin1Char('/') + name;
-    const QStringList keys = settings_->allKeys();
-    for (const QString& existing : keys)
-        if (existing.compare(wanted, Qt::CaseInsensitive) == 0)
-            return existing;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        if (it.key().compare(wanted, Qt::CaseInsensitive) == 0)
+            return it.key();
     return wanted;
 }
 
 std::optional<qint32> SettingsStore::ReadDword(const QString& key, const QString& name) const
 {
-    settings_->sync(); // pick up changes made by another process
-    const QVariant v = settings_->value(Join(key, name));
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    Refresh(); // picks up changes made by another process
+    const QVariant v = values_.value(Join(values_, key, name));
     // A registry value of another type does not read as an integer.
     if (v.typeId() != QMetaType::UInt && v.typeId() != QMetaType::Int)
         return std::nullopt;
@@ -92,8 +134,9 @@ std::optional<qint32> SettingsStore::ReadDword(const QString& key, const QString
 
 std::optional<QString> SettingsStore::ReadString(const QString& key, const QString& name) const
 {
-    settings_->sync();
-    const QVariant v = settings_->value(Join(key, name));
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    Refresh();
+    const QVariant v = values_.value(Join(values_, key, name));
     if (v.typeId() != QMetaType::QString)
         return std::nullopt;
     return v.toString();
@@ -101,34 +144,33 @@ std::optional<QString> SettingsStore::ReadString(const QString& key, const QStri
 
 QList<QPair<QString, QString>> SettingsStore::ReadStrings(const QString& key) const
 {
-    settings_->sync();
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    Refresh();
     QList<QPair<QString, QString>> values;
     const QString prefix = key + QLatin1Char('/');
-    const QStringList keys = settings_->allKeys();
-    for (const QString& k : keys) {
+    for (auto it = values_.cbegin(); it != values_.cend(); ++it) {
+        const QString& k = it.key();
         if (!k.startsWith(prefix, Qt::CaseInsensitive) || k.indexOf(QLatin1Char('/'), prefix.size()) >= 0)
             continue;
-        const QVariant v = settings_->value(k);
-        if (v.typeId() == QMetaType::QString)
-            values.append({k.mid(prefix.size()), v.toString()});
+        if (it.value().typeId() == QMetaType::QString)
+            values.append({k.mid(prefix.size()), it.value().toString()});
     }
     return values;
 }
 
 bool SettingsStore::ReplaceValues(const QString& key, const QList<QPair<QString, QVariant>>& values)
 {
-    if (!PrepareFile())
-        return false;
-    settings_->sync();
-    const QString prefix = key + QLatin1Char('/');
-    const QStringList keys = settings_->allKeys();
-    for (const QString& k : keys)
-        if (k.startsWith(prefix, Qt::CaseInsensitive) && k.indexOf(QLatin1Char('/'), prefix.size()) < 0)
-            settings_->remove(k);
-    for (const auto& [name, value] : values)
-        settings_->setValue(prefix + name, value);
-    settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    return Update([&key, &values](Map& map) {
+        const QString prefix = key + QLatin1Char('/');
+        for (auto it = map.begin(); it != map.end();) {
+            if (it.key().startsWith(prefix, Qt::CaseInsensitive) && it.key().indexOf(QLatin1Char('/'), prefix.size()) < 0)
+                it = map.erase(it);
+            else
+                ++it;
+        }
+        for (const auto& [name, value] : values)
+            map.insert(prefix + name, value);
+    });
 }
 
 std::optional<QString> SettingsStore::ReadDefault(const QString& key) const
@@ -151,43 +193,79 @@ bool SettingsStore::WriteDefault(const QString& key, const QString& value)
     return WriteValues(key, {{kDefaultValueName, value}});
 }
 
-bool SettingsStore::WriteValues(const QString& key,
-                                const QList<QPair<QString, QVariant>>& values)
+bool SettingsStore::WriteValues(const QString& key, const QList<QPair<QString, QVariant>>& values)
 {
-    if (!PrepareFile())
+    return Update([this, &key, &values](Map& map) {
+        for (const auto& [name, value] : values)
+            map.insert(Join(map, key, name), value);
+    });
+}
+
+bool SettingsStore::Update(const std::function<void(Map&)>& change)
+{
+    // The folder is the owner's only: made so before the first file is in it.
+    const QString dir = QFileInfo(filePath_).absolutePath();
+    if (!QFileInfo::exists(dir)) {
+        if (!QDir().mkpath(dir))
+            return false;
+        ::chmod(QFile::encodeName(dir).constData(), 0700);
+    }
+    // Another process's save in the meantime is read first, so none is lost.
+    // The lock file is waited for before the values are taken: a reader on
+    // another thread is not kept waiting by another process's save.
+    QLockFile fileLock(filePath_ + QStringLiteral(".lock"));
+    if (!fileLock.tryLock(kLockWaitMs))
         return false;
-    settings_->sync();
+    std::lock_guard<std::recursive_mutex> lock(mutex_);
+    Refresh();
+    Map changed = values_;
+    change(changed);
     // Every save rewrites the whole file and waits for the disk: values that
     // are already stored (the start-up writes its defaults back every time)
     // cost nothing.
-    const bool unchanged = std::all_of(values.cbegin(), values.cend(), [this, &key](const auto& value) {
-        const QVariant stored = settings_->value(Join(key, value.first));
-        return stored.typeId() == value.second.typeId() && stored == value.second;
-    });
-    if (unchanged && settings_->status() == QSettings::NoError)
+    bool same = read_ && read_->exists && changed.size() == values_.size();
+    for (auto a = changed.cbegin(), b = values_.cbegin(); same && a != changed.cend(); ++a, ++b)
+        same = a.key() == b.key() && a.value().typeId() == b.value().typeId() && a.value() == b.value();
+    if (same)
         return true;
-    for (const auto& [name, value] : values)
-        settings_->setValue(Join(key, name), value);
-    // QSettings writes the whole file to a temporary and renames it over the old
-    // one, so a crash leaves either the old values or all of the new ones.
-    settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (!Save(changed))
+        return false;
+    values_ = changed;
+    return true;
 }
 
-// Creates the folder (owner only) and an empty file (owner read/write) before
-// QSettings first writes, so the file never exists with wider permissions; the
-// atomic rewrites that follow keep the mode of the file they replace.
-bool SettingsStore::PrepareFile()
+// The values go to a temporary file of the owner's only, which reaches the
+// disk and then takes the file's place: a crash leaves either the old values
+// or all of the new ones, and the file never exists with a wider mode.
+bool SettingsStore::Save(const Map& values)
 {
-    if (QFileInfo::exists(filePath_))
-        return true;
-    const QString dir = QFileInfo(filePath_).absolutePath();
-    if (!QDir().mkpath(dir))
+    QByteArray text;
+    QBuffer buffer(&text);
+    if (!buffer.open(QIODevice::WriteOnly) || !RegistryFormat::Write(buffer, values))
         return false;
-    ::chmod(QFile::encodeName(dir).constData(), 0700);
-    const int fd = ::open(QFile::encodeName(filePath_).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0)
-        ::close(fd);
-    return QFileInfo::exists(filePath_);
+    QByteArray temp = QFile::encodeName(filePath_ + kSaveMarker + QStringLiteral("XXXXXX"));
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st = {};
+    const bool written = WriteAll(fd, text) && ::fsync(fd) == 0 && ::fstat(fd, &st) == 0;
+    ::close(fd);
+    if (!written || ::rename(temp.constData(), QFile::encodeName(filePath_).constData()) != 0) {
+        ::unlink(temp.constData());
+        return false;
+    }
+    const int dirFd = ::open(QFile::encodeName(QFileInfo(filePath_).absolutePath()).constData(),
+                             O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    Stamp stamp;
+    stamp.exists = true;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    read_ = stamp;
+    return true;
 }

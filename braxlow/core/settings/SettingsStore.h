@@ -4,8 +4,10 @@
 #include <QSettings>
 #include <QString>
 
-#include <memory>
+#include <functional>
+#include <mutex>
 #include <optional>
+#include <sys/types.h>
 
 // The per-user hierarchical key/value store that plays the registry's part: one
 // file, <root>/KORVANE/Korvane Tessaly II.reg, holding the keys below
@@ -15,6 +17,11 @@
 // Every write reaches the disk before it returns, because the program keeps no
 // other copy: a process killed right after a change has lost nothing. The file
 // holds a password in plain text, so it is created readable by its owner only.
+//
+// A write goes to a temporary file beside the store's, named with a marker no
+// person would choose ("<file>.~bxsave-XXXXXX"), which then replaces the file
+// whole; other processes are kept out meanwhile by "<file>.lock". One store
+// may be used from several threads.
 class SettingsStore
 {
 public:
@@ -36,8 +43,12 @@ public:
 
     QString FilePath() const { return filePath_; }
     QString Root() const { return root_; }
-    // Removes the temporary files of saves that a crash cut off.
+    // Removes the temporary files of saves that a crash cut off: only those
+    // the store names itself, a minute old.
     void RemoveLeftovers();
+    // A file made with a wider mode (by hand, a restore, an older copy) is
+    // made the owner's only, and its folder too. The paths that were widened.
+    QStringList TightenPermissions();
 
     // Whether the family key (Software\KORVANE) exists at all, i.e. whether the
     // store has ever been written.
@@ -63,10 +74,31 @@ public:
     bool WriteDefault(const QString& key, const QString& value);
 
 private:
-    bool PrepareFile();
-    QString Join(const QString& key, const QString& name) const;
+    using Map = QSettings::SettingsMap;
+    // Reads the file again when it has changed since it was last read.
+    void Refresh() const;
+    // Under the lock file: the values on disk, changed by `change`, written
+    // back when they differ.
+    bool Update(const std::function<void(Map&)>& change);
+    bool Save(const Map& values);
+    QString Join(const Map& values, const QString& key, const QString& name) const;
 
     QString root_;
     QString filePath_;
-    std::unique_ptr<QSettings> settings_;
+    mutable std::recursive_mutex mutex_;
+    mutable Map values_;
+    struct Stamp
+    {
+        bool exists = false;
+        dev_t device = 0;
+        ino_t inode = 0;
+        qint64 size = 0;
+        qint64 modified = 0;
+        bool operator==(const Stamp& o) const
+        {
+            return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+                   modified == o.modified;
+        }
+    };
+    mutable std::optional<Stamp> read_;
 };

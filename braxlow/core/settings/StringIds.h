@@ -196,6 +196,7 @@ constexpr int UpdateNoDiskSpace = 3012;
 constexpr int UpdateServerSilent = 3013;
 constexpr int UpdateCannotSave = 3014;
 constexpr int UpdateConnectionLost = 3015;
+constexpr int UpdateNotAPackage = 3016;
 constexpr int PortRoleAtPrimary = 3020;
 constexpr int PortRoleAtSecondary = 3021;
 constexpr int PortRoleData = 3022;
@@ -314,6 +315,9 @@ constexpr int SetupColumnDevice = 3174;
 constexpr int SleepHangsUp = 3175;
 constexpr int StartWithDesktop = 3176;
 constexpr int StartWithDesktopFailed = 3177;
+constexpr int FilesTightened = 3180;
+constexpr int StatusStillHangingUp = 3181;
+constexpr int UsageNotSaved = 3182;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -358,7 +362,7 @@ inline constexpr int kAllStringIds[] = {
     PinLastAttempt, PhoneLocked, BalanceCommand, BalanceTitle, BalanceNoCode, BalanceAsking,
     BalanceNoAnswer, BalanceReplyLabel, BalanceSend, BalanceNotSupported, BalanceEnded, BalanceSave,
     UpdateBadResponse, UpdateUnsafeFileName,
-    UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost,
+    UpdateNoDiskSpace, UpdateServerSilent, UpdateCannotSave, UpdateConnectionLost, UpdateNotAPackage,
     FromSim, BalanceCodeLabel, SimPortNotOpened, SimPinRequired, SimPukRequired, SimMissing,
     SimNoIdentity, SimNetworkUnknown, SimChooseProvider, BadBalanceCode,
     TestPhone, ReportMaker, ReportModel, ReportFirmware, ReportNetworkCode, ReportSim,
@@ -371,6 +375,7 @@ inline constexpr int kAllStringIds[] = {
     ReportUsbDevice, TalkingToPhone, PresetDnsTitle, PresetDnsFromNetwork, Yes, No, LockedByPreset,
     HelpNotOpened, NoUpdateServer, ShortcutMade, NothingToDisconnect, NoSuchEntry, ChooseEntryFirst,
     SetupColumnModem, SetupColumnPort, SetupColumnDevice, SleepHangsUp, StartWithDesktop, StartWithDesktopFailed,
+    FilesTightened, StatusStillHangingUp, UsageNotSaved,
 };
 
 } // namespace Str

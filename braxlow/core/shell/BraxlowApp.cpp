@@ -5,9 +5,11 @@
 
 #include "core/settings/LanguageLoader.h"
 #include "core/settings/LanguageStrings.h"
+#include "core/settings/OwnerOnly.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/StringIds.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -30,6 +32,13 @@ BraxlowApp::BraxlowApp(const Options& options, Prompter& prompter)
     product_ = ProductTexts::From(ProductRecord::Braxlow());
     if (!options_.programFilePath.isEmpty())
         settings_->SetProgramFileName(QFileInfo(options_.programFilePath).fileName());
+    // Both files hold passwords: one found readable by others is made the
+    // user's again as it is opened, and the start-up says so.
+    widened_ = store_->TightenPermissions();
+    if (OwnerOnly::TightenFile(data_->UserDatabasePath()))
+        widened_ << data_->UserDatabasePath();
+    if (locations_.mode == DataLocations::Mode::Installed)
+        OwnerOnly::TightenFolder(locations_.userDirectory);
     Quarrin::RegisterHost(this);
 }
 
@@ -78,6 +87,11 @@ bool BraxlowApp::Startup(const QString& argument)
         prompter_.Message(LoadLanguageString(settings_->LanguageModule(), Str::AlreadyRunning));
         return false;
     }
+    if (!widened_.isEmpty())
+        prompter_.Show(LoadLanguageString(settings_->LanguageModule(), Str::FilesTightened)
+                           .arg(QDir::toNativeSeparators(widened_.join(QStringLiteral("\n")))),
+                       QString(), Prompter::Buttons::Ok, Prompter::Icon::Information);
+    widened_.clear();
     HintDialGroups();
     return true;
 }

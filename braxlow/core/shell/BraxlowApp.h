@@ -91,4 +91,5 @@ private:
     std::unique_ptr<DataStore> data_;
     ProductTexts product_;
     std::unique_ptr<NamedLock> instance_;
+    QStringList widened_; // files found readable by others, told at start-up
 };

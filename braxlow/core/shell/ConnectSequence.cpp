@@ -7,11 +7,13 @@
 #include "core/settings/MessagePump.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/Prompter.h"
+#include "core/settings/SettingsStore.h"
 #include "core/settings/StringIds.h"
 #include "core/shell/ShellTexts.h"
 #include "phonelink/PortMap.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QThread>
 
 ShellWindow::~ShellWindow() = default;
@@ -51,7 +53,14 @@ ConnectSequence::ConnectSequence(AppSettings& settings, Prompter& prompter, CRas
     : QObject(parent), settings_(settings), prompter_(prompter), dialer_(dialer), window_(window),
       quiet_(prompter), session_(settings, link, irda, dialer, quiet_),
       dialup_(settings, dialer, irda, quiet_, platformKind),
-      conflict_(settings, quiet_, conflictSources), meter_(settings.Store())
+      conflict_(settings, quiet_, conflictSources),
+      meter_(settings.Store(), [this] {
+          // From the meter's thread, once: the window tells it.
+          QMetaObject::invokeMethod(this, [this] {
+              window_.Notify(QStringLiteral("Braxlow"),
+                             Text(Str::UsageNotSaved).arg(settings_.Store().FilePath()));
+          }, Qt::QueuedConnection);
+      })
 {
     countdown_.setInterval(1000);
     connect(&countdown_, &QTimer::timeout, this, &ConnectSequence::OnCountdown);
@@ -93,6 +102,7 @@ void ConnectSequence::RequestEnd(int result)
             pendingEnd_ = result;
         return;
     }
+    ended_ = true;
     window_.EndDialog(result);
 }
 
@@ -132,6 +142,7 @@ void ConnectSequence::Connect()
                 s.OnConnectionEnded();
             if (s.pendingEnd_ >= 0) {
                 const int result = std::exchange(s.pendingEnd_, -1);
+                s.ended_ = true;
                 s.window_.EndDialog(result);
             }
         }
@@ -139,7 +150,16 @@ void ConnectSequence::Connect()
 
     window_.SetBusy(true);
     session_.KeepPhoneFromModemManager(true);
-    const ConnectInfo info = settings_.LoadConnectInfo();
+    // One reading of "ConnectInfo" serves the whole connect: the commands,
+    // the credentials, the SIM's PIN and the month's count all belong to the
+    // same entry, even when a second start has chosen another meanwhile. A
+    // dial-again is for the entry of the line that dropped.
+    ConnectInfo info = session_.Prepared();
+    if (!automatic_) {
+        info = settings_.LoadConnectInfo();
+        session_.PrepareConnection(info);
+        window_.ShowEntry(info.ConnectName);
+    }
     // A dial-again uses what the user typed for the line that dropped.
     if (!automatic_ && info.CheckPassword.compare(QLatin1String("0"), Qt::CaseInsensitive) == 0) {
         QString userName = info.Username;
@@ -151,7 +171,7 @@ void ConnectSequence::Connect()
         window_.SetBusy(true);
         session_.SetCredentials(userName, password);
     }
-    if (settings_.LoadConnectInfo().ConnectName.isEmpty()) {
+    if (info.ConnectName.isEmpty()) {
         window_.ShowStatus(Text(Str::ChooseEntryFirst));
         return;
     }
@@ -269,8 +289,20 @@ void ConnectSequence::CloseRequest()
     } leave{*this};
 
     window_.SetBusy(true);
-    while (hangingUp_)
-        QThread::msleep(10);
+    // A hang-up may take seconds (pppd lets the line go): the window is
+    // painted and answers meanwhile, and whatever ended it then is not undone.
+    if (hangingUp_) {
+        QEventLoop wait;
+        QTimer look;
+        connect(&look, &QTimer::timeout, &wait, [this, &wait] {
+            if (!hangingUp_ || ended_)
+                wait.quit();
+        });
+        look.start(10);
+        wait.exec();
+        if (ended_)
+            return;
+    }
     closing_ = 1;
     StopReconnect();
     if (depth_ == 0 && IsActive()) {
@@ -295,11 +327,11 @@ void ConnectSequence::EndWithoutQuestion()
     userEnded_ = true;
     StopReconnect();
     // Hung up now, not only when the window goes: a session that ends may
-    // not wait for that.
-    if (depth_ == 0) {
-        connected_ = 0;
-        dialer_.HangUp(DialupController::kEntryName);
-    }
+    // not wait for that. A dial on its way is ended too, so the connect
+    // returns as soon as pppd has gone (a pppd that stays is killed after a
+    // few seconds), not once the dial would have finished.
+    connected_ = 0;
+    dialer_.HangUp(DialupController::kEntryName);
     RequestEnd(kDialogOk);
 }
 
@@ -583,13 +615,20 @@ void ConnectSequence::HangUpWorker()
     dialer_.HangUp(DialupController::kEntryName);
     // Done when pppd has gone (it lets the port go then), or after a while.
     quint32 handle = 0;
-    for (int waited = 0; waited < 5000 && dialer_.FindConnection(DialupController::kEntryName, handle);
+    bool up = true;
+    for (int waited = 0; waited < 5000 && (up = dialer_.FindConnection(DialupController::kEntryName, handle));
          waited += 50) {
         if (!Nap(50))
             break;
     }
     connected_ = 0;
     hangingUp_ = 0;
+    // pppd takes longer: the line says so until the watcher sees it gone.
+    if (up && alive_)
+        QMetaObject::invokeMethod(this, [this] {
+            if (depth_ == 0 && !connected_ && IsActive())
+                window_.ShowStatus(Text(Str::StatusStillHangingUp));
+        }, Qt::QueuedConnection);
     if (Nap(500))
         dialer_.ResetLastState();
 }

@@ -55,6 +55,8 @@ public:
     virtual void ShowTrayTip(const QString& text) = 0;
     // A desktop notification, seen also when the window is hidden.
     virtual void Notify(const QString& summary, const QString& body) = 0;
+    // The name of the entry a connect is for, shown as the window's caption.
+    virtual void ShowEntry(const QString& name) { Q_UNUSED(name); }
 };
 
 // The pauses before dialing again after a drop: 5 s, 15 s, 60 s, then every
@@ -140,6 +142,8 @@ public:
     bool HangingUp() const { return hangingUp_ != 0; }
     // The user took over (the entry list, the balance): no dial-again.
     void CancelReconnect() { StopReconnect(); }
+    // The month counted is on disk before the entries may change.
+    void SettleUsage() { meter_.Settle(); }
     // Waiting to dial again after a drop; the seconds left.
     bool ReconnectPending() const { return countdown_.isActive(); }
     int ReconnectSecondsLeft() const { return secondsLeft_; }
@@ -195,6 +199,7 @@ private:
     bool endedMeanwhile_ = false; // the watcher saw the link go during a connect
     bool failureShown_ = false;   // the last connect's failure is on the status line
     bool inCloseRequest_ = false;
+    bool ended_ = false;       // the window has been told to end
 
     // How the last connect command ended.
     enum class Outcome { Connected, Canceled, PhoneMissing, PhoneNotReady, Refused, DialFailed };

@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <chrono>
 
 namespace {
 
@@ -26,8 +27,76 @@ QVariant Dword(int value)
 
 } // namespace
 
+UsageMeter::UsageMeter(SettingsStore& store, std::function<void()> saveFailed)
+    : store_(store), saveFailed_(std::move(saveFailed))
+{
+    writer_ = std::thread(&UsageMeter::WriteLoop, this);
+}
+
+UsageMeter::~UsageMeter()
+{
+    {
+        std::lock_guard<std::mutex> lock(writeMutex_);
+        stop_ = true;
+    }
+    writeWake_.notify_all();
+    writer_.join();
+}
+
+void UsageMeter::End()
+{
+    if (active_)
+        Save(true);
+    active_ = false;
+}
+
+void UsageMeter::Settle()
+{
+    std::unique_lock<std::mutex> lock(writeMutex_);
+    urgent_ = due_.has_value();
+    writeWake_.notify_all();
+    writeWake_.wait(lock, [this] { return !due_ && !writing_; });
+}
+
+void UsageMeter::WriteLoop()
+{
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point lastWrite = Clock::now() - std::chrono::milliseconds(kSaveIntervalMs);
+    std::unique_lock<std::mutex> lock(writeMutex_);
+    for (;;) {
+        writeWake_.wait(lock, [this] { return stop_ || due_.has_value(); });
+        if (!due_)
+            return;
+        // Readings that come meanwhile replace the month waiting here.
+        writeWake_.wait_until(lock, lastWrite + std::chrono::milliseconds(kSaveIntervalMs),
+                              [this] { return stop_ || urgent_; });
+        const Month month = *std::exchange(due_, std::nullopt);
+        urgent_ = false;
+        writing_ = true;
+        lock.unlock();
+        const bool saved = store_.WriteValues(AllowanceStore::KeyOf(month.entryId),
+                                              {{QStringLiteral("PeriodStart"), month.period.toString(kDateFormat)},
+                                               {QStringLiteral("Received"), QString::number(month.received)},
+                                               {QStringLiteral("Sent"), QString::number(month.sent)},
+                                               {QStringLiteral("Warned"), Dword(month.warned)}});
+        lock.lock();
+        writing_ = false;
+        lastWrite = Clock::now();
+        const bool tell = !saved && !failureTold_;
+        failureTold_ = failureTold_ || !saved;
+        writeWake_.notify_all();
+        if (tell && saveFailed_) {
+            lock.unlock();
+            saveFailed_();
+            lock.lock();
+        }
+    }
+}
+
 void UsageMeter::Begin(int entryId, const QDate& today)
 {
+    // The month of the last connection (maybe this entry's) is on disk first.
+    Settle();
     active_ = true;
     entryId_ = entryId;
     lastReceived_ = lastSent_ = 0;
@@ -101,7 +170,7 @@ int UsageMeter::Sample(quint64 received, quint64 sent, const QDate& today)
         changed = true;
     }
     if (changed)
-        Save();
+        Save(crossed != 0); // a warning given is written at once, never given twice
     return crossed;
 }
 
@@ -113,15 +182,16 @@ int UsageMeter::Percent() const
     return int(std::min<quint64>(MonthTotal() / (allowance / 100), 999));
 }
 
-bool UsageMeter::Save()
+void UsageMeter::Save(bool now)
 {
     if (entryId_ <= 0)
-        return true;
-    return store_.WriteValues(AllowanceStore::KeyOf(entryId_),
-                              {{QStringLiteral("PeriodStart"), period_.toString(kDateFormat)},
-                               {QStringLiteral("Received"), QString::number(monthReceived_)},
-                               {QStringLiteral("Sent"), QString::number(monthSent_)},
-                               {QStringLiteral("Warned"), Dword(warned_)}});
+        return;
+    {
+        std::lock_guard<std::mutex> lock(writeMutex_);
+        due_ = Month{entryId_, period_, monthReceived_, monthSent_, warned_};
+        urgent_ = urgent_ || now;
+    }
+    writeWake_.notify_all();
 }
 
 namespace UsageFormat {

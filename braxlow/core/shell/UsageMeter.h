@@ -6,23 +6,44 @@
 #include <QDate>
 #include <QString>
 
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
 class SettingsStore;
 
 // The traffic of the current connection and of the entry's month. The month's
-// figures live in the settings under "Braxlow/Usage/<entry id>" and are written
-// whenever a reading changed them, so a program that is killed has lost at most
-// the last reading. Counts both directions; a megabyte is 1024 × 1024 bytes.
+// figures live in the settings under "Braxlow/Usage/<entry id>". They are
+// written on a thread of the meter's own, at most every kSaveIntervalMs while
+// readings change them, and at once when the connection ends and when the
+// meter goes, so the window never waits for the disk and a program that is
+// killed has lost at most the last seconds. Counts both directions; a megabyte
+// is 1024 × 1024 bytes.
 class UsageMeter
 {
 public:
-    explicit UsageMeter(SettingsStore& store) : store_(store) {}
+    static constexpr int kSaveIntervalMs = 2000;
+
+    // `saveFailed` is called (on the meter's thread) the first time the month
+    // cannot be written.
+    explicit UsageMeter(SettingsStore& store, std::function<void()> saveFailed = {});
+    // Writes what is still to be written.
+    ~UsageMeter();
+    UsageMeter(const UsageMeter&) = delete;
+    UsageMeter& operator=(const UsageMeter&) = delete;
 
     // A connection of the entry came up; entry 0 counts the connection only.
     void Begin(int entryId, const QDate& today);
     // A reading of the link's interface counters. Returns 80 or 100 when it took
     // the month across that share of the allowance (once a month each), else 0.
     int Sample(quint64 received, quint64 sent, const QDate& today);
-    void End() { active_ = false; }
+    // The connection ended: the month is written now.
+    void End();
+    // Waits until everything handed to the writer is on disk (before the
+    // month is read or its entry changed by anyone else).
+    void Settle();
 
     bool Active() const { return active_; }
     // Whether the month is counted (the connection has an entry).
@@ -36,11 +57,30 @@ public:
     int Percent() const;
 
 private:
+    struct Month
+    {
+        int entryId = 0;
+        QDate period;
+        quint64 received = 0, sent = 0;
+        int warned = 0;
+    };
     void Load(const QDate& today);
     bool RollOver(const QDate& today);
-    bool Save();
+    // Hands the month to the writer; `now`: without waiting for the interval.
+    void Save(bool now = false);
+    void WriteLoop();
 
     SettingsStore& store_;
+    std::function<void()> saveFailed_;
+    std::mutex writeMutex_; // guards the fields below it
+    std::condition_variable writeWake_;
+    std::optional<Month> due_;
+    bool urgent_ = false;
+    bool writing_ = false;
+    bool stop_ = false;
+    bool failureTold_ = false;
+    std::thread writer_;
+
     bool active_ = false;
     int entryId_ = 0;
     DataCap cap_;

@@ -63,7 +63,8 @@ CMainDlg::CMainDlg(const Services& services, QWidget* parent)
                                                   *dialer_, *link_, *irda_, *this, services.platformKind,
                                                   services.conflictSources);
     simPin_ = std::make_unique<EntrySimPin>(
-        services.app.Settings(), services.app.Data(), [this](int attemptsLeft) {
+        services.app.Data(), [this] { return sequence_->Session().Prepared().CID; },
+        [this](int attemptsLeft) {
             return CPinDlg::Ask(services_.app.Settings().LanguageModule(), attemptsLeft, this);
         });
     sequence_->Session().SetPinSource(simPin_.get());
@@ -171,10 +172,7 @@ void CMainDlg::RefreshLabels()
         const bool made = sequence_->Dialup().EnsureDialupEntry(sequence_->Session().PhoneNumber());
         ShowStatus(Text(made ? Str::StatusReady : Str::StatusNotReady));
     }
-    fullName_ = services_.app.Settings().LoadConnectInfo().ConnectName;
-    caption_ = ShellTexts::EntryCaption(fullName_);
-    // A screen reader hears the whole name, not the caption's cut one.
-    setAccessibleName(fullName_.isEmpty() ? windowTitle() : windowTitle() + QLatin1Char(' ') + fullName_);
+    ShowEntry(services_.app.Settings().LoadConnectInfo().ConnectName);
     update();
 }
 
@@ -315,6 +313,7 @@ void CMainDlg::OnEntrySetup()
     if (sequence_->Running() || sequence_->IsActive())
         return;
     sequence_->CancelReconnect();
+    sequence_->SettleUsage();
     CEntryListDlg list(CEntryListDlg::Services{services_.app, *dialer_, services_.help, QString(), QString()},
                        this);
     list.exec();
@@ -440,7 +439,11 @@ QMenu* CMainDlg::BuildMenu(const QList<ShellTexts::MenuItem>& items)
         }
         QAction* action = menu->addAction(Text(item.stringId));
         action->setData(item.command);
-        connect(action, &QAction::triggered, this, [this, command = item.command] { OnCommand(command); });
+        // Run once the menu has finished with the action: a command may open
+        // a modal (About, the disconnect question) in which the menu is built
+        // anew, and the old one must not be in use when it goes.
+        connect(action, &QAction::triggered, this, [this, command = item.command] { OnCommand(command); },
+                Qt::QueuedConnection);
     }
     return menu;
 }
@@ -505,6 +508,15 @@ void CMainDlg::ShowStatus(const QString& text)
     setAccessibleDescription(text);
     RefreshStatus();
     Q_EMIT statusTextChanged(text);
+}
+
+void CMainDlg::ShowEntry(const QString& name)
+{
+    fullName_ = name;
+    caption_ = ShellTexts::EntryCaption(name);
+    // A screen reader hears the whole name, not the caption's cut one.
+    setAccessibleName(fullName_.isEmpty() ? windowTitle() : windowTitle() + QLatin1Char(' ') + fullName_);
+    update();
 }
 
 void CMainDlg::ShowDetail(const QString& text)

@@ -106,6 +106,7 @@ public:
     void ShowDetail(const QString& text) override;
     void ShowTrayTip(const QString& text) override;
     void Notify(const QString& summary, const QString& body) override;
+    void ShowEntry(const QString& name) override;
 
 Q_SIGNALS:
     void statusTextChanged(const QString& text);

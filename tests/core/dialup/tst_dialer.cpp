@@ -2,6 +2,7 @@
 #include "core/dialup/CRasDialer.h"
 #include "core/dialup/DialupController.h"
 #include "core/dialup/DialupErrors.h"
+#include "core/dialup/LinkCounters.h"
 #include "core/dialup/PppLinks.h"
 #include "core/dialup/PppdCommand.h"
 #include "core/dialup/PppdProgress.h"
@@ -39,9 +40,9 @@ struct Transcript
         for (const QString& line : lines) {
             if (line.startsWith(QLatin1String("sleep ")) || line.startsWith(QLatin1Char('#')))
                 continue;
-            PppdProgress::Change c = line.startsWith(QLatin1String("exit "))
-                                         ? progress.Exited(line.mid(5).toInt(), false)
-                                         : progress.Line(line);
+            PppdProgress::Change c = line.startsWith(QLatin1String("exit "))    ? progress.Exited(line.mid(5).toInt(), false)
+                                     : line.startsWith(QLatin1String("chat: ")) ? progress.ChatLine(line.mid(6))
+                                                                                 : progress.Line(line);
             if (c.stateChanged)
                 states << progress.State();
             if (c.errorRaised)
@@ -49,6 +50,16 @@ struct Transcript
         }
     }
 };
+
+// A process as /proc shows it, under a folder of the test's: its command line
+// and the real user in its status.
+bool FakeProcess(const QString& proc, qint64 pid, const QByteArray& cmdline, uid_t user)
+{
+    const QString dir = proc + QLatin1Char('/') + QString::number(pid);
+    return TestSupport::WriteFile(dir + QStringLiteral("/cmdline"), cmdline) &&
+           TestSupport::WriteFile(dir + QStringLiteral("/status"),
+                                  QStringLiteral("Name:\tpppd\nUid:\t%1\t0\t0\t0\n").arg(user).toLatin1());
+}
 
 QStringList ProcessesMentioning(const QByteArray& needle, const char* file)
 {
@@ -74,7 +85,8 @@ struct StandInDial
     {
         DialerPaths p;
         p.pppd = pppd;
-        p.peersFile = QStringLiteral("/dev/null"); // as if installed, for ordinary users
+        p.chat = QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/fakepppd/chat");
+        p.peersDir = QString(); // every device as if granted, for ordinary users
         return p;
     }
     bool Prepare() { return controller.EnsureDialupEntry(QStringLiteral("*99#")) && controller.BindEntryToModem(); }
@@ -223,9 +235,10 @@ private Q_SLOTS:
         QCOMPARE(noKernel.ExtendedError(), 4);
 
         PppdProgress timedOut;
-        timedOut.Line(QStringLiteral("alarm"));
-        timedOut.Line(QStringLiteral("Failed"));
+        timedOut.ChatLine(QStringLiteral("alarm"));
+        timedOut.ChatLine(QStringLiteral("Failed"));
         timedOut.Line(QStringLiteral("Connect script failed"));
+        QCOMPARE(timedOut.State(), int(Ras::OpenPort)); // a line of chat's says nothing of the link
         QCOMPARE(timedOut.Error(), Ras::kNoAnswer);
         QCOMPARE(timedOut.ExtendedError(), 3);
     }
@@ -278,14 +291,20 @@ private Q_SLOTS:
         QCOMPARE(root.at(root.indexOf(QStringLiteral("linkname")) + 1), QStringLiteral("Braxlow"));
         QCOMPARE(root.at(root.indexOf(QStringLiteral("user")) + 1), QStringLiteral("web"));
         QCOMPARE(root.at(root.indexOf(QStringLiteral("passwordfd")) + 1), QStringLiteral("3"));
-        QVERIFY(root.at(root.indexOf(QStringLiteral("connect")) + 1).endsWith(QLatin1String("-f '/run/x y'")));
+        QVERIFY(root.at(root.indexOf(QStringLiteral("connect")) + 1).endsWith(QLatin1String("-f '/run/x y' 2>&4")));
 
         e.options = Ras::kSpecificNameServers | Ras::kSpecificIpAddr | Ras::kRemoteDefaultGateway;
         e.ipaddr = Ras::IpAddr::Parse(QStringLiteral("10.1.1.1"));
         e.ipaddrDns = Ras::IpAddr::Parse(QStringLiteral("1.1.1.1"));
         const QStringList user = PppdCommand::Arguments(e, QStringLiteral("/dev/ttyACM0"), QStringLiteral("x"),
                                                         chat, QStringLiteral("/tmp/c"), QString(), false, false);
-        QCOMPARE(user.mid(0, 4), (QStringList{"call", "braxlow", "/dev/ttyACM0", "1"}));
+        // The device's own peer file names the device; pppd takes it from nowhere else.
+        QCOMPARE(user.mid(0, 3), (QStringList{"call", "braxlow.ttyACM0", "1"}));
+        QVERIFY(!user.contains(QStringLiteral("/dev/ttyACM0")));
+        QVERIFY(!user.contains(QStringLiteral("connect"))); // the peer file's guards the line
+        QCOMPARE(PppdCommand::PeerFor(QStringLiteral("/dev/pts/3")), QStringLiteral("braxlow.pts.3"));
+        for (const char* outside : {"/tmp/phone", "/dev/../tmp/x", "/dev/", "relative"})
+            QVERIFY2(PppdCommand::PeerFor(QLatin1String(outside)).isEmpty(), outside);
         // What pppd takes only from root comes from the peers file.
         for (const char* privileged : {"noauth", "linkname", "plugin", "passwordfd", "replacedefaultroute",
                                        "user", "usepeerdns"})
@@ -299,7 +318,7 @@ private Q_SLOTS:
         QFile peers(QStringLiteral(BRAXLOW_SOURCE_DIR "/scripts/install-ppp-access"));
         QVERIFY(peers.open(QIODevice::ReadOnly));
         const QByteArray installer = peers.readAll();
-        for (const char* line : {"\nnoauth\n", "\nlinkname Braxlow\n", "\nplugin passwordfd.so\n",
+        for (const char* line : {"\n@DEVICE@\nconnect \"@CONNECT@ @DEVICE@\"\nnoauth\n", "\nlinkname Braxlow\n", "\nplugin passwordfd.so\n",
                                  "\nreplacedefaultroute\n"})
             QVERIFY2(installer.contains(line), line);
     }
@@ -313,10 +332,7 @@ private Q_SLOTS:
             QVERIFY(p->waitForStarted());
         }
         auto fake = [&](qint64 pid, const QByteArray& cmdline) {
-            QDir(proc.path()).mkpath(QString::number(pid));
-            QFile f(proc.filePath(QStringLiteral("%1/cmdline").arg(pid)));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(cmdline);
+            QVERIFY(FakeProcess(proc.path(), pid, cmdline, ::getuid()));
         };
         DialerPaths paths;
         paths.proc = proc.path();
@@ -327,7 +343,7 @@ private Q_SLOTS:
         QVERIFY(!dialer.HangUp(kName));
 
         fake(first.processId(), QByteArray("/usr/sbin/pppd\0/dev/ttyACM0\0linkname\0braxlow\0", 44));
-        fake(second.processId(), QByteArray("pppd\0call\0braxlow\0/dev/ttyUSB0\0", 31));
+        fake(second.processId(), QByteArray("pppd\0call\0braxlow.ttyUSB0\0", 27));
         fake(1, QByteArray("/sbin/init\0linkname\0Braxlow\0", 28)); // not a pppd
         QVERIFY(dialer.FindConnection(QStringLiteral("BRAXLOW"), handle));
         // Both match; the later one in the list wins.
@@ -365,6 +381,36 @@ private Q_SLOTS:
         second.waitForFinished();
     }
 
+    // Two users on one machine, each with a link named Braxlow: each sees its
+    // own only (the lookup, the hang-up, the counters); root sees both.
+    void anotherUsersLinkIsNotOurs()
+    {
+        QTemporaryDir proc;
+        QProcess mine, theirs;
+        for (QProcess* p : {&mine, &theirs}) {
+            p->start(QStringLiteral("sleep"), {QStringLiteral("30")});
+            QVERIFY(p->waitForStarted());
+        }
+        const uid_t me = 4242;
+        QVERIFY(FakeProcess(proc.path(), mine.processId(), QByteArray("pppd\0call\0braxlow.ttyACM0\0", 27), me));
+        QVERIFY(FakeProcess(proc.path(), theirs.processId(), QByteArray("pppd\0call\0braxlow.ttyACM1\0", 27), me + 1));
+        DialerPaths paths = StandInPppd(proc.path());
+        paths.proc = proc.path();
+        paths.user = me;
+        // Only theirs is up, with its pid file and counters.
+        QVERIFY(FakeLinkCounters(paths, theirs.processId(), 1000, 500));
+        QCOMPARE(PppLinks(paths).Find(kName), QList<quint32>{quint32(mine.processId())});
+        QVERIFY(!LinkCounterReader::Read(paths, kName));
+        QVERIFY(!PppLinks(paths).IsLink(quint32(theirs.processId()), kName, true));
+        paths.user = 0;
+        QCOMPARE(PppLinks(paths).Find(kName).size(), 2);
+        QVERIFY(LinkCounterReader::Read(paths, kName));
+        for (QProcess* p : {&mine, &theirs}) {
+            p->kill();
+            p->waitForFinished();
+        }
+    }
+
     void transcriptDialsThroughTheWholePath_data()
     {
         QTest::addColumn<QString>("transcript");
@@ -374,6 +420,7 @@ private Q_SLOTS:
         QTest::newRow("wrong password") << "ppp-auth-failure.log" << 0 << int(Ras::kAuthenticationFailure);
         QTest::newRow("carrier lost") << "ppp-lost-carrier.log" << 0 << int(Ras::kPortDisconnected);
         QTest::newRow("no carrier") << "ppp-no-carrier.log" << 0 << int(Ras::kNoCarrier);
+        QTest::newRow("phone echoes pppd's words") << "ppp-phone-echoes.log" << 0 << int(Ras::kNoAnswer);
     }
 
     void transcriptDialsThroughTheWholePath()
@@ -436,12 +483,44 @@ private Q_SLOTS:
         }
     }
 
+    // The program ends with a link whose pppd never lets go: it is waited for
+    // a few seconds, then killed, and that is said.
+    void endingWaitsForAPppdThatIgnoresTheHangUpOnlySoLong()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath(), QStringLiteral("Korvane GPRS MODEM")));
+        settings_->SavePort(7);
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_->path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        qputenv("FAKE_PPPD_LINGER", "1000");
+        auto dial = std::make_unique<StandInDial>(dir_->filePath(QStringLiteral("pbk")), *settings_,
+                                                  QStringLiteral(BRAXLOW_FAKE_PPPD));
+        QVERIFY(dial->Prepare());
+        QCOMPARE(dial->controller.DialAndWait(QStringLiteral("*99#"), QStringLiteral("web"), QStringLiteral("pw")), 1);
+        qunsetenv("FAKE_PPPD_LINGER");
+        const pid_t pppd = pid_t(dial->dialer.Handle());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("did not end within")));
+        std::atomic<bool> ended{false};
+        std::thread guard([&] { // lets an ending that waits for good go on, so the test ends
+            for (int i = 0; i < 400 && !ended; ++i)
+                QThread::msleep(100);
+            if (!ended)
+                ::kill(pppd, SIGKILL);
+        });
+        QElapsedTimer t;
+        t.start();
+        dial.reset();
+        ended = true;
+        guard.join();
+        QVERIFY2(t.elapsed() < DialMonitor::kTerminateMs + 5000, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(::kill(pppd, 0) != 0); // gone and reaped
+    }
+
     void realPppdFailsOnThisKernelThroughTheErrorPath()
     {
         if (!QFileInfo::exists(QStringLiteral("/usr/sbin/pppd")))
             QSKIP("pppd is not installed");
-        if (::geteuid() != 0 && !QFileInfo::exists(QStringLiteral("/etc/ppp/peers/braxlow")))
-            QSKIP("pppd needs root or the installed peers file");
+        if (::geteuid() != 0)
+            QSKIP("pppd needs root here: the phone's pseudo-terminal has no peer file");
         VirtualPhone phone;
         QVERIFY(phone.Start());
         QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone.Path(), QStringLiteral("Korvane GPRS MODEM")));

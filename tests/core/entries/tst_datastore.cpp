@@ -249,14 +249,27 @@ private Q_SLOTS:
         QVERIFY(!data_->UpdateEntry(country));
     }
 
+    // An edit that does not reach the file is never passed over in silence:
+    // the row gone, or the file that cannot be opened.
     void vanishedEntryIsNotUpdated()
     {
         QVERIFY(data_->CreateUserDatabase());
         ConnectionEntry e = Entry(QStringLiteral("gone"));
         e.ID = 4711;
         QVERIFY(!data_->UpdateEntry(e));
+        QCOMPARE(prompter_->Messages().size(), 1);
+        QCOMPARE(prompter_->Messages().at(0).text, data_->LastError());
         QVERIFY(data_->LoadEntries().isEmpty());
-        QVERIFY(prompter_->Messages().isEmpty());
+
+        const auto id = data_->AddEntry(Entry(QStringLiteral("kept")));
+        QVERIFY(id);
+        const QString path = data_->UserDatabasePath();
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".away")));
+        e.ID = *id;
+        QVERIFY(!data_->UpdateEntry(e));
+        QCOMPARE(prompter_->Messages().size(), 2);
+        QVERIFY(!data_->LastError().isEmpty());
+        QCOMPARE(prompter_->Messages().at(1).text, data_->LastError());
     }
 
     void aFileThatIsNoDatabase()

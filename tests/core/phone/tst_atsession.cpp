@@ -385,6 +385,33 @@ private Q_SLOTS:
         ExpectLinkClosed();
     }
 
+    // A phone that does not tell the attempts left: after a refused PIN the
+    // SIM may be at its last one, so a remembered PIN (perhaps outdated) is
+    // not risked until a PIN has been accepted again.
+    void unknownAttemptsRiskNoRememberedPinAfterARefusal()
+    {
+        StartPhone({QStringLiteral("--sim"), QStringLiteral("pin"), QStringLiteral("--error-on"), QStringLiteral("AT+CPINR")});
+        ScriptedPin pin;
+        session_->SetPinSource(&pin);
+        session_->PrepareConnection();
+        pin.answer = SimPinSource::Entered{QStringLiteral("1111"), false};
+        QCOMPARE(session_->RunAtSession(), 0);
+        QCOMPARE(pin.lastAttempts, -1);
+
+        pin.remembered = QStringLiteral("9999");
+        pin.answer = SimPinSource::Entered{QStringLiteral("1234"), false};
+        QCOMPARE(session_->RunAtSession(), -1);
+        QCOMPARE(pin.asked, 2);
+        QVERIFY(!phone_->Received().contains("9999"));
+
+        // Accepted since: the remembered PIN goes again without a question.
+        StartPhone({QStringLiteral("--sim"), QStringLiteral("pin"), QStringLiteral("--error-on"), QStringLiteral("AT+CPINR")});
+        pin.remembered = QStringLiteral("1234");
+        QCOMPARE(session_->RunAtSession(), -1);
+        QCOMPARE(pin.asked, 2);
+        ExpectLinkClosed();
+    }
+
     void phoneWithoutQosCommandsGoesOn()
     {
         StartPhone({QStringLiteral("--no-qos")});

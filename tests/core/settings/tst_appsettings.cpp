@@ -226,6 +226,34 @@ private Q_SLOTS:
         QCOMPARE(prompter.Messages().at(1).text, DataStore::kSystemMissingMessage);
     }
 
+    // A settings file and an entries file made readable by others (a restore,
+    // a copy by hand) are the user's again at the next start, which says so once.
+    void widerFilesAreMadeTheUsersAndSaidOnce()
+    {
+        RecordingPrompter prompter;
+        TestSupport::ProgramFolder program;
+        const QString entries = program.Path() + QStringLiteral("/BXUSER.mdb");
+        QString settingsFile;
+        {
+            BraxlowApp app(Options(program.ProgramFile(), dir_->path()), prompter);
+            QVERIFY(app.Startup());
+            settingsFile = app.Settings().Store().FilePath();
+        }
+        for (const QString& path : {settingsFile, entries})
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        prompter.Clear();
+        for (int start = 0; start < 2; ++start) {
+            BraxlowApp app(Options(program.ProgramFile(), dir_->path()), prompter);
+            QVERIFY(app.Startup());
+        }
+        QCOMPARE(prompter.Messages().size(), 1);
+        const QString said = prompter.Messages().at(0).text;
+        QVERIFY2(said.contains(settingsFile) && said.contains(entries), qPrintable(said));
+        for (const QString& path : {settingsFile, entries})
+            QCOMPARE(int(QFileInfo(path).permissions() & 0x0077), 0);
+    }
+
     // Installed (bin beside share/braxlow), the delivered data comes from the
     // share folder and the user's files go to the user's own folder; a build
     // folder, a portable copy or an incomplete install keep everything beside
@@ -303,6 +331,9 @@ private Q_SLOTS:
             db.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        // Owner-only, as Braxlow's own would be: only the shape is told.
+        QVERIFY(QFile::setPermissions(program.Path() + QStringLiteral("/BXUSER.mdb"),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner));
         BraxlowApp app(Options(program.ProgramFile(), dir_->path()), prompter);
         ConnectInfo mine;
         mine.ConnectName = QStringLiteral("mine");

@@ -240,19 +240,41 @@ private Q_SLOTS:
             if (stale)
                 QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
         };
-        leave(QStringLiteral(".aB3dE9"), copy, true);            // a cut-off save: ours
-        leave(QStringLiteral(".Xy12z0"), QByteArray(), true);     // cut off before any byte
-        leave(QStringLiteral(".qW7eR5"), copy, false);           // perhaps a save running now
-        leave(QStringLiteral(".backup"), "my own notes\n", true); // the user's, whatever its name
+        leave(QStringLiteral(".~bxsave-aB3dE9"), copy, true);       // a cut-off save: ours
+        leave(QStringLiteral(".~bxsave-Xy12z0"), QByteArray(), true); // cut off before any byte
+        leave(QStringLiteral(".~bxsave-qW7eR5"), copy, false);      // perhaps a save running now
+        // The user's own copies, whatever their names: a backup is a copy too.
+        for (const char* name : {".backup", ".old1234", ".aB3dE9"})
+            leave(QLatin1String(name), copy, true);
         leave(QStringLiteral(".lock"), QByteArray(), true);
 
         SettingsStore store(dir_->path());
         QCOMPARE(store.ReadString(QStringLiteral("Braxlow/ConnectInfo"), QStringLiteral("Password")),
                  QStringLiteral("secret"));
-        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".aB3dE9")));
-        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".Xy12z0")));
-        for (const char* kept : {".qW7eR5", ".backup", ".lock"})
+        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".~bxsave-aB3dE9")));
+        QVERIFY(!QFileInfo::exists(settingsFile + QStringLiteral(".~bxsave-Xy12z0")));
+        for (const char* kept : {".~bxsave-qW7eR5", ".backup", ".old1234", ".aB3dE9", ".lock"})
             QVERIFY2(QFileInfo::exists(settingsFile + QLatin1String(kept)), kept);
+    }
+
+    // A settings file and folder made wider by hand or by a restore are made
+    // the owner's again; only what was widened is named, and only once.
+    void widerModesAreTightenedOnce()
+    {
+        SettingsStore store(dir_->path());
+        QVERIFY(store.WriteString(QStringLiteral("Braxlow/ConnectInfo"), QStringLiteral("Password"),
+                                  QStringLiteral("secret")));
+        const QByteArray file = QFile::encodeName(store.FilePath());
+        const QByteArray folder = QFile::encodeName(QFileInfo(store.FilePath()).absolutePath());
+        QCOMPARE(store.TightenPermissions(), QStringList());
+        QVERIFY(::chmod(file.constData(), 0644) == 0 && ::chmod(folder.constData(), 0755) == 0);
+        QCOMPARE(SettingsStore(dir_->path()).TightenPermissions(), QStringList{store.FilePath()});
+        struct stat st {};
+        QCOMPARE(::stat(file.constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        QCOMPARE(::stat(folder.constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0700));
+        QCOMPARE(store.TightenPermissions(), QStringList());
     }
 
     void seesChangesMadeByAnotherStore()

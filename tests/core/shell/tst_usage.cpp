@@ -14,6 +14,7 @@
 #include "support/TestSupport.h"
 
 #include <QDBusConnection>
+#include <QLockFile>
 #include <QtTest>
 
 namespace {
@@ -128,6 +129,48 @@ private Q_SLOTS:
         later.Sample(500, 20, QDate(2027, 2, 1));
         QCOMPARE(later.SessionReceived(), quint64(500));
         QVERIFY(!store.ReadString(AllowanceStore::KeyOf(0), QStringLiteral("Received")));
+    }
+
+    // The month is written beside the window: a settings file that another
+    // program holds does not hold the reading up, and a month that cannot be
+    // written is said once, however often it fails.
+    void monthIsWrittenAsideAndAFailureIsSaidOnce()
+    {
+        TestSupport::Settings fixture;
+        SettingsStore& store = fixture.store;
+        const QDate today(2026, 12, 9);
+        const QString key = AllowanceStore::KeyOf(4);
+        {
+            UsageMeter meter(store);
+            meter.Begin(4, today);
+            meter.Settle();
+            QLockFile other(store.FilePath() + QStringLiteral(".lock"));
+            QVERIFY(other.tryLock(0));
+            QElapsedTimer t;
+            t.start();
+            meter.Sample(1000, 500, today);
+            QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
+            other.unlock();
+            meter.End(); // the end of the connection is written at once
+            meter.Settle();
+            QCOMPARE(store.ReadString(key, QStringLiteral("Received")), QStringLiteral("1000"));
+            meter.Begin(4, today);
+            meter.Sample(200, 0, today);
+        } // and so is what is left when the meter goes
+        QCOMPARE(store.ReadString(key, QStringLiteral("Received")), QStringLiteral("1200"));
+
+        QTemporaryDir broken; // "KORVANE" is a file: nothing can be written under it
+        QVERIFY(TestSupport::WriteFile(broken.filePath(QStringLiteral("KORVANE")), QByteArray()));
+        SettingsStore nowhere(broken.path());
+        std::atomic<int> told{0};
+        UsageMeter meter(nowhere, [&told] { ++told; });
+        meter.Begin(4, today);
+        for (quint64 reading : {1000, 2000, 3000}) {
+            meter.Sample(reading, 0, today);
+            meter.Settle(); // each one written, and failed
+        }
+        QCOMPARE(told.load(), 1);
+        QCOMPARE(meter.MonthTotal(), quint64(3000)); // counted on all the same
     }
 
     void hostileStoredValuesAreHarmless()

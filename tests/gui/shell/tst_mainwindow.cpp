@@ -7,6 +7,7 @@
 #include "core/dialup/DialupErrors.h"
 #include "core/dialup/PppLinks.h"
 #include "core/entries/AllowanceStore.h"
+#include "core/entries/ConnectionEntry.h"
 #include "core/settings/LanguageLoader.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
@@ -150,6 +151,48 @@ private Q_SLOTS:
         QCOMPARE(window_->EntryCaption(), QStringLiteral("[ Web & Mail ]"));
     }
 
+    // A shortcut started while the window waits chooses another entry: the
+    // next connect is that entry's throughout (its commands, its PIN, its
+    // name), never a mix of the two.
+    void shortcutChosenEntryIsConnectedWhole()
+    {
+        phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--sim"), QStringLiteral("pin")});
+        QVERIFY(phone_->Start());
+        Quarrin::CurrentPortMap().Remove(7);
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, phone_->Path(), QStringLiteral("Korvane GPRS MODEM")));
+        auto add = [this](const QString& name, const QString& apn, const QString& pin) {
+            ConnectionEntry entry;
+            entry.ConnectName = name;
+            entry.APNName = apn;
+            entry.PhoneNumber = QStringLiteral("*99#");
+            entry.CheckPasswd = 1;
+            entry.QoSMin = entry.QoSRequest = QStringLiteral("1,0,0,0,0,0");
+            const std::optional<int> id = app_->Data().AddEntry(entry);
+            entry.ID = id.value_or(0);
+            app_->Data().SaveSimPin(entry.ID, pin);
+            return entry;
+        };
+        const ConnectionEntry shown = add(QStringLiteral("Shown"), QStringLiteral("shown.example"), QStringLiteral("4321"));
+        const ConnectionEntry chosen = add(QStringLiteral("Chosen"), QStringLiteral("chosen.example"), QStringLiteral("1234"));
+        QVERIFY(shown.ID > 0 && chosen.ID > 0);
+        app_->Settings().SaveConnectInfo(ConnectInfoOf(shown));
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        Open();
+        RecordingPrompter secondPrompter;
+        BraxlowApp second(Options(), secondPrompter);
+        QVERIFY(!second.Startup(QStringLiteral("/ID:%1").arg(chosen.ID)));
+
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        const QByteArray received = phone_->Received();
+        QVERIFY2(received.contains("\"chosen.example\"") && !received.contains("shown.example"), received.constData());
+        QVERIFY(received.contains("AT+CPIN=\"1234\"") && !received.contains("4321"));
+        QCOMPARE(window_->EntryCaption(), QStringLiteral("[ Chosen ]"));
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);
+    }
+
     void cancelledPasswordPromptChangesNothing()
     {
         ConnectInfo info = app_->Settings().LoadConnectInfo();
@@ -258,6 +301,107 @@ private Q_SLOTS:
         QCOMPARE(window_->StatusText(), Text(Str::StateConnected));
         QTRY_COMPARE_WITH_TIMEOUT(window_->StatusText(), Text(Str::StatusConnectionEnded), 5000);
         QVERIFY(!Active());
+        QVERIFY(window_->Dialer().WaitForExit(5000));
+    }
+
+    // The tray menu's own command opens a modal in which the menu is built
+    // anew: the command runs once the menu is done with it, so the old menu
+    // is not in use when it goes (under ASan, a use after free otherwise).
+    void trayMenuRebuiltDuringItsOwnCommand()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        window_->OnTrayNotify(QSystemTrayIcon::Context);
+        QPointer<QAction> about;
+        for (QAction* action : window_->TrayMenu()->actions())
+            if (action->data().toInt() == ShellCommand::About)
+                about = action;
+        QVERIFY(about);
+        bool triggerReturned = false, ranAfterTheMenu = false, rebuilt = false;
+        WhenModal<QDialog>(this, [&](QDialog* dialog) {
+            ranAfterTheMenu = triggerReturned;
+            window_->OnTrayNotify(QSystemTrayIcon::Context); // the old menu goes
+            rebuilt = about.isNull();
+            dialog->reject();
+        });
+        about->trigger();
+        triggerReturned = true;
+        QTRY_VERIFY_WITH_TIMEOUT(rebuilt, 5000);
+        QVERIFY(ranAfterTheMenu);
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);
+    }
+
+    // pppd slow to let the line go: "ended" only once it has gone, and after
+    // the hang-up's seconds the line says that it is still being ended.
+    void slowHangUpIsToldUntilTheLinkIsGone()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        qputenv("FAKE_PPPD_LINGER", "7");
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        qunsetenv("FAKE_PPPD_LINGER");
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        QStringList said;
+        connect(window_.get(), &CMainDlg::statusTextChanged, this, [&](const QString& text) {
+            said << text + (Active() ? QStringLiteral(" (up)") : QString());
+        });
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTest::qWait(6500);
+        QVERIFY(Active());
+        QCOMPARE(window_->StatusText(), Text(Str::StatusStillHangingUp));
+        QTRY_COMPARE_WITH_TIMEOUT(window_->StatusText(), Text(Str::StatusConnectionEnded), 10000);
+        QCOMPARE(said, (QStringList{Text(Str::StatusStillHangingUp) + QStringLiteral(" (up)"),
+                                    Text(Str::StatusConnectionEnded)}));
+    }
+
+    // Exit right after a disconnect waits for the hang-up, the window painted
+    // and answering meanwhile.
+    void exitRightAfterDisconnectKeepsTheWindowAnswering()
+    {
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n"))));
+        qputenv("FAKE_PPPD_LINGER", "2");
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        qunsetenv("FAKE_PPPD_LINGER");
+        QVERIFY2(window_->TrayIconShown(), qPrintable(window_->StatusText()));
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        bool returned = false, answeredMeanwhile = false;
+        QTimer::singleShot(300, this, [&] { answeredMeanwhile = !returned; });
+        window_->OnCancel();
+        returned = true;
+        QVERIFY(answeredMeanwhile);
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(window_->result(), int(QDialog::Rejected));
+        QCOMPARE(prompter_.Messages().size(), 1); // no second question: the link had gone
+    }
+
+    // Ended from outside while pppd still dials: the dial is ended with it,
+    // and the window goes in seconds, not when the dial would have finished.
+    void quitDuringADialEndsItWithinSeconds()
+    {
+        const QString transcript = dir_.filePath(QStringLiteral("dialing"));
+        QVERIFY(TestSupport::WriteFile(transcript, "chat: timeout set to 30 seconds\nchat: send (ATD*99#^M)\n"
+                                                   "chat: expect (CONNECT)\nsleep 60\nexit 8\n"));
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(transcript));
+        Open();
+        QElapsedTimer sinceQuit;
+        connect(window_.get(), &CMainDlg::statusTextChanged, this, [&](const QString& text) {
+            if (text == Text(Str::StateConnecting) && !sinceQuit.isValid() && window_->Dialer().Handle() != 0) {
+                sinceQuit.start();
+                window_->OnQuitRequest();
+            }
+        });
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QVERIFY(sinceQuit.isValid());
+        QVERIFY2(sinceQuit.elapsed() < 10000, qPrintable(QString::number(sinceQuit.elapsed())));
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(window_->result(), int(QDialog::Accepted));
         QVERIFY(window_->Dialer().WaitForExit(5000));
     }
 
@@ -396,7 +540,7 @@ private Q_SLOTS:
             answered->start(20);
         });
         balance->trigger();
-        QCOMPARE(shown, QString::fromUtf8("Guthaben: 12,34 EUR, gültig bis 31.12."));
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QString::fromUtf8("Guthaben: 12,34 EUR, gültig bis 31.12."), 10000);
 
         // A phone slow to answer: Cancel closes the window without waiting for it.
         phone_ = std::make_unique<VirtualPhone>(QStringList{QStringLiteral("--delay"), QStringLiteral("6000")});
@@ -460,8 +604,8 @@ private Q_SLOTS:
         QVERIFY(Counters(1000, 500));
         QTRY_VERIFY_WITH_TIMEOUT(window_->DetailText().contains(QString::fromUtf8("\u2193 1000 B   \u2191 500 B")), 5000);
         QCOMPARE(window_->Sequence().Usage().MonthTotal(), quint64(901500));
-        QCOMPARE(app_->Settings().Store().ReadString(AllowanceStore::KeyOf(5), QStringLiteral("Received")),
-                 QStringLiteral("601000"));
+        QTRY_COMPARE_WITH_TIMEOUT(app_->Settings().Store().ReadString(AllowanceStore::KeyOf(5), QStringLiteral("Received")),
+                                  std::optional<QString>(QStringLiteral("601000")), 5000);
         QVERIFY(prompter_.Messages().isEmpty());
 
         prompter_.QueueAnswer(Prompter::Answer::Yes);

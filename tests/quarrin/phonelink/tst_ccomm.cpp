@@ -12,7 +12,9 @@
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -351,6 +353,52 @@ private Q_SLOTS:
         second.DestroyComm();
     }
 
+    // The lock folder is everybody's: what another user leaves under the
+    // lock's name never blocks the open, and a lock that is not ours stays.
+    void foreignLockFilesNeitherBlockNorVanish()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath()));
+        const StInitCommInfo info = Link(7);
+        const QString lock = lockDir_.filePath(QStringLiteral("LCK..") + QFileInfo(pty.SlavePath()).fileName());
+        const QByteArray native = QFile::encodeName(lock);
+        CComm comm;
+        comm.CreateComm(&info);
+        auto refused = [&](const char* what) {
+            std::atomic<int> opened{-1};
+            std::thread open([&] { opened = comm.OpenConnection(); });
+            QElapsedTimer t;
+            t.start();
+            while (opened < 0 && t.elapsed() < 5000)
+                QThread::msleep(10);
+            if (opened < 0) { // let a blocked open go before failing
+                const int fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK);
+                ::close(fd);
+            }
+            open.join();
+            QVERIFY2(opened == 0, what);
+            QVERIFY2(QFileInfo::exists(lock) || QFileInfo(lock).isSymLink(), what);
+            QFile::remove(lock);
+        };
+        QCOMPARE(::mkfifo(native.constData(), 0666), 0);
+        refused("a FIFO");
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), lock));
+        refused("a link");
+        QVERIFY(QFile(lock).open(QIODevice::WriteOnly)); // empty: another program's, just made
+        refused("an empty new lock");
+
+        // The lock removed at the close is ours only: one put in its place stays.
+        QVERIFY(comm.OpenConnection() != 0);
+        QVERIFY(QFile::remove(lock));
+        QFile other(lock);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write(QByteArray::number(::getppid()).rightJustified(10, ' ') + '\n');
+        other.close();
+        comm.DestroyComm();
+        QVERIFY(QFileInfo::exists(lock));
+        QFile::remove(lock);
+    }
+
     void closeWhileThePhoneIsSending()
     {
         PtyPair pty;
@@ -381,6 +429,55 @@ private Q_SLOTS:
         // Far less than a hold: the close neither waits for the watcher to finish
         // nor for the phone to pause.
         QVERIFY2(closing < CComm::kHoldMs - 1000, qPrintable(QString::number(closing)));
+    }
+
+    // A line faster than the watcher (a USB phone in a loop, a noisy cable):
+    // the watcher always finds more queued, yet the close is not held up. The
+    // line discipline is set to hand over one short line per read, so the
+    // phone outruns any reader.
+    void closeWhileTheLineFloods()
+    {
+        PtyPair pty;
+        QVERIFY(Quarrin::CurrentPortMap().AddExplicit(7, pty.SlavePath()));
+        const StInitCommInfo info = Link(7);
+        CComm comm;
+        comm.CreateComm(&info);
+        QVERIFY(comm.OpenConnection() != 0);
+        comm.enableState = COMM_ENABLE;
+        termios tio{};
+        QCOMPARE(::tcgetattr(pty.Master(), &tio), 0); // the master sets the slave's line
+        tio.c_lflag |= ICANON;
+        QCOMPARE(::tcsetattr(pty.Master(), TCSANOW, &tio), 0);
+        ::fcntl(pty.Master(), F_SETFL, ::fcntl(pty.Master(), F_GETFL) | O_NONBLOCK);
+        std::atomic<bool> stop{false};
+        std::thread sender([&] {
+            QByteArray lines;
+            for (int i = 0; i < 16384; ++i)
+                lines += "x\n";
+            // A pty's master is not woken when its slave reads: it looks again
+            // every millisecond.
+            while (!stop) {
+                pollfd p{pty.Master(), POLLOUT, 0};
+                if (::poll(&p, 1, 1) > 0)
+                    [[maybe_unused]] ssize_t n = ::write(pty.Master(), lines.constData(), size_t(lines.size()));
+            }
+        });
+        QThread::msleep(CComm::kHoldMs + 300); // past the hold: the watcher is reading
+        std::atomic<bool> closed{false};
+        std::thread closer([&] {
+            comm.CloseConnection();
+            closed = true;
+        });
+        QElapsedTimer t;
+        t.start();
+        while (!closed && t.elapsed() < 5000)
+            QThread::msleep(10);
+        const bool closedInTime = closed;
+        stop = true; // lets a close that hangs finish, so the test can end
+        closer.join();
+        sender.join();
+        comm.DestroyComm();
+        QVERIFY2(closedInTime, "the close waited for the line to go quiet");
     }
 
     void unplugEndsTheWatcherWithoutSpinning()

@@ -52,7 +52,7 @@ public:
         if (!noServer)
             s.host = QStringLiteral("127.0.0.1");
         s.port = port;
-        s.timeoutSeconds = 1;
+        s.timeoutSeconds = timeoutSeconds;
         return s;
     }
     QString DownloadFolder() const override { return root.filePath(QStringLiteral("download")); }
@@ -62,6 +62,11 @@ public:
         opened << path;
         return true;
     }
+    bool ShowDownloadedFile(const QString& path) override
+    {
+        shown << path;
+        return true;
+    }
     void EndProgram() override { ++programEnds; }
 
     QString Text(int id) const { return LoadLanguageString(module_.get(), id); }
@@ -69,9 +74,11 @@ public:
     QTemporaryDir root;
     quint16 port = 0;
     bool noServer = false; // the default host, which names nobody
+    int timeoutSeconds = 1;
     bool startInstaller = true;
     QStringList messages;
     QStringList opened;
+    QStringList shown;
     int programEnds = 0;
 
 private:
@@ -153,8 +160,15 @@ private Q_SLOTS:
         QVERIFY(files_.isValid());
         QFile file(files_.filePath(kFileName));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        content_ = RandomBytes(100 * 1024 + 123);
+        // A Debian package as far as its first bytes tell.
+        content_ = QByteArray("!<arch>\ndebian-binary   ") + RandomBytes(100 * 1024 + 99);
         file.write(content_);
+        for (const auto& [name, bytes] : {std::pair{"run.desktop", QByteArray("[Desktop Entry]\nExec=sh -c id\n")},
+                                          std::pair{"fake.deb", QByteArray("#!/bin/sh\nid\n")}}) {
+            QFile other(files_.filePath(QLatin1String(name)));
+            QVERIFY(other.open(QIODevice::WriteOnly));
+            other.write(bytes);
+        }
     }
 
     void init() { host_ = std::make_unique<RecordingHost>(); }
@@ -165,6 +179,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("switches");
         QTest::newRow("apart") << QStringList();
         QTest::newRow("with the 2012 response") << QStringList{QStringLiteral("--with-header")};
+        // Servers that write one number into every header: the codes tell the sizes.
+        QTest::newRow("length field 0082") << QStringList{QStringLiteral("--length-field"), QStringLiteral("82")};
+        QTest::newRow("length field 2048, file with the header")
+            << QStringList{QStringLiteral("--length-field"), QStringLiteral("2048"), QStringLiteral("--with-header")};
     }
     void checksAndDownloadsByteIdentical()
     {
@@ -212,6 +230,32 @@ private Q_SLOTS:
         QCOMPARE(requests[2].size(), 115);
         QCOMPARE(requests[2].left(8), QByteArray("01141012"));
         QCOMPARE(requests[2].right(1), QByteArray(1, '\0'));
+    }
+
+    // The server chooses the file's name and content: only a package goes to
+    // the installer; anything else is shown in its folder, and the program stays.
+    void onlyPackagesAreOpened_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("launcher") << QStringLiteral("run.desktop");
+        QTest::newRow("script named .deb") << QStringLiteral("fake.deb");
+    }
+    void onlyPackagesAreOpened()
+    {
+        QFETCH(QString, name);
+        Server server(files_.path(), {QStringLiteral("--file"), name});
+        host_->port = server.port;
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text().isEmpty(), kWait);
+        dlg.OnOnOk();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), kWait);
+        const QString path = host_->DownloadFolder() + QLatin1Char('/') + name;
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(host_->opened, QStringList());
+        QCOMPARE(host_->shown, QStringList{path});
+        QCOMPARE(host_->messages, QStringList{host_->Text(Str::UpdateNotAPackage).arg(name)});
+        QCOMPARE(host_->programEnds, 0);
     }
 
     void serverErrorsAreExplained()
@@ -335,6 +379,20 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(host_->messages, QStringList{host_->Text(Str::UpdateUnsafeFileName)}, kWait);
         QCOMPARE(server.Requests().size(), 2);
         QCOMPARE(FilesUnder(host_->root.path()), QStringList());
+    }
+
+    // A time-out of more seconds than a millisecond count holds is no time-out
+    // of a few milliseconds (nor none at all).
+    void hugeTimeoutStillWaitsForASlowServer()
+    {
+        Server server(files_.path(), {QStringLiteral("--delay"), QStringLiteral("1500")});
+        host_->port = server.port;
+        host_->timeoutSeconds = 4294968; // times 1000 wraps to 704 ms
+        CSelectDlg dlg(nullptr);
+        dlg.show();
+        QTRY_COMPARE_WITH_TIMEOUT(dlg.findChild<QLabel*>(QStringLiteral("label4017"))->text(),
+                                  QStringLiteral("Korvane Tessaly II Braxlow 1.0.0.3 FH1"), kWait);
+        QCOMPARE(host_->messages, QStringList());
     }
 
     void silentServerEndsWithAMessageAndNoFile()

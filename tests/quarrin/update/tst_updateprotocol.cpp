@@ -88,6 +88,11 @@ private Q_SLOTS:
         QCOMPARE(ResponseLength(QByteArray("00602012") + QByteArray(100, 'x')), 60);
         QCOMPARE(ResponseLength(QByteArray("99992012")), kChunkSize);
         QCOMPARE(ResponseLength(QByteArray("ab")), kChunkSize);
+        // Each code has its own size, whatever the length field says.
+        QCOMPARE(ResponseLength(Reply("00822001", "000", QByteArray(30, 'x'))), 70);
+        QCOMPARE(ResponseLength(Reply("00822011", "000", QByteArray())), 110);
+        QCOMPARE(ResponseLength(Reply("00822012", "000", QByteArray(30, 'x'))), 60);
+        QCOMPARE(ResponseLength(Reply("01102011", "906", QByteArray())), 60);
     }
 
     void onlyPlainFileNamesAreAccepted()
