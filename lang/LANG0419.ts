@@ -1197,5 +1197,93 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Сначала выберите запись подключения: нажмите «Записи».</translation>
     </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>У вас нет прав на запуск службы удалённого доступа (pppd). Администратор один раз настраивает её из папки исходного кода Braxlow: sudo scripts/install-ppp-access %1 (затем войдите в систему заново).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>Номер дозвона, имя пользователя или пароль нельзя использовать: в них есть символы, которые невозможно набрать, или они слишком длинные.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>Не удалось открыть телефонную книгу.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>Не найдена запись телефонной книги для этого подключения.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>Порт уже открыт: телефон использует другая программа.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>Телефон недоступен: он не подключён, не настроен для исходящих вызовов или используется другой программой.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>Телефон разорвал соединение до завершения подключения.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>Телефон сообщил об ошибке при наборе номера.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>Нет сигнала готовности: у телефона нет сети.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>Линия занята.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>Телефон не ответил на команду набора номера.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>Сеть не приняла вызов (нет несущей). Проверьте номер дозвона и точку доступа.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>Сеть закрыла соединение до завершения подключения.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>В доступе отказано: имя пользователя или пароль недействительны.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>Подключение прервано: сеть не ответила вовремя.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Протокол управления каналом PPP завершил работу.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>Не удалось запустить службу удалённого доступа (pppd). Возможно, ядро этой системы не поддерживает PPP (устройство /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>Служба удалённого доступа (pppd) остановилась из-за критической ошибки, например когда не смогла открыть или заблокировать порт телефона.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.</source>
+        <translation>Служба удалённого доступа (pppd) отклонила свои параметры. Проверьте системный файл /etc/ppp/options и файл Braxlow /etc/ppp/peers/braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow).</source>
+        <translation>Сценарий инициализации службы удалённого доступа завершился с ошибкой (параметр «init» в /etc/ppp/options или /etc/ppp/peers/braxlow).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>У этой записи подключения свои DNS-серверы, но DNS-хук Braxlow не установлен, поэтому они не будут использоваться. Установите его из папки исходного кода Braxlow командой: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Или пусть DNS-серверы назначает сеть: «Свойства», «Дополнительно», «Получить адреса DNS-серверов автоматически».</translation>
+    </message>
 </context>
 </TS>

@@ -1197,5 +1197,93 @@ En administratör kan tillåta det för gruppen dip med install-ppp-access.</tra
         <source>Choose a connection entry first: press Entries.</source>
         <translation>Välj först en anslutningspost: klicka på Entri.</translation>
     </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>Anda tidak diizinkan memulai layanan dial-up (pppd). Administrator menyiapkannya sekali dari folder sumber Braxlow: sudo scripts/install-ppp-access %1 (lalu masuk kembali).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>Nomor panggil, nama pengguna, atau kata sandi tidak dapat digunakan: berisi karakter yang tidak dapat dipanggil, atau terlalu panjang.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>Buku telepon tidak dapat dibuka.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>Entri buku telepon untuk koneksi ini tidak ditemukan.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>Port sudah terbuka: program lain sedang menggunakan ponsel.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>Ponsel tidak tersedia: tidak terhubung, tidak disiapkan untuk panggilan keluar, atau sedang digunakan oleh program lain.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>Ponsel menutup panggilan sebelum koneksi selesai.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>Ponsel melaporkan kesalahan saat memanggil.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>Tidak ada nada panggil: ponsel tidak mendapat jaringan.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>Saluran sedang sibuk.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>Ponsel tidak menjawab perintah panggil.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>Jaringan tidak menerima panggilan (tidak ada sinyal pembawa). Periksa nomor panggil dan nama titik akses.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>Koneksi ditutup oleh jaringan sebelum selesai.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>Akses ditolak karena nama pengguna atau kata sandi tidak valid.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>Koneksi diakhiri karena jaringan tidak merespons tepat waktu.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Protokol kontrol tautan PPP telah dihentikan.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>Layanan dial-up (pppd) tidak dapat dimulai. Kernel sistem ini mungkin tidak mendukung PPP (perangkat /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>Layanan dial-up (pppd) berhenti karena kesalahan fatal, misalnya saat tidak dapat membuka atau mengunci port ponsel.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.</source>
+        <translation>Layanan dial-up (pppd) menolak opsinya. Periksa /etc/ppp/options milik sistem dan /etc/ppp/peers/braxlow milik Braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow).</source>
+        <translation>Skrip inisialisasi layanan dial-up gagal (opsi "init" di /etc/ppp/options atau /etc/ppp/peers/braxlow).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>Entri koneksi ini memiliki server DNS sendiri, tetapi hook DNS Braxlow belum terpasang, sehingga server tersebut tidak akan dipakai. Pasang dari folder sumber Braxlow dengan: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Atau biarkan jaringan memberikan server DNS: Properti, Lanjutan, Dapatkan alamat server DNS secara otomatis.</translation>
+    </message>
 </context>
 </TS>

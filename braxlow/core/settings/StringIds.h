@@ -308,6 +308,30 @@ constexpr int ShortcutMade = 3168;
 constexpr int NothingToDisconnect = 3169;
 constexpr int NoSuchEntry = 3170;
 constexpr int ChooseEntryFirst = 3171;
+// The dial-up service's texts for its error codes, in the order of the codes'
+// meaning: rights and entry, port, line, log-on, pppd itself.
+constexpr int DialupNoPermission = 3200;
+constexpr int DialupInvalidParameter = 3201;
+constexpr int DialupCannotOpenPhoneBook = 3202;
+constexpr int DialupCannotFindEntry = 3203;
+constexpr int DialupPortAlreadyOpen = 3204;
+constexpr int DialupPortNotAvailable = 3205;
+constexpr int DialupPortDisconnected = 3206;
+constexpr int DialupHardwareFailure = 3207;
+constexpr int DialupNoDialtone = 3208;
+constexpr int DialupLineBusy = 3209;
+constexpr int DialupNoAnswer = 3210;
+constexpr int DialupNoCarrier = 3211;
+constexpr int DialupRemoteDisconnection = 3212;
+constexpr int DialupAuthenticationFailure = 3213;
+constexpr int DialupPppTimeout = 3214;
+constexpr int DialupPppLcpTerminated = 3215;
+constexpr int DialupServiceCannotStart = 3216;
+constexpr int DialupPppFatalError = 3217;
+constexpr int DialupPppOptionError = 3218;
+constexpr int DialupPppInitScriptFailed = 3219;
+constexpr int DialupDnsHookMissing = 3220;
+constexpr int DialupDnsHookAlternative = 3221;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -364,6 +388,12 @@ inline constexpr int kAllStringIds[] = {
     ModemManagerReleasing, ModemManagerRefused, ModemManagerTimeout, PhoneUnplugged, WaitingForPhone,
     ReportUsbDevice, TalkingToPhone, PresetDnsTitle, PresetDnsFromNetwork, Yes, No, LockedByPreset,
     HelpNotOpened, NoUpdateServer, ShortcutMade, NothingToDisconnect, NoSuchEntry, ChooseEntryFirst,
+    DialupNoPermission, DialupInvalidParameter, DialupCannotOpenPhoneBook, DialupCannotFindEntry,
+    DialupPortAlreadyOpen, DialupPortNotAvailable, DialupPortDisconnected, DialupHardwareFailure,
+    DialupNoDialtone, DialupLineBusy, DialupNoAnswer, DialupNoCarrier, DialupRemoteDisconnection,
+    DialupAuthenticationFailure, DialupPppTimeout, DialupPppLcpTerminated, DialupServiceCannotStart,
+    DialupPppFatalError, DialupPppOptionError, DialupPppInitScriptFailed, DialupDnsHookMissing,
+    DialupDnsHookAlternative,
 };
 
 } // namespace Str
