@@ -1285,5 +1285,13 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>或讓網路提供 DNS 伺服器：內容、進階、自動取得 DNS 伺服器位址。</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>處理程序 %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1（處理程序 %2）</translation>
+    </message>
 </context>
 </TS>

@@ -1285,5 +1285,13 @@ Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</trans
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>Oder lassen Sie das Netz die DNS-Server vergeben: Eigenschaften, Erweitert, DNS-Serveradressen automatisch beziehen.</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>Prozess %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
 </context>
 </TS>

@@ -1285,5 +1285,13 @@ An administrator can allow it for the group dip with install-ppp-access.</transl
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>process %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (process %2)</translation>
+    </message>
 </context>
 </TS>

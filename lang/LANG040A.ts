@@ -1285,5 +1285,13 @@ Un administrador puede permitirlo al grupo dip con install-ppp-access.</translat
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>O deje que la red asigne los servidores DNS: Propiedades, Avanzado, Obtener las direcciones del servidor DNS automáticamente.</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>proceso %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (proceso %2)</translation>
+    </message>
 </context>
 </TS>

@@ -1285,5 +1285,13 @@ Un administrateur peut l'autoriser pour le groupe dip avec install-ppp-access.</
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>Ou laissez le réseau fournir les serveurs DNS : Propriétés, Avancé, Obtenir les adresses des serveurs DNS automatiquement.</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>processus %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
 </context>
 </TS>

@@ -1285,5 +1285,13 @@ Un amministratore può consentirlo al gruppo dip con install-ppp-access.</transl
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>Oppure lasciare che sia la rete a fornire i server DNS: Proprietà, Avanzate, Ottieni automaticamente indirizzi server DNS.</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>processo %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (processo %2)</translation>
+    </message>
 </context>
 </TS>

@@ -1285,5 +1285,13 @@ Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>Of laat het netwerk de DNS-servers geven: Eigenschappen, Geavanceerd, Automatisch DNS-serveradressen laten toewijzen.</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>proces %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (proces %2)</translation>
+    </message>
 </context>
 </TS>

@@ -1285,5 +1285,13 @@ Um administrador pode permitir isso ao grupo dip com install-ppp-access.</transl
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>Ou deixe a rede fornecer os servidores DNS: Propriedades, Avançado, Obter o endereço dos servidores DNS automaticamente.</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>processo %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (processo %2)</translation>
+    </message>
 </context>
 </TS>

@@ -1285,5 +1285,13 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>Или пусть DNS-серверы назначает сеть: «Свойства», «Дополнительно», «Получить адреса DNS-серверов автоматически».</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>процесс %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (процесс %2)</translation>
+    </message>
 </context>
 </TS>

@@ -1285,5 +1285,13 @@ En administratör kan tillåta det för gruppen dip med install-ppp-access.</tra
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>Atau biarkan jaringan memberikan server DNS: Properti, Lanjutan, Dapatkan alamat server DNS secara otomatis.</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>proses %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (proses %2)</translation>
+    </message>
 </context>
 </TS>

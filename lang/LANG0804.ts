@@ -1285,5 +1285,13 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>或者让网络提供 DNS 服务器：属性、高级、自动获得 DNS 服务器地址。</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>进程 %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1（进程 %2）</translation>
+    </message>
 </context>
 </TS>

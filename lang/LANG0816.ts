@@ -1285,5 +1285,13 @@ Um administrador pode permiti-lo ao grupo dip com install-ppp-access.</translati
         <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
         <translation>Ou deixe a rede atribuir os servidores DNS: Propriedades, Avançadas, Obter endereços de servidor DNS automaticamente.</translation>
     </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>processo %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (processo %2)</translation>
+    </message>
 </context>
 </TS>

@@ -332,6 +332,9 @@ constexpr int DialupPppOptionError = 3218;
 constexpr int DialupPppInitScriptFailed = 3219;
 constexpr int DialupDnsHookMissing = 3220;
 constexpr int DialupDnsHookAlternative = 3221;
+// Words inside other texts.
+constexpr int HolderProcess = 3230;
+constexpr int HolderNamedProcess = 3231;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -393,7 +396,7 @@ inline constexpr int kAllStringIds[] = {
     DialupNoDialtone, DialupLineBusy, DialupNoAnswer, DialupNoCarrier, DialupRemoteDisconnection,
     DialupAuthenticationFailure, DialupPppTimeout, DialupPppLcpTerminated, DialupServiceCannotStart,
     DialupPppFatalError, DialupPppOptionError, DialupPppInitScriptFailed, DialupDnsHookMissing,
-    DialupDnsHookAlternative,
+    DialupDnsHookAlternative, HolderProcess, HolderNamedProcess,
 };
 
 } // namespace Str
