@@ -1069,7 +1069,7 @@
     </message>
     <message id="3122">
         <source>This month: %1 of %2 MB (%3%)</source>
-        <translation>هذا الشهر: %1 من %2 MB (%3%)</translation>
+        <translation>هذا الشهر: %1 من %2 ميغابايت (%3%)</translation>
     </message>
     <message id="3123">
         <source>This month: %1</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message id="3124">
         <source>Month: %1% of %2 MB</source>
-        <translation>الشهر: %1% من %2 MB</translation>
+        <translation>الشهر: %1% من %2 ميغابايت</translation>
     </message>
     <message id="3125">
         <source>The connection dropped</source>
@@ -1101,11 +1101,11 @@
     </message>
     <message id="3130">
         <source>%1% of this month's %2 MB have been used.</source>
-        <translation>تم استخدام %1% من باقة هذا الشهر البالغة %2 MB.</translation>
+        <translation>تم استخدام %1% من باقة هذا الشهر البالغة %2 ميغابايت.</translation>
     </message>
     <message id="3131">
         <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
-        <translation>نفدت باقة هذا الشهر البالغة %1 MB. يظل Braxlow متصلًا؛ وقد تُحتسب رسوم إضافية على البيانات الإضافية.</translation>
+        <translation>نفدت باقة هذا الشهر البالغة %1 ميغابايت. يظل Braxlow متصلًا؛ وقد تُحتسب رسوم إضافية على البيانات الإضافية.</translation>
     </message>
     <message id="3132">
         <source>Monthly allowance:</source>
@@ -1292,6 +1292,10 @@ An administrator can allow it for the group dip with install-ppp-access.</source
     <message id="3231">
         <source>%1 (process %2)</source>
         <translation>%1 (العملية %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>بايت|كيلوبايت|ميغابايت|غيغابايت|تيرابايت</translation>
     </message>
 </context>
 </TS>

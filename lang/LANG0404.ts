@@ -1293,5 +1293,9 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>%1 (process %2)</source>
         <translation>%1（處理程序 %2）</translation>
     </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>位元組|KB|MB|GB|TB</translation>
+    </message>
 </context>
 </TS>

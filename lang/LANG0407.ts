@@ -1293,5 +1293,9 @@ Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</trans
         <source>%1 (process %2)</source>
         <translation>%1 (Prozess %2)</translation>
     </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|kB|MB|GB|TB</translation>
+    </message>
 </context>
 </TS>

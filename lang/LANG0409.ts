@@ -1293,5 +1293,9 @@ An administrator can allow it for the group dip with install-ppp-access.</transl
         <source>%1 (process %2)</source>
         <translation>%1 (process %2)</translation>
     </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|kB|MB|GB|TB</translation>
+    </message>
 </context>
 </TS>

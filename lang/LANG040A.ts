@@ -1293,5 +1293,9 @@ Un administrador puede permitirlo al grupo dip con install-ppp-access.</translat
         <source>%1 (process %2)</source>
         <translation>%1 (proceso %2)</translation>
     </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|KB|MB|GB|TB</translation>
+    </message>
 </context>
 </TS>

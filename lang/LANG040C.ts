@@ -1069,7 +1069,7 @@
     </message>
     <message id="3122">
         <source>This month: %1 of %2 MB (%3%)</source>
-        <translation>Ce mois-ci : %1 sur %2 MB (%3 %)</translation>
+        <translation>Ce mois-ci : %1 sur %2 Mo (%3 %)</translation>
     </message>
     <message id="3123">
         <source>This month: %1</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message id="3124">
         <source>Month: %1% of %2 MB</source>
-        <translation>Mois : %1 % de %2 MB</translation>
+        <translation>Mois : %1 % de %2 Mo</translation>
     </message>
     <message id="3125">
         <source>The connection dropped</source>
@@ -1101,11 +1101,11 @@
     </message>
     <message id="3130">
         <source>%1% of this month's %2 MB have been used.</source>
-        <translation>Vous avez utilisé %1 % de votre forfait de %2 MB pour ce mois.</translation>
+        <translation>Vous avez utilisé %1 % de votre forfait de %2 Mo pour ce mois.</translation>
     </message>
     <message id="3131">
         <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
-        <translation>Le forfait de %1 MB de ce mois est épuisé. Braxlow reste connecté ; les données supplémentaires peuvent être facturées en plus.</translation>
+        <translation>Le forfait de %1 Mo de ce mois est épuisé. Braxlow reste connecté ; les données supplémentaires peuvent être facturées en plus.</translation>
     </message>
     <message id="3132">
         <source>Monthly allowance:</source>
@@ -1292,6 +1292,10 @@ Un administrateur peut l'autoriser pour le groupe dip avec install-ppp-access.</
     <message id="3231">
         <source>%1 (process %2)</source>
         <translation>%1 (processus %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>o|ko|Mo|Go|To</translation>
     </message>
 </context>
 </TS>

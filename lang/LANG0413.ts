@@ -1293,5 +1293,9 @@ Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation
         <source>%1 (process %2)</source>
         <translation>%1 (proces %2)</translation>
     </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|kB|MB|GB|TB</translation>
+    </message>
 </context>
 </TS>

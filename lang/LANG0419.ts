@@ -1069,7 +1069,7 @@
     </message>
     <message id="3122">
         <source>This month: %1 of %2 MB (%3%)</source>
-        <translation>В этом месяце: %1 из %2 MB (%3%)</translation>
+        <translation>В этом месяце: %1 из %2 МБ (%3%)</translation>
     </message>
     <message id="3123">
         <source>This month: %1</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message id="3124">
         <source>Month: %1% of %2 MB</source>
-        <translation>Месяц: %1% из %2 MB</translation>
+        <translation>Месяц: %1% из %2 МБ</translation>
     </message>
     <message id="3125">
         <source>The connection dropped</source>
@@ -1101,11 +1101,11 @@
     </message>
     <message id="3130">
         <source>%1% of this month's %2 MB have been used.</source>
-        <translation>Использовано %1% месячного лимита в %2 MB.</translation>
+        <translation>Использовано %1% месячного лимита в %2 МБ.</translation>
     </message>
     <message id="3131">
         <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
-        <translation>Месячный лимит в %1 MB исчерпан. Braxlow остаётся подключённым; дальнейший трафик может оплачиваться дополнительно.</translation>
+        <translation>Месячный лимит в %1 МБ исчерпан. Braxlow остаётся подключённым; дальнейший трафик может оплачиваться дополнительно.</translation>
     </message>
     <message id="3132">
         <source>Monthly allowance:</source>
@@ -1292,6 +1292,10 @@ An administrator can allow it for the group dip with install-ppp-access.</source
     <message id="3231">
         <source>%1 (process %2)</source>
         <translation>%1 (процесс %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>Б|КБ|МБ|ГБ|ТБ</translation>
     </message>
 </context>
 </TS>

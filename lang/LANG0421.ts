@@ -1293,5 +1293,9 @@ En administratör kan tillåta det för gruppen dip med install-ppp-access.</tra
         <source>%1 (process %2)</source>
         <translation>%1 (proses %2)</translation>
     </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|KB|MB|GB|TB</translation>
+    </message>
 </context>
 </TS>

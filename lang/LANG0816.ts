@@ -1293,5 +1293,9 @@ Um administrador pode permiti-lo ao grupo dip com install-ppp-access.</translati
         <source>%1 (process %2)</source>
         <translation>%1 (processo %2)</translation>
     </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|kB|MB|GB|TB</translation>
+    </message>
 </context>
 </TS>

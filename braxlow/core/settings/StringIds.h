@@ -335,6 +335,7 @@ constexpr int DialupDnsHookAlternative = 3221;
 // Words inside other texts.
 constexpr int HolderProcess = 3230;
 constexpr int HolderNamedProcess = 3231;
+constexpr int ByteUnits = 3232;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -396,7 +397,7 @@ inline constexpr int kAllStringIds[] = {
     DialupNoDialtone, DialupLineBusy, DialupNoAnswer, DialupNoCarrier, DialupRemoteDisconnection,
     DialupAuthenticationFailure, DialupPppTimeout, DialupPppLcpTerminated, DialupServiceCannotStart,
     DialupPppFatalError, DialupPppOptionError, DialupPppInitScriptFailed, DialupDnsHookMissing,
-    DialupDnsHookAlternative, HolderProcess, HolderNamedProcess,
+    DialupDnsHookAlternative, HolderProcess, HolderNamedProcess, ByteUnits,
 };
 
 } // namespace Str

@@ -206,6 +206,7 @@ private:
     struct TrafficTexts
     {
         QString month, tipMonth, monthOnly;
+        UsageFormat::ByteUnits units;
     } texts_;
 
     std::mutex napMutex_;

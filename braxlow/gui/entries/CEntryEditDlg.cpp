@@ -6,6 +6,7 @@
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/StringIds.h"
+#include "core/shell/UsageMeter.h"
 #include "gui/entries/CEntrySheet.h"
 #include "gui/entries/CPageTCPIP.h"
 #include "gui/entries/QosPage.h"
@@ -150,6 +151,7 @@ void CEntryEditDlg::SetTexts()
     ui_->label5015->setText(Text(Str::AllowanceLabel));
     ui_->label5017->setText(Text(Str::AllowanceStartDay));
     ui_->spin5016->setSpecialValueText(Text(Str::AllowanceNone));
+    ui_->spin5016->setSuffix(QLatin1Char(' ') + UsageFormat::ByteUnits::Of(module_).names[2]);
     ui_->spin5016->setToolTip(Text(Str::TipAllowance));
     ui_->spin5018->setToolTip(Text(Str::TipAllowance));
     ui_->button5014->setText(Text(Str::FromSim));
