@@ -16,6 +16,11 @@ extern const QString kErrorLoadingResource;
 // null or has no (non-empty) string `id`.
 QString LoadLanguageString(const QTranslator* module, int id);
 
+// A window's label as a name inside a message: without its accelerator ("&N",
+// or the "(&N)" East Asian tables put after the word) and without the colon that
+// ends it, in whichever script's form ("：" in Chinese).
+QString PlainLabel(const QString& label);
+
 // The About box's variant: no legacy-name replacement; a missing string shows the
 // program's own message 1004 and gives an empty text; a null module gives
 // "Error loading resource.".

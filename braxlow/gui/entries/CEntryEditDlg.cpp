@@ -318,7 +318,7 @@ void CEntryEditDlg::OnFromSim()
         for (const DataStore::NetworkProvider& p : match.candidates)
             items << QStringLiteral("%1 (%2)").arg(p.provider, p.country);
         bool ok = false;
-        const QString chosen = QInputDialog::getItem(this, Text(Str::FromSim).remove(QLatin1Char('&')),
+        const QString chosen = QInputDialog::getItem(this, PlainLabel(Text(Str::FromSim)),
                                                      Text(Str::SimChooseProvider), items, 0, false, &ok);
         const qsizetype at = items.indexOf(chosen);
         if (!ok || at < 0 || !editor_.SelectProvider(match.candidates.at(at)))

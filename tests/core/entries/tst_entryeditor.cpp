@@ -2,6 +2,8 @@
 #include "core/entries/ContextNumber.h"
 #include "core/entries/EntryChecks.h"
 #include "core/entries/EntryEditor.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
 #include "support/TestSupport.h"
 
@@ -71,6 +73,17 @@ private Q_SLOTS:
         QCOMPARE(ProblemText(fixture.settings.LanguageModule(), problem),
                  QStringLiteral("The field \"Alternate DNS server\" must be an address of four numbers from 0 to 255 "
                                 "joined by dots, such as 10.0.0.1. Correct it, then save again."));
+
+        // The field's name keeps neither its label's colon nor its accelerator,
+        // in whichever script the table writes them.
+        const auto chinese = LanguageLoader::LoadModule(TestSupport::ProgramDirectory() +
+                                                        QStringLiteral("/Lang/LANG0804.qm"));
+        QVERIFY(chinese);
+        QVERIFY(ProblemText(chinese.get(), problem).startsWith(QStringLiteral("字段“备用 DNS 服务器”必须")));
+        QCOMPARE(PlainLabel(QStringLiteral("Adresse IP\u202F:")), QStringLiteral("Adresse IP"));
+        QCOMPARE(PlainLabel(QStringLiteral("接入点名称 (APN)：")), QStringLiteral("接入点名称 (APN)"));
+        QCOMPARE(PlainLabel(QStringLiteral("新建(&N)...")), QStringLiteral("新建..."));
+        QCOMPARE(PlainLabel(QStringLiteral("&Save && close:")), QStringLiteral("Save & close"));
     }
 
     void countryBoxKeepsItsOrder()
