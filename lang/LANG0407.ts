@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Best Effort</translation>
+        <translation>Bestmöglich</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>
@@ -353,7 +353,7 @@
     </message>
     <message id="1093">
         <source>Delay class 4 (best effort)</source>
-        <translation>Verzögerungsklasse 4 (Best Effort)</translation>
+        <translation>Verzögerungsklasse 4 (bestmöglich)</translation>
     </message>
     <message id="1094">
         <source>Delay class:</source>

@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Au mieux (best effort)</translation>
+        <translation>Au mieux</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>

@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Без гарантий (best effort)</translation>
+        <translation>Без гарантий</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>
@@ -353,7 +353,7 @@
     </message>
     <message id="1093">
         <source>Delay class 4 (best effort)</source>
-        <translation>Класс задержки 4 (best effort)</translation>
+        <translation>Класс задержки 4 (без гарантий)</translation>
     </message>
     <message id="1094">
         <source>Delay class:</source>

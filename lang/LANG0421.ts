@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Best effort</translation>
+        <translation>Tanpa jaminan</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>
@@ -353,7 +353,7 @@
     </message>
     <message id="1093">
         <source>Delay class 4 (best effort)</source>
-        <translation>Kelas tunda 4 (best effort)</translation>
+        <translation>Kelas tunda 4 (tanpa jaminan)</translation>
     </message>
     <message id="1094">
         <source>Delay class:</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Tidak terpasang|Terpasang</translation>
+        <translation>Tidak terhubung|Terhubung</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>

@@ -1041,7 +1041,7 @@
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Não anexado|Anexado</translation>
+        <translation>Não ligado|Ligado</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
