@@ -1125,77 +1125,77 @@
     </message>
     <message id="3150">
         <source>Asking ModemManager to let go of the phone...</source>
-        <translation>Ber ModemManager att släppa telefonen...</translation>
+        <translation>Meminta ModemManager melepaskan ponsel...</translation>
     </message>
     <message id="3151">
         <source>ModemManager did not let Braxlow use the phone: %1
 An administrator can allow it for the group dip with install-ppp-access.</source>
-        <translation>ModemManager lät inte Braxlow använda telefonen: %1
-En administratör kan tillåta det för gruppen dip med install-ppp-access.</translation>
+        <translation>ModemManager tidak mengizinkan Braxlow menggunakan ponsel: %1
+Administrator dapat mengizinkannya untuk grup dip dengan install-ppp-access.</translation>
     </message>
     <message id="3152">
         <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
-        <translation>ModemManager släppte inte telefonen i tid. Försök igen om en stund.</translation>
+        <translation>ModemManager tidak melepaskan ponsel tepat waktu. Coba lagi sebentar lagi.</translation>
     </message>
     <message id="3153">
         <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
-        <translation>Telefonen kopplades bort från datorn. Anslut den igen och koppla sedan upp.</translation>
+        <translation>Ponsel terputus dari komputer. Pasang kembali, lalu sambungkan.</translation>
     </message>
     <message id="3154">
         <source>Waiting for the phone to be plugged in again...</source>
-        <translation>Väntar på att telefonen ansluts igen...</translation>
+        <translation>Menunggu ponsel dipasang kembali...</translation>
     </message>
     <message id="3155">
         <source>USB device:</source>
-        <translation>USB-enhet:</translation>
+        <translation>Perangkat USB:</translation>
     </message>
     <message id="3160">
         <source>Talking to the phone...</source>
-        <translation>Pratar med telefonen...</translation>
+        <translation>Berkomunikasi dengan ponsel...</translation>
     </message>
     <message id="3161">
         <source>DNS servers from the network</source>
-        <translation>DNS-servrar från nätet</translation>
+        <translation>Server DNS dari jaringan</translation>
     </message>
     <message id="3162">
         <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
-        <translation>Förinställningens DNS-servrar kräver Braxlows DNS-krok, som inte är installerad, så nätets egna används. Installera den: sudo scripts/install-ppp-access</translation>
+        <translation>Server DNS dari prasetel memerlukan hook DNS Braxlow, yang belum terpasang, sehingga server dari jaringan yang dipakai. Untuk memasangnya: sudo scripts/install-ppp-access</translation>
     </message>
     <message id="3163">
         <source>&amp;Yes</source>
-        <translation>&amp;Ja</translation>
+        <translation>&amp;Ya</translation>
     </message>
     <message id="3164">
         <source>&amp;No</source>
-        <translation>&amp;Nej</translation>
+        <translation>&amp;Tidak</translation>
     </message>
     <message id="3165">
         <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
-        <translation>Ifyllt från operatörens förinställning. Välj [Others] som operatör för att skriva in egna värden.</translation>
+        <translation>Diisi dari prasetel operator. Untuk mengetik nilai sendiri, pilih [Others] sebagai operator jaringan.</translation>
     </message>
     <message id="3166">
         <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
-        <translation>Hjälpsidan kunde inte visas: inget program för webbsidor hittades. Sidan är %1.</translation>
+        <translation>Halaman bantuan tidak dapat ditampilkan: tidak ditemukan program untuk halaman web. Halamannya adalah %1.</translation>
     </message>
     <message id="3167">
         <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
-        <translation>Ingen uppdateringsserver är angiven, så Braxlow kan inte söka efter uppdateringar. En utgivare anger en som UpdateServer i avsnittet [Braxlow\Config] i %1.</translation>
+        <translation>Server pembaruan belum ditetapkan, sehingga Braxlow tidak dapat mencari pembaruan. Penerbit menetapkannya sebagai UpdateServer di bagian [Braxlow\Config] pada %1.</translation>
     </message>
     <message id="3168">
         <source>The desktop shortcut is %1.</source>
-        <translation>Genvägen på skrivbordet är %1.</translation>
+        <translation>Pintasan desktop adalah %1.</translation>
     </message>
     <message id="3169">
         <source>There is no connection to end.</source>
-        <translation>Det finns ingen anslutning att avsluta.</translation>
+        <translation>Tidak ada koneksi untuk diakhiri.</translation>
     </message>
     <message id="3170">
         <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
-        <translation>Det finns ingen anslutningspost nummer %1: genvägens post har tagits bort.</translation>
+        <translation>Tidak ada entri koneksi nomor %1: entri pintasan ini telah dihapus.</translation>
     </message>
     <message id="3171">
         <source>Choose a connection entry first: press Entries.</source>
-        <translation>Välj först en anslutningspost: klicka på Entri.</translation>
+        <translation>Pilih entri koneksi terlebih dahulu: klik Entri.</translation>
     </message>
     <message id="3200">
         <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
