@@ -104,6 +104,45 @@ QString FitCountry(QString name)
     return name.left(DataStore::kCountrySize);
 }
 
+// Fits a preset's name into its column at a word boundary: the words that do not
+// fit give way to "…", and the brackets still open are closed, so
+// "T-Mobile(Telekom) (Dualstack with MMS and fixed DNSv4)" keeps its meaning
+// as "T-Mobile(Telekom) (Dualstack with MMS and fixed…)".
+QString FitName(const QString& name)
+{
+    const int size = DataStore::kNameSize;
+    if (name.size() <= size)
+        return name;
+    for (qsizetype cut = name.lastIndexOf(QLatin1Char(' '), size); cut > 0;
+         cut = name.lastIndexOf(QLatin1Char(' '), cut - 1)) {
+        QString head = name.left(cut);
+        // A word boundary after a separator would leave it dangling.
+        while (!head.isEmpty() && QStringLiteral(" ,;:-/(").contains(head.back()))
+            head.chop(1);
+        if (head.isEmpty())
+            break;
+        const int open = std::max<int>(0, int(head.count(QLatin1Char('(')) - head.count(QLatin1Char(')'))));
+        const QString fitted = head + QChar(0x2026) + QString(open, QLatin1Char(')'));
+        if (fitted.size() <= size)
+            return fitted;
+    }
+    return name.left(size); // one long word: cut as it is
+}
+
+// An APN that gives IPv6 addresses only cannot serve the "IP" (IPv4) context
+// the phone is prepared with. The provider database marks it with <ip-type>
+// in newer releases; older ones only name it so ("IPv6-only", "internet.v6").
+bool IsIpv6Only(const QString& ipType, const QString& name, const QString& apn)
+{
+    if (!ipType.isEmpty())
+        return ipType.compare(QLatin1String("ipv6"), Qt::CaseInsensitive) == 0;
+    static const QRegularExpression v6(QStringLiteral("(^|[^a-z0-9])(ip)?v6([^a-z0-9]|$)|ipv6"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression v4(QStringLiteral("v4|dual"), QRegularExpression::CaseInsensitiveOption);
+    return (v6.match(name).hasMatch() || v6.match(apn).hasMatch()) && !v4.match(name).hasMatch() &&
+           !v4.match(apn).hasMatch();
+}
+
 bool IsIpv4(const QString& s)
 {
     static const QRegularExpression ip(QStringLiteral("^\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}$"));
@@ -112,7 +151,7 @@ bool IsIpv4(const QString& s)
 
 struct Apn
 {
-    QString value, name, plan, user, password;
+    QString value, name, plan, user, password, ipType;
     QStringList dns;
     bool internet = true;
 };
@@ -156,6 +195,8 @@ Apn ReadApn(QXmlStreamReader& xml)
             apn.user = ReadText(xml);
         } else if (tag == QLatin1String("password")) {
             apn.password = ReadText(xml);
+        } else if (tag == QLatin1String("ip-type")) {
+            apn.ipType = ReadText(xml);
         } else if (tag == QLatin1String("dns")) {
             apn.dns << ReadText(xml);
         } else {
@@ -230,7 +271,7 @@ int main(int argc, char* argv[])
     const QString output = args.at(3);
     const QString temporary = output + QStringLiteral(".new");
     QFile::remove(temporary);
-    int rows = 0, countries = 0, skipped = 0, codes = 0;
+    int rows = 0, countries = 0, skipped = 0, ipv6Only = 0, duplicates = 0, codes = 0;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("presets"));
         db.setDatabaseName(temporary);
@@ -267,8 +308,8 @@ int main(int argc, char* argv[])
             // Empty texts, never NULL: the program reads every column as text.
             auto text = [](const QString& s) { return s.isNull() ? QStringLiteral("") : s; };
             q.addBindValue(country);
-            q.addBindValue(provider.left(DataStore::kNameSize));
-            q.addBindValue(provider.left(DataStore::kNameSize));
+            q.addBindValue(provider);
+            q.addBindValue(provider);
             q.addBindValue(text(apn.value));
             q.addBindValue(text(apn.user));
             q.addBindValue(text(apn.password));
@@ -285,7 +326,7 @@ int main(int argc, char* argv[])
         // The names exactly as "APN Info" got them, so that a match selects them.
         auto insertCodes = [&](const QString& country, const QString& provider, const QList<NetworkCode>& list) {
             for (const NetworkCode& code : list) {
-                const QString name = provider.left(DataStore::kNameSize);
+                const QString& name = provider;
                 const QString key = QStringList{country, name, code.mcc, code.mnc}.join(QChar(0));
                 if (codesSeen.contains(key))
                     continue;
@@ -325,6 +366,7 @@ int main(int argc, char* argv[])
             if (country.isEmpty())
                 continue;
             bool any = false;
+            QSet<QString> names; // of this country, as the provider list compares them
             for (const Provider& p : std::as_const(providers)) {
                 QList<Apn> usable;
                 for (const Apn& a : p.apns) {
@@ -337,6 +379,12 @@ int main(int argc, char* argv[])
                     usable << a;
                 }
                 for (const Apn& a : std::as_const(usable)) {
+                    // Left out after the names are chosen: the others keep the names
+                    // entries already carry.
+                    if (IsIpv6Only(a.ipType, a.name, a.value)) {
+                        ++ipv6Only;
+                        continue;
+                    }
                     QString name = p.name;
                     if (usable.size() > 1) {
                         const QString plan = !a.name.isEmpty() && a.name != p.name ? a.name
@@ -344,6 +392,17 @@ int main(int argc, char* argv[])
                                                                  : a.value;
                         name += QStringLiteral(" (%1)").arg(plan);
                     }
+                    name = FitName(name);
+                    // A name the country has already would hide this preset behind
+                    // the first: its access point tells them apart, or it is the
+                    // same preset again.
+                    if (names.contains(name.toCaseFolded()))
+                        name = FitName(QStringLiteral("%1 (%2)").arg(p.name, a.value));
+                    if (names.contains(name.toCaseFolded())) {
+                        ++duplicates;
+                        continue;
+                    }
+                    names.insert(name.toCaseFolded());
                     if (!insert(country, name, a) || !insertCodes(country, name, p.codes))
                         return 1;
                     any = true;
@@ -372,6 +431,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QTextStream(stdout) << "BXSYS.mdb: " << rows << " presets in " << countries << " countries ("
-                        << skipped << " APNs too long for an entry left out), " << codes << " network codes\n";
+                        << skipped << " APNs too long for an entry, " << ipv6Only << " IPv6-only and " << duplicates
+                        << " repeated left out), " << codes << " network codes\n";
     return 0;
 }

@@ -5,9 +5,11 @@
 #include "core/entries/EntryChecks.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
 #include "core/settings/Prompter.h"
 
 #include <QAtomicInt>
+#include <QCollator>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -692,6 +694,12 @@ std::optional<QStringList> DataStore::LoadProviders(const QString& country)
             providers << provider;
         previous = provider;
     }
+    // The engine's NOCASE folds and orders ASCII only: "Másmovil" would follow
+    // "Movistar" and "móbil R" every ASCII name.
+    QCollator collator(ModuleLocale(Settings().LanguageModule()));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(providers.begin(), providers.end(),
+                     [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
     return providers;
 }
 

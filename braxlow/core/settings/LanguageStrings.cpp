@@ -24,6 +24,12 @@ QString LoadLanguageString(const QTranslator* module, int id)
     return text;
 }
 
+QLocale ModuleLocale(const QTranslator* module)
+{
+    const QString name = module != nullptr ? module->language() : QString();
+    return name.isEmpty() ? QLocale(QLocale::English) : QLocale(name);
+}
+
 QString PlainLabel(const QString& label)
 {
     static const QRegularExpression eastAsian(QStringLiteral("\\s*[(\\x{FF08}]&[^&][)\\x{FF09}]"));

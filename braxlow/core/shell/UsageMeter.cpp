@@ -142,7 +142,7 @@ ByteUnits ByteUnits::Of(const QTranslator* module)
         for (int i = 0; i < 5; ++i)
             units.names[i] = names.at(i).trimmed();
     }
-    if (module != nullptr && QLocale(module->language()).decimalPoint() == QLatin1String(","))
+    if (module != nullptr && ModuleLocale(module).decimalPoint() == QLatin1String(","))
         units.decimalPoint = QLatin1Char(',');
     return units;
 }
