@@ -1297,5 +1297,33 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>B|kB|MB|GB|TB</source>
         <translation>بايت|كيلوبايت|ميغابايت|غيغابايت|تيرابايت</translation>
     </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (السيريلية)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (اللاتينية)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (بوكمال)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (نينورسك)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (الفرز الدولي)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>منطقة البحر الكاريبي</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>تتارستان</translation>
+    </message>
 </context>
 </TS>

@@ -1297,5 +1297,33 @@ An administrator can allow it for the group dip with install-ppp-access.</source
         <source>B|kB|MB|GB|TB</source>
         <translation>位元組|KB|MB|GB|TB</translation>
     </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1（西里爾文）</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1（拉丁文）</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1（巴克摩挪威文）</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1（耐諾斯克挪威文）</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1（國際排序）</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>加勒比海地區</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>韃靼斯坦</translation>
+    </message>
 </context>
 </TS>

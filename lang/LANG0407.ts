@@ -1297,5 +1297,33 @@ Ein Administrator kann es der Gruppe dip mit install-ppp-access erlauben.</trans
         <source>B|kB|MB|GB|TB</source>
         <translation>B|kB|MB|GB|TB</translation>
     </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (Kyrillisch)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (Lateinisch)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (Bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (Nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (internationale Sortierung)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Karibik</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tatarstan</translation>
+    </message>
 </context>
 </TS>

@@ -1297,5 +1297,33 @@ An administrator can allow it for the group dip with install-ppp-access.</transl
         <source>B|kB|MB|GB|TB</source>
         <translation>B|kB|MB|GB|TB</translation>
     </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (Cyrillic)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (Latin)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (Bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (Nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (international sort)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caribbean</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tatarstan</translation>
+    </message>
 </context>
 </TS>

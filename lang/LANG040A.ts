@@ -1297,5 +1297,33 @@ Un administrador puede permitirlo al grupo dip con install-ppp-access.</translat
         <source>B|kB|MB|GB|TB</source>
         <translation>B|KB|MB|GB|TB</translation>
     </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (cirílico)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (latino)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (bokmal)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (alfabetización internacional)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caribe</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tartaristán</translation>
+    </message>
 </context>
 </TS>

@@ -1297,5 +1297,33 @@ Een beheerder kan het de groep dip toestaan met install-ppp-access.</translation
         <source>B|kB|MB|GB|TB</source>
         <translation>B|kB|MB|GB|TB</translation>
     </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (Cyrillisch)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (Latijns)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (Bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (Nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (internationale sortering)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caribisch gebied</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tatarstan</translation>
+    </message>
 </context>
 </TS>

@@ -1297,5 +1297,33 @@ Um administrador pode permiti-lo ao grupo dip com install-ppp-access.</translati
         <source>B|kB|MB|GB|TB</source>
         <translation>B|kB|MB|GB|TB</translation>
     </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (cirílico)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (latino)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (ordenação internacional)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caraíbas</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tartaristão</translation>
+    </message>
 </context>
 </TS>

@@ -3,9 +3,11 @@
 // braxlow-presets: builds the system database BXSYS.mdb (tables "APN Info" and
 // "Network Codes") from
 // the public mobile broadband provider database (serviceproviders.xml, public
-// domain) and the ISO 3166 country names of iso-codes.
+// domain) and the ISO 3166 country names of iso-codes; and the table of those
+// names in each language the entry editor shows them in.
 //
 //   braxlow-presets SERVICEPROVIDERS.XML ISO_3166-1.JSON OUTPUT.mdb
+//   braxlow-presets --country-names ISO_3166-1.JSON LOCALE_DIR OUTPUT LANGUAGE...
 //
 // One row per provider and internet APN (GSM only), one "[Others]" row per
 // country holding the usual dial string; see README.md for the mapping. "Network
@@ -21,6 +23,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
+#include <QSaveFile>
+#include <QtEndian>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
@@ -28,6 +33,8 @@
 #include <QSqlQuery>
 #include <QTextStream>
 #include <QXmlStreamReader>
+
+#include <cstring>
 
 namespace {
 
@@ -74,25 +81,99 @@ const QHash<QString, QString>& BuiltInNames()
     return names;
 }
 
-QHash<QString, QString> IsoNames(const QString& path, QString& error)
+struct IsoCountry
 {
-    QHash<QString, QString> names;
+    QString name, common, official;
+    // The name a reader knows the country by.
+    QString Usual() const { return common.isEmpty() ? name : common; }
+};
+
+// By ISO 3166 code, in the codes' order.
+QMap<QString, IsoCountry> IsoCountries(const QString& path, QString& error)
+{
+    QMap<QString, IsoCountry> countries;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("cannot read %1").arg(path);
-        return names;
+        return countries;
     }
     const QJsonArray list = QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("3166-1")).toArray();
     for (const QJsonValue& v : list) {
         const QJsonObject o = v.toObject();
-        QString name = o.value(QStringLiteral("common_name")).toString();
-        if (name.isEmpty())
-            name = o.value(QStringLiteral("name")).toString();
-        names.insert(o.value(QStringLiteral("alpha_2")).toString().toUpper(), name);
+        const IsoCountry c{o.value(QStringLiteral("name")).toString(), o.value(QStringLiteral("common_name")).toString(),
+                           o.value(QStringLiteral("official_name")).toString()};
+        const QString code = o.value(QStringLiteral("alpha_2")).toString().toUpper();
+        if (!code.isEmpty() && !c.Usual().isEmpty())
+            countries.insert(code, c);
     }
-    if (names.isEmpty())
+    if (countries.isEmpty())
         error = QStringLiteral("no country names in %1").arg(path);
+    return countries;
+}
+
+QHash<QString, QString> IsoNames(const QString& path, QString& error)
+{
+    QHash<QString, QString> names;
+    const QMap<QString, IsoCountry> countries = IsoCountries(path, error);
+    for (auto it = countries.cbegin(); it != countries.cend(); ++it)
+        names.insert(it.key(), it.value().Usual());
     return names;
+}
+
+// A GNU message catalogue (.mo) as gettext writes it: each message's text by
+// its English original. Entries with a context or plural forms are left out;
+// iso-codes has none.
+QHash<QString, QString> ReadCatalogue(const QString& path, QString& error)
+{
+    QHash<QString, QString> messages;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > 64 * 1024 * 1024) {
+        error = QStringLiteral("cannot read %1").arg(path);
+        return messages;
+    }
+    const QByteArray data = f.readAll();
+    bool ok = data.size() >= 20;
+    const auto word = [&](qint64 at) -> quint32 {
+        if (!ok || at < 0 || at + 4 > data.size()) {
+            ok = false;
+            return 0;
+        }
+        quint32 v = 0;
+        std::memcpy(&v, data.constData() + at, 4);
+        return v;
+    };
+    const quint32 magic = word(0);
+    const bool swapped = magic == 0xde120495u;
+    if (magic != 0x950412deu && !swapped) {
+        error = QStringLiteral("%1 is no message catalogue").arg(path);
+        return messages;
+    }
+    const auto u32 = [&](qint64 at) { return swapped ? qbswap(word(at)) : word(at); };
+    const auto text = [&](qint64 table, quint32 i) -> QByteArray {
+        const quint32 length = u32(table + 8 * qint64(i));
+        const quint32 offset = u32(table + 8 * qint64(i) + 4);
+        if (!ok || qint64(offset) + qint64(length) > data.size()) {
+            ok = false;
+            return QByteArray();
+        }
+        return data.mid(offset, length);
+    };
+    const quint32 count = u32(8);
+    const qint64 originals = u32(12), translations = u32(16);
+    for (quint32 i = 0; ok && i < count; ++i) {
+        const QByteArray original = text(originals, i);
+        const QByteArray translation = text(translations, i);
+        if (!ok)
+            break;
+        if (original.isEmpty() || original.contains('\0') || original.contains('\x04') || translation.isEmpty())
+            continue;
+        // Plural forms follow the first after a '\0'.
+        const qsizetype end = translation.indexOf('\0');
+        messages.insert(QString::fromUtf8(original), QString::fromUtf8(end < 0 ? translation : translation.left(end)));
+    }
+    if (!ok)
+        error = QStringLiteral("%1 is damaged").arg(path);
+    return messages;
 }
 
 // Fits a name into the Country column: "Congo, The Democratic Republic of the"
@@ -245,6 +326,80 @@ Provider ReadProvider(QXmlStreamReader& xml)
     return p;
 }
 
+// The country names in each language, from iso-codes' translations, by the
+// English names the presets and entries store: a table the entry editor shows
+// them from. One line a name: its ISO code (empty where the line only gives
+// another English form of a country), the English name, then one column per
+// language. A language without a catalogue has an empty column, and its names
+// show in English.
+int WriteCountryNames(const QStringList& args, QTextStream& err)
+{
+    QString error;
+    const QMap<QString, IsoCountry> iso = IsoCountries(args.at(2), error);
+    if (!error.isEmpty()) {
+        err << "braxlow-presets: " << error << '\n';
+        return 1;
+    }
+    const QStringList languages = args.mid(5);
+    QList<QHash<QString, QString>> catalogues;
+    for (const QString& language : languages) {
+        QString missing;
+        catalogues << ReadCatalogue(
+            QStringLiteral("%1/%2/LC_MESSAGES/iso_3166-1.mo").arg(args.at(3), language), missing);
+        if (!missing.isEmpty())
+            err << "braxlow-presets: " << missing << "; its country names stay English\n";
+    }
+    QSaveFile out(args.at(4));
+    if (!out.open(QIODevice::WriteOnly)) {
+        err << "braxlow-presets: cannot write " << args.at(4) << '\n';
+        return 1;
+    }
+    QTextStream text(&out);
+    text.setEncoding(QStringConverter::Utf8);
+    text << "# Country names by their stored English name, made by braxlow-presets from iso-codes.\n"
+         << "code\tEnglish\t" << languages.join(QLatin1Char('\t')) << '\n';
+    int lines = 0;
+    const auto line = [&](const QString& code, const QString& english, const QStringList& originals) {
+        text << code << '\t' << english;
+        for (const QHash<QString, QString>& catalogue : std::as_const(catalogues)) {
+            QString shown;
+            for (const QString& original : originals)
+                if (shown.isEmpty())
+                    shown = catalogue.value(original);
+            // A name is one cell of one line.
+            text << '\t' << shown.simplified().remove(QLatin1Char('\t'));
+        }
+        text << '\n';
+        ++lines;
+    };
+    for (auto it = iso.cbegin(); it != iso.cend(); ++it) {
+        const IsoCountry& c = it.value();
+        const QString stored = BuiltInNames().value(it.key(), FitCountry(c.Usual()));
+        const QStringList originals = {c.common, c.name, stored};
+        line(it.key(), stored, originals);
+        // The plain name too, so that "Azerbaijan(Cyrillic)" finds "Azerbaijan".
+        if (FitCountry(c.Usual()) != stored)
+            line(QString(), FitCountry(c.Usual()), originals);
+    }
+    // Names of the built-in list that stand for a country under another name.
+    if (iso.contains(QStringLiteral("CN")))
+        line(QString(), QStringLiteral("PRC"), {iso.value(QStringLiteral("CN")).official});
+    if (iso.contains(QStringLiteral("MK"))) {
+        const QString macedonia = QStringLiteral("Former Yugoslav Republic of Macedonia");
+        const QStringList originals = {iso.value(QStringLiteral("MK")).common, iso.value(QStringLiteral("MK")).name};
+        line(QString(), macedonia, originals);
+        // As an entry keeps it: cut to the Country column.
+        line(QString(), macedonia.left(DataStore::kCountrySize), originals);
+    }
+    if (!out.commit()) {
+        err << "braxlow-presets: cannot write " << args.at(4) << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << QFileInfo(args.at(4)).fileName() << ": " << lines << " names in "
+                        << languages.size() << " languages\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -252,8 +407,11 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
+    if (args.size() >= 5 && args.at(1) == QLatin1String("--country-names"))
+        return WriteCountryNames(args, err);
     if (args.size() != 4) {
-        err << "usage: braxlow-presets SERVICEPROVIDERS.XML ISO_3166-1.JSON OUTPUT.mdb\n";
+        err << "usage: braxlow-presets SERVICEPROVIDERS.XML ISO_3166-1.JSON OUTPUT.mdb\n"
+            << "       braxlow-presets --country-names ISO_3166-1.JSON LOCALE_DIR OUTPUT LANGUAGE...\n";
         return 2;
     }
     QString error;

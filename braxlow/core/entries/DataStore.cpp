@@ -735,6 +735,24 @@ bool DataStore::IsImsi(const QString& text)
            });
 }
 
+namespace {
+
+// Files built before the table existed, or of another shape, know no codes.
+bool KnowsNetworkCodes(Connection& set)
+{
+    const QStringList codeColumns = set.Columns(QStringLiteral("Network Codes"));
+    const QStringList presetColumns = set.Columns(QStringLiteral("APN Info"));
+    for (const QString& column : {QStringLiteral("Country"), QStringLiteral("Provider Name"), QStringLiteral("MCC"),
+                                  QStringLiteral("MNC")}) {
+        if (!codeColumns.contains(column, Qt::CaseInsensitive))
+            return false;
+    }
+    return presetColumns.contains(QStringLiteral("Country"), Qt::CaseInsensitive) &&
+           presetColumns.contains(QStringLiteral("Provider Name"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
 QList<DataStore::NetworkProvider> DataStore::FindProvidersByImsi(const QString& imsi)
 {
     lastError_.clear();
@@ -746,16 +764,7 @@ QList<DataStore::NetworkProvider> DataStore::FindProvidersByImsi(const QString& 
         lastError_ = Friendly(kSystemDatabase, set.Error());
         return found;
     }
-    // Files built before the table existed, or of another shape, know no codes.
-    const QStringList codeColumns = set.Columns(QStringLiteral("Network Codes"));
-    const QStringList presetColumns = set.Columns(QStringLiteral("APN Info"));
-    for (const QString& column : {QStringLiteral("Country"), QStringLiteral("Provider Name"), QStringLiteral("MCC"),
-                                  QStringLiteral("MNC")}) {
-        if (!codeColumns.contains(column, Qt::CaseInsensitive))
-            return found;
-    }
-    if (!presetColumns.contains(QStringLiteral("Country"), Qt::CaseInsensitive) ||
-        !presetColumns.contains(QStringLiteral("Provider Name"), Qt::CaseInsensitive))
+    if (!KnowsNetworkCodes(set))
         return found;
     // Only names the preset lists really have: anything else could not be selected.
     QSqlQuery q(set.Db());
@@ -784,6 +793,36 @@ QList<DataStore::NetworkProvider> DataStore::FindProvidersByImsi(const QString& 
             break;
     }
     return found;
+}
+
+QString DataStore::CountryOfImsi(const QString& imsi)
+{
+    QStringList countries;
+    for (const NetworkProvider& p : FindProvidersByImsi(imsi))
+        if (!countries.contains(p.country, Qt::CaseInsensitive))
+            countries << p.country;
+    if (countries.size() == 1)
+        return countries.first();
+    if (!countries.isEmpty() || !IsImsi(imsi))
+        return QString();
+    // A network the presets do not list: the country of its MCC, when the
+    // code belongs to one country only.
+    Connection set(SystemDatabasePath(), true);
+    if (!set.Ok() || !KnowsNetworkCodes(set))
+        return QString();
+    QSqlQuery q(set.Db());
+    q.setForwardOnly(true);
+    if (!set.Prepare(q, QStringLiteral("SELECT DISTINCT n.[Country] FROM [Network Codes] n WHERE n.[MCC] = ? "
+                                       "AND EXISTS (SELECT 1 FROM [APN Info] a WHERE a.[Country] = n.[Country] "
+                                       "COLLATE NOCASE) LIMIT 2")))
+        return QString();
+    q.addBindValue(imsi.left(3));
+    if (!set.Exec(q))
+        return QString();
+    QStringList byCode;
+    while (q.next())
+        byCode << q.value(0).toString();
+    return byCode.size() == 1 ? byCode.first() : QString();
 }
 
 std::optional<DataStore::EntryExtras> DataStore::LoadExtras(int entryId)

@@ -336,6 +336,14 @@ constexpr int DialupDnsHookAlternative = 3221;
 constexpr int HolderProcess = 3230;
 constexpr int HolderNamedProcess = 3231;
 constexpr int ByteUnits = 3232;
+// Country names the iso-codes translations do not cover.
+constexpr int CountryCyrillic = 3240;
+constexpr int CountryLatin = 3241;
+constexpr int CountryBokmal = 3242;
+constexpr int CountryNynorsk = 3243;
+constexpr int CountryInternationalSort = 3244;
+constexpr int CountryCaribbean = 3245;
+constexpr int CountryTatarstan = 3246;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -397,7 +405,8 @@ inline constexpr int kAllStringIds[] = {
     DialupNoDialtone, DialupLineBusy, DialupNoAnswer, DialupNoCarrier, DialupRemoteDisconnection,
     DialupAuthenticationFailure, DialupPppTimeout, DialupPppLcpTerminated, DialupServiceCannotStart,
     DialupPppFatalError, DialupPppOptionError, DialupPppInitScriptFailed, DialupDnsHookMissing,
-    DialupDnsHookAlternative, HolderProcess, HolderNamedProcess, ByteUnits,
+    DialupDnsHookAlternative, HolderProcess, HolderNamedProcess, ByteUnits, CountryCyrillic, CountryLatin,
+    CountryBokmal, CountryNynorsk, CountryInternationalSort, CountryCaribbean, CountryTatarstan,
 };
 
 } // namespace Str
