@@ -1045,7 +1045,7 @@
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>غير مرفق|مرفق</translation>
+        <translation>غير مرتبط|مرتبط</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message id="3122">
         <source>This month: %1 of %2 MB (%3%)</source>
-        <translation>هذا الشهر: %1 من %2 MB (%3%)</translation>
+        <translation>هذا الشهر: %1 من %2 ميغابايت (%3%)</translation>
     </message>
     <message id="3123">
         <source>This month: %1</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message id="3124">
         <source>Month: %1% of %2 MB</source>
-        <translation>الشهر: %1% من %2 MB</translation>
+        <translation>الشهر: %1% من %2 ميغابايت</translation>
     </message>
     <message id="3125">
         <source>The connection dropped</source>
@@ -1105,11 +1105,11 @@
     </message>
     <message id="3130">
         <source>%1% of this month's %2 MB have been used.</source>
-        <translation>تم استخدام %1% من باقة هذا الشهر البالغة %2 MB.</translation>
+        <translation>تم استخدام %1% من باقة هذا الشهر البالغة %2 ميغابايت.</translation>
     </message>
     <message id="3131">
         <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
-        <translation>نفدت باقة هذا الشهر البالغة %1 MB. يظل Braxlow متصلًا؛ وقد تُحتسب رسوم إضافية على البيانات الإضافية.</translation>
+        <translation>نفدت باقة هذا الشهر البالغة %1 ميغابايت. يظل Braxlow متصلًا؛ وقد تُحتسب رسوم إضافية على البيانات الإضافية.</translation>
     </message>
     <message id="3132">
         <source>Monthly allowance:</source>
@@ -1240,6 +1240,134 @@ Braxlow has made them readable by you only.</source>
     <message id="3182">
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>لا يمكن حفظ البيانات المستخدمة هذا الشهر في %1. يواصل Braxlow العد، لكن ما يعدّه قد يضيع عند إغلاقه.</translation>
+    </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>غير مسموح لك بتشغيل خدمة الطلب الهاتفي (pppd). يُعدّها المسؤول مرة واحدة من مجلد المصدر الخاص ببرنامج Braxlow: ‎sudo scripts/install-ppp-access %1 (ثم سجّل الدخول من جديد).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>لا يمكن استخدام رقم الطلب أو اسم المستخدم أو كلمة المرور: فهو يحتوي على أحرف لا يمكن طلبها، أو أنه طويل جدًا.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>تعذر فتح دفتر الهاتف.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>تعذر العثور على إدخال دفتر الهاتف لهذا الاتصال.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>المنفذ مفتوح بالفعل: هناك برنامج آخر يستخدم الهاتف.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>الهاتف غير متاح: فهو غير متصل، أو غير مُعدّ للاتصال الصادر، أو قيد الاستخدام بواسطة برنامج آخر.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>أنهى الهاتف المكالمة قبل اكتمال الاتصال.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>أبلغ الهاتف عن خطأ أثناء الطلب.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>لا توجد نغمة اتصال: الهاتف ليس متصلاً بأي شبكة.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>الخط مشغول.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>لم يستجب الهاتف لأمر الطلب.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>لم تقبل الشبكة المكالمة (لا توجد موجة حاملة). تحقق من رقم الطلب واسم نقطة الوصول.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>أغلقت الشبكة الاتصال قبل اكتماله.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>تم رفض الوصول لأن اسم المستخدم أو كلمة المرور غير صالحة.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>تم إنهاء الاتصال لأن الشبكة لم تستجب في الوقت المناسب.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>تم إنهاء بروتوكول التحكم في الارتباط PPP.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>تعذر بدء خدمة الطلب الهاتفي (pppd). قد تفتقر نواة هذا النظام إلى دعم PPP (الجهاز ‎/dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>توقفت خدمة الطلب الهاتفي (pppd) بسبب خطأ فادح، على سبيل المثال عندما تعذر عليها فتح منفذ الهاتف أو قفله.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>رفضت خدمة الطلب الهاتفي (pppd) خياراتها. تحقق من الملف ‎/etc/ppp/options الخاص بالنظام والملف ‎/etc/ppp/peers/braxlow.&lt;device&gt; الخاص ببرنامج Braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>فشل البرنامج النصي لتهيئة خدمة الطلب الهاتفي (خيار «init» في ‎/etc/ppp/options أو ‎/etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>لإدخال الاتصال هذا خوادم DNS خاصة به، لكن خطاف DNS الخاص ببرنامج Braxlow غير مثبت، لذا لن تُستخدم. ثبّته من مجلد المصدر الخاص ببرنامج Braxlow باستخدام: ‎sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>أو دع الشبكة تحدد خوادم DNS: خصائص، خيارات متقدمة، الحصول على عناوين خوادم DNS تلقائيًا.</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>العملية %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (العملية %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>بايت|كيلوبايت|ميغابايت|غيغابايت|تيرابايت</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (السيريلية)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (اللاتينية)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (بوكمال)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (نينورسك)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (الفرز الدولي)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>منطقة البحر الكاريبي</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>تتارستان</translation>
     </message>
 </context>
 </TS>

@@ -1241,5 +1241,133 @@ Braxlow 已將它們設為只有您能讀取。</translation>
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>無法將本月使用的數據量儲存到 %1。Braxlow 會繼續計數，但結束時計數可能會遺失。</translation>
     </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>您沒有啟動撥號服務 (pppd) 的權限。系統管理員需在 Braxlow 的原始碼資料夾中設定一次：sudo scripts/install-ppp-access %1（然後重新登入）。</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>無法使用撥號號碼、使用者名稱或密碼：其中含有無法撥出的字元，或長度過長。</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>無法開啟電話簿。</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>找不到此連線的電話簿項目。</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>連接埠已開啟：另一個程式正在使用手機。</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>手機無法使用：未連接、未設定為可撥出，或正由另一個程式使用中。</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>連線尚未完成，手機就已掛斷。</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>手機在撥號時回報錯誤。</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>沒有撥號音：手機沒有網路。</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>線路忙碌中。</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>手機沒有回應撥號指令。</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>網路未接受通話（無載波）。請檢查撥號號碼和存取點名稱。</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>連線尚未完成即被網路關閉。</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>使用者名稱或密碼無效，存取遭拒。</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>由於網路未及時回應，連線已結束。</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>PPP 連結控制通訊協定已終止。</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>撥號服務 (pppd) 無法啟動。此系統的核心可能缺少 PPP 支援（/dev/ppp 裝置）。</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>撥號服務 (pppd) 因嚴重錯誤而停止，例如無法開啟或鎖定手機的連接埠時。</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>撥號服務 (pppd) 拒絕了其選項。請檢查系統的 /etc/ppp/options 和 Braxlow 的 /etc/ppp/peers/braxlow.&lt;device&gt;。</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>撥號服務的初始化指令碼失敗（/etc/ppp/options 或 /etc/ppp/peers/braxlow.&lt;device&gt; 中的「init」選項）。</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>此連線項目有自己的 DNS 伺服器，但未安裝 Braxlow 的 DNS 掛鉤，因此不會使用這些伺服器。請在 Braxlow 的原始碼資料夾中安裝：sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>或讓網路提供 DNS 伺服器：內容、進階、自動取得 DNS 伺服器位址。</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>處理程序 %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1（處理程序 %2）</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>位元組|KB|MB|GB|TB</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1（西里爾文）</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1（拉丁文）</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1（巴克摩挪威文）</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1（耐諾斯克挪威文）</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1（國際排序）</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>加勒比海地區</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>韃靼斯坦</translation>
+    </message>
 </context>
 </TS>

@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Best Effort</translation>
+        <translation>Bestmöglich</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>
@@ -353,7 +353,7 @@
     </message>
     <message id="1093">
         <source>Delay class 4 (best effort)</source>
-        <translation>Verzögerungsklasse 4 (Best Effort)</translation>
+        <translation>Verzögerungsklasse 4 (bestmöglich)</translation>
     </message>
     <message id="1094">
         <source>Delay class:</source>
@@ -1240,6 +1240,134 @@ Braxlow hat sie so eingestellt, dass nur Sie sie lesen können.</translation>
     <message id="3182">
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>Die in diesem Monat genutzte Datenmenge kann nicht in %1 gespeichert werden. Braxlow zählt weiter, aber das Gezählte kann beim Beenden verloren gehen.</translation>
+    </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>Sie dürfen den DFÜ-Dienst (pppd) nicht starten. Ein Administrator richtet ihn einmalig im Quellordner von Braxlow ein: sudo scripts/install-ppp-access %1 (danach neu anmelden).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>Die Einwahlnummer, der Benutzername oder das Kennwort ist nicht verwendbar: Es enthält Zeichen, die nicht gewählt werden können, oder ist zu lang.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>Das Telefonbuch konnte nicht geöffnet werden.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>Der Telefonbucheintrag für diese Verbindung wurde nicht gefunden.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>Der Anschluss ist bereits geöffnet: Ein anderes Programm benutzt das Telefon.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>Das Telefon ist nicht verfügbar: Es ist nicht angeschlossen, nicht für ausgehende Anrufe eingerichtet oder wird von einem anderen Programm benutzt.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>Das Telefon hat aufgelegt, bevor die Verbindung vollständig hergestellt war.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>Das Telefon hat beim Wählen einen Fehler gemeldet.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>Kein Wählton: Das Telefon hat kein Netz.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>Die Leitung ist besetzt.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>Das Telefon hat auf den Wählbefehl nicht geantwortet.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>Das Netz hat den Anruf nicht angenommen (kein Träger). Prüfen Sie die Einwahlnummer und den Zugangspunkt.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>Die Verbindung wurde vom Netz getrennt, bevor sie vollständig hergestellt war.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>Der Zugang wurde verweigert, weil der Benutzername oder das Kennwort ungültig ist.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>Die Verbindung wurde beendet, weil das Netz nicht rechtzeitig geantwortet hat.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Das PPP-Protokoll zur Verbindungssteuerung wurde beendet.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>Der DFÜ-Dienst (pppd) konnte nicht starten. Vielleicht fehlt dem Kernel dieses Systems die PPP-Unterstützung (das Gerät /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>Der DFÜ-Dienst (pppd) wurde mit einem schweren Fehler beendet, etwa weil er den Anschluss des Telefons nicht öffnen oder sperren konnte.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>Der DFÜ-Dienst (pppd) hat seine Optionen abgelehnt. Prüfen Sie /etc/ppp/options des Systems und /etc/ppp/peers/braxlow.&lt;device&gt; von Braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>Das Init-Skript des DFÜ-Dienstes ist fehlgeschlagen (eine Option „init“ in /etc/ppp/options oder /etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>Dieser Verbindungseintrag hat eigene DNS-Server, aber Braxlows DNS-Hook ist nicht installiert, daher würden sie nicht benutzt. Installieren Sie ihn im Quellordner von Braxlow mit: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Oder lassen Sie das Netz die DNS-Server vergeben: Eigenschaften, Erweitert, DNS-Serveradressen automatisch beziehen.</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>Prozess %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|kB|MB|GB|TB</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (Kyrillisch)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (Lateinisch)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (Bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (Nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (internationale Sortierung)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Karibik</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tatarstan</translation>
     </message>
 </context>
 </TS>

@@ -1241,5 +1241,133 @@ Braxlow has made them readable by you only.</translation>
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</translation>
     </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>The phone book could not be opened.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>The phone book entry for this connection could not be found.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>The port is already open: another program is using the phone.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>The phone hung up before the connection was complete.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>The phone reported an error while dialing.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>There is no dial tone: the phone has no network.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>The line is busy.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>The phone did not answer the dial command.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>The network did not accept the call (no carrier). Check the dial string and the access point name.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>The connection was closed by the network before it was complete.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>Access was denied because the user name or password is not valid.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>The connection was ended because the network did not respond in time.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>The PPP link control protocol was terminated.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>process %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (process %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|kB|MB|GB|TB</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (Cyrillic)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (Latin)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (Bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (Nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (international sort)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caribbean</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tatarstan</translation>
+    </message>
 </context>
 </TS>

@@ -1045,7 +1045,7 @@
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>No adjunto|Adjunto</translation>
+        <translation>No conectado|Conectado</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
@@ -1240,6 +1240,134 @@ Braxlow ha hecho que solo usted pueda leerlos.</translation>
     <message id="3182">
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>No se pueden guardar en %1 los datos usados este mes. Braxlow sigue contando, pero lo contado puede perderse al cerrarse.</translation>
+    </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>No tiene permiso para iniciar el servicio de acceso telefónico (pppd). Un administrador lo configura una vez, desde la carpeta de código fuente de Braxlow: sudo scripts/install-ppp-access %1 (y vuelva a iniciar sesión).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>No se puede usar el número de marcado, el nombre de usuario o la contraseña: contiene caracteres que no se pueden marcar o es demasiado largo.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>No se pudo abrir la agenda telefónica.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>No se encontró la entrada de la agenda telefónica para esta conexión.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>El puerto ya está abierto: otro programa está usando el teléfono.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>El teléfono no está disponible: no está conectado, no está configurado para llamadas salientes o lo está usando otro programa.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>El teléfono colgó antes de que se completara la conexión.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>El teléfono informó de un error durante el marcado.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>No hay tono de marcado: el teléfono no tiene red.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>La línea está ocupada.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>El teléfono no respondió al comando de marcado.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>La red no aceptó la llamada (sin portadora). Compruebe el número de marcado y el nombre del punto de acceso.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>La red cerró la conexión antes de que se completara.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>Se denegó el acceso porque el nombre de usuario o la contraseña no son válidos.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>La conexión se terminó porque la red no respondió a tiempo.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Se terminó el protocolo de control de enlace PPP.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>No se pudo iniciar el servicio de acceso telefónico (pppd). Puede que el núcleo de este sistema no admita PPP (el dispositivo /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>El servicio de acceso telefónico (pppd) se detuvo con un error grave, por ejemplo porque no pudo abrir o bloquear el puerto del teléfono.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>El servicio de acceso telefónico (pppd) rechazó sus opciones. Compruebe /etc/ppp/options del sistema y /etc/ppp/peers/braxlow.&lt;device&gt; de Braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>Falló el script de inicio del servicio de acceso telefónico (una opción «init» en /etc/ppp/options o /etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>Esta entrada de conexión tiene sus propios servidores DNS, pero el hook DNS de Braxlow no está instalado, así que no se usarían. Instálelo desde la carpeta de código fuente de Braxlow con: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>O deje que la red asigne los servidores DNS: Propiedades, Avanzado, Obtener las direcciones del servidor DNS automáticamente.</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>proceso %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (proceso %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|KB|MB|GB|TB</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (cirílico)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (latino)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (bokmal)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (alfabetización internacional)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caribe</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tartaristán</translation>
     </message>
 </context>
 </TS>

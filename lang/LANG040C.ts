@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Au mieux (best effort)</translation>
+        <translation>Au mieux</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message id="3122">
         <source>This month: %1 of %2 MB (%3%)</source>
-        <translation>Ce mois-ci : %1 sur %2 MB (%3 %)</translation>
+        <translation>Ce mois-ci : %1 sur %2 Mo (%3 %)</translation>
     </message>
     <message id="3123">
         <source>This month: %1</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message id="3124">
         <source>Month: %1% of %2 MB</source>
-        <translation>Mois : %1 % de %2 MB</translation>
+        <translation>Mois : %1 % de %2 Mo</translation>
     </message>
     <message id="3125">
         <source>The connection dropped</source>
@@ -1105,11 +1105,11 @@
     </message>
     <message id="3130">
         <source>%1% of this month's %2 MB have been used.</source>
-        <translation>Vous avez utilisé %1 % de votre forfait de %2 MB pour ce mois.</translation>
+        <translation>Vous avez utilisé %1 % de votre forfait de %2 Mo pour ce mois.</translation>
     </message>
     <message id="3131">
         <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
-        <translation>Le forfait de %1 MB de ce mois est épuisé. Braxlow reste connecté ; les données supplémentaires peuvent être facturées en plus.</translation>
+        <translation>Le forfait de %1 Mo de ce mois est épuisé. Braxlow reste connecté ; les données supplémentaires peuvent être facturées en plus.</translation>
     </message>
     <message id="3132">
         <source>Monthly allowance:</source>
@@ -1240,6 +1240,134 @@ Braxlow les a rendus lisibles par vous seul.</translation>
     <message id="3182">
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>Les données utilisées ce mois-ci ne peuvent pas être enregistrées dans %1. Braxlow continue de compter, mais le décompte peut être perdu à sa fermeture.</translation>
+    </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>Vous n'êtes pas autorisé à démarrer le service d'accès à distance (pppd). Un administrateur le configure une fois, depuis le dossier source de Braxlow : sudo scripts/install-ppp-access %1 (puis reconnectez-vous).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>Le numéro d'appel, le nom d'utilisateur ou le mot de passe est inutilisable : il contient des caractères impossibles à composer ou il est trop long.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>Impossible d'ouvrir l'annuaire téléphonique.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>L'entrée de l'annuaire téléphonique pour cette connexion est introuvable.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>Le port est déjà ouvert : un autre programme utilise le téléphone.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>Le téléphone n'est pas disponible : il n'est pas connecté, pas configuré pour les appels sortants, ou utilisé par un autre programme.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>Le téléphone a raccroché avant que la connexion soit établie.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>Le téléphone a signalé une erreur pendant la numérotation.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>Pas de tonalité : le téléphone n'a pas de réseau.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>La ligne est occupée.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>Le téléphone n'a pas répondu à la commande de numérotation.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>Le réseau n'a pas accepté l'appel (pas de porteuse). Vérifiez le numéro d'appel et le nom du point d'accès.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>La connexion a été fermée par le réseau avant d'être établie.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>L'accès a été refusé, car le nom d'utilisateur ou le mot de passe n'est pas valide.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>La connexion a été interrompue, car le réseau n'a pas répondu à temps.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Le protocole de contrôle de liaison PPP a été arrêté.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>Le service d'accès à distance (pppd) n'a pas pu démarrer. Le noyau de ce système ne prend peut-être pas en charge PPP (le périphérique /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>Le service d'accès à distance (pppd) s'est arrêté sur une erreur fatale, par exemple parce qu'il n'a pas pu ouvrir ou verrouiller le port du téléphone.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>Le service d'accès à distance (pppd) a refusé ses options. Vérifiez le fichier /etc/ppp/options du système et le fichier /etc/ppp/peers/braxlow.&lt;device&gt; de Braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>Le script d'initialisation du service d'accès à distance a échoué (une option « init » dans /etc/ppp/options ou /etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>Cette entrée de connexion a ses propres serveurs DNS, mais le hook DNS de Braxlow n'est pas installé : ils ne seraient pas utilisés. Installez-le depuis le dossier source de Braxlow avec : sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Ou laissez le réseau fournir les serveurs DNS : Propriétés, Avancé, Obtenir les adresses des serveurs DNS automatiquement.</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>processus %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>o|ko|Mo|Go|To</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (cyrillique)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (latin)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (tri international)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caraïbes</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tatarstan</translation>
     </message>
 </context>
 </TS>

@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Best effort</translation>
+        <translation>Senza garanzia</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>
@@ -353,7 +353,7 @@
     </message>
     <message id="1093">
         <source>Delay class 4 (best effort)</source>
-        <translation>Classe di ritardo 4 (best effort)</translation>
+        <translation>Classe di ritardo 4 (senza garanzia)</translation>
     </message>
     <message id="1094">
         <source>Delay class:</source>
@@ -1240,6 +1240,134 @@ Braxlow li ha resi leggibili solo da lei.</translation>
     <message id="3182">
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>I dati usati questo mese non possono essere salvati in %1. Braxlow continua a contare, ma il conteggio può andare perso alla chiusura.</translation>
+    </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>Non si dispone dell'autorizzazione per avviare il servizio di connessione remota (pppd). Un amministratore lo configura una volta, dalla cartella dei sorgenti di Braxlow: sudo scripts/install-ppp-access %1 (quindi accedere di nuovo).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>Il numero da comporre, il nome utente o la password non è utilizzabile: contiene caratteri che non possono essere composti oppure è troppo lungo.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>Impossibile aprire la rubrica.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>Impossibile trovare la voce della rubrica per questa connessione.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>La porta è già aperta: un altro programma sta usando il telefono.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>Il telefono non è disponibile: non è collegato, non è configurato per le chiamate in uscita oppure è in uso da parte di un altro programma.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>Il telefono ha riagganciato prima che la connessione fosse completata.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>Il telefono ha segnalato un errore durante la composizione.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>Nessun segnale di linea: il telefono non ha rete.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>La linea è occupata.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>Il telefono non ha risposto al comando di composizione.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>La rete non ha accettato la chiamata (nessuna portante). Controllare il numero da comporre e il nome del punto di accesso.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>La connessione è stata chiusa dalla rete prima di essere completata.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>Accesso negato perché il nome utente o la password non sono validi.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>La connessione è stata terminata perché la rete non ha risposto in tempo.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Il protocollo di controllo del collegamento PPP è stato terminato.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>Impossibile avviare il servizio di connessione remota (pppd). Il kernel di questo sistema potrebbe non supportare PPP (il dispositivo /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>Il servizio di connessione remota (pppd) si è arrestato con un errore irreversibile, ad esempio perché non è riuscito ad aprire o bloccare la porta del telefono.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>Il servizio di connessione remota (pppd) ha rifiutato le sue opzioni. Controllare /etc/ppp/options del sistema e /etc/ppp/peers/braxlow.&lt;device&gt; di Braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>Lo script di inizializzazione del servizio di connessione remota non è riuscito (un'opzione "init" in /etc/ppp/options o /etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>Questa voce di connessione ha server DNS propri, ma l'hook DNS di Braxlow non è installato, quindi non verrebbero usati. Installarlo dalla cartella dei sorgenti di Braxlow con: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Oppure lasciare che sia la rete a fornire i server DNS: Proprietà, Avanzate, Ottieni automaticamente indirizzi server DNS.</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>processo %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (processo %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|kB|MB|GB|TB</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (cirillico)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (latino)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (ordinamento internazionale)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caraibi</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tatarstan</translation>
     </message>
 </context>
 </TS>

@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Best effort</translation>
+        <translation>Zonder garantie</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>
@@ -353,7 +353,7 @@
     </message>
     <message id="1093">
         <source>Delay class 4 (best effort)</source>
-        <translation>Vertragingsklasse 4 (best effort)</translation>
+        <translation>Vertragingsklasse 4 (zonder garantie)</translation>
     </message>
     <message id="1094">
         <source>Delay class:</source>
@@ -1240,6 +1240,134 @@ Braxlow heeft ze alleen voor u leesbaar gemaakt.</translation>
     <message id="3182">
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>De deze maand gebruikte data kunnen niet in %1 worden opgeslagen. Braxlow blijft tellen, maar de telling kan verloren gaan wanneer het stopt.</translation>
+    </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>U mag de inbelservice (pppd) niet starten. Een beheerder stelt die eenmalig in vanuit de bronmap van Braxlow: sudo scripts/install-ppp-access %1 (meld u daarna opnieuw aan).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>Het inbelnummer, de gebruikersnaam of het wachtwoord is onbruikbaar: het bevat tekens die niet kunnen worden gekozen, of is te lang.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>Het telefoonboek kan niet worden geopend.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>Het telefoonboekitem voor deze verbinding is niet gevonden.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>De poort is al geopend: een ander programma gebruikt de telefoon.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>De telefoon is niet beschikbaar: hij is niet aangesloten, niet ingesteld om uit te bellen, of in gebruik door een ander programma.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>De telefoon heeft opgehangen voordat de verbinding tot stand was gebracht.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>De telefoon meldde een fout tijdens het kiezen.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>Geen kiestoon: de telefoon heeft geen netwerk.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>De lijn is bezet.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>De telefoon heeft niet op de kiesopdracht geantwoord.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>Het netwerk heeft de oproep niet geaccepteerd (geen draaggolf). Controleer het inbelnummer en de naam van het toegangspunt.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>De verbinding is door het netwerk verbroken voordat ze tot stand was gebracht.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>De toegang is geweigerd omdat de gebruikersnaam of het wachtwoord ongeldig is.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>De verbinding is beëindigd omdat het netwerk niet op tijd antwoordde.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Het PPP-protocol voor verbindingsbeheer is beëindigd.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>De inbelservice (pppd) kan niet starten. De kernel van dit systeem ondersteunt misschien geen PPP (het apparaat /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>De inbelservice (pppd) is gestopt met een fatale fout, bijvoorbeeld omdat hij de poort van de telefoon niet kon openen of vergrendelen.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>De inbelservice (pppd) weigerde zijn opties. Controleer /etc/ppp/options van het systeem en /etc/ppp/peers/braxlow.&lt;device&gt; van Braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>Het init-script van de inbelservice is mislukt (een optie "init" in /etc/ppp/options of /etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>Dit verbindingsitem heeft eigen DNS-servers, maar de DNS-hook van Braxlow is niet geïnstalleerd, dus ze zouden niet worden gebruikt. Installeer hem vanuit de bronmap van Braxlow met: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Of laat het netwerk de DNS-servers geven: Eigenschappen, Geavanceerd, Automatisch DNS-serveradressen laten toewijzen.</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>proces %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (proces %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|kB|MB|GB|TB</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (Cyrillisch)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (Latijns)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (Bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (Nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (internationale sortering)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caribisch gebied</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tatarstan</translation>
     </message>
 </context>
 </TS>

@@ -1045,7 +1045,7 @@
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Não anexado|Anexado</translation>
+        <translation>Não conectado|Conectado</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
@@ -1240,6 +1240,134 @@ O Braxlow os tornou legíveis somente por você.</translation>
     <message id="3182">
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>Os dados usados neste mês não podem ser salvos em %1. O Braxlow continua contando, mas a contagem pode se perder quando ele for fechado.</translation>
+    </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>Você não tem permissão para iniciar o serviço de conexão discada (pppd). Um administrador o configura uma vez, a partir da pasta de código-fonte do Braxlow: sudo scripts/install-ppp-access %1 (e entre novamente na sessão).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>Não é possível usar o número de discagem, o nome de usuário ou a senha: contém caracteres que não podem ser discados ou é longo demais.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>Não foi possível abrir a agenda telefônica.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>A entrada da agenda telefônica desta conexão não foi encontrada.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>A porta já está aberta: outro programa está usando o celular.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>O celular não está disponível: não está conectado, não está configurado para discar ou está sendo usado por outro programa.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>O celular desligou antes de a conexão ser concluída.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>O celular informou um erro durante a discagem.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>Não há tom de discagem: o celular está sem rede.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>A linha está ocupada.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>O celular não respondeu ao comando de discagem.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>A rede não aceitou a chamada (sem portadora). Verifique o número de discagem e o nome do ponto de acesso.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>A conexão foi encerrada pela rede antes de ser concluída.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>O acesso foi negado porque o nome de usuário ou a senha não é válido.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>A conexão foi encerrada porque a rede não respondeu a tempo.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>O protocolo de controle de link PPP foi encerrado.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>Não foi possível iniciar o serviço de conexão discada (pppd). O kernel deste sistema pode não ter suporte a PPP (o dispositivo /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>O serviço de conexão discada (pppd) parou com um erro fatal, por exemplo por não conseguir abrir ou bloquear a porta do celular.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>O serviço de conexão discada (pppd) recusou suas opções. Verifique /etc/ppp/options do sistema e /etc/ppp/peers/braxlow.&lt;device&gt; do Braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>O script de inicialização do serviço de conexão discada falhou (uma opção “init” em /etc/ppp/options ou /etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>Esta entrada de conexão tem servidores DNS próprios, mas o hook DNS do Braxlow não está instalado, então eles não seriam usados. Instale-o a partir da pasta de código-fonte do Braxlow com: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Ou deixe a rede fornecer os servidores DNS: Propriedades, Avançado, Obter o endereço dos servidores DNS automaticamente.</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>processo %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (processo %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|KB|MB|GB|TB</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (cirílico)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (latino)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (classificação internacional)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Caribe</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tartaristão</translation>
     </message>
 </context>
 </TS>

@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Без гарантий (best effort)</translation>
+        <translation>Без гарантий</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>
@@ -353,7 +353,7 @@
     </message>
     <message id="1093">
         <source>Delay class 4 (best effort)</source>
-        <translation>Класс задержки 4 (best effort)</translation>
+        <translation>Класс задержки 4 (без гарантий)</translation>
     </message>
     <message id="1094">
         <source>Delay class:</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message id="3122">
         <source>This month: %1 of %2 MB (%3%)</source>
-        <translation>В этом месяце: %1 из %2 MB (%3%)</translation>
+        <translation>В этом месяце: %1 из %2 МБ (%3%)</translation>
     </message>
     <message id="3123">
         <source>This month: %1</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message id="3124">
         <source>Month: %1% of %2 MB</source>
-        <translation>Месяц: %1% из %2 MB</translation>
+        <translation>Месяц: %1% из %2 МБ</translation>
     </message>
     <message id="3125">
         <source>The connection dropped</source>
@@ -1105,11 +1105,11 @@
     </message>
     <message id="3130">
         <source>%1% of this month's %2 MB have been used.</source>
-        <translation>Использовано %1% месячного лимита в %2 MB.</translation>
+        <translation>Использовано %1% месячного лимита в %2 МБ.</translation>
     </message>
     <message id="3131">
         <source>This month's %1 MB have been used up. Braxlow stays connected; further data may cost extra.</source>
-        <translation>Месячный лимит в %1 MB исчерпан. Braxlow остаётся подключённым; дальнейший трафик может оплачиваться дополнительно.</translation>
+        <translation>Месячный лимит в %1 МБ исчерпан. Braxlow остаётся подключённым; дальнейший трафик может оплачиваться дополнительно.</translation>
     </message>
     <message id="3132">
         <source>Monthly allowance:</source>
@@ -1240,6 +1240,134 @@ Braxlow сделал их доступными для чтения только 
     <message id="3182">
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>Объём данных за этот месяц не удаётся сохранить в %1. Braxlow продолжает считать, но подсчёт может потеряться при его закрытии.</translation>
+    </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>У вас нет прав на запуск службы удалённого доступа (pppd). Администратор один раз настраивает её из папки исходного кода Braxlow: sudo scripts/install-ppp-access %1 (затем войдите в систему заново).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>Номер дозвона, имя пользователя или пароль нельзя использовать: в них есть символы, которые невозможно набрать, или они слишком длинные.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>Не удалось открыть телефонную книгу.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>Не найдена запись телефонной книги для этого подключения.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>Порт уже открыт: телефон использует другая программа.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>Телефон недоступен: он не подключён, не настроен для исходящих вызовов или используется другой программой.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>Телефон разорвал соединение до завершения подключения.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>Телефон сообщил об ошибке при наборе номера.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>Нет сигнала готовности: у телефона нет сети.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>Линия занята.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>Телефон не ответил на команду набора номера.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>Сеть не приняла вызов (нет несущей). Проверьте номер дозвона и точку доступа.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>Сеть закрыла соединение до завершения подключения.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>В доступе отказано: имя пользователя или пароль недействительны.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>Подключение прервано: сеть не ответила вовремя.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Протокол управления каналом PPP завершил работу.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>Не удалось запустить службу удалённого доступа (pppd). Возможно, ядро этой системы не поддерживает PPP (устройство /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>Служба удалённого доступа (pppd) остановилась из-за критической ошибки, например когда не смогла открыть или заблокировать порт телефона.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>Служба удалённого доступа (pppd) отклонила свои параметры. Проверьте системный файл /etc/ppp/options и файл Braxlow /etc/ppp/peers/braxlow.&lt;device&gt;.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>Сценарий инициализации службы удалённого доступа завершился с ошибкой (параметр «init» в /etc/ppp/options или /etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>У этой записи подключения свои DNS-серверы, но DNS-хук Braxlow не установлен, поэтому они не будут использоваться. Установите его из папки исходного кода Braxlow командой: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Или пусть DNS-серверы назначает сеть: «Свойства», «Дополнительно», «Получить адреса DNS-серверов автоматически».</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>процесс %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (процесс %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>Б|КБ|МБ|ГБ|ТБ</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (кириллица)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (латиница)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (букмол)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (нюнорск)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (международная сортировка)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Карибский бассейн</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Татарстан</translation>
     </message>
 </context>
 </TS>

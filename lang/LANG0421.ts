@@ -333,7 +333,7 @@
     </message>
     <message id="1088">
         <source>Best effort</source>
-        <translation>Best effort</translation>
+        <translation>Tanpa jaminan</translation>
     </message>
     <message id="1089">
         <source>Subscribed delay class</source>
@@ -353,7 +353,7 @@
     </message>
     <message id="1093">
         <source>Delay class 4 (best effort)</source>
-        <translation>Kelas tunda 4 (best effort)</translation>
+        <translation>Kelas tunda 4 (tanpa jaminan)</translation>
     </message>
     <message id="1094">
         <source>Delay class:</source>
@@ -1045,7 +1045,7 @@
     </message>
     <message id="3115">
         <source>Not attached|Attached</source>
-        <translation>Tidak terpasang|Terpasang</translation>
+        <translation>Tidak terhubung|Terhubung</translation>
     </message>
     <message id="3116">
         <source>The phone is ready for a connection.</source>
@@ -1129,77 +1129,205 @@
     </message>
     <message id="3150">
         <source>Asking ModemManager to let go of the phone...</source>
-        <translation>Ber ModemManager att släppa telefonen...</translation>
+        <translation>Meminta ModemManager melepaskan ponsel...</translation>
     </message>
     <message id="3151">
         <source>ModemManager did not let Braxlow use the phone: %1
 An administrator can allow it for the group dip with install-ppp-access.</source>
-        <translation>ModemManager lät inte Braxlow använda telefonen: %1
-En administratör kan tillåta det för gruppen dip med install-ppp-access.</translation>
+        <translation>ModemManager tidak mengizinkan Braxlow menggunakan ponsel: %1
+Administrator dapat mengizinkannya untuk grup dip dengan install-ppp-access.</translation>
     </message>
     <message id="3152">
         <source>ModemManager did not let go of the phone in time. Try again in a moment.</source>
-        <translation>ModemManager släppte inte telefonen i tid. Försök igen om en stund.</translation>
+        <translation>ModemManager tidak melepaskan ponsel tepat waktu. Coba lagi sebentar lagi.</translation>
     </message>
     <message id="3153">
         <source>The phone was disconnected from the computer. Plug it in again, then connect.</source>
-        <translation>Telefonen kopplades bort från datorn. Anslut den igen och koppla sedan upp.</translation>
+        <translation>Ponsel terputus dari komputer. Pasang kembali, lalu sambungkan.</translation>
     </message>
     <message id="3154">
         <source>Waiting for the phone to be plugged in again...</source>
-        <translation>Väntar på att telefonen ansluts igen...</translation>
+        <translation>Menunggu ponsel dipasang kembali...</translation>
     </message>
     <message id="3155">
         <source>USB device:</source>
-        <translation>USB-enhet:</translation>
+        <translation>Perangkat USB:</translation>
     </message>
     <message id="3160">
         <source>Talking to the phone...</source>
-        <translation>Pratar med telefonen...</translation>
+        <translation>Berkomunikasi dengan ponsel...</translation>
     </message>
     <message id="3161">
         <source>DNS servers from the network</source>
-        <translation>DNS-servrar från nätet</translation>
+        <translation>Server DNS dari jaringan</translation>
     </message>
     <message id="3162">
         <source>The preset's DNS servers need Braxlow's DNS hook, which is not installed, so the network's own are used. To install it: sudo scripts/install-ppp-access</source>
-        <translation>Förinställningens DNS-servrar kräver Braxlows DNS-krok, som inte är installerad, så nätets egna används. Installera den: sudo scripts/install-ppp-access</translation>
+        <translation>Server DNS dari prasetel memerlukan hook DNS Braxlow, yang belum terpasang, sehingga server dari jaringan yang dipakai. Untuk memasangnya: sudo scripts/install-ppp-access</translation>
     </message>
     <message id="3163">
         <source>&amp;Yes</source>
-        <translation>&amp;Ja</translation>
+        <translation>&amp;Ya</translation>
     </message>
     <message id="3164">
         <source>&amp;No</source>
-        <translation>&amp;Nej</translation>
+        <translation>&amp;Tidak</translation>
     </message>
     <message id="3165">
         <source>Filled in from the provider's preset. To type your own, choose [Others] as the network provider.</source>
-        <translation>Ifyllt från operatörens förinställning. Välj [Others] som operatör för att skriva in egna värden.</translation>
+        <translation>Diisi dari prasetel operator. Untuk mengetik nilai sendiri, pilih [Others] sebagai operator jaringan.</translation>
     </message>
     <message id="3166">
         <source>The help page could not be shown: no program for web pages was found. The page is %1.</source>
-        <translation>Hjälpsidan kunde inte visas: inget program för webbsidor hittades. Sidan är %1.</translation>
+        <translation>Halaman bantuan tidak dapat ditampilkan: tidak ditemukan program untuk halaman web. Halamannya adalah %1.</translation>
     </message>
     <message id="3167">
         <source>No update server is set, so Braxlow cannot look for updates. A publisher names one as UpdateServer in the section [Braxlow\Config] of %1.</source>
-        <translation>Ingen uppdateringsserver är angiven, så Braxlow kan inte söka efter uppdateringar. En utgivare anger en som UpdateServer i avsnittet [Braxlow\Config] i %1.</translation>
+        <translation>Server pembaruan belum ditetapkan, sehingga Braxlow tidak dapat mencari pembaruan. Penerbit menetapkannya sebagai UpdateServer di bagian [Braxlow\Config] pada %1.</translation>
     </message>
     <message id="3168">
         <source>The desktop shortcut is %1.</source>
-        <translation>Genvägen på skrivbordet är %1.</translation>
+        <translation>Pintasan desktop adalah %1.</translation>
     </message>
     <message id="3169">
         <source>There is no connection to end.</source>
-        <translation>Det finns ingen anslutning att avsluta.</translation>
+        <translation>Tidak ada koneksi untuk diakhiri.</translation>
     </message>
     <message id="3170">
         <source>There is no connection entry number %1: the shortcut's entry was deleted.</source>
-        <translation>Det finns ingen anslutningspost nummer %1: genvägens post har tagits bort.</translation>
+        <translation>Tidak ada entri koneksi nomor %1: entri pintasan ini telah dihapus.</translation>
     </message>
     <message id="3171">
         <source>Choose a connection entry first: press Entries.</source>
-        <translation>Välj först en anslutningspost: klicka på Entri.</translation>
+        <translation>Pilih entri koneksi terlebih dahulu: klik Entri.</translation>
+    </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>Anda tidak diizinkan memulai layanan dial-up (pppd). Administrator menyiapkannya sekali dari folder sumber Braxlow: sudo scripts/install-ppp-access %1 (lalu masuk kembali).</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>Nomor panggil, nama pengguna, atau kata sandi tidak dapat digunakan: berisi karakter yang tidak dapat dipanggil, atau terlalu panjang.</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>Buku telepon tidak dapat dibuka.</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>Entri buku telepon untuk koneksi ini tidak ditemukan.</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>Port sudah terbuka: program lain sedang menggunakan ponsel.</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>Ponsel tidak tersedia: tidak terhubung, tidak disiapkan untuk panggilan keluar, atau sedang digunakan oleh program lain.</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>Ponsel menutup panggilan sebelum koneksi selesai.</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>Ponsel melaporkan kesalahan saat memanggil.</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>Tidak ada nada panggil: ponsel tidak mendapat jaringan.</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>Saluran sedang sibuk.</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>Ponsel tidak menjawab perintah panggil.</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>Jaringan tidak menerima panggilan (tidak ada sinyal pembawa). Periksa nomor panggil dan nama titik akses.</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>Koneksi ditutup oleh jaringan sebelum selesai.</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>Akses ditolak karena nama pengguna atau kata sandi tidak valid.</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>Koneksi diakhiri karena jaringan tidak merespons tepat waktu.</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Protokol kontrol tautan PPP telah dihentikan.</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>Layanan dial-up (pppd) tidak dapat dimulai. Kernel sistem ini mungkin tidak mendukung PPP (perangkat /dev/ppp).</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>Layanan dial-up (pppd) berhenti karena kesalahan fatal, misalnya saat tidak dapat membuka atau mengunci port ponsel.</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>Layanan dial-up (pppd) menolak opsinya. Periksa /etc/ppp/options milik sistem dan /etc/ppp/peers/braxlow.&lt;device&gt; milik Braxlow.</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>Skrip inisialisasi layanan dial-up gagal (opsi "init" di /etc/ppp/options atau /etc/ppp/peers/braxlow.&lt;device&gt;).</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>Entri koneksi ini memiliki server DNS sendiri, tetapi hook DNS Braxlow belum terpasang, sehingga server tersebut tidak akan dipakai. Pasang dari folder sumber Braxlow dengan: sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>Atau biarkan jaringan memberikan server DNS: Properti, Lanjutan, Dapatkan alamat server DNS secara otomatis.</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>proses %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1 (proses %2)</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>B|KB|MB|GB|TB</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1 (Sirilik)</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1 (Latin)</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1 (Bokmål)</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1 (Nynorsk)</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1 (urutan internasional)</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>Karibia</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>Tatarstan</translation>
     </message>
     <message id="3172">
         <source>Phone or modem</source>

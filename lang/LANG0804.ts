@@ -1241,5 +1241,133 @@ Braxlow 已将它们设为只有您能读取。</translation>
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>无法将本月使用的数据量保存到 %1。Braxlow 会继续计数，但结束时计数可能会丢失。</translation>
     </message>
+    <message id="3200">
+        <source>You are not allowed to start the dial-up service (pppd). An administrator sets it up once, from Braxlow's source folder: sudo scripts/install-ppp-access %1 (then log in again).</source>
+        <translation>您无权启动拨号服务 (pppd)。管理员需在 Braxlow 的源代码文件夹中设置一次：sudo scripts/install-ppp-access %1（然后重新登录）。</translation>
+    </message>
+    <message id="3201">
+        <source>The dial string, user name or password cannot be used: it contains characters that cannot be dialed, or it is too long.</source>
+        <translation>无法使用拨号号码、用户名或密码：其中包含无法拨出的字符，或者过长。</translation>
+    </message>
+    <message id="3202">
+        <source>The phone book could not be opened.</source>
+        <translation>无法打开电话簿。</translation>
+    </message>
+    <message id="3203">
+        <source>The phone book entry for this connection could not be found.</source>
+        <translation>找不到此连接的电话簿条目。</translation>
+    </message>
+    <message id="3204">
+        <source>The port is already open: another program is using the phone.</source>
+        <translation>端口已打开：另一个程序正在使用手机。</translation>
+    </message>
+    <message id="3205">
+        <source>The phone is not available: it is not connected, not set up for dialing out, or in use by another program.</source>
+        <translation>手机不可用：未连接、未设置为可拨出，或正被另一个程序使用。</translation>
+    </message>
+    <message id="3206">
+        <source>The phone hung up before the connection was complete.</source>
+        <translation>连接尚未完成，手机就已挂断。</translation>
+    </message>
+    <message id="3207">
+        <source>The phone reported an error while dialing.</source>
+        <translation>手机在拨号时报告了错误。</translation>
+    </message>
+    <message id="3208">
+        <source>There is no dial tone: the phone has no network.</source>
+        <translation>没有拨号音：手机没有网络。</translation>
+    </message>
+    <message id="3209">
+        <source>The line is busy.</source>
+        <translation>线路忙。</translation>
+    </message>
+    <message id="3210">
+        <source>The phone did not answer the dial command.</source>
+        <translation>手机没有响应拨号命令。</translation>
+    </message>
+    <message id="3211">
+        <source>The network did not accept the call (no carrier). Check the dial string and the access point name.</source>
+        <translation>网络未接受呼叫（无载波）。请检查拨号号码和接入点名称。</translation>
+    </message>
+    <message id="3212">
+        <source>The connection was closed by the network before it was complete.</source>
+        <translation>连接尚未完成即被网络关闭。</translation>
+    </message>
+    <message id="3213">
+        <source>Access was denied because the user name or password is not valid.</source>
+        <translation>用户名或密码无效，访问被拒绝。</translation>
+    </message>
+    <message id="3214">
+        <source>The connection was ended because the network did not respond in time.</source>
+        <translation>由于网络未及时响应，连接已结束。</translation>
+    </message>
+    <message id="3215">
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>PPP 链路控制协议已终止。</translation>
+    </message>
+    <message id="3216">
+        <source>The dial-up service (pppd) could not start. This system may lack PPP support in its kernel (the /dev/ppp device).</source>
+        <translation>拨号服务 (pppd) 无法启动。此系统的内核可能缺少 PPP 支持（/dev/ppp 设备）。</translation>
+    </message>
+    <message id="3217">
+        <source>The dial-up service (pppd) stopped with a fatal error, for example when it could not open the phone's port or lock it.</source>
+        <translation>拨号服务 (pppd) 因严重错误而停止，例如无法打开或锁定手机端口时。</translation>
+    </message>
+    <message id="3218">
+        <source>The dial-up service (pppd) refused its options. Check the system's /etc/ppp/options and Braxlow's /etc/ppp/peers/braxlow.&lt;device&gt;.</source>
+        <translation>拨号服务 (pppd) 拒绝了其选项。请检查系统的 /etc/ppp/options 和 Braxlow 的 /etc/ppp/peers/braxlow.&lt;device&gt;。</translation>
+    </message>
+    <message id="3219">
+        <source>The dial-up service's init script failed (an "init" option in /etc/ppp/options or /etc/ppp/peers/braxlow.&lt;device&gt;).</source>
+        <translation>拨号服务的初始化脚本失败（/etc/ppp/options 或 /etc/ppp/peers/braxlow.&lt;device&gt; 中的“init”选项）。</translation>
+    </message>
+    <message id="3220">
+        <source>This connection entry has its own DNS servers, but Braxlow's DNS hook is not installed, so they would not be used. Install it from Braxlow's source folder with: sudo scripts/install-ppp-access %1</source>
+        <translation>此连接条目有自己的 DNS 服务器，但未安装 Braxlow 的 DNS 挂钩，因此这些服务器不会被使用。请在 Braxlow 的源代码文件夹中安装：sudo scripts/install-ppp-access %1</translation>
+    </message>
+    <message id="3221">
+        <source>Or let the network give the DNS servers: Properties, Advanced, obtain the DNS server address automatically.</source>
+        <translation>或者让网络提供 DNS 服务器：属性、高级、自动获得 DNS 服务器地址。</translation>
+    </message>
+    <message id="3230">
+        <source>process %1</source>
+        <translation>进程 %1</translation>
+    </message>
+    <message id="3231">
+        <source>%1 (process %2)</source>
+        <translation>%1（进程 %2）</translation>
+    </message>
+    <message id="3232">
+        <source>B|kB|MB|GB|TB</source>
+        <translation>字节|KB|MB|GB|TB</translation>
+    </message>
+    <message id="3240">
+        <source>%1 (Cyrillic)</source>
+        <translation>%1（西里尔文）</translation>
+    </message>
+    <message id="3241">
+        <source>%1 (Latin)</source>
+        <translation>%1（拉丁文）</translation>
+    </message>
+    <message id="3242">
+        <source>%1 (Bokmål)</source>
+        <translation>%1（博克马尔语）</translation>
+    </message>
+    <message id="3243">
+        <source>%1 (Nynorsk)</source>
+        <translation>%1（新挪威语）</translation>
+    </message>
+    <message id="3244">
+        <source>%1 (international sort)</source>
+        <translation>%1（国际排序）</translation>
+    </message>
+    <message id="3245">
+        <source>Caribbean</source>
+        <translation>加勒比地区</translation>
+    </message>
+    <message id="3246">
+        <source>Tatarstan</source>
+        <translation>鞑靼斯坦</translation>
+    </message>
 </context>
 </TS>

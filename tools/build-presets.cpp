@@ -3,9 +3,11 @@
 // braxlow-presets: builds the system database BXSYS.mdb (tables "APN Info" and
 // "Network Codes") from
 // the public mobile broadband provider database (serviceproviders.xml, public
-// domain) and the ISO 3166 country names of iso-codes.
+// domain) and the ISO 3166 country names of iso-codes; and the table of those
+// names in each language the entry editor shows them in.
 //
 //   braxlow-presets SERVICEPROVIDERS.XML ISO_3166-1.JSON OUTPUT.mdb
+//   braxlow-presets --country-names ISO_3166-1.JSON LOCALE_DIR OUTPUT LANGUAGE...
 //
 // One row per provider and internet APN (GSM only), one "[Others]" row per
 // country holding the usual dial string; see README.md for the mapping. "Network
@@ -21,6 +23,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
+#include <QSaveFile>
+#include <QtEndian>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
@@ -28,6 +33,8 @@
 #include <QSqlQuery>
 #include <QTextStream>
 #include <QXmlStreamReader>
+
+#include <cstring>
 
 namespace {
 
@@ -74,25 +81,99 @@ const QHash<QString, QString>& BuiltInNames()
     return names;
 }
 
-QHash<QString, QString> IsoNames(const QString& path, QString& error)
+struct IsoCountry
 {
-    QHash<QString, QString> names;
+    QString name, common, official;
+    // The name a reader knows the country by.
+    QString Usual() const { return common.isEmpty() ? name : common; }
+};
+
+// By ISO 3166 code, in the codes' order.
+QMap<QString, IsoCountry> IsoCountries(const QString& path, QString& error)
+{
+    QMap<QString, IsoCountry> countries;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("cannot read %1").arg(path);
-        return names;
+        return countries;
     }
     const QJsonArray list = QJsonDocument::fromJson(f.readAll()).object().value(QStringLiteral("3166-1")).toArray();
     for (const QJsonValue& v : list) {
         const QJsonObject o = v.toObject();
-        QString name = o.value(QStringLiteral("common_name")).toString();
-        if (name.isEmpty())
-            name = o.value(QStringLiteral("name")).toString();
-        names.insert(o.value(QStringLiteral("alpha_2")).toString().toUpper(), name);
+        const IsoCountry c{o.value(QStringLiteral("name")).toString(), o.value(QStringLiteral("common_name")).toString(),
+                           o.value(QStringLiteral("official_name")).toString()};
+        const QString code = o.value(QStringLiteral("alpha_2")).toString().toUpper();
+        if (!code.isEmpty() && !c.Usual().isEmpty())
+            countries.insert(code, c);
     }
-    if (names.isEmpty())
+    if (countries.isEmpty())
         error = QStringLiteral("no country names in %1").arg(path);
+    return countries;
+}
+
+QHash<QString, QString> IsoNames(const QString& path, QString& error)
+{
+    QHash<QString, QString> names;
+    const QMap<QString, IsoCountry> countries = IsoCountries(path, error);
+    for (auto it = countries.cbegin(); it != countries.cend(); ++it)
+        names.insert(it.key(), it.value().Usual());
     return names;
+}
+
+// A GNU message catalogue (.mo) as gettext writes it: each message's text by
+// its English original. Entries with a context or plural forms are left out;
+// iso-codes has none.
+QHash<QString, QString> ReadCatalogue(const QString& path, QString& error)
+{
+    QHash<QString, QString> messages;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > 64 * 1024 * 1024) {
+        error = QStringLiteral("cannot read %1").arg(path);
+        return messages;
+    }
+    const QByteArray data = f.readAll();
+    bool ok = data.size() >= 20;
+    const auto word = [&](qint64 at) -> quint32 {
+        if (!ok || at < 0 || at + 4 > data.size()) {
+            ok = false;
+            return 0;
+        }
+        quint32 v = 0;
+        std::memcpy(&v, data.constData() + at, 4);
+        return v;
+    };
+    const quint32 magic = word(0);
+    const bool swapped = magic == 0xde120495u;
+    if (magic != 0x950412deu && !swapped) {
+        error = QStringLiteral("%1 is no message catalogue").arg(path);
+        return messages;
+    }
+    const auto u32 = [&](qint64 at) { return swapped ? qbswap(word(at)) : word(at); };
+    const auto text = [&](qint64 table, quint32 i) -> QByteArray {
+        const quint32 length = u32(table + 8 * qint64(i));
+        const quint32 offset = u32(table + 8 * qint64(i) + 4);
+        if (!ok || qint64(offset) + qint64(length) > data.size()) {
+            ok = false;
+            return QByteArray();
+        }
+        return data.mid(offset, length);
+    };
+    const quint32 count = u32(8);
+    const qint64 originals = u32(12), translations = u32(16);
+    for (quint32 i = 0; ok && i < count; ++i) {
+        const QByteArray original = text(originals, i);
+        const QByteArray translation = text(translations, i);
+        if (!ok)
+            break;
+        if (original.isEmpty() || original.contains('\0') || original.contains('\x04') || translation.isEmpty())
+            continue;
+        // Plural forms follow the first after a '\0'.
+        const qsizetype end = translation.indexOf('\0');
+        messages.insert(QString::fromUtf8(original), QString::fromUtf8(end < 0 ? translation : translation.left(end)));
+    }
+    if (!ok)
+        error = QStringLiteral("%1 is damaged").arg(path);
+    return messages;
 }
 
 // Fits a name into the Country column: "Congo, The Democratic Republic of the"
@@ -104,6 +185,45 @@ QString FitCountry(QString name)
     return name.left(DataStore::kCountrySize);
 }
 
+// Fits a preset's name into its column at a word boundary: the words that do not
+// fit give way to "…", and the brackets still open are closed, so
+// "T-Mobile(Telekom) (Dualstack with MMS and fixed DNSv4)" keeps its meaning
+// as "T-Mobile(Telekom) (Dualstack with MMS and fixed…)".
+QString FitName(const QString& name)
+{
+    const int size = DataStore::kNameSize;
+    if (name.size() <= size)
+        return name;
+    for (qsizetype cut = name.lastIndexOf(QLatin1Char(' '), size); cut > 0;
+         cut = name.lastIndexOf(QLatin1Char(' '), cut - 1)) {
+        QString head = name.left(cut);
+        // A word boundary after a separator would leave it dangling.
+        while (!head.isEmpty() && QStringLiteral(" ,;:-/(").contains(head.back()))
+            head.chop(1);
+        if (head.isEmpty())
+            break;
+        const int open = std::max<int>(0, int(head.count(QLatin1Char('(')) - head.count(QLatin1Char(')'))));
+        const QString fitted = head + QChar(0x2026) + QString(open, QLatin1Char(')'));
+        if (fitted.size() <= size)
+            return fitted;
+    }
+    return name.left(size); // one long word: cut as it is
+}
+
+// An APN that gives IPv6 addresses only cannot serve the "IP" (IPv4) context
+// the phone is prepared with. The provider database marks it with <ip-type>
+// in newer releases; older ones only name it so ("IPv6-only", "internet.v6").
+bool IsIpv6Only(const QString& ipType, const QString& name, const QString& apn)
+{
+    if (!ipType.isEmpty())
+        return ipType.compare(QLatin1String("ipv6"), Qt::CaseInsensitive) == 0;
+    static const QRegularExpression v6(QStringLiteral("(^|[^a-z0-9])(ip)?v6([^a-z0-9]|$)|ipv6"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression v4(QStringLiteral("v4|dual"), QRegularExpression::CaseInsensitiveOption);
+    return (v6.match(name).hasMatch() || v6.match(apn).hasMatch()) && !v4.match(name).hasMatch() &&
+           !v4.match(apn).hasMatch();
+}
+
 bool IsIpv4(const QString& s)
 {
     static const QRegularExpression ip(QStringLiteral("^\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}\\.\\d{1,3}$"));
@@ -112,7 +232,7 @@ bool IsIpv4(const QString& s)
 
 struct Apn
 {
-    QString value, name, plan, user, password;
+    QString value, name, plan, user, password, ipType;
     QStringList dns;
     bool internet = true;
 };
@@ -156,6 +276,8 @@ Apn ReadApn(QXmlStreamReader& xml)
             apn.user = ReadText(xml);
         } else if (tag == QLatin1String("password")) {
             apn.password = ReadText(xml);
+        } else if (tag == QLatin1String("ip-type")) {
+            apn.ipType = ReadText(xml);
         } else if (tag == QLatin1String("dns")) {
             apn.dns << ReadText(xml);
         } else {
@@ -204,6 +326,80 @@ Provider ReadProvider(QXmlStreamReader& xml)
     return p;
 }
 
+// The country names in each language, from iso-codes' translations, by the
+// English names the presets and entries store: a table the entry editor shows
+// them from. One line a name: its ISO code (empty where the line only gives
+// another English form of a country), the English name, then one column per
+// language. A language without a catalogue has an empty column, and its names
+// show in English.
+int WriteCountryNames(const QStringList& args, QTextStream& err)
+{
+    QString error;
+    const QMap<QString, IsoCountry> iso = IsoCountries(args.at(2), error);
+    if (!error.isEmpty()) {
+        err << "braxlow-presets: " << error << '\n';
+        return 1;
+    }
+    const QStringList languages = args.mid(5);
+    QList<QHash<QString, QString>> catalogues;
+    for (const QString& language : languages) {
+        QString missing;
+        catalogues << ReadCatalogue(
+            QStringLiteral("%1/%2/LC_MESSAGES/iso_3166-1.mo").arg(args.at(3), language), missing);
+        if (!missing.isEmpty())
+            err << "braxlow-presets: " << missing << "; its country names stay English\n";
+    }
+    QSaveFile out(args.at(4));
+    if (!out.open(QIODevice::WriteOnly)) {
+        err << "braxlow-presets: cannot write " << args.at(4) << '\n';
+        return 1;
+    }
+    QTextStream text(&out);
+    text.setEncoding(QStringConverter::Utf8);
+    text << "# Country names by their stored English name, made by braxlow-presets from iso-codes.\n"
+         << "code\tEnglish\t" << languages.join(QLatin1Char('\t')) << '\n';
+    int lines = 0;
+    const auto line = [&](const QString& code, const QString& english, const QStringList& originals) {
+        text << code << '\t' << english;
+        for (const QHash<QString, QString>& catalogue : std::as_const(catalogues)) {
+            QString shown;
+            for (const QString& original : originals)
+                if (shown.isEmpty())
+                    shown = catalogue.value(original);
+            // A name is one cell of one line.
+            text << '\t' << shown.simplified().remove(QLatin1Char('\t'));
+        }
+        text << '\n';
+        ++lines;
+    };
+    for (auto it = iso.cbegin(); it != iso.cend(); ++it) {
+        const IsoCountry& c = it.value();
+        const QString stored = BuiltInNames().value(it.key(), FitCountry(c.Usual()));
+        const QStringList originals = {c.common, c.name, stored};
+        line(it.key(), stored, originals);
+        // The plain name too, so that "Azerbaijan(Cyrillic)" finds "Azerbaijan".
+        if (FitCountry(c.Usual()) != stored)
+            line(QString(), FitCountry(c.Usual()), originals);
+    }
+    // Names of the built-in list that stand for a country under another name.
+    if (iso.contains(QStringLiteral("CN")))
+        line(QString(), QStringLiteral("PRC"), {iso.value(QStringLiteral("CN")).official});
+    if (iso.contains(QStringLiteral("MK"))) {
+        const QString macedonia = QStringLiteral("Former Yugoslav Republic of Macedonia");
+        const QStringList originals = {iso.value(QStringLiteral("MK")).common, iso.value(QStringLiteral("MK")).name};
+        line(QString(), macedonia, originals);
+        // As an entry keeps it: cut to the Country column.
+        line(QString(), macedonia.left(DataStore::kCountrySize), originals);
+    }
+    if (!out.commit()) {
+        err << "braxlow-presets: cannot write " << args.at(4) << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << QFileInfo(args.at(4)).fileName() << ": " << lines << " names in "
+                        << languages.size() << " languages\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -211,8 +407,11 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
+    if (args.size() >= 5 && args.at(1) == QLatin1String("--country-names"))
+        return WriteCountryNames(args, err);
     if (args.size() != 4) {
-        err << "usage: braxlow-presets SERVICEPROVIDERS.XML ISO_3166-1.JSON OUTPUT.mdb\n";
+        err << "usage: braxlow-presets SERVICEPROVIDERS.XML ISO_3166-1.JSON OUTPUT.mdb\n"
+            << "       braxlow-presets --country-names ISO_3166-1.JSON LOCALE_DIR OUTPUT LANGUAGE...\n";
         return 2;
     }
     QString error;
@@ -230,7 +429,7 @@ int main(int argc, char* argv[])
     const QString output = args.at(3);
     const QString temporary = output + QStringLiteral(".new");
     QFile::remove(temporary);
-    int rows = 0, countries = 0, skipped = 0, codes = 0;
+    int rows = 0, countries = 0, skipped = 0, ipv6Only = 0, duplicates = 0, codes = 0;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("presets"));
         db.setDatabaseName(temporary);
@@ -267,8 +466,8 @@ int main(int argc, char* argv[])
             // Empty texts, never NULL: the program reads every column as text.
             auto text = [](const QString& s) { return s.isNull() ? QStringLiteral("") : s; };
             q.addBindValue(country);
-            q.addBindValue(provider.left(DataStore::kNameSize));
-            q.addBindValue(provider.left(DataStore::kNameSize));
+            q.addBindValue(provider);
+            q.addBindValue(provider);
             q.addBindValue(text(apn.value));
             q.addBindValue(text(apn.user));
             q.addBindValue(text(apn.password));
@@ -285,7 +484,7 @@ int main(int argc, char* argv[])
         // The names exactly as "APN Info" got them, so that a match selects them.
         auto insertCodes = [&](const QString& country, const QString& provider, const QList<NetworkCode>& list) {
             for (const NetworkCode& code : list) {
-                const QString name = provider.left(DataStore::kNameSize);
+                const QString& name = provider;
                 const QString key = QStringList{country, name, code.mcc, code.mnc}.join(QChar(0));
                 if (codesSeen.contains(key))
                     continue;
@@ -325,6 +524,7 @@ int main(int argc, char* argv[])
             if (country.isEmpty())
                 continue;
             bool any = false;
+            QSet<QString> names; // of this country, as the provider list compares them
             for (const Provider& p : std::as_const(providers)) {
                 QList<Apn> usable;
                 for (const Apn& a : p.apns) {
@@ -337,6 +537,12 @@ int main(int argc, char* argv[])
                     usable << a;
                 }
                 for (const Apn& a : std::as_const(usable)) {
+                    // Left out after the names are chosen: the others keep the names
+                    // entries already carry.
+                    if (IsIpv6Only(a.ipType, a.name, a.value)) {
+                        ++ipv6Only;
+                        continue;
+                    }
                     QString name = p.name;
                     if (usable.size() > 1) {
                         const QString plan = !a.name.isEmpty() && a.name != p.name ? a.name
@@ -344,6 +550,17 @@ int main(int argc, char* argv[])
                                                                  : a.value;
                         name += QStringLiteral(" (%1)").arg(plan);
                     }
+                    name = FitName(name);
+                    // A name the country has already would hide this preset behind
+                    // the first: its access point tells them apart, or it is the
+                    // same preset again.
+                    if (names.contains(name.toCaseFolded()))
+                        name = FitName(QStringLiteral("%1 (%2)").arg(p.name, a.value));
+                    if (names.contains(name.toCaseFolded())) {
+                        ++duplicates;
+                        continue;
+                    }
+                    names.insert(name.toCaseFolded());
                     if (!insert(country, name, a) || !insertCodes(country, name, p.codes))
                         return 1;
                     any = true;
@@ -372,6 +589,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QTextStream(stdout) << "BXSYS.mdb: " << rows << " presets in " << countries << " countries ("
-                        << skipped << " APNs too long for an entry left out), " << codes << " network codes\n";
+                        << skipped << " APNs too long for an entry, " << ipv6Only << " IPv6-only and " << duplicates
+                        << " repeated left out), " << codes << " network codes\n";
     return 0;
 }

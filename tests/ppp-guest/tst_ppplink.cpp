@@ -278,7 +278,7 @@ private Q_SLOTS:
             }
             QCOMPARE(controller_->DialError(), int(Ras::kAuthenticationFailure));
             QCOMPARE(prompter_.Messages().size(), 1);
-            QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(Ras::kAuthenticationFailure)));
+            QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(settings_->LanguageModule(), Ras::kAuthenticationFailure)));
             QCOMPARE(statuses_.last(), QStringLiteral("Braxlow ") + Text(Str::CouldNotConnect));
             QVERIFY(dialer_->WaitForExit(5000));
             // Nothing left running: neither our pppd nor the network's.
@@ -365,7 +365,7 @@ private Q_SLOTS:
         QCOMPARE(Dial(QString(), QString(), ConnectInfo(), QStringLiteral("*98#")), 0);
         QCOMPARE(controller_->DialError(), int(Ras::kNoCarrier));
         QCOMPARE(prompter_.Messages().size(), 1);
-        QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(Ras::kNoCarrier)));
+        QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(settings_->LanguageModule(), Ras::kNoCarrier)));
         QCOMPARE(statuses_.last(), QStringLiteral("Braxlow ") + Text(Str::CouldNotConnect));
     }
 

@@ -30,6 +30,9 @@ void IsolateUserDirectories()
                                                                          QFile::WriteOwner |
                                                                          QFile::ExeOwner);
     QStandardPaths::setTestModeEnabled(true);
+    // The machine's locale decides nothing a test looks at, such as the
+    // country a new entry opens on.
+    QLocale::setDefault(QLocale::c());
 }
 
 bool WriteFile(const QString& path, const QByteArray& text)

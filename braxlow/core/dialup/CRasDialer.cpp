@@ -308,7 +308,7 @@ int CRasDialer::GetErrorText(int code, int extendedCode, QString& text)
     text = QStringLiteral("Fail to get error Code");
     if (code == 0)
         return Ras::kNoErrorCode;
-    const QString serviceText = DialupErrorText(code);
+    const QString serviceText = DialupErrorText(settings_ ? settings_->LanguageModule() : nullptr, code);
     const int result = serviceText.isEmpty() ? Ras::kInvalidParameter : Ras::kSuccess;
     if (!serviceText.isEmpty())
         text = serviceText;

@@ -3,6 +3,9 @@
 
 #include <QString>
 
+class QTranslator;
+
 // The dial-up service's own texts for its error codes (what RasGetErrorString
-// gives on Windows). Empty for a code it does not know.
-QString DialupErrorText(int code);
+// gives on Windows), from the language module. Empty for a code it does not
+// know.
+QString DialupErrorText(const QTranslator* module, int code);

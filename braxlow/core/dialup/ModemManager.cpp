@@ -188,6 +188,11 @@ bool ModemManagerClient::Young(const QString& node) const
     return age >= 0 && age * 1000 < probeMs_;
 }
 
+bool ModemManagerClient::MayHold(const QString& node)
+{
+    return !PhysicalDevice(node, sys_.isEmpty() ? QStringLiteral("/sys") : sys_).isEmpty() && Running();
+}
+
 ModemManagerClient::Result ModemManagerClient::Release(const QString& node, const std::function<void()>& asking)
 {
     error_.clear();

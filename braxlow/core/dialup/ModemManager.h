@@ -51,6 +51,9 @@ public:
     // Called again for the device already held, it returns Released at once.
     // `asking` is called once, before the first wait for the daemon.
     Result Release(const QString& node, const std::function<void()>& asking = {});
+    // Whether ModemManager may be holding the phone on `node`: it runs, and a
+    // USB device is behind the node. Asks only the bus, never the daemon.
+    bool MayHold(const QString& node);
     // Ends the inhibition, when there is one; never waits long.
     void GiveBack();
     bool Holding() const { return !held_.isEmpty(); }

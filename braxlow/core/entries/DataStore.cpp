@@ -5,9 +5,11 @@
 #include "core/entries/EntryChecks.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
 #include "core/settings/Prompter.h"
 
 #include <QAtomicInt>
+#include <QCollator>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -706,6 +708,12 @@ std::optional<QStringList> DataStore::LoadProviders(const QString& country)
             providers << provider;
         previous = provider;
     }
+    // The engine's NOCASE folds and orders ASCII only: "Másmovil" would follow
+    // "Movistar" and "móbil R" every ASCII name.
+    QCollator collator(ModuleLocale(Settings().LanguageModule()));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(providers.begin(), providers.end(),
+                     [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
     return providers;
 }
 
@@ -741,6 +749,24 @@ bool DataStore::IsImsi(const QString& text)
            });
 }
 
+namespace {
+
+// Files built before the table existed, or of another shape, know no codes.
+bool KnowsNetworkCodes(Connection& set)
+{
+    const QStringList codeColumns = set.Columns(QStringLiteral("Network Codes"));
+    const QStringList presetColumns = set.Columns(QStringLiteral("APN Info"));
+    for (const QString& column : {QStringLiteral("Country"), QStringLiteral("Provider Name"), QStringLiteral("MCC"),
+                                  QStringLiteral("MNC")}) {
+        if (!codeColumns.contains(column, Qt::CaseInsensitive))
+            return false;
+    }
+    return presetColumns.contains(QStringLiteral("Country"), Qt::CaseInsensitive) &&
+           presetColumns.contains(QStringLiteral("Provider Name"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
 QList<DataStore::NetworkProvider> DataStore::FindProvidersByImsi(const QString& imsi)
 {
     lastError_.clear();
@@ -752,16 +778,7 @@ QList<DataStore::NetworkProvider> DataStore::FindProvidersByImsi(const QString& 
         lastError_ = Friendly(kSystemDatabase, set.Error());
         return found;
     }
-    // Files built before the table existed, or of another shape, know no codes.
-    const QStringList codeColumns = set.Columns(QStringLiteral("Network Codes"));
-    const QStringList presetColumns = set.Columns(QStringLiteral("APN Info"));
-    for (const QString& column : {QStringLiteral("Country"), QStringLiteral("Provider Name"), QStringLiteral("MCC"),
-                                  QStringLiteral("MNC")}) {
-        if (!codeColumns.contains(column, Qt::CaseInsensitive))
-            return found;
-    }
-    if (!presetColumns.contains(QStringLiteral("Country"), Qt::CaseInsensitive) ||
-        !presetColumns.contains(QStringLiteral("Provider Name"), Qt::CaseInsensitive))
+    if (!KnowsNetworkCodes(set))
         return found;
     // Only names the preset lists really have: anything else could not be selected.
     QSqlQuery q(set.Db());
@@ -790,6 +807,36 @@ QList<DataStore::NetworkProvider> DataStore::FindProvidersByImsi(const QString& 
             break;
     }
     return found;
+}
+
+QString DataStore::CountryOfImsi(const QString& imsi)
+{
+    QStringList countries;
+    for (const NetworkProvider& p : FindProvidersByImsi(imsi))
+        if (!countries.contains(p.country, Qt::CaseInsensitive))
+            countries << p.country;
+    if (countries.size() == 1)
+        return countries.first();
+    if (!countries.isEmpty() || !IsImsi(imsi))
+        return QString();
+    // A network the presets do not list: the country of its MCC, when the
+    // code belongs to one country only.
+    Connection set(SystemDatabasePath(), true);
+    if (!set.Ok() || !KnowsNetworkCodes(set))
+        return QString();
+    QSqlQuery q(set.Db());
+    q.setForwardOnly(true);
+    if (!set.Prepare(q, QStringLiteral("SELECT DISTINCT n.[Country] FROM [Network Codes] n WHERE n.[MCC] = ? "
+                                       "AND EXISTS (SELECT 1 FROM [APN Info] a WHERE a.[Country] = n.[Country] "
+                                       "COLLATE NOCASE) LIMIT 2")))
+        return QString();
+    q.addBindValue(imsi.left(3));
+    if (!set.Exec(q))
+        return QString();
+    QStringList byCode;
+    while (q.next())
+        byCode << q.value(0).toString();
+    return byCode.size() == 1 ? byCode.first() : QString();
 }
 
 std::optional<DataStore::EntryExtras> DataStore::LoadExtras(int entryId)

@@ -82,6 +82,10 @@ public:
         bool operator==(const NetworkProvider& o) const { return country == o.country && provider == o.provider; }
     };
     QList<NetworkProvider> FindProvidersByImsi(const QString& imsi);
+    // The country of the SIM with this IMSI, as the presets name it: that of
+    // its network, or of its country code where the presets do not list the
+    // network; empty when that tells no single country.
+    QString CountryOfImsi(const QString& imsi);
     static bool IsImsi(const QString& text);
 
     // What an entry keeps beside its "EntryInfo" row, in table "EntryExtra".

@@ -84,10 +84,7 @@ Problem FindProblem(const ConnectionEntry& entry)
 
 QString FieldName(const QTranslator* module, int labelId)
 {
-    QString label = LoadLanguageString(module, labelId).remove(QLatin1Char('&')).trimmed();
-    if (label.endsWith(QLatin1Char(':')))
-        label.chop(1);
-    return label.trimmed();
+    return PlainLabel(LoadLanguageString(module, labelId));
 }
 
 QString ProblemText(const QTranslator* module, const Problem& problem)

@@ -32,8 +32,7 @@ struct Problem
 };
 Problem FindProblem(const ConnectionEntry& entry);
 
-// A label of a window turned into a field name for a message: no '&', no
-// trailing ':'.
+// A label of a window turned into a field name for a message (PlainLabel).
 QString FieldName(const QTranslator* module, int labelId);
 // The message of `problem`, naming its field.
 QString ProblemText(const QTranslator* module, const Problem& problem);

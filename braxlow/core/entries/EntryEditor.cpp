@@ -3,8 +3,10 @@
 
 #include "core/entries/ContextNumber.h"
 #include "core/entries/CountryList.h"
+#include "core/entries/CountryNames.h"
 #include "core/entries/DataStore.h"
 #include "core/entries/NetworkCode.h"
+#include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
 
@@ -31,30 +33,43 @@ ChoiceBox::ChoiceBox(Order order)
     collator_.setCaseSensitivity(Qt::CaseInsensitive);
 }
 
+void ChoiceBox::ShowCountryNames(const CountryNames* names, const QTranslator* module)
+{
+    Clear();
+    names_ = names;
+    module_ = module;
+    collator_ = QCollator(ModuleLocale(module));
+    collator_.setCaseSensitivity(Qt::CaseInsensitive);
+}
+
 void ChoiceBox::Clear()
 {
     items_.clear();
+    shown_.clear();
     current_ = -1;
 }
 
-bool ChoiceBox::Before(const QString& a, const QString& b) const
+bool ChoiceBox::Before(const QString& shownA, const QString& shownB) const
 {
-    const bool pseudoA = IsPseudoItem(a);
-    if (pseudoA != IsPseudoItem(b))
+    const bool pseudoA = IsPseudoItem(shownA);
+    if (pseudoA != IsPseudoItem(shownB))
         return !pseudoA;
-    return collator_.compare(a, b) < 0;
+    return collator_.compare(shownA, shownB) < 0;
 }
 
 int ChoiceBox::Add(const QString& text)
 {
+    // The pseudo-items read the same in every language.
+    const QString shown = names_ != nullptr && !IsPseudoItem(text) ? names_->Shown(text, module_) : text;
     qsizetype at = items_.size();
     if (order_ == Order::Sorted) {
         // After equal items, as a sorted list box inserts them.
-        at = std::upper_bound(items_.cbegin(), items_.cend(), text,
+        at = std::upper_bound(shown_.cbegin(), shown_.cend(), shown,
                               [this](const QString& a, const QString& b) { return Before(a, b); })
-             - items_.cbegin();
+             - shown_.cbegin();
     }
     items_.insert(at, text);
+    shown_.insert(at, shown);
     if (current_ >= at)
         ++current_;
     return int(at);
@@ -81,8 +96,42 @@ QString ChoiceBox::CurrentText() const
 
 EntryEditor::EntryEditor(DataStore& data)
     : data_(data)
+    , names_(CountryNames::Load(data.Settings().DataDirectory() + CountryNames::kFileName))
 {
     fields_.PhoneNumber = QStringLiteral("*99**1*1#");
+}
+
+void EntryEditor::SetLanguage(const QTranslator* module)
+{
+    module_ = module;
+    countries_.ShowCountryNames(&names_, module);
+}
+
+void EntryEditor::SetNewEntryHints(const QString& imsi, const QLocale& locale)
+{
+    simImsi_ = imsi;
+    locale_ = locale;
+}
+
+QString EntryEditor::ShownCountry(const QString& english) const
+{
+    return names_.Shown(english, module_);
+}
+
+void EntryEditor::SelectDefaultCountry()
+{
+    const QStringList& items = countries_.Items();
+    for (const QString& country : {data_.CountryOfImsi(simImsi_), names_.ForLocale(locale_)}) {
+        if (country.isEmpty())
+            continue;
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            if (items.at(i).compare(country, Qt::CaseInsensitive) == 0) {
+                countries_.Select(int(i));
+                ReadFields();
+                return;
+            }
+        }
+    }
 }
 
 bool EntryEditor::TakeCountryDropDown()
@@ -97,8 +146,17 @@ void EntryEditor::Open()
     // "[Others]".
     SetFieldMode(IsOthers(fields_.ProviderName) ? 1 : 0);
     openingName_ = fields_.ConnectName;
-    const QString provider = fields_.ProviderName;
+    QString provider = fields_.ProviderName;
+    const bool chooseCountry = mode_ == Mode::New && fields_.Country.isEmpty();
     FillPresetCountries();
+    if (chooseCountry) {
+        SelectDefaultCountry();
+        // The SIM's own network, where the presets list one provider for it.
+        const QList<DataStore::NetworkProvider> sims = data_.FindProvidersByImsi(simImsi_);
+        if (provider.isEmpty() && sims.size() == 1 &&
+            sims.first().country.compare(countries_.CurrentText(), Qt::CaseInsensitive) == 0)
+            provider = sims.first().provider;
+    }
     FillProviders(provider);
     if (mode_ == Mode::New)
         ApplyPreset();

@@ -4,6 +4,7 @@
 #include "core/entries/AllowanceStore.h"
 
 #include "core/entries/ConnectionEntry.h"
+#include "core/entries/CountryNames.h"
 #include "core/entries/DataStore.h"
 #include "core/entries/EntryChecks.h"
 
@@ -15,13 +16,16 @@ class QTranslator;
 // A selection box as the entry editor fills it: its items and the selected one.
 // The sorted kind keeps country names in the user's collation, ignoring case,
 // with the pseudo-items ("[Others]", "..") after the names, where users look for
-// "something else" and "back".
+// "something else" and "back". Items are the stored texts; a box of country
+// names shows them, and sorts them, in the user's language.
 class ChoiceBox
 {
 public:
     enum class Order { Insertion, Sorted };
     explicit ChoiceBox(Order order);
 
+    // Empties the box.
+    void ShowCountryNames(const CountryNames* names, const QTranslator* module);
     void Clear();
     // Where the item went.
     int Add(const QString& text);
@@ -32,13 +36,18 @@ public:
     int Current() const { return current_; }
     QString CurrentText() const;
     const QStringList& Items() const { return items_; }
+    // The items as the user reads them.
+    const QStringList& Shown() const { return shown_; }
 
 private:
-    bool Before(const QString& a, const QString& b) const;
+    bool Before(const QString& shownA, const QString& shownB) const;
 
     Order order_;
     QCollator collator_;
+    const CountryNames* names_ = nullptr;
+    const QTranslator* module_ = nullptr;
     QStringList items_;
+    QStringList shown_;
     int current_ = -1;
 };
 
@@ -54,6 +63,15 @@ public:
     enum class Mode { Edit, New };
 
     explicit EntryEditor(DataStore& data);
+
+    // The language the country names are shown and sorted in.
+    void SetLanguage(const QTranslator* module);
+    // What a new entry opens on: the country of the SIM with this IMSI, else
+    // the country of the locale, where the country lists have them; else the
+    // first country as before. Read by Open().
+    void SetNewEntryHints(const QString& imsi, const QLocale& locale);
+    // A stored country name as the user reads it.
+    QString ShownCountry(const QString& english) const;
 
     ConnectionEntry& Fields() { return fields_; }
     const ConnectionEntry& Fields() const { return fields_; }
@@ -135,7 +153,13 @@ public:
     static QString Title(Mode mode, const QTranslator* module, const QString& productName);
 
 private:
+    void SelectDefaultCountry();
+
     DataStore& data_;
+    CountryNames names_;
+    const QTranslator* module_ = nullptr;
+    QString simImsi_;
+    QLocale locale_ = QLocale::c();
     ConnectionEntry fields_;
     QString balanceCode_;
     DataCap cap_;

@@ -197,9 +197,12 @@ QString PortConflict::Explanation() const
 
 QString PortConflict::HolderText(const QTranslator* language, const Holder& holder)
 {
-    const QString process = QStringLiteral("process %1").arg(holder.pid);
-    return Fill(LoadLanguageString(language, Str::PortConflict),
-                holder.name.isEmpty() ? process : QStringLiteral("%1 (%2)").arg(holder.name, process));
+    // Both at once, so that a name with "%2" in it stays as it is.
+    const QString pid = QString::number(holder.pid);
+    const QString who = holder.name.isEmpty()
+                            ? LoadLanguageString(language, Str::HolderProcess).arg(pid)
+                            : LoadLanguageString(language, Str::HolderNamedProcess).arg(holder.name, pid);
+    return Fill(LoadLanguageString(language, Str::PortConflict), who);
 }
 
 bool PortConflict::SuiteUsesPort() const

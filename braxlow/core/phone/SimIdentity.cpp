@@ -2,12 +2,19 @@
 #include "core/phone/SimIdentity.h"
 
 #include "core/dialup/CRasDialer.h"
+#include "core/dialup/ModemManager.h"
 #include "core/phone/AtAnswer.h"
 #include "core/phone/AtSession.h"
 #include "core/phone/PhoneStatus.h"
+#include "core/settings/AppSettings.h"
+#include "core/settings/Prompter.h"
 #include "core/settings/StringIds.h"
 #include "phonelink/CComm.h"
 #include "phonelink/CIrDASock.h"
+#include "phonelink/PortMap.h"
+
+#include <QFileInfo>
+#include <QTimer>
 
 
 namespace SimIdentity {
@@ -68,6 +75,35 @@ Reading ReadImsi(AppSettings& settings, Prompter& prompter)
     CRasDialer dialer(QString(), &settings); // never dials: the session only talks to the phone
     AtSession session(settings, link, irda, dialer, prompter);
     return ReadImsi(session);
+}
+
+QString ReadImsiQuietly(AppSettings& settings, int boundMs)
+{
+    const int port = settings.Port();
+    if (port < 1 || port > 255)
+        return QString();
+    PortMap& map = Quarrin::CurrentPortMap();
+    map.Refresh();
+    const QString device = map.DeviceForPort(port);
+    if (device.isEmpty() || !QFileInfo::exists(device) || ModemManagerClient().MayHold(device))
+        return QString();
+    // Asked of nobody: what goes wrong here is for From SIM to tell.
+    class Silent : public Prompter
+    {
+    public:
+        Answer Show(const QString&, const QString&, Buttons, Icon) override { return Answer::Cancel; }
+    } silent;
+    CComm link;
+    CIrDASock irda;
+    CRasDialer dialer(QString(), &settings);
+    AtSession session(settings, link, irda, dialer, silent);
+    // The session's waits pass events on, so the timer cuts them short.
+    QTimer bound;
+    bound.setSingleShot(true);
+    QObject::connect(&bound, &QTimer::timeout, &session, &AtSession::RequestCancel);
+    bound.start(boundMs);
+    const Reading reading = ReadImsi(session);
+    return reading.outcome == Reading::Outcome::Read ? reading.imsi : QString();
 }
 
 int MessageOf(Reading::Outcome outcome)

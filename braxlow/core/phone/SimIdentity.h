@@ -33,6 +33,11 @@ QString ImsiOf(const QString& answer);
 Reading ReadImsi(AtSession& session);
 // The same with a link of its own on the port of `settings`.
 Reading ReadImsi(AppSettings& settings, Prompter& prompter);
+// The IMSI for a default, asked so that nobody notices: only of a phone on the
+// cable port (an infrared phone is a search of its own), never one that
+// ModemManager may hold (asking it to let go could want a password), without
+// any message, and given up after `boundMs`. Empty when there is none.
+QString ReadImsiQuietly(AppSettings& settings, int boundMs);
 // The string number of the message for an outcome; 0 for Read and Reported.
 int MessageOf(Reading::Outcome outcome);
 

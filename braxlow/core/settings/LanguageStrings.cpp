@@ -4,6 +4,7 @@
 #include "core/settings/ProgramStrings.h"
 #include "core/settings/Prompter.h"
 
+#include <QRegularExpression>
 #include <QTranslator>
 
 const QString kErrorLoadingResource = QStringLiteral("Error loading resource.");
@@ -21,6 +22,28 @@ QString LoadLanguageString(const QTranslator* module, int id)
     for (const char* legacy : kLegacyNames)
         text.replace(QLatin1String(legacy), QLatin1String("Braxlow"), Qt::CaseSensitive);
     return text;
+}
+
+QLocale ModuleLocale(const QTranslator* module)
+{
+    const QString name = module != nullptr ? module->language() : QString();
+    return name.isEmpty() ? QLocale(QLocale::English) : QLocale(name);
+}
+
+QString PlainLabel(const QString& label)
+{
+    static const QRegularExpression eastAsian(QStringLiteral("\\s*[(\\x{FF08}]&[^&][)\\x{FF09}]"));
+    // ':', the full-width '：' and the small and vertical forms.
+    static const QRegularExpression colon(QStringLiteral("[\\s\\x{00A0}\\x{202F}]*[:\\x{FF1A}\\x{FE55}\\x{FE13}][\\s\\x{00A0}\\x{202F}]*$"));
+    QString text = QString(label).remove(eastAsian);
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // "&&" is a '&' of the text itself.
+        if (text.at(i) == QLatin1Char('&') && ++i == text.size())
+            break;
+        plain += text.at(i);
+    }
+    return plain.remove(colon).trimmed();
 }
 
 QString LoadLanguageStringOrWarn(const QTranslator* module, int id, Prompter& prompter)

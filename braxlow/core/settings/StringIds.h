@@ -318,6 +318,42 @@ constexpr int StartWithDesktopFailed = 3177;
 constexpr int FilesTightened = 3180;
 constexpr int StatusStillHangingUp = 3181;
 constexpr int UsageNotSaved = 3182;
+// The dial-up service's texts for its error codes, in the order of the codes'
+// meaning: rights and entry, port, line, log-on, pppd itself.
+constexpr int DialupNoPermission = 3200;
+constexpr int DialupInvalidParameter = 3201;
+constexpr int DialupCannotOpenPhoneBook = 3202;
+constexpr int DialupCannotFindEntry = 3203;
+constexpr int DialupPortAlreadyOpen = 3204;
+constexpr int DialupPortNotAvailable = 3205;
+constexpr int DialupPortDisconnected = 3206;
+constexpr int DialupHardwareFailure = 3207;
+constexpr int DialupNoDialtone = 3208;
+constexpr int DialupLineBusy = 3209;
+constexpr int DialupNoAnswer = 3210;
+constexpr int DialupNoCarrier = 3211;
+constexpr int DialupRemoteDisconnection = 3212;
+constexpr int DialupAuthenticationFailure = 3213;
+constexpr int DialupPppTimeout = 3214;
+constexpr int DialupPppLcpTerminated = 3215;
+constexpr int DialupServiceCannotStart = 3216;
+constexpr int DialupPppFatalError = 3217;
+constexpr int DialupPppOptionError = 3218;
+constexpr int DialupPppInitScriptFailed = 3219;
+constexpr int DialupDnsHookMissing = 3220;
+constexpr int DialupDnsHookAlternative = 3221;
+// Words inside other texts.
+constexpr int HolderProcess = 3230;
+constexpr int HolderNamedProcess = 3231;
+constexpr int ByteUnits = 3232;
+// Country names the iso-codes translations do not cover.
+constexpr int CountryCyrillic = 3240;
+constexpr int CountryLatin = 3241;
+constexpr int CountryBokmal = 3242;
+constexpr int CountryNynorsk = 3243;
+constexpr int CountryInternationalSort = 3244;
+constexpr int CountryCaribbean = 3245;
+constexpr int CountryTatarstan = 3246;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -376,6 +412,13 @@ inline constexpr int kAllStringIds[] = {
     HelpNotOpened, NoUpdateServer, ShortcutMade, NothingToDisconnect, NoSuchEntry, ChooseEntryFirst,
     SetupColumnModem, SetupColumnPort, SetupColumnDevice, SleepHangsUp, StartWithDesktop, StartWithDesktopFailed,
     FilesTightened, StatusStillHangingUp, UsageNotSaved,
+    DialupNoPermission, DialupInvalidParameter, DialupCannotOpenPhoneBook, DialupCannotFindEntry,
+    DialupPortAlreadyOpen, DialupPortNotAvailable, DialupPortDisconnected, DialupHardwareFailure,
+    DialupNoDialtone, DialupLineBusy, DialupNoAnswer, DialupNoCarrier, DialupRemoteDisconnection,
+    DialupAuthenticationFailure, DialupPppTimeout, DialupPppLcpTerminated, DialupServiceCannotStart,
+    DialupPppFatalError, DialupPppOptionError, DialupPppInitScriptFailed, DialupDnsHookMissing,
+    DialupDnsHookAlternative, HolderProcess, HolderNamedProcess, ByteUnits, CountryCyrillic, CountryLatin,
+    CountryBokmal, CountryNynorsk, CountryInternationalSort, CountryCaribbean, CountryTatarstan,
 };
 
 } // namespace Str

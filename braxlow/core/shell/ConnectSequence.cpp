@@ -216,7 +216,8 @@ void ConnectSequence::Connect()
             online_.start();
             meter_.Begin(info.CID, QDate::currentDate());
             // Shown every second: loaded once.
-            texts_ = {Text(Str::MonthWithCap), Text(Str::TipMonth), Text(Str::MonthNoCap)};
+            texts_ = {Text(Str::MonthWithCap), Text(Str::TipMonth), Text(Str::MonthNoCap),
+                      UsageFormat::ByteUnits::Of(settings_.LanguageModule())};
             ShowTraffic();
             if (!closing_)
                 window_.HideToTray();
@@ -455,16 +456,16 @@ void ConnectSequence::ShowTraffic()
     const quint64 sent = meter_.SessionSent();
     QString month, tipMonth;
     if (meter_.Cap().megabytes > 0) {
-        month = texts_.month.arg(UsageFormat::Bytes(meter_.MonthTotal()))
+        month = texts_.month.arg(UsageFormat::Bytes(meter_.MonthTotal(), texts_.units))
                     .arg(meter_.Cap().megabytes)
                     .arg(meter_.Percent());
         tipMonth = texts_.tipMonth.arg(meter_.Percent()).arg(meter_.Cap().megabytes);
     } else if (meter_.Counting()) {
-        month = tipMonth = texts_.monthOnly.arg(UsageFormat::Bytes(meter_.MonthTotal()));
+        month = tipMonth = texts_.monthOnly.arg(UsageFormat::Bytes(meter_.MonthTotal(), texts_.units));
     }
-    const QString line = ShellTexts::TrafficLine(seconds, received, sent);
+    const QString line = ShellTexts::TrafficLine(seconds, received, sent, texts_.units);
     window_.ShowDetail(month.isEmpty() ? line : line + QLatin1Char('\n') + month);
-    window_.ShowTrayTip(ShellTexts::TrafficTip(QStringLiteral("Braxlow"), seconds, received, sent, tipMonth));
+    window_.ShowTrayTip(ShellTexts::TrafficTip(QStringLiteral("Braxlow"), seconds, received, sent, tipMonth, texts_.units));
 }
 
 void ConnectSequence::ScheduleReconnect()

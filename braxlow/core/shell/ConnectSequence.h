@@ -219,6 +219,7 @@ private:
     struct TrafficTexts
     {
         QString month, tipMonth, monthOnly;
+        UsageFormat::ByteUnits units;
     } texts_;
 
     std::mutex napMutex_;

@@ -35,17 +35,18 @@ QString TrayTip(const QString& title)
     return Cut(title, 63);
 }
 
-QString TrafficLine(qint64 seconds, quint64 received, quint64 sent)
+QString TrafficLine(qint64 seconds, quint64 received, quint64 sent, const UsageFormat::ByteUnits& units)
 {
-    return UsageFormat::Duration(seconds) + QStringLiteral("   \u2193 ") + UsageFormat::Bytes(received) +
-           QStringLiteral("   \u2191 ") + UsageFormat::Bytes(sent);
+    return UsageFormat::Duration(seconds) + QStringLiteral("   \u2193 ") + UsageFormat::Bytes(received, units) +
+           QStringLiteral("   \u2191 ") + UsageFormat::Bytes(sent, units);
 }
 
-QString TrafficTip(const QString& title, qint64 seconds, quint64 received, quint64 sent, const QString& month)
+QString TrafficTip(const QString& title, qint64 seconds, quint64 received, quint64 sent, const QString& month,
+                   const UsageFormat::ByteUnits& units)
 {
     // The units are short already; a long title or month line gives way first.
-    const QString traffic = QStringLiteral("\u2193 ") + UsageFormat::Bytes(received) + QStringLiteral(" \u2191 ") +
-                            UsageFormat::Bytes(sent);
+    const QString traffic = QStringLiteral("\u2193 ") + UsageFormat::Bytes(received, units) +
+                            QStringLiteral(" \u2191 ") + UsageFormat::Bytes(sent, units);
     const QString time = UsageFormat::Duration(seconds);
     QString tip = Cut(title, std::max<int>(0, 63 - 2 - int(time.size()) - int(traffic.size()))) +
                   QLatin1Char(' ') + time + QLatin1Char('\n') + traffic;

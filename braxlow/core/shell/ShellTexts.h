@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/shell/UsageMeter.h"
+
 #include <QList>
 #include <QString>
 
@@ -26,10 +28,12 @@ QString EntryCaption(const QString& connectName);
 // A tray tip holds at most 63 characters.
 QString TrayTip(const QString& title);
 // "1:02:03   ↓ 12.3 MB   ↑ 1.2 MB": time online, received and sent.
-QString TrafficLine(qint64 seconds, quint64 received, quint64 sent);
+QString TrafficLine(qint64 seconds, quint64 received, quint64 sent,
+                    const UsageFormat::ByteUnits& units = UsageFormat::ByteUnits());
 // The connected tip: the title with the time online, the traffic, and the
 // month's line when all of it fits the tip's 63 characters.
-QString TrafficTip(const QString& title, qint64 seconds, quint64 received, quint64 sent, const QString& month);
+QString TrafficTip(const QString& title, qint64 seconds, quint64 received, quint64 sent, const QString& month,
+                   const UsageFormat::ByteUnits& units = UsageFormat::ByteUnits());
 
 struct MenuItem
 {

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shell/UsageMeter.h"
 
+#include "core/settings/LanguageStrings.h"
 #include "core/settings/SettingsStore.h"
+#include "core/settings/StringIds.h"
+
+#include <QLocale>
+#include <QTranslator>
 
 #include <QVariant>
 
@@ -196,19 +201,36 @@ void UsageMeter::Save(bool now)
 
 namespace UsageFormat {
 
-QString Bytes(quint64 bytes)
+ByteUnits ByteUnits::Of(const QTranslator* module)
+{
+    ByteUnits units;
+    const QStringList names = LoadLanguageString(module, Str::ByteUnits).split(QLatin1Char('|'));
+    // A table without all five keeps the English ones rather than a gap.
+    if (names.size() == 5 && std::none_of(names.cbegin(), names.cend(), [](const QString& n) {
+            return n.trimmed().isEmpty();
+        })) {
+        for (int i = 0; i < 5; ++i)
+            units.names[i] = names.at(i).trimmed();
+    }
+    if (module != nullptr && ModuleLocale(module).decimalPoint() == QLatin1String(","))
+        units.decimalPoint = QLatin1Char(',');
+    return units;
+}
+
+QString Bytes(quint64 bytes, const ByteUnits& units)
 {
     if (bytes < 1024)
-        return QStringLiteral("%1 B").arg(bytes);
-    static const char* const kUnits[] = {"kB", "MB", "GB", "TB"};
+        return QStringLiteral("%1 %2").arg(bytes).arg(units.names[0]);
     double value = double(bytes) / 1024.0;
-    int unit = 0;
-    while (value >= 1024.0 && unit < 3) {
+    int unit = 1;
+    while (value >= 1024.0 && unit < 4) {
         value /= 1024.0;
         ++unit;
     }
-    const int decimals = value < 10.0 && unit >= 2 ? 2 : value < 100.0 ? 1 : 0;
-    return QStringLiteral("%1 %2").arg(value, 0, 'f', decimals).arg(QLatin1String(kUnits[unit]));
+    const int decimals = value < 10.0 && unit >= 3 ? 2 : value < 100.0 ? 1 : 0;
+    QString number = QString::number(value, 'f', decimals);
+    number.replace(QLatin1Char('.'), units.decimalPoint);
+    return number + QLatin1Char(' ') + units.names[unit];
 }
 
 QString Duration(qint64 seconds)

@@ -12,6 +12,7 @@
 #include <optional>
 #include <thread>
 
+class QTranslator;
 class SettingsStore;
 
 // The traffic of the current connection and of the entry's month. The month's
@@ -96,8 +97,21 @@ private:
 
 namespace UsageFormat {
 
-// "512 B", "12.3 kB", "1.2 MB", "3.40 GB".
-QString Bytes(quint64 bytes);
+// How a language writes sizes: its units and its decimal mark. The digits
+// stay ASCII in every language, as every other number the program shows.
+struct ByteUnits
+{
+    QString names[5] = {QStringLiteral("B"), QStringLiteral("kB"), QStringLiteral("MB"), QStringLiteral("GB"),
+                        QStringLiteral("TB")};
+    QChar decimalPoint = QLatin1Char('.');
+
+    // The units of the table (string 3232, "B|kB|MB|GB|TB") and the decimal
+    // comma of a language that writes one; English where the table has none.
+    static ByteUnits Of(const QTranslator* module);
+};
+
+// "512 B", "12.3 kB", "1.2 MB", "3.40 GB" (in English).
+QString Bytes(quint64 bytes, const ByteUnits& units = ByteUnits());
 // "0:00:05", "27:03:04".
 QString Duration(qint64 seconds);
 

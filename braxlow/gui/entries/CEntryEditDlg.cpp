@@ -6,6 +6,7 @@
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/Prompter.h"
 #include "core/settings/StringIds.h"
+#include "core/shell/UsageMeter.h"
 #include "gui/entries/CEntrySheet.h"
 #include "gui/entries/CPageTCPIP.h"
 #include "gui/entries/QosPage.h"
@@ -23,6 +24,10 @@ namespace {
 const QColor kTipColour(255, 250, 200);
 constexpr int kTipWidth = 300;
 
+// How long a new entry's opening waits for the SIM's country: a phone that
+// answers does so in a tenth of that.
+constexpr int kSimHintMs = 700;
+
 void ShowItems(QComboBox* box, const ChoiceBox& choices)
 {
     const QSignalBlocker blocker(box);
@@ -30,9 +35,9 @@ void ShowItems(QComboBox* box, const ChoiceBox& choices)
     for (int i = 0; i < box->count(); ++i)
         shown << box->itemText(i);
     // Refilling an unchanged list would close it under the user's mouse.
-    if (shown != choices.Items()) {
+    if (shown != choices.Shown()) {
         box->clear();
-        box->addItems(choices.Items());
+        box->addItems(choices.Shown());
     }
     box->setCurrentIndex(choices.Current());
 }
@@ -68,6 +73,7 @@ CEntryEditDlg::CEntryEditDlg(DataStore& store, const QTranslator* module, Prompt
     , productName_(productName)
 {
     ui_->setupUi(this);
+    editor_.SetLanguage(module_);
     connect(ui_->combo1119, &QComboBox::currentIndexChanged, this, &CEntryEditDlg::OnCountryChanged);
     connect(ui_->combo1120, &QComboBox::currentIndexChanged, this, &CEntryEditDlg::OnProviderChanged);
     connect(ui_->edit4475, &QLineEdit::textEdited, this, &CEntryEditDlg::OnDialStringEdited);
@@ -119,6 +125,14 @@ void CEntryEditDlg::OnInitDialog()
         edit->setLayoutDirection(Qt::LeftToRight);
     ShowFields();
     SetTexts();
+    if (editor_.EditMode() == EntryEditor::Mode::New) {
+        // The SIM's country, when a phone on the cable port answers at once;
+        // else the user's locale tells it.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const QString imsi = SimIdentity::ReadImsiQuietly(settings_, kSimHintMs);
+        QApplication::restoreOverrideCursor();
+        editor_.SetNewEntryHints(imsi, QLocale());
+    }
     editor_.Open();
     ShowFields();
     // No field is longer than its column, so a save is never refused for length.
@@ -152,6 +166,7 @@ void CEntryEditDlg::SetTexts()
     ui_->label5015->setText(Text(Str::AllowanceLabel));
     ui_->label5017->setText(Text(Str::AllowanceStartDay));
     ui_->spin5016->setSpecialValueText(Text(Str::AllowanceNone));
+    ui_->spin5016->setSuffix(QLatin1Char(' ') + UsageFormat::ByteUnits::Of(module_).names[2]);
     ui_->spin5016->setToolTip(Text(Str::TipAllowance));
     ui_->spin5018->setToolTip(Text(Str::TipAllowance));
     ui_->button5014->setText(Text(Str::FromSim));
@@ -317,9 +332,9 @@ void CEntryEditDlg::OnFromSim()
     case Kind::Several: {
         QStringList items;
         for (const DataStore::NetworkProvider& p : match.candidates)
-            items << QStringLiteral("%1 (%2)").arg(p.provider, p.country);
+            items << QStringLiteral("%1 (%2)").arg(p.provider, editor_.ShownCountry(p.country));
         bool ok = false;
-        const QString chosen = QInputDialog::getItem(this, Text(Str::FromSim).remove(QLatin1Char('&')),
+        const QString chosen = QInputDialog::getItem(this, PlainLabel(Text(Str::FromSim)),
                                                      Text(Str::SimChooseProvider), items, 0, false, &ok);
         const qsizetype at = items.indexOf(chosen);
         if (!ok || at < 0 || !editor_.SelectProvider(match.candidates.at(at)))

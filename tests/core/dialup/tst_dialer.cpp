@@ -19,6 +19,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <pwd.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 namespace {
@@ -256,11 +258,26 @@ private Q_SLOTS:
         // Each way pppd can fail to start says what it is.
         QSet<QString> startTexts;
         for (int status : {1, 2, 4, 18})
-            startTexts << DialupErrorText(PppdProgress::ErrorForExitStatus(status));
+            startTexts << DialupErrorText(settings_->LanguageModule(), PppdProgress::ErrorForExitStatus(status));
         QCOMPARE(startTexts.size(), 4);
         QVERIFY(!startTexts.contains(QString()));
         QVERIFY(dialer_->GetErrorText(4321, 7, text) != 0);
         QCOMPARE(text, QStringLiteral("Fail to get error Code Extended Error Code: 7"));
+
+        // In the user's language; the hook's text, longer than one string may
+        // be, comes whole, with the command for the user who reads it.
+        RecordingPrompter prompter;
+        QVERIFY(LanguageLoader(*settings_, prompter).SwitchLanguage(QStringLiteral("German")));
+        QCOMPARE(dialer_->GetErrorText(Ras::kLineBusy, 0, text), 0);
+        QCOMPARE(text, QStringLiteral("Die Leitung ist besetzt."));
+        settings_->SaveLanguage(QStringLiteral("English"));
+        LanguageLoader(*settings_, prompter).LoadStartupLanguage();
+        const QString hook = DialupErrorText(settings_->LanguageModule(), Ras::kDnsHookMissing);
+        QVERIFY2(hook.size() > 255, qPrintable(hook));
+        const QString user = QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name);
+        QVERIFY2(hook.contains(QStringLiteral("sudo scripts/install-ppp-access %1\nOr let the network").arg(user)),
+                 qPrintable(hook));
+        QVERIFY(hook.endsWith(QLatin1String("obtain the DNS server address automatically.")));
     }
 
     void chatScriptsOnlyHoldDialableStrings()

@@ -448,6 +448,34 @@ private Q_SLOTS:
         const DataStore::PresetLookup others = data_->FindPreset(QStringLiteral("[others]"), QStringLiteral("Germany"));
         QVERIFY(others.preset);
         QVERIFY(!data_->FindPreset(QStringLiteral("E-Plus"), QStringLiteral("France")).preset);
+
+        // Long names give way at a word and keep their brackets closed; every
+        // preset has a name of its own in its country; an APN that gives
+        // IPv6 addresses only is left out, since the phone asks for IPv4.
+        const QString path = data_->SystemDatabasePath();
+        QVERIFY(data_->FindPreset(QStringLiteral("T-Mobile(Telekom) (Dualstack with MMS and fixed\u2026)"),
+                                  QStringLiteral("Germany")).preset);
+        const QVariantList names = Sql(path, QStringLiteral("SELECT [Provider Name] FROM [APN Info]"));
+        QVERIFY(names.size() > 1000);
+        for (const QVariant& v : names) {
+            const QString name = v.toString();
+            const bool shortened = name.contains(QChar(0x2026));
+            QVERIFY2(name.size() <= DataStore::kNameSize &&
+                         (!shortened || name.count(QLatin1Char('(')) == name.count(QLatin1Char(')'))),
+                     qPrintable(name));
+        }
+        QCOMPARE(Sql(path, QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM [APN Info] GROUP BY Country, "
+                                          "[Provider Name] COLLATE NOCASE HAVING count(*) > 1)")),
+                 QVariantList{0});
+        QCOMPARE(Sql(path, QStringLiteral("SELECT count(*) FROM [APN Info] WHERE APNName IN "
+                                          "('internet.v6.telekom', 'internetipv6')")),
+                 QVariantList{0});
+        QVERIFY(data_->FindPreset(QStringLiteral("Orange (Standard access)"), QStringLiteral("Poland")).preset);
+        // The provider list in the reader's order, accents and all.
+        const QStringList spain = data_->LoadProviders(QStringLiteral("Spain")).value_or(QStringList());
+        QVERIFY(spain.contains(QStringLiteral("Másmovil")) && spain.contains(QStringLiteral("móbil R (Mundo-R)")));
+        QVERIFY(spain.indexOf(QStringLiteral("Másmovil")) < spain.indexOf(QStringLiteral("Movistar (Telefónica) (Telefónica)")));
+        QVERIFY(spain.indexOf(QStringLiteral("móbil R (Mundo-R)")) < spain.indexOf(QStringLiteral("Orange")));
     }
 
     void presetQueriesKeepTheirRules()

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/entries/ContextNumber.h"
+#include "core/entries/CountryNames.h"
 #include "core/entries/EntryChecks.h"
 #include "core/entries/EntryEditor.h"
+#include "core/settings/LanguageLoader.h"
+#include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
 #include "support/TestSupport.h"
 
@@ -71,6 +74,17 @@ private Q_SLOTS:
         QCOMPARE(ProblemText(fixture.settings.LanguageModule(), problem),
                  QStringLiteral("The field \"Alternate DNS server\" must be an address of four numbers from 0 to 255 "
                                 "joined by dots, such as 10.0.0.1. Correct it, then save again."));
+
+        // The field's name keeps neither its label's colon nor its accelerator,
+        // in whichever script the table writes them.
+        const auto chinese = LanguageLoader::LoadModule(TestSupport::ProgramDirectory() +
+                                                        QStringLiteral("/Lang/LANG0804.qm"));
+        QVERIFY(chinese);
+        QVERIFY(ProblemText(chinese.get(), problem).startsWith(QStringLiteral("字段“备用 DNS 服务器”必须")));
+        QCOMPARE(PlainLabel(QStringLiteral("Adresse IP\u202F:")), QStringLiteral("Adresse IP"));
+        QCOMPARE(PlainLabel(QStringLiteral("接入点名称 (APN)：")), QStringLiteral("接入点名称 (APN)"));
+        QCOMPARE(PlainLabel(QStringLiteral("新建(&N)...")), QStringLiteral("新建..."));
+        QCOMPARE(PlainLabel(QStringLiteral("&Save && close:")), QStringLiteral("Save & close"));
     }
 
     void countryBoxKeepsItsOrder()
@@ -229,6 +243,83 @@ private Q_SLOTS:
         }
         editor.BalanceCode() = QString(33, QLatin1Char('1'));
         QCOMPARE(editor.OnSave().kind, EntryEditor::SaveOutcome::Kind::BadValue);
+    }
+
+    void countriesShowInTheUsersLanguage()
+    {
+        const auto table = [](const char* lcid) {
+            return LanguageLoader::LoadModule(TestSupport::ProgramDirectory() +
+                                              QStringLiteral("/Lang/LANG%1.qm").arg(QLatin1String(lcid)));
+        };
+        const auto german = table("0407");
+        const auto chinese = table("0804");
+        QVERIFY(german && chinese);
+        EntryData fixture({Preset("Austria", "A1", "A1 Internet", "a1.net", "*99#"),
+                           Preset("Germany", "Telekom", "Telekom", "internet.telekom", "*99#"),
+                           Preset("Denmark", "TDC", "TDC", "internet", "*99#")});
+        EntryEditor editor(fixture.data);
+        editor.SetLanguage(german.get());
+        editor.SetEditMode(EntryEditor::Mode::New);
+        editor.Open();
+        // Shown and sorted as German readers know them, stored in English.
+        QCOMPARE(editor.Countries().Shown(), (QStringList{"Dänemark", "Deutschland", "Österreich", "[Others]"}));
+        QCOMPARE(editor.Countries().Items(), (QStringList{"Denmark", "Germany", "Austria", "[Others]"}));
+        QCOMPARE(editor.Fields().Country, QStringLiteral("Denmark"));
+
+        // The built-in list's variants and regions, and a name the table lacks.
+        const CountryNames names = CountryNames::Load(TestSupport::ProgramDirectory() + QStringLiteral("/Lang/Countries.tsv"));
+        QCOMPARE(names.Shown(QStringLiteral("Serbia(Cyrillic)"), german.get()), QStringLiteral("Serbien (Kyrillisch)"));
+        QCOMPARE(names.Shown(QStringLiteral("Caribbean"), german.get()), QStringLiteral("Karibik"));
+        QCOMPARE(names.Shown(QStringLiteral("PRC"), chinese.get()), QStringLiteral("中华人民共和国"));
+        QCOMPARE(names.Shown(QStringLiteral("Former Yugoslav Republic of Ma"), german.get()),
+                 QStringLiteral("Nordmazedonien"));
+        QCOMPARE(names.Shown(QStringLiteral("Atlantis"), german.get()), QStringLiteral("Atlantis"));
+        QCOMPARE(names.Shown(QStringLiteral("Serbia(Cyrillic)"), fixture.settings.LanguageModule()),
+                 QStringLiteral("Serbia(Cyrillic)")); // English as stored
+        QCOMPARE(names.ForCode(QStringLiteral("kr")), QStringLiteral("Korea"));
+        QCOMPARE(names.ForLocale(QLocale(QLocale::German, QLocale::Austria)), QStringLiteral("Austria"));
+
+        // A damaged table: its bad lines are passed over, a missing one shows English.
+        QTemporaryDir dir;
+        QVERIFY(TestSupport::WriteFile(dir.filePath(QStringLiteral("c.tsv")),
+                                       "code\tEnglish\tde\nDE\tGermany\tDeutschland\tzu viel\n"
+                                       "AT\tAustria\t\xc3\x96sterreich\xe2\x80\xae\nCH\tSwitzerland\tSchweiz\n"));
+        const CountryNames damaged = CountryNames::Load(dir.filePath(QStringLiteral("c.tsv")));
+        QCOMPARE(damaged.Shown(QStringLiteral("Germany"), german.get()), QStringLiteral("Germany"));
+        QCOMPARE(damaged.Shown(QStringLiteral("Austria"), german.get()), QStringLiteral("Austria"));
+        QCOMPARE(damaged.Shown(QStringLiteral("Switzerland"), german.get()), QStringLiteral("Schweiz"));
+        QCOMPARE(CountryNames::Load(dir.filePath(QStringLiteral("none"))).Shown(QStringLiteral("Germany"), german.get()),
+                 QStringLiteral("Germany"));
+    }
+
+    void newEntryOpensOnTheSimsOrTheLocalesCountry()
+    {
+        EntryData fixture({Preset("Austria", "A1", "A1 Internet", "a1.net", "*99#"),
+                           Preset("Germany", "Telekom", "Telekom", "internet.telekom", "*99#")});
+        TestSupport::AddNetworkCodes(fixture.data.SystemDatabasePath(), {{"Germany", "Telekom", "262", "01"}});
+        const auto opened = [&fixture](EntryEditor::Mode mode, const QString& imsi, const QLocale& locale) {
+            EntryEditor editor(fixture.data);
+            editor.SetEditMode(mode);
+            if (mode == EntryEditor::Mode::Edit)
+                editor.Fields().Country = QStringLiteral("Austria");
+            editor.SetNewEntryHints(imsi, locale);
+            editor.Open();
+            return editor.Fields().Country + QLatin1Char('/') + editor.Fields().ProviderName;
+        };
+        const QLocale austria(QLocale::German, QLocale::Austria);
+        using Mode = EntryEditor::Mode;
+        QCOMPARE(opened(Mode::New, QStringLiteral("262019876543210"), austria), QStringLiteral("Germany/Telekom"));
+        // A network the presets do not list still tells its country.
+        QCOMPARE(opened(Mode::New, QStringLiteral("262991234567"), austria), QStringLiteral("Germany/Telekom"));
+        QCOMPARE(opened(Mode::New, QString(), QLocale(QLocale::German, QLocale::Germany)),
+                 QStringLiteral("Germany/Telekom"));
+        QCOMPARE(opened(Mode::New, QStringLiteral("99999123456"), austria), QStringLiteral("Austria/A1"));
+        // A country without presets, or none at all: the first, as before.
+        QCOMPARE(opened(Mode::New, QString(), QLocale(QLocale::French, QLocale::France)), QStringLiteral("Austria/A1"));
+        QCOMPARE(opened(Mode::New, QString(), QLocale::c()), QStringLiteral("Austria/A1"));
+        // An entry keeps its own country.
+        QCOMPARE(opened(Mode::Edit, QStringLiteral("262019876543210"), austria).section(QLatin1Char('/'), 0, 0),
+                 QStringLiteral("Austria"));
     }
 
     void withoutPresetsEveryCountryIsOffered()

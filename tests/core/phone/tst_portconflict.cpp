@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/phone/PortConflict.h"
+#include "core/settings/LanguageLoader.h"
 #include "core/settings/NamedLock.h"
 #include "phonelink/PortMap.h"
 #include "support/PhoneFixtures.h"
@@ -201,6 +202,17 @@ private slots:
         QCOMPARE(check.Explanation(), QString());
         QVERIFY(QFile::remove(lock) && ::mkfifo(QFile::encodeName(lock).constData(), 0600) == 0);
         QCOMPARE(check.Explanation(), QString());
+    }
+
+    void holderInTheUsersLanguage()
+    {
+        const auto chinese = LanguageLoader::LoadModule(TestSupport::ProgramDirectory() +
+                                                        QStringLiteral("/Lang/LANG0804.qm"));
+        QVERIFY(chinese);
+        QCOMPARE(PortConflict::HolderText(chinese.get(), {42, QStringLiteral("%2")}),
+                 QStringLiteral("手机端口正被 %2（进程 42） 占用。请关闭 %2（进程 42） 后重试。"));
+        QCOMPARE(PortConflict::HolderText(chinese.get(), {42, QString()}),
+                 QStringLiteral("手机端口正被 进程 42 占用。请关闭 进程 42 后重试。"));
     }
 };
 

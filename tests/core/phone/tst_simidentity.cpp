@@ -81,6 +81,35 @@ private Q_SLOTS:
         QCOMPARE(SimIdentity::MessageOf(Outcome::Read), 0);
     }
 
+    void quietReadingForADefault()
+    {
+        // For the opening of a new entry: the answer of a prompt phone, and
+        // nothing else, within its bound and without a word.
+        TestSupport::Settings fixture;
+        const auto read = [&fixture](const QStringList& phone, qint64& ms) {
+            VirtualPhone device(phone);
+            if (!device.Start() || !Quarrin::CurrentPortMap().AddExplicit(7, device.Path()))
+                return QStringLiteral("no phone");
+            fixture.settings.SavePort(7);
+            QElapsedTimer took;
+            took.start();
+            const QString imsi = SimIdentity::ReadImsiQuietly(fixture.settings, 700);
+            ms = took.elapsed();
+            Quarrin::CurrentPortMap().Remove(7);
+            return imsi;
+        };
+        qint64 ms = 0;
+        QCOMPARE(read({"--imsi", "262019876543210"}, ms), QStringLiteral("262019876543210"));
+        QCOMPARE(read({"--silent"}, ms), QString());
+        QVERIFY2(ms >= 600 && ms < 4000, qPrintable(QString::number(ms)));
+        QCOMPARE(read({"--sim", "pin"}, ms), QString());
+        fixture.settings.SavePort(7); // mapped to nothing
+        QCOMPARE(SimIdentity::ReadImsiQuietly(fixture.settings, 700), QString());
+        fixture.settings.SavePort(0);
+        QCOMPARE(SimIdentity::ReadImsiQuietly(fixture.settings, 700), QString());
+        QCOMPARE(QDir(lockDir_.path()).entryList(QDir::Files), QStringList());
+    }
+
 private:
     QTemporaryDir lockDir_;
 };

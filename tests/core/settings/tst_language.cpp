@@ -41,6 +41,65 @@ std::unique_ptr<QTranslator> ProgramTable(const char* lcid)
                                       QStringLiteral("/Lang/LANG%1.qm").arg(QLatin1String(lcid)));
 }
 
+// The translations of a table's source, by number.
+QHash<int, QString> ReadTable(const QString& path)
+{
+    QHash<int, QString> texts;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&file);
+    int id = 0;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == QLatin1String("message"))
+            id = xml.attributes().value(QLatin1String("id")).toInt();
+        else if (xml.name() == QLatin1String("translation"))
+            texts.insert(id, xml.readElementText());
+    }
+    return texts;
+}
+
+// Two English words side by side, as in `english`, that `translation` kept:
+// "best effort" left in a Russian text. Short words, the terms that every
+// language writes the same (names, commands, abbreviations) and words with
+// punctuation between them do not count.
+QStringList EnglishLeftovers(const QString& english, const QString& translation)
+{
+    static const QSet<QString> accepted = {
+        QStringLiteral("apn"),     QStringLiteral("pin"),     QStringLiteral("puk"),     QStringLiteral("qos"),
+        QStringLiteral("ussd"),    QStringLiteral("gprs"),    QStringLiteral("dns"),     QStringLiteral("sim"),
+        QStringLiteral("imsi"),    QStringLiteral("ppp"),     QStringLiteral("usb"),     QStringLiteral("cme"),
+        QStringLiteral("gtp"),     QStringLiteral("llc"),     QStringLiteral("rlc"),     QStringLiteral("pppd"),
+        QStringLiteral("modemmanager"), QStringLiteral("braxlow"), QStringLiteral("korvane"), QStringLiteral("tessaly"),
+        QStringLiteral("sudo"),    QStringLiteral("adduser"), QStringLiteral("online")};
+    const auto pairs = [](const QString& text) {
+        static const QRegularExpression space(QStringLiteral("\\s+"));
+        static const QRegularExpression ends(QStringLiteral("[,;:.!?][\"'”»)]*$"));
+        static const QRegularExpression word(QStringLiteral("^[A-Za-z]{3,}$"));
+        QStringList found;
+        QString previous;
+        for (const QString& token : text.split(space, Qt::SkipEmptyParts)) {
+            QString core = token;
+            core.remove(ends);
+            core.remove(QRegularExpression(QStringLiteral("^[\"'“”„«»(]+|[\"'“”„«»)]+$")));
+            const QString lower = core.toLower();
+            const bool isWord = word.match(core).hasMatch() && !accepted.contains(lower);
+            if (isWord && !previous.isEmpty())
+                found << previous + QLatin1Char(' ') + lower;
+            previous = isWord && !ends.match(token).hasMatch() ? lower : QString();
+        }
+        return found;
+    };
+    const QStringList inEnglish = pairs(english);
+    QStringList kept;
+    for (const QString& pair : pairs(translation))
+        if (inEnglish.contains(pair))
+            kept << pair;
+    return kept;
+}
+
 } // namespace
 
 class TestLanguage : public QObject
@@ -253,23 +312,6 @@ private Q_SLOTS:
         // Read from the sources, so a table that lacks a number English has, or
         // keeps one English dropped, fails here rather than showing
         // "Error loading resource." in one language only.
-        const auto read = [](const QString& path) {
-            QHash<int, QString> texts;
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly))
-                return texts;
-            QXmlStreamReader xml(&file);
-            int id = 0;
-            while (!xml.atEnd()) {
-                if (!xml.readNextStartElement())
-                    continue;
-                if (xml.name() == QLatin1String("message"))
-                    id = xml.attributes().value(QLatin1String("id")).toInt();
-                else if (xml.name() == QLatin1String("translation"))
-                    texts.insert(id, xml.readElementText());
-            }
-            return texts;
-        };
         const auto placeholders = [](const QString& text) {
             QStringList found;
             auto it = QRegularExpression(QStringLiteral("%(\\d+|[0-9]*[sd])")).globalMatch(text);
@@ -279,12 +321,12 @@ private Q_SLOTS:
             return found;
         };
         const QString dir = QStringLiteral(BRAXLOW_SOURCE_DIR "/lang/");
-        const QHash<int, QString> english = read(dir + QStringLiteral("LANG0409.ts"));
+        const QHash<int, QString> english = ReadTable(dir + QStringLiteral("LANG0409.ts"));
         QVERIFY(english.size() >= int(std::size(Str::kAllStringIds)));
         const QStringList tables = QDir(dir).entryList({QStringLiteral("LANG*.ts")});
         QVERIFY(tables.size() >= 2);
         for (const QString& name : tables) {
-            const QHash<int, QString> table = read(dir + name);
+            const QHash<int, QString> table = ReadTable(dir + name);
             for (auto it = english.cbegin(); it != english.cend(); ++it) {
                 QVERIFY2(table.contains(it.key()), qPrintable(name + QStringLiteral(" lacks %1").arg(it.key())));
                 QVERIFY2(placeholders(table.value(it.key())) == placeholders(it.value()),
@@ -296,6 +338,29 @@ private Q_SLOTS:
                 QVERIFY2(it.value().size() < 255, qPrintable(name + QStringLiteral(" has %1 too long").arg(it.key())));
             }
         }
+    }
+
+    void translationsKeepNoEnglishPhrases()
+    {
+        QCOMPARE(EnglishLeftovers(QStringLiteral("Delay class 4 (best effort)"),
+                                  QStringLiteral("Класс задержки 4 (best effort)")),
+                 QStringList{QStringLiteral("best effort")});
+        QVERIFY(EnglishLeftovers(QStringLiteral("Run \"sudo adduser $USER dip\", then log in."),
+                                 QStringLiteral("Führen Sie „sudo adduser $USER dip“ aus.")).isEmpty());
+        QVERIFY(EnglishLeftovers(QStringLiteral("GTP, LLC and RLC"), QStringLiteral("GTP, LLC und RLC")).isEmpty());
+
+        const QString dir = QStringLiteral(BRAXLOW_SOURCE_DIR "/lang/");
+        const QHash<int, QString> english = ReadTable(dir + QStringLiteral("LANG0409.ts"));
+        QStringList found;
+        for (const QString& name : QDir(dir).entryList({QStringLiteral("LANG*.ts")})) {
+            if (name == QLatin1String("LANG0409.ts"))
+                continue;
+            const QHash<int, QString> table = ReadTable(dir + name);
+            for (auto it = table.cbegin(); it != table.cend(); ++it)
+                for (const QString& pair : EnglishLeftovers(english.value(it.key()), it.value()))
+                    found << QStringLiteral("%1 %2: \"%3\"").arg(name).arg(it.key()).arg(pair);
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 
     void codeAsksOnlyForStringsTheEnglishTableHas()

@@ -5,6 +5,7 @@
 // them, the texts, and the pauses before dialing again.
 #include "core/dialup/LinkCounters.h"
 #include "core/dialup/PppLinks.h"
+#include "core/settings/LanguageLoader.h"
 #include "core/settings/SettingsStore.h"
 #include "core/shell/ConnectSequence.h"
 #include "core/shell/DesktopNotifier.h"
@@ -213,6 +214,25 @@ private Q_SLOTS:
         QVERIFY(crowded.size() <= 63);
         QVERIFY(crowded.contains(QStringLiteral("100:00:00\n\u2193 16777216 TB \u2191 16777216 TB")));
         QVERIFY(!crowded.contains(QLatin1Char('M')));
+
+        // Each language its own units and decimal mark; a table whose units
+        // are not all there keeps the English ones.
+        const auto units = [](const char* lcid) {
+            return UsageFormat::ByteUnits::Of(LanguageLoader::LoadModule(
+                                                  TestSupport::ProgramDirectory() +
+                                                  QStringLiteral("/Lang/LANG%1.qm").arg(QLatin1String(lcid)))
+                                                  .get());
+        };
+        QCOMPARE(UsageFormat::Bytes(5 * kMB / 2, units("0407")), QStringLiteral("2,5 MB"));
+        QCOMPARE(UsageFormat::Bytes(1023, units("040C")), QStringLiteral("1023 o"));
+        QCOMPARE(UsageFormat::Bytes(1536, units("0419")), QStringLiteral("1,5 КБ"));
+        QCOMPARE(ShellTexts::TrafficLine(5, 1536, 12 * kMB, units("040C")),
+                 QString::fromUtf8("0:00:05   \u2193 1,5 ko   \u2191 12,0 Mo"));
+        QCOMPARE(UsageFormat::Bytes(1536, units("0409")), QStringLiteral("1.5 kB"));
+        const auto test = LanguageLoader::LoadModule(QStringLiteral(BRAXLOW_TEST_DATA_DIR "/LANGTEST.qm"));
+        QVERIFY(test);
+        QCOMPARE(UsageFormat::Bytes(1536, UsageFormat::ByteUnits::Of(test.get())), QStringLiteral("1,5 kB"));
+        QCOMPARE(UsageFormat::Bytes(1536, UsageFormat::ByteUnits::Of(nullptr)), QStringLiteral("1.5 kB"));
     }
 
     void pausesGrowAndMessagesWait()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/entries/CEntryEditDlg.h"
+#include "core/settings/LanguageLoader.h"
 #include "gui/entries/CEntrySheet.h"
 #include "phonelink/CComm.h"
 #include "phonelink/PortMap.h"
@@ -216,6 +217,43 @@ private Q_SLOTS:
         QVERIFY(fixture_->prompter.Messages().first().text.startsWith(
             QLatin1String("The SIM's network code 999 99 is not in the provider list.")));
         QCOMPARE(Combo("combo1120")->currentText(), QStringLiteral("Congstar"));
+        phone_.reset();
+        Quarrin::CurrentPortMap().Remove(7);
+    }
+
+    void newEntryOnTheSimsCountryInTheUsersLanguage()
+    {
+        QTemporaryDir locks;
+        CComm::SetLockDirectory(locks.path());
+        TestSupport::AddNetworkCodes(fixture_->data.SystemDatabasePath(), {{"Germany", "Telekom", "262", "01"}});
+        RecordingPrompter quiet;
+        QVERIFY(LanguageLoader(fixture_->settings, quiet).SwitchLanguage(QStringLiteral("German")));
+        UsePhone({"--imsi", "262019876543210"});
+        QElapsedTimer opening;
+        opening.start();
+        Open(EntryEditor::Mode::New);
+        QVERIFY2(opening.elapsed() < 3000, qPrintable(QString::number(opening.elapsed())));
+        QVERIFY(phone_->Received().contains("AT+CIMI\r"));
+        QComboBox* countries = Combo("combo1119");
+        QCOMPARE(countries->currentText(), QStringLiteral("Deutschland"));
+        QCOMPARE(countries->itemText(0), QStringLiteral("Deutschland"));
+        QCOMPARE(countries->itemText(1), QStringLiteral("Österreich"));
+        QCOMPARE(Combo("combo1120")->currentText(), QStringLiteral("Telekom"));
+        QTest::mouseClick(Button("button1"), Qt::LeftButton);
+        QCOMPARE(dialog_->Fields().Country, QStringLiteral("Germany"));
+        QVERIFY(fixture_->prompter.Messages().isEmpty());
+
+        // A phone that does not answer holds the opening for a moment only,
+        // and the user's locale tells the country.
+        UsePhone({"--silent"});
+        const QLocale before;
+        QLocale::setDefault(QLocale(QStringLiteral("de_AT")));
+        opening.start();
+        Open(EntryEditor::Mode::New);
+        QLocale::setDefault(before);
+        QVERIFY2(opening.elapsed() < 3000, qPrintable(QString::number(opening.elapsed())));
+        QCOMPARE(Combo("combo1119")->currentText(), QStringLiteral("Österreich"));
+        QVERIFY(fixture_->prompter.Messages().isEmpty());
         phone_.reset();
         Quarrin::CurrentPortMap().Remove(7);
     }

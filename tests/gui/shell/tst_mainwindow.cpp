@@ -644,7 +644,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(window_->Sequence().ReconnectPending(), 15000);
         qputenv("FAKE_PPPD_TRANSCRIPT", QByteArray(BRAXLOW_SOURCE_DIR "/tests/data/ppp-auth-failure.log"));
         QTRY_COMPARE_WITH_TIMEOUT(prompter_.Messages().size(), 1, 20000);
-        QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(Ras::kAuthenticationFailure)));
+        QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(app_->Settings().LanguageModule(), Ras::kAuthenticationFailure)));
         QVERIFY(!window_->Sequence().ReconnectPending());
         QVERIFY(!Active());
         QVERIFY(Shown());
@@ -714,7 +714,7 @@ private Q_SLOTS:
         QTest::mouseClick(Button("button4464"), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(prompter_.Messages().size(), 1, 20000);
         qInfo().noquote() << prompter_.Messages().at(0).text;
-        QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(Ras::kServiceCannotStart)));
+        QVERIFY(prompter_.Messages().at(0).text.startsWith(DialupErrorText(app_->Settings().LanguageModule(), Ras::kServiceCannotStart)));
     }
 
     // Started with the desktop: the entry connects at once from the task bar
