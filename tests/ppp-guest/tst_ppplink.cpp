@@ -667,8 +667,11 @@ private Q_SLOTS:
             XProgram braxlow;
             braxlow.process.setProcessEnvironment(ProgramEnvironment(home.filePath(QStringLiteral("config"))));
             const QString program = home.filePath(QStringLiteral("bin/braxlow"));
+            // The administrator's setup grants the phone's line to Braxlow.
             if (!root)
-                Run(QStringLiteral("chown -R braxuser '%1' && chmod 0666 '%2'").arg(home.path(), QFileInfo(link).canonicalFilePath()));
+                Run(QStringLiteral("bash '" BRAXLOW_SOURCE_DIR "/scripts/install-ppp-access' --device '%2' >/dev/null && "
+                                   "chown -R braxuser '%1' && chmod 0666 '%2'")
+                        .arg(home.path(), QFileInfo(link).canonicalFilePath()));
             QVERIFY(root ? braxlow.Start(program, {QStringLiteral("/ID:%1").arg(id), QStringLiteral("--verbose")})
                          : braxlow.Start(QStringLiteral("setpriv"),
                                          {QStringLiteral("--reuid=braxuser"), QStringLiteral("--regid=braxuser"),
@@ -772,7 +775,7 @@ private Q_SLOTS:
                      ports.contains(QLatin1String("[USB f00d:0800 Veloxa]")),
                  qPrintable(ports));
 
-        BecomeOrdinaryUser();
+        BecomeDesktopUser();
         const QString probe = Run(Tool(QStringLiteral("braxlow-phone")) + QStringLiteral(" --json --port COM%1 2>/dev/null").arg(port));
         qInfo().noquote() << probe;
         const QJsonObject report = QJsonDocument::fromJson(probe.toUtf8()).array().at(0).toObject();
@@ -805,7 +808,7 @@ private Q_SLOTS:
         const int port = PlugUsbPhone({});
         QVERIFY(port > 0);
         QVERIFY(!UsbPhone(QStringLiteral("modem")).isEmpty());
-        BecomeOrdinaryUser();
+        BecomeDesktopUser();
         settings_->SaveConnectInfo(ConnectInfo{});
         session_->PrepareConnection();
         QElapsedTimer took;
@@ -977,6 +980,8 @@ private Q_SLOTS:
         for (const RecordingPrompter::Shown& message : yes.Messages())
             shown << message.text;
         QVERIFY2(shown == QStringList{Text(Str::ConfirmDisconnect)}, qPrintable(shown.join(QLatin1String(" | "))));
+    }
+
     // An ordinary member of dip may run pppd, but gets its privileged options
     // only on the device the administrator granted Braxlow, and the root DNS
     // hook acts only for Braxlow's own link: a line of the user's own (a
@@ -1185,9 +1190,10 @@ private:
     }
 
     // A member of dip and dialout, in the group database as polkit reads it,
-    // with the own home. The saved ids stay root's, for the clean-up to stop
-    // the phone; what Braxlow and pppd go by are the real and effective ones.
-    void BecomeOrdinaryUser()
+    // with the own home, on a phone whose port udev gave to dialout. The saved
+    // ids stay root's, for the clean-up to stop the phone; what Braxlow and
+    // pppd go by are the real and effective ones.
+    void BecomeDesktopUser()
     {
         QCOMPARE(Run(QStringLiteral("id braxuser >/dev/null 2>&1 || useradd -M -G dip,dialout braxuser; echo ok")).trimmed(),
                  QStringLiteral("ok"));
