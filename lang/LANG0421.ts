@@ -1331,7 +1331,7 @@ Administrator dapat mengizinkannya untuk grup dip dengan install-ppp-access.</tr
     </message>
     <message id="3172">
         <source>Phone or modem</source>
-        <translation>Telefon eller modem</translation>
+        <translation>Ponsel atau modem</translation>
     </message>
     <message id="3173">
         <source>Port</source>
@@ -1339,19 +1339,19 @@ Administrator dapat mengizinkannya untuk grup dip dengan install-ppp-access.</tr
     </message>
     <message id="3174">
         <source>Device</source>
-        <translation>Enhet</translation>
+        <translation>Perangkat</translation>
     </message>
     <message id="3175">
         <source>Braxlow hangs up the phone's line before the computer sleeps.</source>
-        <translation>Braxlow lägger på telefonens linje innan datorn går i viloläge.</translation>
+        <translation>Braxlow memutus saluran ponsel sebelum komputer masuk mode tidur.</translation>
     </message>
     <message id="3176">
         <source>Start with the Desktop</source>
-        <translation>Starta med skrivbordet</translation>
+        <translation>Mulai bersama Desktop</translation>
     </message>
     <message id="3177">
         <source>Braxlow could not be set to start with the desktop.</source>
-        <translation>Braxlow kunde inte ställas in att starta med skrivbordet.</translation>
+        <translation>Braxlow tidak dapat diatur untuk mulai bersama desktop.</translation>
     </message>
     <message id="3180">
         <source>These files hold your passwords but could be read by other users of this computer:
