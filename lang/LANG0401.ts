@@ -1369,5 +1369,93 @@ Braxlow has made them readable by you only.</source>
         <source>Tatarstan</source>
         <translation>تتارستان</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>السجل...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>سجل الاتصالات</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>جميع الإدخالات</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>وقت البدء</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>الإدخال</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>المدة</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>المستلم</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>المرسل</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>كيف انتهى</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>تم إنهاء المكالمة</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>قطعت الشبكة الاتصال</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>فشل (%1): %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>تم الإلغاء</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>أُغلق Braxlow أثناء الاتصال</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>متصل الآن</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>نسخ التشخيص</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>تقرير التشخيص موجود في الحافظة. كلمات المرور ورموز PIN ورموز الرصيد وأرقام بطاقة SIM والهاتف مخفية فيه.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>حركة البيانات اليومية منذ %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>الباقة: %1 ميغابايت</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>التفاصيل...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>الإدخال:</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>لا توجد اتصالات بعد.</translation>
+    </message>
 </context>
 </TS>

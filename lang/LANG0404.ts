@@ -1369,5 +1369,93 @@ Braxlow 已將它們設為只有您能讀取。</translation>
         <source>Tatarstan</source>
         <translation>韃靼斯坦</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>歷史記錄...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>連線歷史記錄</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>所有項目</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>開始時間</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>項目</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>持續時間</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>已接收</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>已傳送</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>結束方式</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>已掛斷</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>被網路中斷</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>失敗（%1）：%2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>已取消</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>連線期間 Braxlow 已結束</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>目前已連線</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>複製診斷資訊</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>診斷報告已複製到剪貼簿。其中的密碼、PIN 碼、餘額查詢代碼以及 SIM 卡與手機的號碼皆已遮蔽。</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>自 %1 起的每日數據流量</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>數據額度：%1 MB</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>詳細資料...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>項目：</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>尚無連線。</translation>
+    </message>
 </context>
 </TS>

@@ -1369,5 +1369,93 @@ Braxlow hat sie so eingestellt, dass nur Sie sie lesen können.</translation>
         <source>Tatarstan</source>
         <translation>Tatarstan</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>Verlauf...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>Verbindungsverlauf</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>Alle Einträge</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>Wie sie endete</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>Aufgelegt</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>Vom Netz getrennt</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>Fehlgeschlagen (%1): %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>Braxlow endete während der Verbindung</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>Jetzt verbunden</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>Diagnose kopieren</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>Der Diagnosebericht liegt in der Zwischenablage. Kennwörter, PINs, Guthabencodes und die Nummern von SIM und Telefon sind darin unkenntlich gemacht.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>Datenmenge pro Tag seit %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>Inklusivvolumen: %1 MB</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>Details...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>Eintrag:</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>Noch keine Verbindungen.</translation>
+    </message>
 </context>
 </TS>

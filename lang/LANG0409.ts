@@ -1369,5 +1369,93 @@ Braxlow has made them readable by you only.</translation>
         <source>Tatarstan</source>
         <translation>Tatarstan</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>History...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>Connection History</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>All entries</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>Started</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>Entry</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>Received</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>Sent</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>How it ended</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>Hung up</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>Dropped by the network</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>Failed (%1): %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>Canceled</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>Braxlow ended while connected</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>Connected now</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>Copy Diagnostics</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>Traffic per day since %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>Allowance: %1 MB</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>Details...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>Entry:</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>No connections yet.</translation>
+    </message>
 </context>
 </TS>

@@ -1369,5 +1369,93 @@ Braxlow ha hecho que solo usted pueda leerlos.</translation>
         <source>Tatarstan</source>
         <translation>Tartaristán</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>Historial...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>Historial de conexiones</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>Todas las entradas</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>Inicio</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>Duración</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>Recibido</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>Cómo terminó</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>Colgado</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>Cortado por la red</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>Fallido (%1): %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>Braxlow se cerró durante la conexión</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>Conectado ahora</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>Copiar diagnóstico</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>El informe de diagnóstico está en el portapapeles. En él se ocultan las contraseñas, los PIN, los códigos de saldo y los números de la SIM y del teléfono.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>Tráfico diario desde el %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>Volumen de datos: %1 MB</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>Detalles...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>Entrada:</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>Aún no hay conexiones.</translation>
+    </message>
 </context>
 </TS>

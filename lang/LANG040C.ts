@@ -1369,5 +1369,93 @@ Braxlow les a rendus lisibles par vous seul.</translation>
         <source>Tatarstan</source>
         <translation>Tatarstan</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>Historique...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>Historique des connexions</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>Toutes les entrées</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>Début</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>Entrée</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>Reçu</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>Envoyé</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>Comment elle s'est terminée</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>Raccroché</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>Coupé par le réseau</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>Échec (%1) : %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>Braxlow s'est fermé pendant la connexion</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>Actuellement connecté</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>Copier le diagnostic</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>Le rapport de diagnostic est dans le presse-papiers. Les mots de passe, codes PIN, codes de solde et numéros de la SIM et du téléphone y sont masqués.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>Trafic par jour depuis le %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>Forfait : %1 Mo</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>Détails...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>Entrée :</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>Aucune connexion pour l'instant.</translation>
+    </message>
 </context>
 </TS>

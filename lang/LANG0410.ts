@@ -1369,5 +1369,93 @@ Braxlow li ha resi leggibili solo da lei.</translation>
         <source>Tatarstan</source>
         <translation>Tatarstan</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>Cronologia...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>Cronologia connessioni</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>Tutte le voci</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>Inizio</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>Voce</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>Durata</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>Ricevuti</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>Inviati</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>Come è terminata</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>Riagganciato</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>Interrotto dalla rete</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>Non riuscito (%1): %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>Braxlow è stato chiuso durante la connessione</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>Connesso ora</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>Copia diagnostica</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>Il rapporto di diagnostica è negli appunti. Password, PIN, codici credito e i numeri della SIM e del telefono vi sono mascherati.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>Traffico giornaliero dal %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>Traffico incluso: %1 MB</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>Dettagli...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>Voce:</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>Ancora nessuna connessione.</translation>
+    </message>
 </context>
 </TS>

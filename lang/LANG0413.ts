@@ -1369,5 +1369,93 @@ Braxlow heeft ze alleen voor u leesbaar gemaakt.</translation>
         <source>Tatarstan</source>
         <translation>Tatarstan</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>Geschiedenis...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>Verbindingsgeschiedenis</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>Alle items</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>Gestart</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>Item</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>Duur</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>Ontvangen</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>Verzonden</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>Hoe ze eindigde</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>Opgehangen</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>Door het netwerk verbroken</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>Mislukt (%1): %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>Geannuleerd</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>Braxlow stopte tijdens de verbinding</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>Nu verbonden</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>Diagnose kopiëren</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>Het diagnoserapport staat op het klembord. Wachtwoorden, pincodes, tegoedcodes en de nummers van de simkaart en de telefoon zijn daarin onherkenbaar gemaakt.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>Dataverkeer per dag sinds %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>Databundel: %1 MB</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>Details...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>Item:</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>Nog geen verbindingen.</translation>
+    </message>
 </context>
 </TS>

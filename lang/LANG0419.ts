@@ -1369,5 +1369,93 @@ Braxlow сделал их доступными для чтения только 
         <source>Tatarstan</source>
         <translation>Татарстан</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>История...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>История подключений</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>Все записи</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>Начало</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>Запись</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>Получено</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>Чем завершилось</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>Отключено</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>Разорвано сетью</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>Ошибка (%1): %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>Отменено</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>Braxlow был закрыт во время подключения</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>Подключено сейчас</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>Копировать диагностику</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>Диагностический отчёт скопирован в буфер обмена. Пароли, PIN-коды, коды баланса и номера SIM-карты и телефона в нём скрыты.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>Трафик по дням с %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>Лимит: %1 МБ</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>Подробности...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>Запись:</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>Подключений пока не было.</translation>
+    </message>
 </context>
 </TS>

@@ -1369,5 +1369,93 @@ Braxlow telah membuatnya hanya dapat dibaca oleh Anda.</translation>
         <source>The data used this month cannot be saved in %1. Braxlow goes on counting, but what it counts may be lost when it ends.</source>
         <translation>Data yang dipakai bulan ini tidak dapat disimpan di %1. Braxlow terus menghitung, tetapi hitungannya bisa hilang saat ditutup.</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>Riwayat...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>Riwayat Koneksi</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>Semua entri</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>Dimulai</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>Entri</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>Durasi</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>Diterima</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>Dikirim</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>Bagaimana berakhirnya</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>Ditutup</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>Diputus oleh jaringan</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>Gagal (%1): %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>Dibatalkan</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>Braxlow ditutup saat tersambung</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>Sedang tersambung</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>Salin Diagnostik</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>Laporan diagnostik ada di papan klip. Kata sandi, PIN, kode pulsa, serta nomor SIM dan ponsel disamarkan di dalamnya.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>Lalu lintas data per hari sejak %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>Kuota: %1 MB</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>Detail...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>Entri:</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>Belum ada koneksi.</translation>
+    </message>
 </context>
 </TS>

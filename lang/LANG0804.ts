@@ -1369,5 +1369,93 @@ Braxlow 已将它们设为只有您能读取。</translation>
         <source>Tatarstan</source>
         <translation>鞑靼斯坦</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>历史记录...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>连接历史记录</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>所有条目</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>开始时间</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>条目</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>时长</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>已接收</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>已发送</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>结束方式</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>已挂断</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>被网络断开</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>失败（%1）：%2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>已取消</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>连接期间 Braxlow 已退出</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>当前已连接</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>复制诊断信息</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>诊断报告已复制到剪贴板。其中的密码、PIN 码、余额查询代码以及 SIM 卡和手机的号码均已隐去。</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>自 %1 起的每日流量</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>流量额度：%1 MB</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>详细信息...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>条目：</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>尚无连接。</translation>
+    </message>
 </context>
 </TS>

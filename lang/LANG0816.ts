@@ -1369,5 +1369,93 @@ O Braxlow tornou-os legíveis apenas por si.</translation>
         <source>Tatarstan</source>
         <translation>Tartaristão</translation>
     </message>
+    <message id="3250">
+        <source>History...</source>
+        <translation>Histórico...</translation>
+    </message>
+    <message id="3251">
+        <source>Connection History</source>
+        <translation>Histórico de ligações</translation>
+    </message>
+    <message id="3252">
+        <source>All entries</source>
+        <translation>Todas as entradas</translation>
+    </message>
+    <message id="3253">
+        <source>Started</source>
+        <translation>Início</translation>
+    </message>
+    <message id="3254">
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message id="3255">
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message id="3256">
+        <source>Received</source>
+        <translation>Recebido</translation>
+    </message>
+    <message id="3257">
+        <source>Sent</source>
+        <translation>Enviado</translation>
+    </message>
+    <message id="3258">
+        <source>How it ended</source>
+        <translation>Como terminou</translation>
+    </message>
+    <message id="3259">
+        <source>Hung up</source>
+        <translation>Desligado</translation>
+    </message>
+    <message id="3260">
+        <source>Dropped by the network</source>
+        <translation>Interrompido pela rede</translation>
+    </message>
+    <message id="3261">
+        <source>Failed (%1): %2</source>
+        <translation>Falhou (%1): %2</translation>
+    </message>
+    <message id="3262">
+        <source>Canceled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message id="3263">
+        <source>Braxlow ended while connected</source>
+        <translation>O Braxlow foi fechado durante a ligação</translation>
+    </message>
+    <message id="3264">
+        <source>Connected now</source>
+        <translation>Ligado agora</translation>
+    </message>
+    <message id="3265">
+        <source>Copy Diagnostics</source>
+        <translation>Copiar diagnóstico</translation>
+    </message>
+    <message id="3266">
+        <source>The diagnostics report is on the clipboard. Passwords, PINs, balance codes and the SIM's and phone's numbers are masked in it.</source>
+        <translation>O relatório de diagnóstico está na área de transferência. As palavras-passe, os PIN, os códigos de saldo e os números do SIM e do telemóvel estão ocultados nele.</translation>
+    </message>
+    <message id="3267">
+        <source>Traffic per day since %1</source>
+        <translation>Tráfego por dia desde %1</translation>
+    </message>
+    <message id="3268">
+        <source>Allowance: %1 MB</source>
+        <translation>Plafond: %1 MB</translation>
+    </message>
+    <message id="3269">
+        <source>Details...</source>
+        <translation>Detalhes...</translation>
+    </message>
+    <message id="3270">
+        <source>Entry:</source>
+        <translation>Entrada:</translation>
+    </message>
+    <message id="3271">
+        <source>No connections yet.</source>
+        <translation>Ainda não há ligações.</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "core/dialup/DialupErrors.h"
 #include "core/dialup/PppLinks.h"
 #include "core/dialup/PppdCommand.h"
+#include "core/entries/HistoryStore.h"
 #include "core/phone/AtSession.h"
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
@@ -596,6 +597,10 @@ private Q_SLOTS:
             return store.ReadString(key, QStringLiteral("Received")).value_or(QString()).toULongLong() +
                    store.ReadString(key, QStringLiteral("Sent")).value_or(QString()).toULongLong();
         };
+        // The user data file, wherever the installed program made it.
+        const auto Database = [&home] {
+            return Run(QStringLiteral("find '%1' -name BXUSER.mdb | head -1").arg(home.path())).trimmed();
+        };
         auto kernel = [] {
             return Run(QStringLiteral("cat /sys/class/net/ppp0/statistics/rx_bytes")).trimmed().toULongLong() +
                    Run(QStringLiteral("cat /sys/class/net/ppp0/statistics/tx_bytes")).trimmed().toULongLong();
@@ -628,6 +633,13 @@ private Q_SLOTS:
             qInfo() << "the kernel counted" << counted << "bytes, the settings kept" << kept;
             QVERIFY(kept >= quint64(kPayload));
             QVERIFY(kept <= counted && kept >= counted - counted / 50);
+            // The attempt is in the history too, with what was counted by then.
+            const QList<HistoryStore::Record> history = HistoryStore(Database()).Load();
+            QCOMPARE(history.size(), 1);
+            QCOMPARE(history.first().outcome, HistoryStore::Outcome::Running);
+            const quint64 recorded = history.first().received + history.first().sent;
+            qInfo() << "the history kept" << recorded << "bytes," << history.first().seconds << "s";
+            QVERIFY(recorded >= quint64(kPayload) && recorded <= counted && history.first().seconds >= 2);
         }
         // The killed program's pppd still holds the line: the user ends it.
         QVERIFY(Run(QStringLiteral("pkill -TERM -x pppd; echo ok")).contains(QLatin1String("ok")));
@@ -642,6 +654,11 @@ private Q_SLOTS:
             quint64 now = 0;
             QVERIFY2(Eventually([&] { QTest::qWait(200); now = stored(); return now >= kept + quint64(kPayload); }, 20000),
                      qPrintable(QStringLiteral("%1 kept, %2 now").arg(kept).arg(now)));
+            // The killed copy's attempt is closed as such by the next start.
+            const QList<HistoryStore::Record> history = HistoryStore(Database()).Load();
+            QCOMPARE(history.size(), 2);
+            QCOMPARE(history.at(1).outcome, HistoryStore::Outcome::Interrupted);
+            QVERIFY(history.at(1).received + history.at(1).sent >= quint64(kPayload));
         }
         qunsetenv("DISPLAY");
     }

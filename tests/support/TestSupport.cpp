@@ -93,10 +93,17 @@ QDBusConnection PrivateBus::Connect(const QString& name) const
 
 } // namespace TestSupport
 
+Prompter::Answer RecordingPrompter::ShowFailure(const QString& text, const QString& caption, const QString& details)
+{
+    const Answer answer = Show(text, caption, Buttons::Ok, Icon::None);
+    shown_.last().details = details;
+    return answer;
+}
+
 Prompter::Answer RecordingPrompter::Show(const QString& text, const QString& caption,
                                          Buttons buttons, Icon icon)
 {
-    shown_.append({text, caption, buttons, icon});
+    shown_.append({text, caption, buttons, icon, QString()});
     if (!answers_.isEmpty())
         return answers_.takeFirst();
     switch (buttons) {

@@ -83,6 +83,7 @@ public:
         QString caption;
         Buttons buttons;
         Icon icon;
+        QString details; // behind "Details..."
     };
 
     // The answer to give to the next question; without one, Ok/Yes.
@@ -92,6 +93,7 @@ public:
 
     Answer Show(const QString& text, const QString& caption, Buttons buttons,
                 Icon icon) override;
+    Answer ShowFailure(const QString& text, const QString& caption, const QString& details) override;
 
 private:
     QList<Answer> answers_;

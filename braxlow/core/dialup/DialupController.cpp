@@ -98,7 +98,10 @@ int DialupController::DialAndWait(const QString& phoneNumber, const QString& use
     QString error;
     dialer_.GetErrorText(DialError(), DialExtendedError(), error);
     Q_EMIT statusTextChanged(error);
-    prompter_.Show(error, QString(), Prompter::Buttons::Ok, Prompter::Icon::None);
+    if (failureDetails_)
+        prompter_.ShowFailure(error, QString(), failureDetails_(DialError(), error));
+    else
+        prompter_.Show(error, QString(), Prompter::Buttons::Ok, Prompter::Icon::None);
     Q_EMIT statusTextChanged(QStringLiteral("Braxlow ") + Text(Str::CouldNotConnect));
     Q_EMIT connectedChanged(false);
     dialer_.HangUp(kEntryName);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class AppSettings;
@@ -37,6 +38,11 @@ public:
     int DialError() const { return DialErrors::Code(errors_->codes); }
     int DialExtendedError() const { return DialErrors::Extended(errors_->codes); }
 
+    // What the failure's message offers behind "Details...": given the error
+    // and its text, called once the dial has failed.
+    using FailureDetails = std::function<QString(int error, const QString& text)>;
+    void SetFailureDetails(FailureDetails details) { failureDetails_ = std::move(details); }
+
 Q_SIGNALS:
     void statusTextChanged(const QString& text);
     void connectEnabled(bool enabled);
@@ -63,4 +69,5 @@ private:
         static int Extended(quint64 codes) { return int(quint32(codes)); }
     };
     std::shared_ptr<DialErrors> errors_ = std::make_shared<DialErrors>();
+    FailureDetails failureDetails_;
 };

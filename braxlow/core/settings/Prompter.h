@@ -18,6 +18,14 @@ public:
     virtual Answer Show(const QString& text, const QString& caption, Buttons buttons,
                         Icon icon) = 0;
 
+    // A failure's message with its details behind a "Details..." button; where
+    // nobody can look (a console, a test), the message alone.
+    virtual Answer ShowFailure(const QString& text, const QString& caption, const QString& details)
+    {
+        (void)details;
+        return Show(text, caption, Buttons::Ok, Icon::None);
+    }
+
     Answer Message(const QString& text, const QString& caption = QString())
     {
         return Show(text, caption, Buttons::Ok, Icon::None);

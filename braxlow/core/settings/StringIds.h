@@ -354,6 +354,29 @@ constexpr int CountryNynorsk = 3243;
 constexpr int CountryInternationalSort = 3244;
 constexpr int CountryCaribbean = 3245;
 constexpr int CountryTatarstan = 3246;
+// The connection history, its chart and the report for support.
+constexpr int HistoryCommand = 3250;
+constexpr int HistoryTitle = 3251;
+constexpr int HistoryAllEntries = 3252;
+constexpr int HistoryColumnStarted = 3253;
+constexpr int HistoryColumnEntry = 3254;
+constexpr int HistoryColumnDuration = 3255;
+constexpr int HistoryColumnReceived = 3256;
+constexpr int HistoryColumnSent = 3257;
+constexpr int HistoryColumnOutcome = 3258;
+constexpr int HistoryHungUp = 3259;
+constexpr int HistoryDropped = 3260;
+constexpr int HistoryFailed = 3261;
+constexpr int HistoryCanceled = 3262;
+constexpr int HistoryInterrupted = 3263;
+constexpr int HistoryRunning = 3264;
+constexpr int CopyDiagnostics = 3265;
+constexpr int DiagnosticsCopied = 3266;
+constexpr int HistoryChartTitle = 3267;
+constexpr int HistoryChartAllowance = 3268;
+constexpr int Details = 3269;
+constexpr int HistoryEntryLabel = 3270;
+constexpr int HistoryEmpty = 3271;
 
 // A plain array: clang deduces std::array through a fold with a nesting limit
 // the list has outgrown.
@@ -419,6 +442,7 @@ inline constexpr int kAllStringIds[] = {
     DialupPppFatalError, DialupPppOptionError, DialupPppInitScriptFailed, DialupDnsHookMissing,
     DialupDnsHookAlternative, HolderProcess, HolderNamedProcess, ByteUnits, CountryCyrillic, CountryLatin,
     CountryBokmal, CountryNynorsk, CountryInternationalSort, CountryCaribbean, CountryTatarstan,
+    HistoryCommand, HistoryTitle, HistoryAllEntries, HistoryColumnStarted, HistoryColumnEntry, HistoryColumnDuration, HistoryColumnReceived, HistoryColumnSent, HistoryColumnOutcome, HistoryHungUp, HistoryDropped, HistoryFailed, HistoryCanceled, HistoryInterrupted, HistoryRunning, CopyDiagnostics, DiagnosticsCopied, HistoryChartTitle, HistoryChartAllowance, Details, HistoryEntryLabel, HistoryEmpty,
 };
 
 } // namespace Str

@@ -9,6 +9,7 @@
 #include "core/settings/Prompter.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/StringIds.h"
+#include "core/shell/Diagnostics.h"
 #include "core/shell/ShellTexts.h"
 #include "phonelink/PortMap.h"
 
@@ -28,7 +29,15 @@ Prompter::Answer QuietPrompter::Show(const QString& text, const QString& caption
 {
     if (!quiet_ || buttons != Buttons::Ok)
         return real_.Show(text, caption, buttons, icon);
-    kept_ = Kept{text, caption, icon};
+    kept_ = Kept{text, caption, icon, QString()};
+    return Answer::Ok;
+}
+
+Prompter::Answer QuietPrompter::ShowFailure(const QString& text, const QString& caption, const QString& details)
+{
+    if (!quiet_)
+        return real_.ShowFailure(text, caption, details);
+    kept_ = Kept{text, caption, Icon::None, details};
     return Answer::Ok;
 }
 
@@ -42,7 +51,9 @@ void QuietPrompter::SetQuiet(bool quiet)
 bool QuietPrompter::ShowKept()
 {
     const std::optional<Kept> kept = std::exchange(kept_, std::nullopt);
-    if (kept)
+    if (kept && !kept->details.isEmpty())
+        real_.ShowFailure(kept->text, kept->caption, kept->details);
+    else if (kept)
         real_.Show(kept->text, kept->caption, Buttons::Ok, kept->icon);
     return kept.has_value();
 }
@@ -71,11 +82,94 @@ ConnectSequence::ConnectSequence(AppSettings& settings, Prompter& prompter, CRas
     connect(&dialup_, &DialupController::connectedChanged, this,
             [this](bool connected) { connected_ = connected ? 1 : 0; });
     connect(&sleep_, &SleepGuard::prepareForSleep, this, &ConnectSequence::OnPrepareForSleep);
+    // The phone's side of an attempt, for its history; only while one is recorded.
+    session_.SetTranscript([this](AtSession::Direction direction, const QString& text) {
+        if (historySeq_ == 0 || atLines_.size() >= kTranscriptLines)
+            return;
+        // One line per line the phone sent, without its blank ones.
+        QString prefix = direction == AtSession::Direction::Sent ? QStringLiteral("> ") : QStringLiteral("< ");
+        const QStringList lines = QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')).split(QLatin1Char('\n'));
+        for (const QString& line : lines) {
+            if (line.trimmed().isEmpty())
+                continue;
+            atLines_ << prefix + line.trimmed();
+            prefix = QStringLiteral("  ");
+        }
+        if (prefix != QLatin1String("  "))
+            atLines_ << prefix + QStringLiteral("(nothing)");
+    });
+    dialup_.SetFailureDetails([this](int error, const QString& text) {
+        HistoryStore::Record failure;
+        failure.errorCode = error;
+        failure.errorText = text;
+        failure.pppdLines = PppdTail();
+        failure.atTranscript = atLines_.join(QLatin1Char('\n'));
+        return Masks().Apply(Diagnostics::FailureDetails(failure));
+    });
+}
+
+void ConnectSequence::SetHistory(const QString& userDatabase, std::function<SecretMask()> masks)
+{
+    history_.emplace(userDatabase);
+    masks_ = std::move(masks);
+    history_->CloseInterrupted();
+}
+
+SecretMask ConnectSequence::Masks() const
+{
+    SecretMask mask = masks_ ? masks_() : SecretMask();
+    mask.Add(session_.Password());
+    return mask;
+}
+
+QString ConnectSequence::PppdTail() const
+{
+    QStringList lines = dialer_.Transcript().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (lines.size() > kPppdLines)
+        lines = lines.mid(lines.size() - kPppdLines);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ConnectSequence::BeginAttempt(const ConnectInfo& info)
+{
+    atLines_.clear();
+    historySeq_ = 0;
+    attemptOutcome_ = HistoryStore::Outcome::Canceled;
+    attemptError_ = 0;
+    attemptText_.clear();
+    if (!history_)
+        return;
+    historySeq_ = history_->Begin(info.CID, info.ConnectName, QDateTime::currentDateTimeUtc());
+}
+
+void ConnectSequence::FinishAttempt(HistoryStore::Outcome outcome, int error, const QString& text)
+{
+    if (!history_ || historySeq_ == 0)
+        return;
+    HistoryStore::Record r;
+    r.seq = std::exchange(historySeq_, 0);
+    r.ended = QDateTime::currentDateTimeUtc();
+    r.seconds = online_.isValid() ? online_.elapsed() / 1000 : 0;
+    r.received = meter_.SessionReceived();
+    r.sent = meter_.SessionSent();
+    r.outcome = outcome;
+    r.errorCode = error;
+    const SecretMask mask = Masks();
+    r.errorText = mask.Apply(text);
+    if (outcome == HistoryStore::Outcome::Failed || outcome == HistoryStore::Outcome::Dropped) {
+        r.pppdLines = mask.Apply(PppdTail());
+        r.atTranscript = mask.Apply(atLines_.join(QLatin1Char('\n')));
+    }
+    history_->Finish(r);
+    atLines_.clear();
 }
 
 ConnectSequence::~ConnectSequence()
 {
     StopWorkers();
+    // A line still up as the window goes is hung up with it.
+    if (connected_)
+        FinishAttempt(HistoryStore::Outcome::HungUp, 0, QString());
 }
 
 QString ConnectSequence::Text(int id) const
@@ -175,6 +269,17 @@ void ConnectSequence::Connect()
         window_.ShowStatus(Text(Str::ChooseEntryFirst));
         return;
     }
+    BeginAttempt(info);
+    // An attempt that ends here without a line is recorded with what it met.
+    struct Record
+    {
+        ConnectSequence& s;
+        ~Record()
+        {
+            if (!s.connected_)
+                s.FinishAttempt(s.attemptOutcome_, s.attemptError_, s.attemptText_);
+        }
+    } record{*this};
 
     window_.ShowStatus(Text(Str::StateConnecting));
     window_.ShowDetail(QString()); // the reason of a failure before
@@ -185,6 +290,11 @@ void ConnectSequence::Connect()
         if (!session_.PortFailureExplained())
             conflict_.CheckPortConflict();
         window_.ShowStatus(Text(prepared == 1 ? Str::StatusPortNotOpened : Str::StatusPhoneNotPrepared));
+        attemptOutcome_ = HistoryStore::Outcome::Failed;
+        attemptError_ = prepared;
+        attemptText_ = Text(prepared == 1 ? Str::StatusPortNotOpened : Str::StatusPhoneNotPrepared);
+        if (!session_.LastFailure().isEmpty())
+            attemptText_ += QLatin1Char('\n') + session_.LastFailure();
         // The message box has gone; the panel keeps what it said.
         window_.ShowDetail(session_.LastFailure());
         failureShown_ = true;
@@ -214,7 +324,18 @@ void ConnectSequence::Connect()
             outcome_ = Outcome::Connected;
             userEnded_ = false;
             online_.start();
-            meter_.Begin(info.CID, QDate::currentDate());
+            // The attempt's counts go to its history row as the month goes
+            // to the settings: on the meter's thread, so a kill loses seconds.
+            std::optional<HistoryStore> history = history_;
+            const auto up = std::chrono::steady_clock::now();
+            UsageMeter::SessionWriter writer;
+            if (history && historySeq_ != 0)
+                writer = [history, seq = historySeq_, up](quint64 received, quint64 sent) mutable {
+                    const auto seconds =
+                        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - up).count();
+                    history->Count(seq, qint64(seconds), received, sent);
+                };
+            meter_.Begin(info.CID, QDate::currentDate(), std::move(writer));
             // Shown every second: loaded once.
             texts_ = {Text(Str::MonthWithCap), Text(Str::TipMonth), Text(Str::MonthNoCap),
                       UsageFormat::ByteUnits::Of(settings_.LanguageModule())};
@@ -234,6 +355,11 @@ void ConnectSequence::Connect()
             outcome_ = error == Ras::kAuthenticationFailure ? Outcome::Refused
                        : error == Ras::kPortNotAvailable    ? Outcome::PhoneMissing
                                                             : Outcome::DialFailed;
+            if (error != 0) {
+                attemptOutcome_ = HistoryStore::Outcome::Failed;
+                attemptError_ = error;
+                attemptText_ = reason;
+            }
         }
     }
     // Sent to the tray (minimize) while it dialed, a window whose dial failed
@@ -407,8 +533,10 @@ void ConnectSequence::OnConnectionEnded()
     sleep_.Release();
     dialer_.ResetLastState();
     const qint64 secondsUp = online_.isValid() ? online_.elapsed() / 1000 : 0;
-    online_.invalidate();
     meter_.End();
+    FinishAttempt(userEnded_ || closing_ || asleep_ ? HistoryStore::Outcome::HungUp : HistoryStore::Outcome::Dropped, 0,
+                  QString());
+    online_.invalidate();
     window_.RestoreFromTray();
     // An older link that ended while a new connect ran does not cover what
     // that connect said of its own failure.

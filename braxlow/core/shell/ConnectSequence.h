@@ -6,6 +6,7 @@
 #include "core/phone/AtSession.h"
 #include "core/phone/PortConflict.h"
 #include "core/settings/Prompter.h"
+#include "core/shell/Diagnostics.h"
 #include "core/shell/SleepGuard.h"
 #include "core/shell/UsageMeter.h"
 
@@ -71,6 +72,7 @@ class QuietPrompter : public Prompter
 public:
     explicit QuietPrompter(Prompter& real) : real_(real) {}
     Answer Show(const QString& text, const QString& caption, Buttons buttons, Icon icon) override;
+    Answer ShowFailure(const QString& text, const QString& caption, const QString& details) override;
     void SetQuiet(bool quiet);
     // Shows the message kept back, if any; true when there was one.
     bool ShowKept();
@@ -82,6 +84,7 @@ private:
     {
         QString text, caption;
         Icon icon = Icon::None;
+        QString details;
     };
     std::optional<Kept> kept_;
 };
@@ -115,6 +118,10 @@ public:
     // with the network's servers rather than not at all.
     using PresetDnsCheck = std::function<bool(const ConnectInfo& info)>;
     void SetPresetDnsCheck(PresetDnsCheck check) { presetDns_ = std::move(check); }
+
+    // Records every attempt in the user's data file; `masks` gives what the
+    // records must not show. Without it nothing is recorded.
+    void SetHistory(const QString& userDatabase, std::function<SecretMask()> masks);
 
     AtSession& Session() { return session_; }
     DialupController& Dialup() { return dialup_; }
@@ -214,6 +221,22 @@ private:
     bool dialAfterSleep_ = false;  // a line was up when the machine went to sleep
     QTimer countdown_;
     UsageMeter meter_;
+    // The attempt in the history: its row, the phone's side of it, and what
+    // ends it when no line comes up.
+    static constexpr int kTranscriptLines = 400;
+    static constexpr int kPppdLines = 60;
+    void BeginAttempt(const ConnectInfo& info);
+    void FinishAttempt(HistoryStore::Outcome outcome, int error, const QString& text);
+    SecretMask Masks() const;
+    QString PppdTail() const;
+    std::optional<HistoryStore> history_;
+    std::function<SecretMask()> masks_;
+    qint64 historySeq_ = 0;
+    QStringList atLines_;
+    HistoryStore::Outcome attemptOutcome_ = HistoryStore::Outcome::Canceled;
+    int attemptError_ = 0;
+    QString attemptText_;
+
     PresetDnsCheck presetDns_;
     QElapsedTimer online_;
     struct TrafficTexts

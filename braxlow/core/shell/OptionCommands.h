@@ -27,6 +27,8 @@ constexpr int kSetup = 32994;
 constexpr int kAutoReconnect = 33011;
 // Checkable: Braxlow starts with the desktop and connects.
 constexpr int kAutostart = 33012;
+// The connection history window.
+constexpr int kHistory = 33013;
 
 // The eight port speeds in menu order.
 const QStringList& Speeds();

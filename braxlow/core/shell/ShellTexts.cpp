@@ -66,7 +66,10 @@ QList<MenuItem> TrayMenu()
 
 QList<MenuItem> WindowMenu()
 {
-    return {{Str::BalanceCommand, ShellCommand::CheckBalance}, {0, 0}, {Str::MenuAbout, ShellCommand::About}};
+    return {{Str::BalanceCommand, ShellCommand::CheckBalance},
+            {Str::HistoryCommand, ShellCommand::History},
+            {0, 0},
+            {Str::MenuAbout, ShellCommand::About}};
 }
 
 } // namespace ShellTexts

@@ -19,6 +19,8 @@ constexpr int About = 32992;
 constexpr int ShowWindow = 32993;
 // The window menu's prepaid balance.
 constexpr int CheckBalance = 33010;
+// The connection history.
+constexpr int History = 33013;
 } // namespace ShellCommand
 
 namespace ShellTexts {

@@ -76,14 +76,18 @@ void UsageMeter::WriteLoop()
         writeWake_.wait_until(lock, lastWrite + std::chrono::milliseconds(kSaveIntervalMs),
                               [this] { return stop_ || urgent_; });
         const Month month = *std::exchange(due_, std::nullopt);
+        const SessionWriter session = session_;
         urgent_ = false;
         writing_ = true;
         lock.unlock();
-        const bool saved = store_.WriteValues(AllowanceStore::KeyOf(month.entryId),
+        const bool saved = month.entryId <= 0 ||
+                           store_.WriteValues(AllowanceStore::KeyOf(month.entryId),
                                               {{QStringLiteral("PeriodStart"), month.period.toString(kDateFormat)},
                                                {QStringLiteral("Received"), QString::number(month.received)},
                                                {QStringLiteral("Sent"), QString::number(month.sent)},
                                                {QStringLiteral("Warned"), Dword(month.warned)}});
+        if (session)
+            session(month.sessionReceived, month.sessionSent);
         lock.lock();
         writing_ = false;
         lastWrite = Clock::now();
@@ -98,10 +102,14 @@ void UsageMeter::WriteLoop()
     }
 }
 
-void UsageMeter::Begin(int entryId, const QDate& today)
+void UsageMeter::Begin(int entryId, const QDate& today, SessionWriter session)
 {
     // The month of the last connection (maybe this entry's) is on disk first.
     Settle();
+    {
+        std::lock_guard<std::mutex> lock(writeMutex_);
+        session_ = std::move(session);
+    }
     active_ = true;
     entryId_ = entryId;
     lastReceived_ = lastSent_ = 0;
@@ -189,11 +197,11 @@ int UsageMeter::Percent() const
 
 void UsageMeter::Save(bool now)
 {
-    if (entryId_ <= 0)
-        return;
     {
         std::lock_guard<std::mutex> lock(writeMutex_);
-        due_ = Month{entryId_, period_, monthReceived_, monthSent_, warned_};
+        if (entryId_ <= 0 && !session_)
+            return;
+        due_ = Month{entryId_, period_, monthReceived_, monthSent_, warned_, sessionReceived_, sessionSent_};
         urgent_ = urgent_ || now;
     }
     writeWake_.notify_all();

@@ -35,8 +35,11 @@ public:
     UsageMeter(const UsageMeter&) = delete;
     UsageMeter& operator=(const UsageMeter&) = delete;
 
+    // Told the connection's counts on the meter's thread, each time the
+    // month is written (and for an entry-less connection all the same).
+    using SessionWriter = std::function<void(quint64 received, quint64 sent)>;
     // A connection of the entry came up; entry 0 counts the connection only.
-    void Begin(int entryId, const QDate& today);
+    void Begin(int entryId, const QDate& today, SessionWriter session = {});
     // A reading of the link's interface counters. Returns 80 or 100 when it took
     // the month across that share of the allowance (once a month each), else 0.
     int Sample(quint64 received, quint64 sent, const QDate& today);
@@ -64,6 +67,7 @@ private:
         QDate period;
         quint64 received = 0, sent = 0;
         int warned = 0;
+        quint64 sessionReceived = 0, sessionSent = 0;
     };
     void Load(const QDate& today);
     bool RollOver(const QDate& today);
@@ -76,6 +80,7 @@ private:
     std::mutex writeMutex_; // guards the fields below it
     std::condition_variable writeWake_;
     std::optional<Month> due_;
+    SessionWriter session_;
     bool urgent_ = false;
     bool writing_ = false;
     bool stop_ = false;

@@ -16,6 +16,7 @@
 #include "gui/entries/CEntryEditDlg.h"
 #include "gui/phone/CSetupDlg.h"
 #include "gui/shell/CAboutDlg.h"
+#include "gui/shell/CHistoryDlg.h"
 #include "gui/widgets/ScreenFit.h"
 #include "gui/widgets/SkinPictures.h"
 #include "update/CSelectDlg.h"
@@ -209,6 +210,7 @@ void CEntryListDlg::BuildMenu()
     autostart->setCheckable(true);
     autostart->setChecked(Autostart::Enabled());
     options->addSeparator();
+    AddCommand(options, oc::kHistory, Text(Str::HistoryCommand));
     AddCommand(options, oc::kUpdate, Text(Str::MenuUpdate));
 
     QMenu* help = menuBar_->addMenu(Text(Str::MenuHelp));
@@ -258,6 +260,11 @@ void CEntryListDlg::OnCommand(int command)
     case oc::kAbout: {
         CAboutDlg about(settings.LanguageModule(), services_.app.Product(), services_.app.UserPrompter(), this);
         about.exec();
+        return;
+    }
+    case oc::kHistory: {
+        CHistoryDlg history(services_.app, this);
+        history.exec();
         return;
     }
     case oc::kUpdate: {

@@ -8,6 +8,7 @@
 #include "core/settings/AppSettings.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
+#include "core/shell/Diagnostics.h"
 #include "gui/phone/CAddModemDlg.h"
 #include "gui/widgets/ScreenFit.h"
 #include "gui/widgets/SkinPictures.h"
@@ -380,6 +381,10 @@ void CSetupDlg::OnTestPhone()
     const PhoneReport report = PhoneReport::Probe(session, chosen > 0 ? chosen : settings_.LoadPort(),
                                                   PhoneReport::PresetNames(presets));
     ui_->buttonTestPhone->setText(Text(Str::TestPhone));
+    // Kept for the report for support, in English as support reads it.
+    SecretMask mask;
+    mask.AddStored(presets);
+    Diagnostics::SaveLastProbe(settings_, report.Text(nullptr), mask);
     QGuiApplication::restoreOverrideCursor();
     setEnabled(true);
     ShowPhoneReport(this, report, settings_.LanguageModule());

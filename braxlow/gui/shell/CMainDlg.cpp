@@ -14,6 +14,7 @@
 #include "gui/phone/CBalanceDlg.h"
 #include "gui/phone/CPinDlg.h"
 #include "gui/shell/CAboutDlg.h"
+#include "gui/shell/CHistoryDlg.h"
 #include "gui/shell/CPasswordDlg.h"
 #include "gui/shell/TrayIcon.h"
 #include "gui/widgets/SkinPictures.h"
@@ -68,6 +69,12 @@ CMainDlg::CMainDlg(const Services& services, QWidget* parent)
             return CPinDlg::Ask(services_.app.Settings().LanguageModule(), attemptsLeft, this);
         });
     sequence_->Session().SetPinSource(simPin_.get());
+    // Every attempt goes to the history, without the secrets the data keeps.
+    sequence_->SetHistory(services.app.Data().UserDatabasePath(), [&data = services.app.Data()] {
+        SecretMask mask;
+        mask.AddStored(data);
+        return mask;
+    });
     sequence_->SetPresetDnsCheck([&data = services.app.Data()](const ConnectInfo& info) {
         const DataStore::PresetLookup found = data.FindPreset(info.Provider, info.Country);
         return found.preset && found.preset->PrimaryDNS == info.PrimaryDNS &&
@@ -346,6 +353,12 @@ void CMainDlg::OnAbout()
     about.exec();
 }
 
+void CMainDlg::OnHistory()
+{
+    CHistoryDlg history(services_.app, this);
+    history.exec();
+}
+
 void CMainDlg::OnCheckBalance()
 {
     if (sequence_->Running() || sequence_->IsActive())
@@ -374,6 +387,7 @@ void CMainDlg::OnCommand(int command)
     case ShellCommand::Minimize: OnMinimize(); break;
     case ShellCommand::About: OnAbout(); break;
     case ShellCommand::CheckBalance: OnCheckBalance(); break;
+    case ShellCommand::History: OnHistory(); break;
     case ShellCommand::ShowWindow: OnTrayNotify(QSystemTrayIcon::DoubleClick); break;
     default: break;
     }

@@ -65,6 +65,7 @@ public:
     void OnClose();
     void OnMinimize();
     void OnAbout();
+    void OnHistory();
     // Sends the entry's balance code; only while not connected, when the
     // phone's port is free.
     void OnCheckBalance();

@@ -7,6 +7,7 @@
 #include "core/settings/StringIds.h"
 #include "core/shell/Autostart.h"
 #include "core/shell/BraxlowApp.h"
+#include "core/shell/Diagnostics.h"
 #include "core/shell/QuitSignals.h"
 #include "gui/shell/CMainDlg.h"
 #include "gui/widgets/SkinButton.h"
@@ -61,9 +62,25 @@ int PrintVersion(int argc, char* argv[])
     return 0;
 }
 
+// The report for support on standard output, its secrets masked: without a
+// display and without touching a running copy.
+int PrintDiagnostics(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    ConsolePrompter consolePrompter;
+    BraxlowApp::Options options;
+    options.programFilePath = QCoreApplication::applicationFilePath();
+    BraxlowApp app(options, consolePrompter);
+    const HistoryStore history(app.Data().UserDatabasePath());
+    SecretMask mask;
+    mask.AddStored(app.Data());
+    std::fputs(Diagnostics::Report(app.Settings(), app.Data(), history, mask).toLocal8Bit().constData(), stdout);
+    return 0;
+}
+
 const char kUsage[] =
     "usage: braxlow [/ID:n] [--verbose] [--autostart]\n"
-    "       braxlow --version | --help\n"
+    "       braxlow --version | --diagnostics | --help\n"
     "\n"
     "Takes the computer online through a GPRS phone used as a modem.\n"
     "\n"
@@ -74,6 +91,9 @@ const char kUsage[] =
     "  --autostart  connects the current entry at once and waits in the tray (what\n"
     "               \"Start with the desktop\" starts Braxlow with)\n"
     "  --version    the version and where Braxlow keeps its files\n"
+    "  --diagnostics  a report for whoever helps you: versions, groups, ports, the\n"
+    "               phone, the last failed connection; passwords, PINs and the\n"
+    "               SIM's and phone's numbers masked\n"
     "  --help       this text\n";
 
 } // namespace
@@ -83,6 +103,8 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0)
             return PrintVersion(argc, argv);
+        if (std::strcmp(argv[i], "--diagnostics") == 0)
+            return PrintDiagnostics(argc, argv);
         // Answered before anything reads or writes the settings, and never a
         // second start.
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {

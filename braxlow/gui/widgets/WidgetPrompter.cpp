@@ -6,12 +6,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <QStyle>
 #include <QTextStream>
+#include <QTimer>
 #include <QUrl>
 
 
@@ -24,6 +26,17 @@ Prompter::Icon WidgetPrompter::IconFor(Buttons buttons, Icon icon)
 
 Prompter::Answer WidgetPrompter::Show(const QString& text, const QString& caption,
                                       Buttons buttons, Icon icon)
+{
+    return Run(text, caption, buttons, icon, QString());
+}
+
+Prompter::Answer WidgetPrompter::ShowFailure(const QString& text, const QString& caption, const QString& details)
+{
+    return Run(text, caption, Buttons::Ok, Icon::None, details);
+}
+
+Prompter::Answer WidgetPrompter::Run(const QString& text, const QString& caption, Buttons buttons, Icon icon,
+                                     const QString& details)
 {
     // Over the window that asks, so it is centred there and keeps it blocked.
     QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
@@ -77,6 +90,26 @@ Prompter::Answer WidgetPrompter::Show(const QString& text, const QString& captio
         const QString word = language != nullptr ? LoadLanguageString(language, label.text) : QString();
         if (!word.isEmpty())
             button->setText(word);
+    }
+    if (!details.isEmpty()) {
+        box.setDetailedText(details);
+        // The box's own button toggles the details in place; it says so in
+        // the user's language, whatever Qt's translations say.
+        const QString word = language != nullptr ? LoadLanguageString(language, Str::Details) : QString();
+        if (!word.isEmpty()) {
+            QTimer::singleShot(0, &box, [&box, word] {
+                auto* row = box.findChild<QDialogButtonBox*>();
+                if (row == nullptr)
+                    return;
+                for (QAbstractButton* button : row->buttons()) {
+                    if (row->buttonRole(button) != QDialogButtonBox::ActionRole)
+                        continue;
+                    button->setText(word);
+                    QObject::connect(button, &QAbstractButton::clicked, button,
+                                     [button, word] { button->setText(word); }, Qt::QueuedConnection);
+                }
+            });
+        }
     }
     switch (box.exec()) {
     case QMessageBox::Ok:

@@ -18,11 +18,14 @@ public:
     void SetLanguage(std::function<const QTranslator*()> language) { language_ = std::move(language); }
     Answer Show(const QString& text, const QString& caption, Buttons buttons,
                 Icon icon) override;
+    Answer ShowFailure(const QString& text, const QString& caption, const QString& details) override;
     // A message without an icon of its own gets the one its buttons call for:
     // a warning sign for a message, a question mark for a question.
     static Icon IconFor(Buttons buttons, Icon icon);
 
 private:
+    Answer Run(const QString& text, const QString& caption, Buttons buttons, Icon icon, const QString& details);
+
     std::function<const QTranslator*()> language_;
 };
 

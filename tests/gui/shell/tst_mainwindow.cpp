@@ -8,15 +8,19 @@
 #include "core/dialup/PppLinks.h"
 #include "core/entries/AllowanceStore.h"
 #include "core/entries/ConnectionEntry.h"
+#include "core/entries/HistoryStore.h"
 #include "core/settings/LanguageLoader.h"
 #include "core/settings/LanguageStrings.h"
 #include "core/settings/StringIds.h"
 #include "core/shell/BraxlowApp.h"
 #include "core/shell/DesktopNotifier.h"
+#include "core/shell/HistoryView.h"
+#include "core/shell/Diagnostics.h"
 #include "core/shell/QuitSignals.h"
 #include "core/shell/ShellTexts.h"
 #include "gui/phone/CBalanceDlg.h"
 #include "gui/phone/CPinDlg.h"
+#include "gui/shell/CHistoryDlg.h"
 #include "gui/shell/CMainDlg.h"
 #include "gui/shell/CPasswordDlg.h"
 #include "phonelink/CComm.h"
@@ -28,15 +32,18 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 #include <QToolTip>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <csignal>
 #include <functional>
+#include <numeric>
 
 using TestSupport::NoHelp;
 using TestSupport::WhenModal;
@@ -456,6 +463,95 @@ private Q_SLOTS:
         QVERIFY(!window_->TrayIconShown());
     }
 
+    // A password, a SIM PIN, a balance code, the SIM's and the phone's numbers,
+    // planted where a failed connect and a phone test leave them: the failure's
+    // details, the history and the report for support show none of them.
+    void failureHistoryAndReportKeepNoSecrets()
+    {
+        const QString password = QStringLiteral("Pl4nted-Secret");
+        ConnectionEntry entry;
+        entry.ConnectName = QStringLiteral("Secret Web");
+        entry.Country = QStringLiteral("Germany");
+        entry.ProviderName = QStringLiteral("[Others]");
+        entry.APNName = QStringLiteral("internet");
+        entry.PhoneNumber = QStringLiteral("*99#");
+        entry.UserName = QStringLiteral("web");
+        entry.Password = password;
+        const std::optional<int> id = app_->Data().AddEntry(entry);
+        QVERIFY(id);
+        entry.ID = *id;
+        QVERIFY(app_->Data().SaveSimPin(*id, QStringLiteral("4711")));
+        QVERIFY(app_->Data().SaveBalanceCode(*id, QStringLiteral("*135*7#")));
+        app_->Settings().SaveConnectInfo(ConnectInfoOf(entry));
+        const QString imsi = QStringLiteral("262019876543210"), imei = QStringLiteral("356938035643809");
+        const QString log = dir_.filePath(QStringLiteral("leaky.log"));
+        QVERIFY(TestSupport::WriteFile(log, QStringLiteral("chat: send (AT+CPIN=\"4711\"^M)\nchat: %1\nchat: %2\n"
+                                                           "sent [PAP AuthReq id=0x1 user=\"web\" password=\"%3\"]\n"
+                                                           "chat: *135*7#\nchat: NO CARRIER\nchat: Failed (NO CARRIER)\n"
+                                                           "Connect script failed\nexit 8\n")
+                                                .arg(imsi, imei, password)
+                                                .toUtf8()));
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(log));
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(prompter_.Messages().size(), 1, 20000);
+        const QString details = prompter_.Messages().first().details;
+        QVERIFY2(details.contains(QLatin1String("NO CARRIER")) && details.contains(QLatin1String("AT")), qPrintable(details));
+
+        const HistoryStore history(app_->Data().UserDatabasePath());
+        const QList<HistoryStore::Record> records = history.Load(0, HistoryStore::kKept, true);
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records.first().outcome, HistoryStore::Outcome::Failed);
+        QCOMPARE(records.first().entryId, *id);
+        SecretMask mask;
+        mask.AddStored(app_->Data());
+        QVERIFY(Diagnostics::SaveLastProbe(app_->Settings(), QStringLiteral("IMEI: %1\nIMSI: %2\n").arg(imei, imsi), mask));
+        const QString report = Diagnostics::Report(app_->Settings(), app_->Data(), history, mask);
+        QVERIFY2(report.contains(QLatin1String("Secret Web")) && report.contains(QLatin1String("26201")), qPrintable(report));
+        const QString stored = records.first().errorText + records.first().pppdLines + records.first().atTranscript;
+        for (const QString& secret : {password, QStringLiteral("4711"), QStringLiteral("*135*7#"), imsi, imei}) {
+            QVERIFY2(!details.contains(secret), qPrintable(secret + QStringLiteral(" in the details")));
+            QVERIFY2(!stored.contains(secret), qPrintable(secret + QStringLiteral(" in the history")));
+            QVERIFY2(!report.contains(secret), qPrintable(secret + QStringLiteral(" in the report")));
+        }
+    }
+
+    // The history from the window's menu: newest first, filtered by entry,
+    // with the entry's month as bars under its allowance.
+    void historyWindowListsAttemptsAndTheMonth()
+    {
+        const int id = PlantHistory();
+        Open();
+        window_->ShowWindowMenu(QPoint(0, 0));
+        QAction* item = nullptr;
+        for (QAction* action : window_->WindowMenu()->actions())
+            if (action->text() == Text(Str::HistoryCommand))
+                item = action;
+        QVERIFY(item);
+        window_->WindowMenu()->close();
+        QString newest, chartTitle;
+        int rows = 0, allRows = 0;
+        WhenModal<CHistoryDlg>(this, [&](CHistoryDlg* history) {
+            rows = history->Rows();
+            newest = history->findChild<QTreeWidget*>(QStringLiteral("list"))->topLevelItem(0)->text(5);
+            auto* entries = history->findChild<QComboBox*>(QStringLiteral("entries"));
+            chartTitle = entries->currentText();
+            entries->setCurrentIndex(0);
+            allRows = history->Rows();
+            history->reject();
+        });
+        item->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(rows, 4, 10000);
+        QCOMPARE(chartTitle, QStringLiteral("Daily Web"));
+        QCOMPARE(allRows, 5);
+        QCOMPARE(newest, Text(Str::HistoryFailed).arg(679).arg(QStringLiteral("No carrier")));
+        const HistoryView::Month month =
+            HistoryView::MonthOf(HistoryStore(app_->Data().UserDatabasePath()), app_->Settings().Store(), id, QDate::currentDate());
+        QCOMPARE(month.allowanceMegabytes, 500);
+        QCOMPARE(std::accumulate(month.days.cbegin(), month.days.cend(), quint64(0)), quint64(65 * 1024 * 1024));
+        QVERIFY(month.days.at(QDate::currentDate().day() - 1) >= quint64(3 * 1024 * 1024));
+    }
+
     // The maker's suite holds the phone's port: one explanation naming it.
     void suiteHoldingThePortIsNamed()
     {
@@ -794,6 +890,14 @@ private Q_SLOTS:
         QVERIFY(Screenshots::Shoot(folder + QStringLiteral("/balance.png"), &balance));
         balance.reject();
 
+        PlantHistory();
+        CHistoryDlg history(*app_, window_.get());
+        history.move(60, 60);
+        history.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&history));
+        QVERIFY(Screenshots::Shoot(folder + QStringLiteral("/history.png"), &history));
+        history.reject();
+
         // Connected: the icon in the tray host (scripts/screenshots starts one)
         // and its menu.
         if (!QSystemTrayIcon::isSystemTrayAvailable())
@@ -854,6 +958,52 @@ private:
     {
         QDir().mkpath(dir_.filePath(QStringLiteral("locks")));
         return std::make_unique<BraxlowApp>(Options(), prompter_);
+    }
+
+    // An entry with an allowance and its attempts of this month, one of
+    // another entry; the entry's number.
+    int PlantHistory()
+    {
+        ConnectionEntry entry;
+        entry.ConnectName = QStringLiteral("Daily Web");
+        entry.Country = QStringLiteral("Germany");
+        entry.ProviderName = QStringLiteral("[Others]");
+        entry.APNName = QStringLiteral("internet");
+        entry.PhoneNumber = QStringLiteral("*99#");
+        const int id = app_->Data().AddEntry(entry).value_or(0);
+        entry.ID = id;
+        app_->Settings().SaveConnectInfo(ConnectInfoOf(entry));
+        AllowanceStore::SaveCap(app_->Settings().Store(), id, DataCap{500, 1});
+        HistoryStore history(app_->Data().UserDatabasePath());
+        const QDate today = QDate::currentDate();
+        const struct
+        {
+            int daysAgo;
+            quint64 megabytes;
+            HistoryStore::Outcome outcome;
+        } planted[] = {{std::min(today.day() - 1, 6), 40, HistoryStore::Outcome::HungUp},
+                       {std::min(today.day() - 1, 3), 22, HistoryStore::Outcome::Dropped},
+                       {0, 2, HistoryStore::Outcome::HungUp},
+                       {0, 1, HistoryStore::Outcome::Failed}};
+        for (const auto& p : planted) {
+            HistoryStore::Record r;
+            r.seq = history.Begin(id, entry.ConnectName, QDateTime(today.addDays(-p.daysAgo), QTime(9, 30)).toUTC());
+            r.ended = QDateTime::currentDateTimeUtc();
+            r.seconds = qint64(p.megabytes) * 30;
+            r.received = p.megabytes * 1024 * 1024 * 9 / 10;
+            r.sent = p.megabytes * 1024 * 1024 - r.received;
+            r.outcome = p.outcome;
+            if (p.outcome == HistoryStore::Outcome::Failed) {
+                r.errorCode = 679;
+                r.errorText = QStringLiteral("No carrier\nchat: NO CARRIER");
+            }
+            history.Finish(r);
+        }
+        HistoryStore::Record other;
+        other.seq = history.Begin(id + 100, QStringLiteral("Roaming"), QDateTime::currentDateTimeUtc().addDays(-40));
+        other.outcome = HistoryStore::Outcome::Canceled;
+        history.Finish(other);
+        return id;
     }
 
     void Open(bool connectOnStart = false)
