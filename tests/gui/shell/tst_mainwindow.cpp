@@ -23,6 +23,7 @@
 #include "gui/shell/CHistoryDlg.h"
 #include "gui/shell/CMainDlg.h"
 #include "gui/shell/CPasswordDlg.h"
+#include "gui/widgets/WidgetPrompter.h"
 #include "phonelink/CComm.h"
 #include "phonelink/PortMap.h"
 #include "support/PhoneFixtures.h"
@@ -36,6 +37,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -889,6 +891,26 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(balance.WaitsForReply(), 15000);
         QVERIFY(Screenshots::Shoot(folder + QStringLiteral("/balance.png"), &balance));
         balance.reject();
+
+        // A failed dial's message with its details opened.
+        WidgetPrompter boxes;
+        boxes.SetLanguage([this] { return app_->Settings().LanguageModule(); });
+        bool boxShot = false;
+        QTimer::singleShot(500, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            box->move(60, 60);
+            for (QAbstractButton* button : box->buttons())
+                if (box->buttonRole(button) == QMessageBox::ActionRole)
+                    button->click();
+            QTest::qWait(300);
+            boxShot = Screenshots::Shoot(folder + QStringLiteral("/failure-details.png"), box);
+            box->accept();
+        });
+        boxes.ShowFailure(DialupErrorText(app_->Settings().LanguageModule(), Ras::kNoCarrier), QString(),
+                          QStringLiteral("pppd:\nchat: ATD*99#^M\nchat: NO CARRIER\nConnect script failed\n\nAT:\n> ATZ\n< OK"));
+        QVERIFY(boxShot);
 
         PlantHistory();
         CHistoryDlg history(*app_, window_.get());
