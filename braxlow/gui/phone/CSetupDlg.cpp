@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -215,8 +216,11 @@ void CSetupDlg::ShowModemPage()
     list->clear();
     list->setColumnCount(ColumnCount);
     list->setColumnWidth(ModemName, 185);
-    list->setColumnWidth(Comport, 56);
     list->setHorizontalHeaderLabels({Text(Str::SetupColumnModem), Text(Str::SetupColumnPort), Text(Str::SetupColumnDevice)});
+    // "COM10" fits the fixed width; a longer header word ("Anschluss") widens it.
+    const QHeaderView* header = list->horizontalHeader();
+    list->setColumnWidth(Comport, std::max(56, header->fontMetrics().horizontalAdvance(Text(Str::SetupColumnPort)) +
+                                                   2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) + 4));
     irda_.IrDAOpen();
     userChose_ = false;
     ShowRows(model_.Rows(), true);

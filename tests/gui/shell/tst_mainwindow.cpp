@@ -950,7 +950,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);
         QTest::mouseClick(Button("button4464"), Qt::LeftButton);
         QVERIFY(Counters(12'900'000, 1'300'000));
-        QTRY_VERIFY_WITH_TIMEOUT(window_->DetailText().contains(QStringLiteral("12.3 MB")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(window_->DetailText().contains(QRegularExpression(QStringLiteral("12[.,]3 MB"))), 5000);
         window_->OnTrayNotify(QSystemTrayIcon::DoubleClick);
         QTest::qWait(300);
         QVERIFY(Screenshots::Shoot(folder + QStringLiteral("/main-connected.png"), window_.get()));
