@@ -471,20 +471,10 @@ private Q_SLOTS:
     void failureHistoryAndReportKeepNoSecrets()
     {
         const QString password = QStringLiteral("Pl4nted-Secret");
-        ConnectionEntry entry;
-        entry.ConnectName = QStringLiteral("Secret Web");
-        entry.Country = QStringLiteral("Germany");
-        entry.ProviderName = QStringLiteral("[Others]");
-        entry.APNName = QStringLiteral("internet");
-        entry.PhoneNumber = QStringLiteral("*99#");
-        entry.UserName = QStringLiteral("web");
-        entry.Password = password;
-        const std::optional<int> id = app_->Data().AddEntry(entry);
+        const std::optional<int> id = AddCurrentEntry(QStringLiteral("Secret Web"), password);
         QVERIFY(id);
-        entry.ID = *id;
         QVERIFY(app_->Data().SaveSimPin(*id, QStringLiteral("4711")));
         QVERIFY(app_->Data().SaveBalanceCode(*id, QStringLiteral("*135*7#")));
-        app_->Settings().SaveConnectInfo(ConnectInfoOf(entry));
         const QString imsi = QStringLiteral("262019876543210"), imei = QStringLiteral("356938035643809");
         const QString log = dir_.filePath(QStringLiteral("leaky.log"));
         QVERIFY(TestSupport::WriteFile(log, QStringLiteral("chat: send (AT+CPIN=\"4711\"^M)\nchat: %1\nchat: %2\n"
@@ -984,17 +974,27 @@ private:
 
     // An entry with an allowance and its attempts of this month, one of
     // another entry; the entry's number.
-    int PlantHistory()
+    // A stored entry, made the current one.
+    std::optional<int> AddCurrentEntry(const QString& name, const QString& password = QString())
     {
         ConnectionEntry entry;
-        entry.ConnectName = QStringLiteral("Daily Web");
+        entry.ConnectName = name;
         entry.Country = QStringLiteral("Germany");
         entry.ProviderName = QStringLiteral("[Others]");
         entry.APNName = QStringLiteral("internet");
         entry.PhoneNumber = QStringLiteral("*99#");
-        const int id = app_->Data().AddEntry(entry).value_or(0);
-        entry.ID = id;
+        entry.UserName = QStringLiteral("web");
+        entry.Password = password;
+        const std::optional<int> id = app_->Data().AddEntry(entry);
+        entry.ID = id.value_or(0);
         app_->Settings().SaveConnectInfo(ConnectInfoOf(entry));
+        return id;
+    }
+
+    int PlantHistory()
+    {
+        const QString name = QStringLiteral("Daily Web");
+        const int id = AddCurrentEntry(name).value_or(0);
         AllowanceStore::SaveCap(app_->Settings().Store(), id, DataCap{500, 1});
         HistoryStore history(app_->Data().UserDatabasePath());
         const QDate today = QDate::currentDate();
@@ -1009,7 +1009,7 @@ private:
                        {0, 1, HistoryStore::Outcome::Failed}};
         for (const auto& p : planted) {
             HistoryStore::Record r;
-            r.seq = history.Begin(id, entry.ConnectName, QDateTime(today.addDays(-p.daysAgo), QTime(9, 30)).toUTC());
+            r.seq = history.Begin(id, name, QDateTime(today.addDays(-p.daysAgo), QTime(9, 30)).toUTC());
             r.ended = QDateTime::currentDateTimeUtc();
             r.seconds = qint64(p.megabytes) * 30;
             r.received = p.megabytes * 1024 * 1024 * 9 / 10;
