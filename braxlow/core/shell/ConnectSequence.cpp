@@ -124,6 +124,9 @@ SecretMask ConnectSequence::Masks() const
 
 QString ConnectSequence::PppdTail() const
 {
+    // The dial-up service's log is the last dial's, maybe not this attempt's.
+    if (!attemptDialed_)
+        return QString();
     QStringList lines = dialer_.Transcript().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (lines.size() > kPppdLines)
         lines = lines.mid(lines.size() - kPppdLines);
@@ -132,8 +135,14 @@ QString ConnectSequence::PppdTail() const
 
 void ConnectSequence::BeginAttempt(const ConnectInfo& info)
 {
+    // A line whose end has not been handled yet (a connect right after a
+    // hang-up) is finished first: no row stays open.
+    if (historySeq_ != 0)
+        FinishAttempt(userEnded_ ? HistoryStore::Outcome::HungUp : HistoryStore::Outcome::Dropped, 0, QString());
     atLines_.clear();
     historySeq_ = 0;
+    attemptUp_ = false;
+    attemptDialed_ = false;
     attemptOutcome_ = HistoryStore::Outcome::Canceled;
     attemptError_ = 0;
     attemptText_.clear();
@@ -149,9 +158,13 @@ void ConnectSequence::FinishAttempt(HistoryStore::Outcome outcome, int error, co
     HistoryStore::Record r;
     r.seq = std::exchange(historySeq_, 0);
     r.ended = QDateTime::currentDateTimeUtc();
-    r.seconds = online_.isValid() ? online_.elapsed() / 1000 : 0;
-    r.received = meter_.SessionReceived();
-    r.sent = meter_.SessionSent();
+    // Only a line that came up has traffic of its own; the meter still
+    // holds the last line's.
+    if (attemptUp_) {
+        r.seconds = online_.isValid() ? online_.elapsed() / 1000 : 0;
+        r.received = meter_.SessionReceived();
+        r.sent = meter_.SessionSent();
+    }
     r.outcome = outcome;
     r.errorCode = error;
     const SecretMask mask = Masks();
@@ -166,10 +179,11 @@ void ConnectSequence::FinishAttempt(HistoryStore::Outcome outcome, int error, co
 
 ConnectSequence::~ConnectSequence()
 {
+    // A line still up as the window goes was hung up with it (every way of
+    // leaving hangs up); one that never came up was given up.
+    if (historySeq_ != 0)
+        FinishAttempt(attemptUp_ ? HistoryStore::Outcome::HungUp : HistoryStore::Outcome::Canceled, 0, QString());
     StopWorkers();
-    // A line still up as the window goes is hung up with it.
-    if (connected_)
-        FinishAttempt(HistoryStore::Outcome::HungUp, 0, QString());
 }
 
 QString ConnectSequence::Text(int id) const
@@ -276,7 +290,8 @@ void ConnectSequence::Connect()
         ConnectSequence& s;
         ~Record()
         {
-            if (!s.connected_)
+            // A line that came up is finished where it ends.
+            if (!s.attemptUp_)
                 s.FinishAttempt(s.attemptOutcome_, s.attemptError_, s.attemptText_);
         }
     } record{*this};
@@ -306,11 +321,17 @@ void ConnectSequence::Connect()
         return;
     }
     // An existing connection is not dialed twice.
-    if (dialup_.EnsureDialupEntry(session_.PhoneNumber()) && !IsActive()) {
+    const bool entryReady = dialup_.EnsureDialupEntry(session_.PhoneNumber());
+    if (!entryReady) {
+        attemptOutcome_ = HistoryStore::Outcome::Failed;
+        attemptText_ = Text(Str::StatusDialupEntryFailed);
+    }
+    if (entryReady && !IsActive()) {
         if (closing_) {
             window_.EnableButtons(true);
             return;
         }
+        attemptDialed_ = true;
         dialup_.BindEntryToModem();
         if (!info.PrimaryDNS.isEmpty() && !dialer_.DnsHookInstalled() && presetDns_ && presetDns_(info)) {
             // The preset's servers are the network's own: the dial asks the
@@ -322,6 +343,7 @@ void ConnectSequence::Connect()
             connected_ == 0) {
             connected_ = 1;
             outcome_ = Outcome::Connected;
+            attemptUp_ = true;
             userEnded_ = false;
             online_.start();
             // The attempt's counts go to its history row as the month goes

@@ -232,6 +232,8 @@ private:
     std::optional<HistoryStore> history_;
     std::function<SecretMask()> masks_;
     qint64 historySeq_ = 0;
+    bool attemptUp_ = false;     // its line came up
+    bool attemptDialed_ = false; // pppd ran for it
     QStringList atLines_;
     HistoryStore::Outcome attemptOutcome_ = HistoryStore::Outcome::Canceled;
     int attemptError_ = 0;

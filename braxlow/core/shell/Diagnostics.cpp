@@ -49,22 +49,25 @@ void SecretMask::AddStored(DataStore& data)
 QString SecretMask::Apply(const QString& text) const
 {
     QString out = text;
-    for (const QString& secret : secrets_)
-        out.replace(secret, kMask);
-    // What the shapes give away, whoever's the value is.
-    static const QRegularExpression pin(QStringLiteral(R"((AT\+(?:CPIN2?|CPWD|CLCK)=)[^\r\n]*)"),
+    // The shapes first: a known value replaced inside one (a PIN that also
+    // stands in an IMEI) would break it and leave the rest in clear.
+    static const QRegularExpression pin(QStringLiteral(R"re((\+(?:CPIN2?|CPWD|CLCK)\s*=)[^\r\n]*)re"),
                                         QRegularExpression::CaseInsensitiveOption);
     out.replace(pin, QStringLiteral("\\1") + kMask);
-    static const QRegularExpression ussd(QStringLiteral(R"re((AT\+CUSD=\d*,?)"[^"\r\n]*")re"),
+    static const QRegularExpression ussd(QStringLiteral(R"re((\+CUSD\s*=\s*\d*\s*,?\s*)"[^"\r\n]*")re"),
                                          QRegularExpression::CaseInsensitiveOption);
     out.replace(ussd, QStringLiteral("\\1\"") + kMask + QLatin1Char('"'));
-    static const QRegularExpression shownPassword(QStringLiteral(R"re((password=)"[^"\r\n]*")re"),
+    // pppd escapes a quote inside the password it shows.
+    static const QRegularExpression shownPassword(QStringLiteral(R"re((password=)"(?:[^"\\\r\n]|\\.)*")re"),
                                                   QRegularExpression::CaseInsensitiveOption);
     out.replace(shownPassword, QStringLiteral("\\1\"") + kMask + QLatin1Char('"'));
-    // IMSI (up to 15 digits) and IMEI (15, or 16 with its software version):
-    // the network's five digits stay, as everywhere the program shows them.
-    static const QRegularExpression identity(QStringLiteral(R"((?<!\d)(\d{5})\d{8,12}(?!\d))"));
+    // IMSI (up to 15 digits), IMEI (15, 16 with its software version), ICCID
+    // (up to 20): the first five digits stay, as everywhere the program
+    // shows the SIM's identity.
+    static const QRegularExpression identity(QStringLiteral(R"re((?<!\d)(\d{5})\d{8,15}(?!\d))re"));
     out.replace(identity, QStringLiteral("\\1") + QString(10, QLatin1Char('*')));
+    for (const QString& secret : secrets_)
+        out.replace(secret, kMask);
     return out;
 }
 

@@ -74,17 +74,19 @@ private Q_SLOTS:
         SecretMask mask;
         mask.Add(QStringLiteral("hunter2!"));
         mask.Add(QStringLiteral("4711"));
+        mask.Add(QStringLiteral("0356")); // also stands inside the IMEI
         mask.Add(QStringLiteral("*135*7#"));
         mask.Add(QStringLiteral("ab")); // too short: it would hide every "ab" of the report
         const QString text = QStringLiteral(
             "sent [PAP AuthReq id=0x1 user=\"web\" password=\"hunter2!\"]\n"
             "> AT+CPIN=\"4711\"\n> AT+CPIN=\"12345678\",\"9999\"\n"
             "> AT+CUSD=1,\"*100#\",15\nbalance *135*7# asked\n"
-            "< 262019876543210\nIMEI: 356938035643809\nIMEI/SV 3569380356438091\n"
+            "< 262019876543210\nIMEI: 356938035643809\nIMEI/SV 3569380356438091\nICCID 89490200001234567890\n"
+            "> AT+CMEE=1;+CPIN = \"2468\"\nsent [PAP AuthReq password=\"a\\\"quote\\\"d\"]\n"
             "abc 2026-12-09T10:00:00 1234 ab\n");
         const QString masked = mask.Apply(text);
         for (const char* secret : {"hunter2!", "4711", "12345678", "9999", "*100#", "*135*7#", "262019876543210",
-                                   "356938035643809", "9876543210"})
+                                   "356938035643809", "9876543210", "1234567890", "2468", "quote"})
             QVERIFY2(!masked.contains(QLatin1String(secret)), secret);
         // What support needs stays: the network's code, dates, short numbers.
         QVERIFY(masked.contains(QLatin1String("26201**********")));

@@ -508,6 +508,43 @@ private Q_SLOTS:
         }
     }
 
+    // One row per attempt, each with its own traffic and end: a line hung up,
+    // a failed dial right after it, a line still up as the window goes.
+    void historyRecordsEachAttemptOnce()
+    {
+        QVERIFY(AddCurrentEntry(QStringLiteral("Counted"), QStringLiteral("stored")));
+        const HistoryStore history(app_->Data().UserDatabasePath());
+        const QByteArray up = QFile::encodeName(PppTranscript(dir_.path(), QStringLiteral("up"), QStringLiteral("sleep 120\n")));
+        qputenv("FAKE_PPPD_TRANSCRIPT", up);
+        Open();
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QTRY_VERIFY2_WITH_TIMEOUT(Away(), qPrintable(window_->StatusText()), 15000);
+        QVERIFY(Counters(600000, 300000));
+        QTRY_VERIFY_WITH_TIMEOUT(history.Load().value(0).received == 600000, 10000);
+        prompter_.QueueAnswer(Prompter::Answer::Yes);
+        window_->OnDisconnect();
+        QTRY_VERIFY_WITH_TIMEOUT(!Active(), 5000);
+
+        qputenv("FAKE_PPPD_TRANSCRIPT", QFile::encodeName(QStringLiteral(BRAXLOW_SOURCE_DIR "/tests/data/ppp-no-carrier.log")));
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(history.Load().value(0).outcome, HistoryStore::Outcome::Failed, 10000);
+        QList<HistoryStore::Record> rows = history.Load();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).received + rows.at(0).sent + quint64(rows.at(0).seconds), quint64(0));
+        QCOMPARE(rows.at(1).outcome, HistoryStore::Outcome::HungUp);
+        QCOMPARE(rows.at(1).sent, quint64(300000));
+        QVERIFY(rows.at(1).ended.isValid());
+
+        qputenv("FAKE_PPPD_TRANSCRIPT", up);
+        QTest::mouseClick(Button("button4464"), Qt::LeftButton);
+        QTRY_VERIFY2_WITH_TIMEOUT(Away(), qPrintable(window_->StatusText()), 15000);
+        window_.reset();
+        rows = history.Load();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.at(0).outcome, HistoryStore::Outcome::HungUp);
+        QVERIFY(rows.at(0).ended.isValid());
+    }
+
     // The history from the window's menu: newest first, filtered by entry,
     // with the entry's month as bars under its allowance.
     void historyWindowListsAttemptsAndTheMonth()
