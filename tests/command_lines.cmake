@@ -19,3 +19,13 @@ file(GLOB_RECURSE written RELATIVE ${WORK} ${WORK}/*)
 if(written)
     message(FATAL_ERROR "--help wrote: ${written}")
 endif()
+
+# The report for support answers on the terminal, without a display.
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env HOME=${WORK} XDG_CONFIG_HOME=${WORK}/config XDG_DATA_HOME=${WORK}/data
+            XDG_RUNTIME_DIR=${WORK} BRAXLOW_CONFIG_HOME=${WORK}/config QT_QPA_PLATFORM=offscreen
+            ${PROGRAM_DIR}/braxlow --diagnostics
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^Braxlow diagnostics" OR NOT out MATCHES "\nQt: 6")
+    message(FATAL_ERROR "braxlow --diagnostics: exit ${status}\n${out}${err}")
+endif()

@@ -57,9 +57,8 @@ HistoryStore::Record FromRow(const QSqlQuery& q)
 
 HistoryStore::HistoryStore(QString databasePath) : path_(std::move(databasePath)) {}
 
-bool HistoryStore::EnsureTable()
+bool HistoryStore::EnsureTable(DatabaseConnection& set)
 {
-    DatabaseConnection set(path_, false);
     if (!set.Check(QStringLiteral("CREATE TABLE IF NOT EXISTS [History] ([Seq] INTEGER PRIMARY KEY AUTOINCREMENT, "
                                   "[EntryID] INTEGER, [ConnectName] TEXT, [Started] TEXT, [Ended] TEXT, "
                                   "[Seconds] INTEGER DEFAULT 0, [Received] INTEGER DEFAULT 0, "
@@ -75,9 +74,9 @@ bool HistoryStore::EnsureTable()
 qint64 HistoryStore::Begin(int entryId, const QString& connectName, const QDateTime& started)
 {
     lastError_.clear();
-    if (!EnsureTable())
-        return 0;
     DatabaseConnection set(path_, false);
+    if (!EnsureTable(set))
+        return 0;
     QSqlQuery q(set.Db());
     if (!set.Db().transaction() ||
         !set.Prepare(q, QStringLiteral("INSERT INTO [History] ([EntryID], [ConnectName], [Started], [Outcome]) "

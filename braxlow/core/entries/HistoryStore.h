@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class DatabaseConnection;
+
 // What each connection attempt did, in table [History] of the user's data
 // (BXUSER.mdb; the entry table is left as it is). A row is made when the
 // attempt starts, its counts are written while the line is up, as the
@@ -57,7 +59,7 @@ public:
     QString LastError() const { return lastError_; }
 
 private:
-    bool EnsureTable();
+    bool EnsureTable(DatabaseConnection& set);
 
     QString path_;
     mutable QString lastError_;

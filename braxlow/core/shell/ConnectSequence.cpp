@@ -167,11 +167,15 @@ void ConnectSequence::FinishAttempt(HistoryStore::Outcome outcome, int error, co
     }
     r.outcome = outcome;
     r.errorCode = error;
-    const SecretMask mask = Masks();
-    r.errorText = mask.Apply(text);
-    if (outcome == HistoryStore::Outcome::Failed || outcome == HistoryStore::Outcome::Dropped) {
-        r.pppdLines = mask.Apply(PppdTail());
-        r.atTranscript = mask.Apply(atLines_.join(QLatin1Char('\n')));
+    // The mask reads every entry's secrets: only for an end with texts.
+    const bool withTexts = outcome == HistoryStore::Outcome::Failed || outcome == HistoryStore::Outcome::Dropped;
+    if (withTexts || !text.isEmpty()) {
+        const SecretMask mask = Masks();
+        r.errorText = mask.Apply(text);
+        if (withTexts) {
+            r.pppdLines = mask.Apply(PppdTail());
+            r.atTranscript = mask.Apply(atLines_.join(QLatin1Char('\n')));
+        }
     }
     history_->Finish(r);
     atLines_.clear();

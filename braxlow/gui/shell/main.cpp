@@ -45,37 +45,37 @@ private:
     std::function<void()> then_;
 };
 
-// What runs and where it reads and writes, for support and for checking an
-// installation: without a display, and writing nothing.
-int PrintVersion(int argc, char* argv[])
+// Runs `work` on the program's settings and data without a display, for the
+// switches that answer on the terminal and end.
+int OnTerminal(int argc, char* argv[], const std::function<void(BraxlowApp&, ConsolePrompter&)>& work)
 {
     QCoreApplication application(argc, argv);
     ConsolePrompter consolePrompter;
     BraxlowApp::Options options;
     options.programFilePath = QCoreApplication::applicationFilePath();
     BraxlowApp app(options, consolePrompter);
-    LanguageLoader(app.Settings(), consolePrompter).LoadStartupLanguage();
+    work(app, consolePrompter);
+    return 0;
+}
+
+// What runs and where it reads and writes, for support and for checking an
+// installation: writing nothing.
+void PrintVersion(BraxlowApp& app, ConsolePrompter& prompter)
+{
+    LanguageLoader(app.Settings(), prompter).LoadStartupLanguage();
     const ProductTexts& product = app.Product();
     std::printf("%s\n%s\nProgram data: %s\nUser data: %s\n", qPrintable(product.CurrentVersionText),
                 qPrintable(LoadLanguageString(app.Settings().LanguageModule(), Str::AboutDescription)),
                 qPrintable(app.Settings().DataDirectory()), qPrintable(app.Settings().UserDirectory()));
-    return 0;
 }
 
-// The report for support on standard output, its secrets masked: without a
-// display and without touching a running copy.
-int PrintDiagnostics(int argc, char* argv[])
+// The report for support, its secrets masked, without touching a running copy.
+void PrintDiagnostics(BraxlowApp& app, ConsolePrompter&)
 {
-    QCoreApplication application(argc, argv);
-    ConsolePrompter consolePrompter;
-    BraxlowApp::Options options;
-    options.programFilePath = QCoreApplication::applicationFilePath();
-    BraxlowApp app(options, consolePrompter);
     const HistoryStore history(app.Data().UserDatabasePath());
     SecretMask mask;
     mask.AddStored(app.Data());
     std::fputs(Diagnostics::Report(app.Settings(), app.Data(), history, mask).toLocal8Bit().constData(), stdout);
-    return 0;
 }
 
 const char kUsage[] =
@@ -102,9 +102,9 @@ int main(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0)
-            return PrintVersion(argc, argv);
+            return OnTerminal(argc, argv, PrintVersion);
         if (std::strcmp(argv[i], "--diagnostics") == 0)
-            return PrintDiagnostics(argc, argv);
+            return OnTerminal(argc, argv, PrintDiagnostics);
         // Answered before anything reads or writes the settings, and never a
         // second start.
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
